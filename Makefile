@@ -1,0 +1,34 @@
+# A thin wrapper: the dependency script installs what is missing, CMake builds, CTest tests.
+BUILD_DIR ?= build
+BUILD_TYPE ?= Release
+CMAKE_ARGS ?=
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@$(BUILD_DIR)/window/bisectors
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD_DIR)/bench/calc_bench
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h' '*.c')
+
+clean:
+	@rm -rf $(BUILD_DIR)
