@@ -6,8 +6,10 @@
 #include <cmath>
 #include <string>
 
-namespace calc {
-namespace {
+namespace calc
+{
+namespace
+{
 
 void AppendLine(TextFields &texts, std::string_view label, std::string_view value = {})
 {
@@ -52,8 +54,8 @@ Outcome Solve(TriangleState &result, double &area, std::array<double, 3> x)
     ComputeBisectors(result);
 
     area = *s;
-    for (double *length : {&result.a, &result.b, &result.c, &result.Yg_a, &result.Yg_b,
-                           &result.Yg_c})
+    for (double *length :
+         {&result.a, &result.b, &result.c, &result.Yg_a, &result.Yg_b, &result.Yg_c})
         if (!ScaleBack(*length, exponent))
             return Outcome::OutOfRange;
     return ScaleBack(area, 2 * exponent) ? Outcome::Report : Outcome::OutOfRange;

@@ -20,7 +20,8 @@
 
 #include <string_view>
 
-namespace calc {
+namespace calc
+{
 
 // The report's fixed texts (UTF-8).
 inline constexpr std::string_view kLineEnd = "\r\n";

@@ -6,12 +6,15 @@
 #include <limits>
 #include <string>
 
-namespace calc {
-namespace {
+namespace calc
+{
+namespace
+{
 
 // Walks the input text, skipping the characters that never count: spaces, tabs and
 // line feeds, wherever they stand.
-class Scanner {
+class Scanner
+{
 public:
     explicit Scanner(std::string_view text) : text_(text) { Skip(); }
 
@@ -41,8 +44,14 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsOctalDigit(char c)
+{
+    return c >= '0' && c <= '7';
+}
 bool IsHexDigit(char c)
 {
     return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -69,8 +78,8 @@ double HexValue(const std::string &digits)
     if (digits.size() > 256) // at least 16^256 = 2^1024
         return kInfinity;
     double value = 0;
-    auto [ptr, ec] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::hex);
+    auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                     std::chars_format::hex);
     return ec == std::errc() ? value : kInfinity;
 }
 
@@ -157,8 +166,8 @@ double DecimalValue(Scanner &in)
         magnitude = 0;
     } else {
         const std::string numeral = "0." + significant + "e" + std::to_string(exponent);
-        auto [ptr, ec] = std::from_chars(numeral.data(), numeral.data() + numeral.size(),
-                                         magnitude, std::chars_format::scientific);
+        auto [ptr, ec] = std::from_chars(numeral.data(), numeral.data() + numeral.size(), magnitude,
+                                         std::chars_format::scientific);
         if (ec != std::errc())
             magnitude = exponent > 0 ? kInfinity : 0;
     }

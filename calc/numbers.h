@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-namespace calc {
+namespace calc
+{
 
 // Reads the number at the start of an input text, the same way under every locale:
 // spaces, tabs and line feeds are ignored wherever they stand; then the longest prefix

@@ -2,12 +2,14 @@
 
 #include <string>
 
-namespace calc {
+namespace calc
+{
 
 // The four texts a calculation works on, reached through three operations: the three
 // input boxes (read only) and the result box (read and replace). The window supplies
 // them from its controls; tests supply them from memory. All texts are UTF-8.
-class TextFields {
+class TextFields
+{
 public:
     virtual ~TextFields() = default;
     virtual std::string InputText(int index) const = 0; // index 0, 1 or 2

@@ -5,16 +5,21 @@
 // Every formula below is evaluated in the order written, with the grouping shown, so that
 // the printed digits are reproducible to the last one.
 
-namespace calc {
+namespace calc
+{
 
 bool InputsRejected(double x1, double x2, double x3)
 {
     return x1 >= x2 + x3 || x2 >= x1 + x3 || x3 >= x1 + x2;
 }
 
-double RootOrZero(double radicand) { return radicand > 0 ? std::sqrt(radicand) : 0.0; }
+double RootOrZero(double radicand)
+{
+    return radicand > 0 ? std::sqrt(radicand) : 0.0;
+}
 
-namespace {
+namespace
+{
 
 // 1/S² = P1 · P2 · P3 · P4 over the reciprocals of the altitudes, then side = 2S / altitude.
 std::optional<double> FromHeights(TriangleState &t, double ha, double hb, double hc)

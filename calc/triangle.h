@@ -4,7 +4,8 @@
 
 #include <optional>
 
-namespace calc {
+namespace calc
+{
 
 // True when the entered triple is refused: one value is at least the sum of the other
 // two. The same test serves every input kind (for altitudes too, on the values
