@@ -1,0 +1,84 @@
+#include "numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <string>
+
+namespace
+{
+
+struct TextCase {
+    const char *name;
+    double value;
+    std::string expected;
+    std::string separator = ".";
+};
+
+std::ostream &operator<<(std::ostream &os, const TextCase &c)
+{
+    return os << c.name;
+}
+std::string RowName(const testing::TestParamInfo<TextCase> &info)
+{
+    return info.param.name;
+}
+
+class NumberTextTest : public testing::TestWithParam<TextCase>
+{
+};
+
+TEST_P(NumberTextTest, Prints)
+{
+    const TextCase &c = GetParam();
+    EXPECT_EQ(calc::NumberText(c.value, c.separator), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FixedForm, NumberTextTest,
+    testing::Values(TextCase{"Integer", 6, "6"}, TextCase{"OneThird", 1.0 / 3, "0.333333333333333"},
+                    TextCase{"TwoThirdsRoundsUp", 2.0 / 3, "0.666666666666667"},
+                    TextCase{"Half", 2.5, "2.5"}, TextCase{"LeadingZero", 0.5, "0.5"},
+                    TextCase{"NegativeFraction", -0.5, "-0.5"}, TextCase{"Zero", 0.0, "0"},
+                    TextCase{"NegativeZero", -0.0, "0"},
+                    TextCase{"BinaryNoiseRoundedAway", 0.1 + 0.2, "0.3"},
+                    TextCase{"TrailingIntegerZeros", 1200, "1200"},
+                    TextCase{"FifteenDigitInteger", 999999999999999.0, "999999999999999"},
+                    TextCase{"FractionRoundedAtFifteenDigits", 123456789012345.67,
+                             "123456789012346"},
+                    TextCase{"SmallestFixed", 1e-4, "0.0001"},
+                    TextCase{"SmallFixedDigits", 0.000123456789012345678, "0.000123456789012346"},
+                    TextCase{"SquareRootOfThree", std::sqrt(3.0), "1.73205080756888"}),
+    RowName);
+
+INSTANTIATE_TEST_SUITE_P(
+    ExponentForm, NumberTextTest,
+    testing::Values(TextCase{"FirstLarge", 1e15, "1E+15"},
+                    TextCase{"RoundingCarriesIntoExponent", 999999999999999.5, "1E+15"},
+                    TextCase{"LargeWithDigits", 123456789012345678.0, "1.23456789012346E+17"},
+                    TextCase{"FirstSmall", 1e-5, "1E-05"},
+                    TextCase{"SmallWithDigits", 1.5e-7, "1.5E-07"},
+                    TextCase{"ThreeDigitExponent", 6e200, "6E+200"},
+                    TextCase{"NegativeTiny", -1e-300, "-1E-300"},
+                    TextCase{"LargestDouble", DBL_MAX, "1.79769313486232E+308"},
+                    TextCase{"SmallestNormal", DBL_MIN, "2.2250738585072E-308"},
+                    TextCase{"SmallestSubnormal", std::ldexp(1, -1074), "4.94065645841247E-324"}),
+    RowName);
+
+// The separator is injected, as the window passes the user's locale's.
+INSTANTIATE_TEST_SUITE_P(Separators, NumberTextTest,
+                         testing::Values(TextCase{"Comma", 2.5, "2,5", ","},
+                                         TextCase{"CommaInExponentForm", 1.5e-7, "1,5E-07", ","},
+                                         TextCase{"CommaBelowOne", 1.0 / 3, "0,333333333333333",
+                                                  ","},
+                                         TextCase{"CommaUnusedForIntegers", 6, "6", ","},
+                                         TextCase{"MultiByteSeparator", 2.5, "2\u066B5", "\u066B"}),
+                         RowName);
+
+TEST(NumberText, DefaultSeparatorIsPoint)
+{
+    EXPECT_EQ(calc::NumberText(2.5), "2.5");
+}
+
+} // namespace

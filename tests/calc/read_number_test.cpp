@@ -1,0 +1,131 @@
+#include "numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <locale>
+#include <string>
+
+namespace
+{
+
+struct ReadCase {
+    const char *name;
+    std::string text;
+    double expected;
+};
+
+std::ostream &operator<<(std::ostream &os, const ReadCase &c)
+{
+    return os << c.name;
+}
+std::string RowName(const testing::TestParamInfo<ReadCase> &info)
+{
+    return info.param.name;
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+class ReadNumberTest : public testing::TestWithParam<ReadCase>
+{
+};
+
+// Bit-for-bit: the sign of zero and the last bit of rounding matter.
+TEST_P(ReadNumberTest, ReadsExactly)
+{
+    const ReadCase &c = GetParam();
+    const double actual = calc::ReadNumber(c.text);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(actual), std::bit_cast<std::uint64_t>(c.expected))
+        << "text \"" << c.text << "\" read as " << actual << ", expected " << c.expected;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PlainDecimals, ReadNumberTest,
+    testing::Values(ReadCase{"Empty", "", 0.0}, ReadCase{"Letters", "abc", 0.0},
+                    ReadCase{"CommaStopsReading", "3,5", 3.0},
+                    ReadCase{"PointIsDecimal", "3.5", 3.5},
+                    ReadCase{"SpacesAroundAndBetween", "  4 2  ", 42.0},
+                    ReadCase{"TabsAndLineFeeds", "\t1\n0\t.\n5", 10.5},
+                    ReadCase{"CarriageReturnStops", "1\r2", 1.0}, ReadCase{"Negative", "-7", -7.0},
+                    ReadCase{"ExplicitPlus", "+5", 5.0}, ReadCase{"LeadingPoint", ".5", 0.5},
+                    ReadCase{"TrailingPoint", "5.", 5.0}, ReadCase{"UnitSuffix", "5cm", 5.0},
+                    ReadCase{"DigitsThenLetters", "12abc", 12.0},
+                    ReadCase{"SecondPointStops", "1.2.3", 1.2}, ReadCase{"LoneSign", "-", 0.0},
+                    ReadCase{"LonePoint", ".", 0.0}, ReadCase{"SignedPoint", "-.", 0.0},
+                    ReadCase{"DoubleSign", "--1", 0.0}, ReadCase{"MixedSigns", "+-1", 0.0},
+                    ReadCase{"SpaceAfterSign", "- 2.5", -2.5}, ReadCase{"NegativeZero", "-0", -0.0},
+                    ReadCase{"LeadingZeros", "000123.4500", 123.45},
+                    ReadCase{"ZerosAfterPoint", "0.000001", 1e-6}),
+    RowName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Exponents, ReadNumberTest,
+    testing::Values(
+        ReadCase{"LowerE", "1e2", 100.0}, ReadCase{"UpperE", "1E2", 100.0},
+        ReadCase{"LowerD", "1d3", 1000.0}, ReadCase{"UpperDSigned", "1D+3", 1000.0},
+        ReadCase{"NegativeExponent", "1E-2", 0.01}, ReadCase{"SpacedExponent", "1 e - 2", 0.01},
+        ReadCase{"LetterWithoutDigits", "1e", 1.0}, ReadCase{"SignWithoutDigits", "2.5e+", 2.5},
+        ReadCase{"ExponentWithoutMantissa", "e5", 0.0}, ReadCase{"PointThenExponent", "5.e1", 50.0},
+        ReadCase{"ExponentStopsAtPoint", "1e2.5", 100.0},
+        ReadCase{"HugeExponentOfZero", "0e999999999999999999999", 0.0},
+        ReadCase{"ExponentLeadingZeros", "1e0000000000000000000003", 1000.0}),
+    RowName);
+
+INSTANTIATE_TEST_SUITE_P(
+    HexAndOctal, ReadNumberTest,
+    testing::Values(
+        ReadCase{"Hex", "&H1F", 31.0}, ReadCase{"HexLowerCase", "&hff", 255.0},
+        ReadCase{"HexSixteenBitsNonNegative", "&HFFFF", 65535.0},
+        ReadCase{"HexSixtyFourBits", "&HFFFFFFFFFFFFFFFF", 18446744073709551616.0},
+        ReadCase{"HexStopsAtPoint", "&H10.8", 16.0}, ReadCase{"HexSpaced", " & H 1 0", 16.0},
+        ReadCase{"HexNoDigits", "&H", 0.0}, ReadCase{"HexBadDigit", "&Hxyz", 0.0},
+        ReadCase{"Octal", "&O17", 15.0}, ReadCase{"OctalLowerCase", "&o777", 511.0},
+        ReadCase{"OctalStopsAtEight", "&O78", 7.0}, ReadCase{"OctalNoDigits", "&O8", 0.0},
+        ReadCase{"OctalFiftyFourBits", "&O777777777777777777", 18014398509481984.0},
+        ReadCase{"UnknownRadix", "&X1", 0.0}, ReadCase{"SignedHex", "-&H10", 0.0},
+        ReadCase{"HexLargestPower", "&H1" + std::string(255, '0'), std::ldexp(1, 1020)},
+        ReadCase{"HexBeyondDouble", "&H" + std::string(256, 'F'), kInf},
+        ReadCase{"HexVeryLong", "&H" + std::string(100000, 'F'), kInf},
+        ReadCase{"OctalLargestPower", "&O1" + std::string(341, '0'), std::ldexp(1, 1023)},
+        ReadCase{"OctalBeyondDouble", "&O2" + std::string(341, '0'), kInf}),
+    RowName);
+
+// Correct rounding for any number of digits, and the edges of the double range.
+INSTANTIATE_TEST_SUITE_P(
+    RoundingAndRange, ReadNumberTest,
+    testing::Values(ReadCase{"ExactBinaryExpansion",
+                             "0.1000000000000000055511151231257827021181583404541015625", 0.1},
+                    ReadCase{"HalfwayRoundsToEven", "9007199254740993", 9007199254740992.0},
+                    ReadCase{"JustAboveHalfway", "9007199254740993.00000000000000000000000000001",
+                             9007199254740994.0},
+                    ReadCase{"ThousandDigits", "1" + std::string(999, '0'), kInf},
+                    ReadCase{"LongFraction", "0." + std::string(400, '0') + "15e401", 1.5},
+                    ReadCase{"LargestDouble", "1.7976931348623157e308", DBL_MAX},
+                    ReadCase{"AboveLargest", "1.8e308", kInf}, ReadCase{"Overflow", "1e400", kInf},
+                    ReadCase{"NegativeOverflow", "-1E999", -kInf},
+                    ReadCase{"SmallestNormal", "2.2250738585072014e-308", DBL_MIN},
+                    ReadCase{"SmallestSubnormal", "4.9406564584124654e-324", std::ldexp(1, -1074)},
+                    ReadCase{"Underflow", "1e-400", 0.0},
+                    ReadCase{"NegativeUnderflow", "-1e-400", -0.0}),
+    RowName);
+
+// A numpunct with "," as its decimal point, installed as the global C++ locale.
+struct CommaDecimal : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+};
+
+TEST(ReadNumberLocale, PointStaysDecimalUnderCommaLocale)
+{
+    const std::locale previous =
+        std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
+    const double point = calc::ReadNumber("3.5");
+    const double comma = calc::ReadNumber("3,5");
+    std::locale::global(previous);
+    EXPECT_EQ(point, 3.5);
+    EXPECT_EQ(comma, 3.0);
+}
+
+} // namespace
