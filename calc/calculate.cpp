@@ -11,11 +11,22 @@ namespace calc
 namespace
 {
 
-void AppendLine(TextFields &texts, std::string_view label, std::string_view value = {})
+// Appending a line reads the result text and replaces it with that text and the line.
+void AppendLine(TextFields &texts, std::string_view label)
 {
     std::string text = texts.ResultText();
     text += label;
-    text += value;
+    text += kLineEnd;
+    texts.SetResultText(text);
+}
+
+void AppendLine(TextFields &texts, std::string_view label, double value,
+                std::string_view decimalSeparator)
+{
+    std::string text = texts.ResultText();
+    text.reserve(text.size() + label.size() + 32 + kLineEnd.size());
+    text += label;
+    AppendNumberText(text, value, decimalSeparator);
     text += kLineEnd;
     texts.SetResultText(text);
 }
@@ -87,20 +98,20 @@ void Calculate(TriangleState &state, TextFields &texts, std::string_view decimal
         texts.SetResultText({});
     } else {
         texts.SetResultText(std::string(kSidesHeading) + std::string(kLineEnd));
-        AppendLine(texts, kSideA, NumberText(state.a, decimalSeparator));
-        AppendLine(texts, kSideB, NumberText(state.b, decimalSeparator));
-        AppendLine(texts, kSideC, NumberText(state.c, decimalSeparator));
+        AppendLine(texts, kSideA, state.a, decimalSeparator);
+        AppendLine(texts, kSideB, state.b, decimalSeparator);
+        AppendLine(texts, kSideC, state.c, decimalSeparator);
     }
-    AppendLine(texts, kArea, NumberText(area, decimalSeparator));
+    AppendLine(texts, kArea, area, decimalSeparator);
     ShowBisectors(state, texts, decimalSeparator);
 }
 
 void ShowBisectors(const TriangleState &state, TextFields &texts, std::string_view decimalSeparator)
 {
     AppendLine(texts, kBisectorsHeading);
-    AppendLine(texts, kBisectorA, NumberText(state.Yg_a, decimalSeparator));
-    AppendLine(texts, kBisectorB, NumberText(state.Yg_b, decimalSeparator));
-    AppendLine(texts, kBisectorC, NumberText(state.Yg_c, decimalSeparator));
+    AppendLine(texts, kBisectorA, state.Yg_a, decimalSeparator);
+    AppendLine(texts, kBisectorB, state.Yg_b, decimalSeparator);
+    AppendLine(texts, kBisectorC, state.Yg_c, decimalSeparator);
 }
 
 } // namespace calc

@@ -112,6 +112,10 @@ std::int64_t TakeExponentDigits(Scanner &in)
     return value;
 }
 
+// Decimal digits beyond the 768th can only tell whether the value lies above a halfway
+// point between two doubles, never on it, so the rest is kept as one nonzero digit.
+constexpr std::size_t kMaxSignificantDigits = 768;
+
 // The decimal form: digits with at most one ".", then an optional exponent.
 double DecimalValue(Scanner &in)
 {
@@ -119,8 +123,10 @@ double DecimalValue(Scanner &in)
     if (!in.Take('-'))
         in.Take('+');
 
-    // The value is 0.<significant> x 10^exponent.
-    std::string significant;
+    // The value is 0.<significant digits> x 10^exponent, written out for from_chars.
+    char numeral[2 + kMaxSignificantDigits + 1 + 24] = {'0', '.'};
+    std::size_t end = 2;
+    bool dropped = false;
     std::int64_t exponent = 0;
     bool anyDigit = false;
     bool seenPoint = false;
@@ -130,12 +136,15 @@ double DecimalValue(Scanner &in)
             seenPoint = true;
         } else if (IsDigit(c)) {
             anyDigit = true;
-            if (c == '0' && significant.empty()) {
+            if (c == '0' && end == 2) {
                 exponent -= seenPoint ? 1 : 0; // a leading zero after the point
-            } else {
-                significant += c;
-                exponent += seenPoint ? 0 : 1;
+                continue;
             }
+            exponent += seenPoint ? 0 : 1;
+            if (end - 2 < kMaxSignificantDigits)
+                numeral[end++] = c;
+            else
+                dropped = dropped || c != '0';
         } else {
             break;
         }
@@ -155,19 +164,21 @@ double DecimalValue(Scanner &in)
         exponent += negativeExponent ? -digits : digits;
     }
 
-    while (!significant.empty() && significant.back() == '0')
-        significant.pop_back();
+    if (dropped)
+        numeral[end++] = '1';
+    while (end > 2 && numeral[end - 1] == '0')
+        --end;
     double magnitude = 0;
-    if (significant.empty()) {
+    if (end == 2 || exponent < -324) {
         magnitude = 0;
     } else if (exponent > 310) {
         magnitude = kInfinity;
-    } else if (exponent < -324) {
-        magnitude = 0;
     } else {
-        const std::string numeral = "0." + significant + "e" + std::to_string(exponent);
-        auto [ptr, ec] = std::from_chars(numeral.data(), numeral.data() + numeral.size(), magnitude,
-                                         std::chars_format::scientific);
+        numeral[end++] = 'e';
+        end = static_cast<std::size_t>(
+            std::to_chars(numeral + end, numeral + sizeof numeral, exponent).ptr - numeral);
+        auto [ptr, ec] =
+            std::from_chars(numeral, numeral + end, magnitude, std::chars_format::scientific);
         if (ec != std::errc())
             magnitude = exponent > 0 ? kInfinity : 0;
     }
@@ -189,59 +200,72 @@ double ReadNumber(std::string_view text)
     return DecimalValue(in);
 }
 
-std::string NumberText(double value, std::string_view decimalSeparator)
+void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator)
 {
-    if (value == 0)
-        return "0"; // negative zero too
-    if (!std::isfinite(value))
-        return std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf";
+    if (value == 0) {
+        out += '0'; // negative zero too
+        return;
+    }
+    if (!std::isfinite(value)) {
+        out += std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf";
+        return;
+    }
 
-    // Fifteen significant digits, correctly rounded: d.dddddddddddddde[+-]x
+    // Fifteen significant digits, correctly rounded: [-]d.dddddddddddddde[+-]x
     char buffer[32];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
-    const std::size_t ePos = scientific.find('e');
-    const bool negative = scientific.front() == '-';
-
-    std::string digits;
-    for (char c : scientific.substr(0, ePos))
-        if (IsDigit(c))
-            digits += c;
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    const char *end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
+    const char *first = buffer;
+    if (*first == '-') {
+        out += '-';
+        ++first;
+    }
+    char digits[15];
+    std::size_t count = 0;
+    const char *p = first;
+    for (; *p != 'e'; ++p)
+        if (*p != '.')
+            digits[count++] = *p;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
     int exponent = 0;
-    const std::string_view exponentText = scientific.substr(ePos + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
-                    exponentText.data() + exponentText.size(), exponent);
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
 
-    std::string text = negative ? "-" : "";
-    const auto separatorAndRest = [&](std::size_t from) {
-        if (from < digits.size()) {
-            text += decimalSeparator;
-            text += digits.substr(from);
+    const std::string_view significant(digits, count);
+    const auto fraction = [&](std::size_t from) {
+        if (from < count) {
+            out += decimalSeparator;
+            out += significant.substr(from);
         }
     };
     if (exponent < -4 || exponent >= 15) {
-        text += digits[0];
-        separatorAndRest(1);
-        text += exponent < 0 ? "E-" : "E+";
+        out += digits[0];
+        fraction(1);
+        out += exponent < 0 ? "E-" : "E+";
         const int magnitude = exponent < 0 ? -exponent : exponent;
         if (magnitude < 10)
-            text += '0';
-        text += std::to_string(magnitude);
+            out += '0';
+        char exponentDigits[4];
+        out.append(exponentDigits,
+                   std::to_chars(exponentDigits, exponentDigits + 4, magnitude).ptr);
     } else if (exponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        text += digits.substr(0, integerDigits);
-        if (digits.size() < integerDigits)
-            text.append(integerDigits - digits.size(), '0');
-        separatorAndRest(integerDigits);
+        out += significant.substr(0, integerDigits);
+        if (count < integerDigits)
+            out.append(integerDigits - count, '0');
+        fraction(integerDigits);
     } else {
-        text += '0';
-        text += decimalSeparator;
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
+        out += '0';
+        out += decimalSeparator;
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += significant;
     }
+}
+
+std::string NumberText(double value, std::string_view decimalSeparator)
+{
+    std::string text;
+    AppendNumberText(text, value, decimalSeparator);
     return text;
 }
 

@@ -22,4 +22,7 @@ double ReadNumber(std::string_view text);
 // The decimal separator is the caller's (the user's locale's in the window).
 std::string NumberText(double value, std::string_view decimalSeparator = ".");
 
+// NumberText appended to `out`.
+void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator = ".");
+
 } // namespace calc
