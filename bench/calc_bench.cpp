@@ -1,0 +1,58 @@
+// Timings of the calculation core: reading an entry, printing a number, and a whole
+// report from three input texts for each input kind (the work behind one "Изчисли").
+#include "calculate.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+
+namespace
+{
+
+struct Fields : calc::TextFields {
+    std::array<std::string, 3> inputs;
+    std::string result;
+    std::string InputText(int index) const override
+    {
+        return inputs[static_cast<std::size_t>(index)];
+    }
+    std::string ResultText() const override { return result; }
+    void SetResultText(const std::string &text) override { result = text; }
+};
+
+void BM_ReadNumber(benchmark::State &state)
+{
+    const std::array<std::string, 4> texts{"3", " 4.80740170061865 ", "1.5e-7", "&HFF"};
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calc::ReadNumber(texts[i++ & 3]));
+}
+BENCHMARK(BM_ReadNumber);
+
+void BM_NumberText(benchmark::State &state)
+{
+    const std::array<double, 4> values{6, 4.21637021355784, 1.0 / 3, 6e200};
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calc::NumberText(values[i++ & 3]));
+}
+BENCHMARK(BM_NumberText);
+
+void Report(benchmark::State &state, calc::InputMode mode, std::array<std::string, 3> inputs)
+{
+    calc::TriangleState triangle{.mode = mode};
+    Fields fields;
+    fields.inputs = std::move(inputs);
+    for (auto _ : state) {
+        calc::Calculate(triangle, fields);
+        benchmark::DoNotOptimize(fields.result.data());
+    }
+}
+BENCHMARK_CAPTURE(Report, Heights, calc::InputMode::Heights, {"4", "3", "2.4"});
+BENCHMARK_CAPTURE(Report, Sides, calc::InputMode::Sides, {"3", "4", "5"});
+BENCHMARK_CAPTURE(Report, Medians, calc::InputMode::Medians, {"3", "4", "5"});
+
+} // namespace
+
+BENCHMARK_MAIN();
