@@ -4,7 +4,7 @@ BUILD_TYPE ?= Release
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench format clean package startup icon
 
 all: build
 
@@ -26,6 +26,18 @@ test: build
 
 bench: build
 	@$(BUILD_DIR)/bench/calc_bench
+
+# The Debian package, written to $(BUILD_DIR)/bisectors_<version>_<arch>.deb.
+package: build
+	@cd $(BUILD_DIR) && cpack
+
+# Start-up time and memory of the program next to xlogo and galculator, under Xvfb.
+startup: build
+	@BUILD_DIR=$(abspath $(BUILD_DIR)) bench/startup
+
+# Renders the 32 x 32 icon from packaging/bisectors.svg after the drawing changed.
+icon: deps
+	@packaging/render-icon
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h' '*.c')

@@ -1,0 +1,27 @@
+# The Debian package, built by `make package` (cpack in the build directory).
+# Runtime dependencies are computed by dpkg-shlibdeps from the linked libraries; the
+# xcb platform plugin that Qt loads at start comes with libqt6gui6, so it needs no
+# entry of its own.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME bisectors)
+set(CPACK_PACKAGE_VERSION ${BISECTORS_VERSION})
+set(CPACK_PACKAGE_CONTACT "Bisectors maintainers <maintainers@users.noreply.c-seed-dc067e83.example>"
+    CACHE STRING "Maintainer of the Debian package")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "angle bisectors of a triangle from its altitudes, sides or medians")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A small school geometry tool with a Bulgarian interface. Of a triangle you know
+its three altitudes, its three sides or its three medians: pick the kind, type
+the three lengths and press „Изчисли“. The program finds the sides and the area
+and prints the lengths of the three internal angle bisectors.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window asks for Times New Roman; Liberation Serif has the same metrics.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+
+include(CPack)
