@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree with cpack and checks what a user's
+# system gets from it: the files and their places, the metadata validators, and one
+# version everywhere.
+#
+#   check_package.sh BUILD_DIR APP_ID VERSION VERSION_PROBE
+#
+# VERSION_PROBE is a library preloaded into the packaged program that prints its
+# QCoreApplication::applicationVersion once start-up is done (version_probe.cpp).
+set -uo pipefail
+
+build=$1 app_id=$2 version=$3 probe=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+pass() { echo "ok:   $*"; }
+# expect DESCRIPTION ACTUAL WANTED
+expect() {
+    if [ "$2" = "$3" ]; then pass "$1 is '$3'"; else fail "$1 is '$2', wanted '$3'"; fi
+}
+
+# --- the package --------------------------------------------------------------------
+if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log"
+    echo "FAIL: cpack could not build the package"
+    exit 1
+fi
+arch=$(dpkg --print-architecture)
+deb=$work/out/bisectors_${version}_${arch}.deb
+if [ ! -f "$deb" ]; then
+    ls "$work/out"
+    echo "FAIL: no package named $(basename "$deb")"
+    exit 1
+fi
+pass "cpack built $(basename "$deb")"
+if grep -q -i 'warning' "$work/cpack.log"; then
+    fail "cpack warned:"
+    sed 's/^/      /' "$work/cpack.log"
+fi
+
+field() { dpkg-deb --field "$deb" "$1"; }
+expect "Package" "$(field Package)" bisectors
+expect "Version" "$(field Version)" "$version"
+expect "Architecture" "$(field Architecture)" "$arch"
+expect "Section" "$(field Section)" education
+[ -n "$(field Maintainer)" ] && pass "Maintainer is set" || fail "no Maintainer"
+depends=$(field Depends)
+# dpkg-shlibdeps turns the linked libraries into versioned dependencies.
+for lib in libc6 libstdc++6 libqt6core6 libqt6widgets6; do
+    if [[ ", $depends" == *", $lib (>= "* ]]; then
+        pass "Depends has a versioned $lib"
+    else
+        fail "Depends lacks a versioned $lib: $depends"
+    fi
+done
+expect "Recommends" "$(field Recommends)" fonts-liberation2
+description=$(field Description)
+[[ $(head -n1 <<<"$description") =~ [a-z] && $(wc -l <<<"$description") -ge 3 ]] &&
+    pass "Description has a summary and a long text" || fail "Description is thin: $description"
+
+# Exactly these files, nothing else that an install rule might have let in.
+files=$(dpkg-deb --contents "$deb" | grep -v '^d' | awk '{ print $6 }' | sed 's|^\./||' | sort)
+wanted=$(sort <<EOF2
+usr/bin/bisectors
+usr/share/applications/$app_id.desktop
+usr/share/icons/hicolor/32x32/apps/bisectors.png
+usr/share/icons/hicolor/scalable/apps/bisectors.svg
+usr/share/metainfo/$app_id.metainfo.xml
+EOF2
+)
+if [ "$files" = "$wanted" ]; then
+    pass "the package holds exactly the program, the desktop entry, two icons and the metainfo"
+else
+    fail "unexpected package contents:"
+    diff <(echo "$wanted") <(echo "$files") | sed 's/^/      /'
+fi
+
+root=$work/root
+dpkg-deb --extract "$deb" "$root"
+exe=$root/usr/bin/bisectors
+desktop=$root/usr/share/applications/$app_id.desktop
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+png=$root/usr/share/icons/hicolor/32x32/apps/bisectors.png
+svg=$root/usr/share/icons/hicolor/scalable/apps/bisectors.svg
+
+[ -x "$exe" ] && file -b "$exe" | grep -q '^ELF .*executable.*, stripped' &&
+    pass "bisectors is a stripped executable" || fail "bisectors: $(file -b "$exe")"
+file -b "$png" | grep -q '^PNG image data, 32 x 32,' &&
+    pass "the PNG icon is 32 x 32" || fail "PNG icon: $(file -b "$png")"
+file -b "$svg" | grep -q 'SVG' && pass "the scalable icon is SVG" || fail "SVG icon: $(file -b "$svg")"
+
+# The committed PNG must still be what the SVG draws (packaging/render-icon makes it).
+if command -v rsvg-convert >/dev/null && command -v compare >/dev/null; then
+    rsvg-convert --width 32 --height 32 --format png --output "$work/fresh.png" "$svg"
+    differing=$(compare -metric AE -fuzz 3% "$png" "$work/fresh.png" null: 2>&1)
+    [ "$differing" = 0 ] && pass "the PNG icon matches the SVG" ||
+        fail "the PNG icon differs from the SVG in $differing pixels: run packaging/render-icon"
+else
+    fail "rsvg-convert or compare missing (scripts/install-deps installs them)"
+fi
+
+# The program's own idea of its version, from the packaged (stripped) executable.
+# The offscreen platform needs no X server.
+probed=$(LD_PRELOAD=$probe QT_QPA_PLATFORM=offscreen timeout 30 "$exe" 2>"$work/probe.log")
+[ -s "$work/probe.log" ] && sed 's/^/      /' "$work/probe.log"
+expect "applicationVersion of the packaged program" "$probed" "$version"
+
+# --- desktop entry ------------------------------------------------------------------
+out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] &&
+    pass "desktop-file-validate accepts the desktop entry" || fail "desktop-file-validate: $out"
+key() { sed -n "s/^$1=//p" "$desktop"; }
+expect "Exec" "$(key Exec)" bisectors
+expect "Icon" "$(key Icon)" bisectors
+expect "Categories" "$(key Categories)" "Education;Math;"
+for k in Name Comment; do
+    # Unlocalised text is what the program shows: Bulgarian, in Cyrillic.
+    LC_ALL=C.UTF-8 grep -qP "^$k=.*[\x{0410}-\x{044F}]" "$desktop" &&
+        pass "$k is Bulgarian" || fail "$k is not in Cyrillic: $(key "$k")"
+    grep -q "^$k\[en\]=[A-Za-z]" "$desktop" && pass "$k has an English translation" ||
+        fail "$k[en] missing"
+done
+# Version= is the version of the desktop entry format; the program's own version has
+# no standard key, so it goes in an X- key.
+expect "desktop entry X-Bisectors-Version" "$(key X-Bisectors-Version)" "$version"
+
+# --- AppStream metainfo -------------------------------------------------------------
+out=$(appstreamcli validate --no-net "$metainfo" 2>&1) &&
+    pass "appstreamcli validate accepts the metainfo" || fail "appstreamcli validate: $out"
+# validate-tree also reads the installed desktop entry and icons against the metainfo.
+out=$(appstreamcli validate-tree --no-net "$root" 2>&1) &&
+    pass "appstreamcli validate-tree accepts the installed tree" ||
+    fail "appstreamcli validate-tree: $out"
+tag() { grep -o "<$1[^>]*>[^<]*</$1>" "$metainfo" | sed 's/<[^>]*>//g'; }
+expect "metainfo id" "$(tag id)" "$app_id"
+expect "metainfo launchable" "$(tag launchable)" "$app_id.desktop"
+expect "metainfo binary" "$(tag binary)" bisectors
+grep -q '<content_rating type="oars-1\.[01]"' "$metainfo" && pass "metainfo has a content rating" ||
+    fail "metainfo has no OARS content rating"
+for t in name summary; do
+    [ "$(grep -c "<$t>" "$metainfo")" = 1 ] && [ "$(grep -c "<$t xml:lang=\"en\">" "$metainfo")" = 1 ] &&
+        pass "metainfo $t in Bulgarian and English" || fail "metainfo $t lacks a language"
+done
+newest=$(grep -o '<release [^>]*version="[^"]*"' "$metainfo" | head -n1 | sed 's/.*version="//;s/"$//')
+expect "newest metainfo release" "$newest" "$version"
+
+echo
+if [ "$failures" -gt 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "all package checks passed"
