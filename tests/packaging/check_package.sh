@@ -7,6 +7,8 @@
 #
 # VERSION_PROBE is a library preloaded into the packaged program that prints its
 # QCoreApplication::applicationVersion once start-up is done (version_probe.cpp).
+# pass and fail always succeed, so "test && pass ... || fail ..." is an if-then-else.
+# shellcheck disable=SC2015
 set -uo pipefail
 
 build=$1 app_id=$2 version=$3 probe=$4
@@ -122,7 +124,7 @@ for k in Name Comment; do
     LC_ALL=C.UTF-8 grep -qP "^$k=.*[\x{0410}-\x{044F}]" "$desktop" &&
         pass "$k is Bulgarian" || fail "$k is not in Cyrillic: $(key "$k")"
     grep -q "^$k\[en\]=[A-Za-z]" "$desktop" && pass "$k has an English translation" ||
-        fail "$k[en] missing"
+        fail "${k}[en] missing"
 done
 # Version= is the version of the desktop entry format; the program's own version has
 # no standard key, so it goes in an X- key.
