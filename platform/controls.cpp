@@ -1,0 +1,141 @@
+#include "controls.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
+
+#include <utility>
+
+namespace platform
+{
+
+TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!setting_)
+            text_ = toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    });
+}
+
+void TextBox::SetText(const QString &text)
+{
+    text_ = text;
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setting_ = true;
+    setPlainText(shown);
+    setting_ = false;
+}
+
+OptionButton::OptionButton(const QString &caption, std::function<void()> select, QWidget *parent)
+    : QRadioButton(caption, parent), select_(std::move(select))
+{
+    // The form keeps at most one option of a container selected; Qt's own exclusivity
+    // would refuse to clear the selected one.
+    setAutoExclusive(false);
+}
+
+void OptionButton::nextCheckState()
+{
+    if (!isChecked())
+        select_();
+}
+
+bool OptionButton::hitButton(const QPoint &position) const
+{
+    return rect().contains(position);
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const bool down = isDown();
+    const QBrush fill = palette().brush(QPalette::Button);
+    qDrawWinButton(&painter, rect(), palette(), down, &fill);
+
+    QRect inside = rect().adjusted(4, 3, -4, -3);
+    if (down)
+        inside.translate(1, 1);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(inside, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = inside;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+PictureBox::PictureBox(PaintFunction picture, QWidget *parent)
+    : QWidget(parent), picture_(std::move(picture))
+{
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect(), palette(), true);
+    const QRect inside = rect().adjusted(2, 2, -2, -2);
+    if (picture_) {
+        painter.setClipRect(inside);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        picture_(painter, QRectF(inside));
+    }
+}
+
+namespace
+{
+
+class PaintedIconEngine : public QIconEngine
+{
+public:
+    explicit PaintedIconEngine(PaintFunction paint) : paint_(std::move(paint)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        paint_(*painter, QRectF(rect));
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : {16, 24, 32, 48, 64, 128, 256})
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new PaintedIconEngine(paint_); }
+    QString key() const override { return QStringLiteral("painted"); }
+
+private:
+    PaintFunction paint_;
+};
+
+} // namespace
+
+QIcon PaintedIcon(PaintFunction paint)
+{
+    return QIcon(new PaintedIconEngine(std::move(paint)));
+}
+
+} // namespace platform

@@ -1,0 +1,296 @@
+#include "form.h"
+
+#include "controls.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+
+namespace platform
+{
+namespace
+{
+
+QString Utf8(const char *text)
+{
+    return QString::fromUtf8(text ? text : "");
+}
+
+// Gives a control its own background; text on it stays black whatever the desktop's colours.
+void SetBackground(QWidget *widget, const QColor &colour, bool fill)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(fill);
+}
+
+} // namespace
+
+QString ObjectName(const char *name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+Form::Form(const FormDescription &description, QWidget *parent) : QWidget(parent)
+{
+    Build(description);
+}
+
+void Form::Build(const FormDescription &description)
+{
+    setObjectName(QLatin1String(description.name));
+    setWindowTitle(Utf8(description.title));
+    setFixedSize(Pixels(description.width), Pixels(description.height));
+    QFont font(QLatin1String(description.fontFamily), description.fontPointSize);
+    font.setWeight(QFont::Normal);
+    setFont(font);
+    SetBackground(this, description.background, true);
+    if (description.icon)
+        setWindowIcon(PaintedIcon(description.icon));
+
+    for (const ControlDescription &control : description.controls) {
+        QWidget *parent = control.container ? Control(control.container, 0) : this;
+        QWidget *widget = Create(control, parent);
+        widget->setObjectName(ObjectName(control.name, control.index));
+        Place(widget, control);
+        controls_.insert(widget->objectName(), widget);
+    }
+
+    for (const LabelPair &pair : description.labels) {
+        labelled_[pair.label] = pair.box;
+        for (const ControlDescription &control : description.controls) {
+            if (std::string(control.name) != pair.label)
+                continue;
+            auto *label = static_cast<QLabel *>(Control(control.name, control.index));
+            QWidget *box = Control(pair.box, control.index);
+            label->setBuddy(box);
+            box->setAccessibleName(label->text());
+        }
+    }
+    SetTabOrder(description);
+}
+
+QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
+{
+    const QString text = Utf8(control.text);
+    const std::string name = control.name;
+    const int index = control.index;
+    QWidget *widget = nullptr;
+
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(text, parent);
+        label->setTextFormat(Qt::PlainText);
+        const Qt::Alignment horizontal =
+            (control.flags & Centered) ? Qt::AlignHCenter : Qt::AlignLeft;
+        label->setAlignment(horizontal | Qt::AlignVCenter);
+        widget = label;
+        break;
+    }
+    case ControlKind::Frame: {
+        // The border is drawn, the caption only kept.
+        auto *frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        frame->setProperty("caption", text);
+        widget = frame;
+        break;
+    }
+    case ControlKind::OptionButton:
+        widget = new OptionButton(
+            text, [this, name, index] { SetOptionValue(name.c_str(), index, true); }, parent);
+        break;
+    case ControlKind::TextBox:
+        if (control.flags & MultiLine) {
+            auto *box = new TextBox(parent);
+            box->SetText(text);
+            if (control.flags & Locked) {
+                box->setReadOnly(true);
+                box->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                             Qt::TextSelectableByKeyboard);
+            }
+            widget = box;
+        } else {
+            auto *line = new QLineEdit(text, parent);
+            line->setReadOnly(control.flags & Locked);
+            connect(line, &QLineEdit::returnPressed, this, [this] {
+                if (defaultButton_)
+                    defaultButton_->click();
+            });
+            widget = line;
+        }
+        break;
+    case ControlKind::ListBox: {
+        auto *list = new QListWidget(parent);
+        for (const char *item : control.items)
+            list->addItem(Utf8(item));
+        widget = list;
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto *button = new CommandButton(text, parent);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, name, index] { Click(name, index); });
+        if (control.flags & Default)
+            defaultButton_ = button;
+        widget = button;
+        break;
+    }
+    case ControlKind::PictureBox:
+        widget = new PictureBox(control.picture, parent);
+        break;
+    }
+
+    if (control.background) {
+        const bool fill = control.kind != ControlKind::CommandButton;
+        SetBackground(widget, *control.background, fill);
+    }
+    if (control.flags & Hidden)
+        widget->hide();
+    widget->setProperty("tabIndex", control.tabIndex);
+    return widget;
+}
+
+void Form::Place(QWidget *widget, const ControlDescription &control) const
+{
+    widget->setGeometry(Pixels(control.left), Pixels(control.top), Pixels(control.width),
+                        Pixels(control.height));
+}
+
+void Form::SetTabOrder(const FormDescription &description)
+{
+    std::vector<const ControlDescription *> order;
+    for (const ControlDescription &control : description.controls)
+        order.push_back(&control);
+    std::stable_sort(order.begin(), order.end(), [](const auto *left, const auto *right) {
+        return left->tabIndex < right->tabIndex;
+    });
+    for (const ControlDescription *control : order) {
+        QWidget *widget = Control(control->name, control->index);
+        if (!(control->flags & Hidden) && (widget->focusPolicy() & Qt::TabFocus))
+            tabOrder_.push_back(widget);
+    }
+}
+
+bool Form::focusNextPrevChild(bool next)
+{
+    const auto count = static_cast<std::ptrdiff_t>(tabOrder_.size());
+    if (count == 0)
+        return QWidget::focusNextPrevChild(next);
+    QWidget *current = focusWidget();
+    while (current && current->focusProxy())
+        current = current->focusProxy();
+    const auto found = std::find(tabOrder_.begin(), tabOrder_.end(), current);
+    std::ptrdiff_t position =
+        found == tabOrder_.end() ? (next ? -1 : count) : found - tabOrder_.begin();
+    for (std::ptrdiff_t step = 0; step < count; ++step) {
+        position = ((next ? position + 1 : position - 1) + count) % count;
+        QWidget *candidate = tabOrder_[static_cast<std::size_t>(position)];
+        if (candidate->isVisible() && candidate->isEnabled()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+QWidget *Form::Control(const char *name, int index) const
+{
+    QWidget *widget = controls_.value(ObjectName(name, index));
+    if (!widget)
+        qFatal("The window has no control %s(%d)", name, index);
+    return widget;
+}
+
+QString Form::Text(const char *name, int index) const
+{
+    QWidget *widget = Control(name, index);
+    if (auto *box = dynamic_cast<TextBox *>(widget))
+        return box->Text();
+    return static_cast<QLineEdit *>(widget)->text();
+}
+
+void Form::SetText(const char *name, int index, const QString &text)
+{
+    QWidget *widget = Control(name, index);
+    if (auto *box = dynamic_cast<TextBox *>(widget))
+        box->SetText(text);
+    else
+        static_cast<QLineEdit *>(widget)->setText(text);
+}
+
+void Form::SetCaption(const char *name, int index, const QString &caption)
+{
+    static_cast<QLabel *>(Control(name, index))->setText(caption);
+    const auto pair = labelled_.find(name);
+    if (pair != labelled_.end())
+        Control(pair->second.c_str(), index)->setAccessibleName(caption);
+}
+
+QString Form::ListItem(const char *name, int index, int item) const
+{
+    const QListWidgetItem *entry = static_cast<QListWidget *>(Control(name, index))->item(item);
+    return entry ? entry->text() : QString();
+}
+
+void Form::SetOptionValue(const char *name, int index, bool selected)
+{
+    auto *button = static_cast<OptionButton *>(Control(name, index));
+    if (!selected) {
+        button->setChecked(false);
+        return;
+    }
+    if (button->isChecked())
+        return;
+    const auto siblings =
+        button->parentWidget()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly);
+    for (OptionButton *sibling : siblings)
+        if (sibling != button)
+            sibling->setChecked(false);
+    button->setChecked(true);
+    Click(name, index);
+}
+
+void Form::SetFocusTo(const char *name, int index)
+{
+    Control(name, index)->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::OnClick(const char *name, std::function<void(int)> handler)
+{
+    clickHandlers_[name] = std::move(handler);
+}
+
+void Form::OnLoad(std::function<void()> handler)
+{
+    loadHandler_ = std::move(handler);
+}
+
+void Form::Show()
+{
+    if (!loaded_) {
+        loaded_ = true;
+        if (loadHandler_)
+            loadHandler_();
+    }
+    show();
+}
+
+void Form::Click(const std::string &name, int index)
+{
+    const auto handler = clickHandlers_.find(name);
+    if (handler == clickHandlers_.end() || !handler->second)
+        return;
+    const auto call = handler->second; // the handler may replace itself
+    call(index);
+}
+
+} // namespace platform

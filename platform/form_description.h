@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QRectF>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace platform
+{
+
+// What a control is. A text box with `MultiLine` shows several lines and a vertical
+// scroll bar; a list box is only ever used hidden, as a table of texts.
+enum class ControlKind { Label, Frame, OptionButton, TextBox, ListBox, CommandButton, PictureBox };
+
+// Switches a control may have, combined with |.
+enum ControlFlag : unsigned {
+    NoFlags = 0,
+    Hidden = 1u << 0,    // never shown; its texts and items can still be read
+    MultiLine = 1u << 1, // text box: several lines, wrapped, with a vertical scroll bar
+    Locked = 1u << 2,    // text box: the user can select and copy but not type
+    Centered = 1u << 3,  // label: caption centred horizontally
+    Default = 1u << 4,   // push button: Enter in a single-line text box presses it
+};
+
+// Paints a picture into the given rectangle (logical pixels), at any scale.
+using PaintFunction = std::function<void(QPainter &, const QRectF &)>;
+
+// One member of a control array. Positions and sizes are in twips, 15 to a logical
+// pixel, from the top left of the window's client area or of the frame named `container`.
+struct ControlDescription {
+    ControlKind kind;
+    const char *name; // array name; the member's object name is name + "_" + index
+    int index;
+    int left, top, width, height;
+    int tabIndex;                     // place in the keyboard focus order
+    std::optional<QColor> background; // none: the control's usual colours
+    const char *text;                 // caption or text, UTF-8; lines end with CR LF
+    const char *container = nullptr;  // name of the frame that holds it (index 0)
+    unsigned flags = NoFlags;
+    std::vector<const char *> items = {}; // list box items, UTF-8
+    PaintFunction picture = {};           // picture box contents
+};
+
+// Label array `label` names the text box array `box`: member i of the one is the
+// visible name of member i of the other, also for screen readers.
+struct LabelPair {
+    const char *label;
+    const char *box;
+};
+
+// A whole window: size of the client area in twips, colours, font, title, icon and controls.
+struct FormDescription {
+    const char *name;
+    int width, height;
+    QColor background;
+    const char *fontFamily;
+    int fontPointSize;
+    const char *title; // UTF-8
+    PaintFunction icon;
+    std::vector<ControlDescription> controls;
+    std::vector<LabelPair> labels = {};
+};
+
+// Twips to logical pixels.
+constexpr int Pixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+} // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+// The forms runtime's events and option buttons: the load event, one click handler per
+// control array, selecting and clearing options, and the keyboard.
+class FormEventsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadIsDeliveredOnceBeforeTheWindowShows();
+    void optionOperations_data();
+    void optionOperations();
+    void selectionIsMadeBeforeItsClickAndTheClickBeforeReturning();
+    void userClicksOnOptions_data();
+    void userClicksOnOptions();
+    void spaceSelectsTheFocusedOption();
+    void pushButtonsDeliverTheirIndex_data();
+    void pushButtonsDeliverTheirIndex();
+    void enterInASingleLineBoxPressesTheDefaultButton_data();
+    void enterInASingleLineBoxPressesTheDefaultButton();
+    void tabFollowsTheTabIndices();
+    void focusSetBeforeShowingIsKept();
+};
