@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+// The window by keyboard and for screen readers: focus, tab order, Enter, copying the
+// result box, and the input boxes' accessible names.
+class KeyboardTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void focusStartsInTheFirstInputBox();
+    void tabFollowsTheTabIndices();
+    void enterInAnInputBoxPressesCalculate_data();
+    void enterInAnInputBoxPressesCalculate();
+    void resultBoxCanBeCopiedButNotTypedInto();
+    void inputBoxesAreNamedByTheirLabels_data();
+    void inputBoxesAreNamedByTheirLabels();
+};

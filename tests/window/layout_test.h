@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+// The window as it is built: size, title, font, and every control's place, colour,
+// caption and list items; texts that fit; the formula picture; the result box's scrolling.
+class LayoutTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void window();
+    void controls_data();
+    void controls();
+    void captions_data();
+    void captions();
+    void captionsFitTheirControls();
+    void listsHoldTheLabelsOfEachKind_data();
+    void listsHoldTheLabelsOfEachKind();
+    void hiddenQuotation();
+    void formulaPictureIsDrawnOnOrange();
+    void resultBoxWrapsAndScrolls();
+};

@@ -1,0 +1,12 @@
+// The program's entry: start Qt, open the main window, run until it is closed.
+
+#include "application.h"
+#include "main_form.h"
+
+int main(int argc, char **argv)
+{
+    const auto application = platform::StartApplication(argc, argv, "bisectors", BISECTORS_VERSION);
+    window::MainForm form;
+    form.Show();
+    return application->exec();
+}
