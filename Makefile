@@ -4,7 +4,7 @@ BUILD_TYPE ?= Release
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench format clean package startup icon
+.PHONY: all deps configure build run test bench format clean package startup icon screenshot
 
 all: build
 
@@ -38,6 +38,10 @@ startup: build
 # Renders the 32 x 32 icon from packaging/bisectors.svg after the drawing changed.
 icon: deps
 	@packaging/render-icon
+
+# docs/screenshot.png: the window after a report for the medians 3, 4, 5, under Xvfb.
+screenshot: build
+	@scripts/screenshot $(BUILD_DIR)/window/bisectors docs/screenshot.png
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h' '*.c')
