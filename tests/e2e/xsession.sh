@@ -1,7 +1,8 @@
 # Helpers to run the program in a private X server (Xvfb) and drive it like a person,
 # with xdotool. Source this file; call xs_start first. The program and the X server are
 # ended when the sourcing script exits.
-#   xs_start               starts Xvfb on a free display and exports DISPLAY
+#   xs_start               starts Xvfb on a free display (screen size $XS_SCREEN,
+#                          800x600x24 if unset) and exports DISPLAY
 #   xs_launch PROGRAM      starts the program, waits for its window, sets XS_WINDOW
 #   xs_click X Y           clicks at X, Y pixels from the window's top left
 #   xs_type TEXT           types TEXT into the focused control
@@ -36,7 +37,7 @@ xs_fail() {
 
 xs_start() {
     # Xvfb picks a free display itself and writes its number to descriptor 3.
-    Xvfb -displayfd 3 -screen 0 800x600x24 -dpi 96 -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 ${XS_SCREEN:-800x600x24} -dpi 96 -nolisten tcp \
         3>"$XS_DIR/display" >/dev/null 2>"$XS_DIR/xvfb.log" &
     XS_XVFB_PID=$!
     for _ in $(seq 300); do
