@@ -4,8 +4,11 @@
 #include <QMessageLogger>
 #include <QString>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -69,6 +72,12 @@ std::unique_ptr<QApplication> StartApplication(int &argc, char **argv, const cha
                                                const char *version)
 {
     programName = name;
+
+    // Reading the font configuration is the largest single cost of showing the first
+    // text. It needs nothing from Qt, so a second thread does it while Qt connects to
+    // the display, and Qt's own first call finds it done.
+    std::thread fontConfiguration(FcInit);
+
     QCoreApplication::setApplicationName(QString::fromUtf8(name));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(version));
 
@@ -76,6 +85,7 @@ std::unique_ptr<QApplication> StartApplication(int &argc, char **argv, const cha
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
     ShowHeldMessages();
+    fontConfiguration.join();
 
     QApplication::setStyle(QStringLiteral("Fusion"));
     return application;
