@@ -116,10 +116,13 @@ public:
         return pixmap;
     }
 
+    // On X11 every size offered here is painted and sent to the server before the
+    // window maps, so only the sizes title bars and task switchers use are offered;
+    // larger pictures come from the installed icon theme.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        for (int side : {16, 24, 32, 48, 64, 128, 256})
+        for (int side : {16, 32, 48})
             sizes.append(QSize(side, side));
         return sizes;
     }
