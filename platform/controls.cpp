@@ -52,6 +52,12 @@ bool OptionButton::hitButton(const QPoint &position) const
     return rect().contains(position);
 }
 
+HiddenControl::HiddenControl(const QString &text, QStringList items, QWidget *parent)
+    : QWidget(parent), text_(text), items_(std::move(items))
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
 void CommandButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

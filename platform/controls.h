@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -67,6 +68,21 @@ protected:
 
 private:
     PaintFunction picture_;
+};
+
+// A text box or list box that never shows: it keeps its place, name, text and items
+// like any control, without the machinery for displaying or editing them.
+class HiddenControl : public QWidget
+{
+public:
+    HiddenControl(const QString &text, QStringList items, QWidget *parent);
+    QString Text() const { return text_; }
+    void SetText(const QString &text) { text_ = text; }
+    QString Item(int item) const { return items_.value(item); }
+
+private:
+    QString text_;
+    QStringList items_;
 };
 
 // An icon painted by `paint` at whatever size is asked of it.

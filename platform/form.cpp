@@ -86,6 +86,18 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
     const int index = control.index;
     QWidget *widget = nullptr;
 
+    const bool hiddenTexts =
+        control.kind == ControlKind::TextBox || control.kind == ControlKind::ListBox;
+    if ((control.flags & Hidden) && hiddenTexts) {
+        QStringList items;
+        for (const char *item : control.items)
+            items.append(Utf8(item));
+        widget = new HiddenControl(text, items, parent);
+        widget->hide();
+        widget->setProperty("tabIndex", control.tabIndex);
+        return widget;
+    }
+
     switch (control.kind) {
     case ControlKind::Label: {
         auto *label = new QLabel(text, parent);
@@ -215,6 +227,8 @@ QString Form::Text(const char *name, int index) const
     QWidget *widget = Control(name, index);
     if (auto *box = dynamic_cast<TextBox *>(widget))
         return box->Text();
+    if (auto *hidden = dynamic_cast<HiddenControl *>(widget))
+        return hidden->Text();
     return static_cast<QLineEdit *>(widget)->text();
 }
 
@@ -223,6 +237,8 @@ void Form::SetText(const char *name, int index, const QString &text)
     QWidget *widget = Control(name, index);
     if (auto *box = dynamic_cast<TextBox *>(widget))
         box->SetText(text);
+    else if (auto *hidden = dynamic_cast<HiddenControl *>(widget))
+        hidden->SetText(text);
     else
         static_cast<QLineEdit *>(widget)->setText(text);
 }
@@ -237,7 +253,10 @@ void Form::SetCaption(const char *name, int index, const QString &caption)
 
 QString Form::ListItem(const char *name, int index, int item) const
 {
-    const QListWidgetItem *entry = static_cast<QListWidget *>(Control(name, index))->item(item);
+    QWidget *widget = Control(name, index);
+    if (auto *hidden = dynamic_cast<HiddenControl *>(widget))
+        return hidden->Item(item);
+    const QListWidgetItem *entry = static_cast<QListWidget *>(widget)->item(item);
     return entry ? entry->text() : QString();
 }
 

@@ -99,6 +99,8 @@ void FormTextsTest::hiddenControlsNeverShow()
     form.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QVERIFY(!Find(form, "Items_0")->isVisible());
+    QVERIFY(!Find(form, "Aside_0")->isVisible());
+    QCOMPARE(form.Text("Aside", 0), QStringLiteral("скрит\r\n"));
     for (const char *name : {"Note_0", "Line_0", "Memo_0", "Box_0", "Choice_2", "Button_1"})
         QVERIFY2(Find(form, name)->isVisible(), name);
 }
@@ -107,7 +109,7 @@ void FormTextsTest::textReadsBackExactlyAsSet_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
-    for (const char *box : {"Line", "Memo", "Notes"}) {
+    for (const char *box : {"Line", "Memo", "Notes", "Aside"}) {
         const QByteArray prefix = QByteArray(box) + ": ";
         QTest::newRow(prefix + "CR LF lines") << box << "ред 1\r\nред 2\r\n";
         QTest::newRow(prefix + "no line end") << box << "Некоректни данни!";

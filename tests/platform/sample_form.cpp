@@ -30,6 +30,7 @@ platform::FormDescription SampleForm()
             {OptionButton,  "Choice", 1,  150,  600,  1500,  300,  8, orange,     "две",    "Box"},
             {OptionButton,  "Choice", 2,  150, 1050,  1500,  300,  5, orange,     "три",    "Box"},
             {ListBox,       "Items",  0, 3000, 1500,  1500,  600,  6, usual,      "",       nullptr, Hidden, {"нула", "едно", "две"}},
+            {TextBox,       "Aside",  0, 3000, 2100,  1500,  600, 13, usual,      "скрит\r\n", nullptr, Hidden | MultiLine},
             {CommandButton, "Button", 0, 3300, 3000,  1200,  375,  7, QColor(128, 255, 128), "Да", nullptr, Default},
             {CommandButton, "Button", 1, 4650, 3000,  1200,  375, 11, usual,      "Не"},
             {PictureBox,    "Sketch", 0,  150, 3600,  1500,  600, 12, usual,      "",       nullptr, 0, {},
