@@ -6,6 +6,8 @@
 int main(int argc, char **argv)
 {
     const auto application = platform::StartApplication(argc, argv, "bisectors", BISECTORS_VERSION);
+    // Lets desktops match the window with its installed desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BISECTORS_APP_ID));
     window::MainForm form;
     form.Show();
     return application->exec();
