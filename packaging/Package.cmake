@@ -5,7 +5,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bisectors)
 set(CPACK_PACKAGE_VERSION ${BISECTORS_VERSION})
-set(CPACK_PACKAGE_CONTACT "Bisectors maintainers <maintainers@users.noreply.c-seed-dc067e83.example>"
+set(CPACK_PACKAGE_CONTACT "Bisectors developers <bisectors@example.org>"
     CACHE STRING "Maintainer of the Debian package")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "angle bisectors of a triangle from its altitudes, sides or medians")
