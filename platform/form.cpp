@@ -86,17 +86,11 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
     const int index = control.index;
     QWidget *widget = nullptr;
 
-    const bool hiddenTexts =
-        control.kind == ControlKind::TextBox || control.kind == ControlKind::ListBox;
-    if ((control.flags & Hidden) && hiddenTexts) {
-        QStringList items;
-        for (const char *item : control.items)
-            items.append(Utf8(item));
-        widget = new HiddenControl(text, items, parent);
-        widget->hide();
-        widget->setProperty("tabIndex", control.tabIndex);
-        return widget;
-    }
+    QStringList items;
+    for (const char *item : control.items)
+        items.append(Utf8(item));
+    // Hidden text and list boxes only keep their texts: no display machinery.
+    const bool hidden = control.flags & Hidden;
 
     switch (control.kind) {
     case ControlKind::Label: {
@@ -121,7 +115,9 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
             text, [this, name, index] { SetOptionValue(name.c_str(), index, true); }, parent);
         break;
     case ControlKind::TextBox:
-        if (control.flags & MultiLine) {
+        if (hidden) {
+            widget = new HiddenControl(text, items, parent);
+        } else if (control.flags & MultiLine) {
             auto *box = new TextBox(parent);
             box->SetText(text);
             if (control.flags & Locked) {
@@ -140,13 +136,15 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
             widget = line;
         }
         break;
-    case ControlKind::ListBox: {
-        auto *list = new QListWidget(parent);
-        for (const char *item : control.items)
-            list->addItem(Utf8(item));
-        widget = list;
+    case ControlKind::ListBox:
+        if (hidden) {
+            widget = new HiddenControl(text, items, parent);
+        } else {
+            auto *list = new QListWidget(parent);
+            list->addItems(items);
+            widget = list;
+        }
         break;
-    }
     case ControlKind::CommandButton: {
         auto *button = new CommandButton(text, parent);
         button->setAutoDefault(false);
@@ -165,7 +163,7 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
         const bool fill = control.kind != ControlKind::CommandButton;
         SetBackground(widget, *control.background, fill);
     }
-    if (control.flags & Hidden)
+    if (hidden)
         widget->hide();
     widget->setProperty("tabIndex", control.tabIndex);
     return widget;
