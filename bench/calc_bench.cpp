@@ -1,6 +1,7 @@
 // Timings of the calculation core: reading an entry, printing a number, and a whole
 // report from three input texts for each input kind (the work behind one "Изчисли").
 #include "calculate.h"
+#include "memory_fields.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,17 +10,6 @@
 
 namespace
 {
-
-struct Fields : calc::TextFields {
-    std::array<std::string, 3> inputs;
-    std::string result;
-    std::string InputText(int index) const override
-    {
-        return inputs[static_cast<std::size_t>(index)];
-    }
-    std::string ResultText() const override { return result; }
-    void SetResultText(const std::string &text) override { result = text; }
-};
 
 void BM_ReadNumber(benchmark::State &state)
 {
@@ -42,7 +32,7 @@ BENCHMARK(BM_NumberText);
 void Report(benchmark::State &state, calc::InputMode mode, std::array<std::string, 3> inputs)
 {
     calc::TriangleState triangle{.mode = mode};
-    Fields fields;
+    MemoryFields fields;
     fields.inputs = std::move(inputs);
     for (auto _ : state) {
         calc::Calculate(triangle, fields);

@@ -2,6 +2,7 @@
 // separator: the result must be the refusal, the range message, or a well-formed report;
 // nothing may crash, and no report may print "nan", "inf" or "-0".
 #include "calculate.h"
+#include "memory_fields.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -14,17 +15,6 @@
 
 namespace
 {
-
-struct Fields : calc::TextFields {
-    std::array<std::string, 3> inputs;
-    std::string result;
-    std::string InputText(int index) const override
-    {
-        return inputs.at(static_cast<std::size_t>(index));
-    }
-    std::string ResultText() const override { return result; }
-    void SetResultText(const std::string &text) override { result = text; }
-};
 
 [[noreturn]] void Fail(const char *what, const std::string &text)
 {
@@ -111,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzedDataProvider provider(data, size);
     const auto mode = static_cast<calc::InputMode>(provider.ConsumeIntegralInRange(0, 2));
     const std::string_view separator = provider.ConsumeBool() ? "," : ".";
-    Fields fields;
+    MemoryFields fields;
     for (std::string &input : fields.inputs)
         input = provider.ConsumeRandomLengthString(100);
     fields.result = "previous";

@@ -5,7 +5,8 @@
 #include <array>
 #include <string>
 
-// The calculation's texts held in memory, standing in for the window's boxes.
+// The calculation's texts held in memory, standing in for the window's boxes; the
+// tests, the benchmark and the fuzzer use it.
 struct MemoryFields : calc::TextFields {
     std::array<std::string, 3> inputs;
     std::string result;
