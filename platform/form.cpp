@@ -76,6 +76,8 @@ void Form::Build(const FormDescription &description)
             box->setAccessibleName(label->text());
         }
     }
+    for (const SpokenText &spoken : description.spoken)
+        Control(spoken.name, spoken.index)->setAccessibleName(Utf8(spoken.text));
     SetTabOrder(description);
 }
 

@@ -51,6 +51,15 @@ struct LabelPair {
     const char *box;
 };
 
+// What a screen reader says of a control that shows no text of its own to name it (a
+// frame without a caption, the result box, a picture): its name, and for a picture
+// the picture read out in words.
+struct SpokenText {
+    const char *name; // control array
+    int index;
+    const char *text; // UTF-8
+};
+
 // A whole window: size of the client area in twips, colours, font, title, icon and controls.
 struct FormDescription {
     const char *name;
@@ -62,6 +71,7 @@ struct FormDescription {
     PaintFunction icon;
     std::vector<ControlDescription> controls;
     std::vector<LabelPair> labels = {};
+    std::vector<SpokenText> spoken = {};
 };
 
 // Twips to logical pixels.

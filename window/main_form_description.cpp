@@ -50,6 +50,16 @@ const std::vector<const char *> kSideLabels = {
 const std::vector<const char *> kMedianLabels = {
     "Медиана AK (ma):", "Медиана BM (mb):", "Медиана CN (mc):"};
 
+// Spoken names: the frame of the three kinds, the result box, and the formula read out.
+const char *const kKindsName = "Вид на входните данни";
+const char *const kResultName = "Резултат";
+const char *const kFormulaInWords =
+    "Формула за лицето: единица върху S на квадрат е равно на произведението на "
+    "четири множителя: единица върху ha плюс единица върху hb плюс единица върху hc; "
+    "единица върху ha плюс единица върху hb минус единица върху hc; "
+    "единица върху ha минус единица върху hb плюс единица върху hc; "
+    "и единица върху hb плюс единица върху hc минус единица върху ha.";
+
 } // namespace
 
 platform::FormDescription MainFormDescription()
@@ -86,6 +96,12 @@ platform::FormDescription MainFormDescription()
         },
         // Label2(i) names the input box Text2(i).
         .labels = {{"Label2", "Text2"}},
+        // What a screen reader says of the controls that show no name of their own.
+        .spoken = {
+            {"Frame1", 0, kKindsName},
+            {"Text1", 0, kResultName},
+            {"Picture1", 0, kFormulaInWords},
+        },
     };
     // clang-format on
 }
