@@ -42,8 +42,6 @@ bool ScaleBack(double &value, int exponent)
     return true;
 }
 
-enum class Outcome { Report, Rejected, OutOfRange };
-
 // Computes the sides, the area and the bisectors of the entered triple into `result`
 // (mode taken from it), working at a scale that keeps every intermediate value in range.
 Outcome Solve(TriangleState &result, double &area, std::array<double, 3> x)
@@ -74,7 +72,7 @@ Outcome Solve(TriangleState &result, double &area, std::array<double, 3> x)
 
 } // namespace
 
-void Calculate(TriangleState &state, TextFields &texts, std::string_view decimalSeparator)
+Outcome Calculate(TriangleState &state, TextFields &texts, std::string_view decimalSeparator)
 {
     std::array<double, 3> x{};
     for (int i = 0; i < 3; ++i)
@@ -82,13 +80,14 @@ void Calculate(TriangleState &state, TextFields &texts, std::string_view decimal
 
     TriangleState result{.mode = state.mode};
     double area = 0;
-    switch (Solve(result, area, x)) {
+    const Outcome outcome = Solve(result, area, x);
+    switch (outcome) {
     case Outcome::Rejected:
         texts.SetResultText(std::string(kRejected));
-        return;
+        return outcome;
     case Outcome::OutOfRange:
         texts.SetResultText(std::string(kOutOfRange));
-        return;
+        return outcome;
     case Outcome::Report:
         break;
     }
@@ -104,6 +103,7 @@ void Calculate(TriangleState &state, TextFields &texts, std::string_view decimal
     }
     AppendLine(texts, kArea, area, decimalSeparator);
     ShowBisectors(state, texts, decimalSeparator);
+    return outcome;
 }
 
 void ShowBisectors(const TriangleState &state, TextFields &texts, std::string_view decimalSeparator)

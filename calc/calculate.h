@@ -37,10 +37,17 @@ inline constexpr std::string_view kBisectorA = "Yg_a = ";
 inline constexpr std::string_view kBisectorB = "Yg_b = ";
 inline constexpr std::string_view kBisectorC = "Yg_c = ";
 
+// What a calculation wrote into the result text.
+enum class Outcome {
+    Report,     // the sides, the area and the bisectors
+    Rejected,   // kRejected: no triangle has these lengths
+    OutOfRange, // kOutOfRange: a result does not fit a double
+};
+
 // Reads the inputs and replaces the result text with the report, with
 // "Некоректни данни!" for a refused triple, or with "Числата са извън допустимия
 // обхват!" when a result does not fit a double. Only a report updates the state's lengths.
-void Calculate(TriangleState &state, TextFields &texts, std::string_view decimalSeparator = ".");
+Outcome Calculate(TriangleState &state, TextFields &texts, std::string_view decimalSeparator = ".");
 
 // Appends the bisector block (heading and the state's Yg_a, Yg_b, Yg_c) to the result text.
 void ShowBisectors(const TriangleState &state, TextFields &texts,
