@@ -1,10 +1,21 @@
-// The program's entry: start Qt, open the main window, run until it is closed.
+// The program's entry: with arguments, the command line; without, the window, running
+// until it is closed.
 
 #include "application.h"
+#include "command_line.h"
 #include "main_form.h"
+
+#include <QLocale>
+
+#include <iostream>
 
 int main(int argc, char **argv)
 {
+    if (argc > 1) {
+        const std::string separator = QLocale::system().decimalPoint().toStdString();
+        return window::RunCommandLine({argv + 1, argv + argc}, BISECTORS_VERSION, separator,
+                                      std::cin, std::cout, std::cerr);
+    }
     const auto application = platform::StartApplication(argc, argv, "bisectors", BISECTORS_VERSION);
     // Lets desktops match the window with its installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BISECTORS_APP_ID));

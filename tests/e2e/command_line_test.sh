@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The command line as a script or a teacher uses it: what goes to standard output and to
+# standard error, and the exit status, for each row of the table below. It runs where no
+# display can be opened, since these modes must not need one.
+set -uo pipefail
+app=$1
+passed=0
+failed=0
+
+usage=$'Употреба: bisectors [--heights | --sides | --medians] [X1 X2 X3]\n'
+sides345=$'Лице на триъгълника S = 6\nИзчислени дължини на ъглополовящи:\nYg_a = 4.21637021355784\nYg_b = 3.35410196624968\nYg_c = 2.42436610692531\n'
+medians345=$'Изчислени дължини на страни:\nBC = 5.69600249687835\nAC = 4.80740170061865\nAB = 3.33333333333333\nЛице на триъгълника S = 8\nИзчислени дължини на ъглополовящи:\nYg_a = 2.85998323467242\nYg_b = 3.68842731893544\nYg_c = 4.96236595640282\n'
+
+check() { # name, status, stdin, stdout, stderr, then the arguments (env settings first)
+    local name=$1 status=$2 input=$3 out=$4 err=$5 got_out got_err got_status
+    shift 5
+    local settings=()
+    while [[ $# -gt 0 && $1 == *=* && $1 != -* ]]; do
+        settings+=("$1")
+        shift
+    done
+    printf '%s' "$input" | env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C.UTF-8 "${settings[@]}" \
+        timeout 30 "$app" "$@" >"$work/out" 2>"$work/err"
+    got_status=${PIPESTATUS[1]}
+    got_out=$(cat "$work/out"; echo x)
+    got_out=${got_out%x}
+    got_err=$(cat "$work/err"; echo x)
+    got_err=${got_err%x}
+    if [[ $got_status == "$status" && $got_out == "$out" && $got_err == "$err" ]]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        printf 'FAIL %s: status %s (wanted %s)\n--- standard output:\n%s--- standard error:\n%s' \
+            "$name" "$got_status" "$status" "$got_out" "$got_err" >&2
+    fi
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+#     name                status stdin  stdout  stderr  arguments
+check "sides"                  0 ""     "$sides345" "" --sides 3 4 5
+check "spaces inside a number" 0 ""     "$sides345" "" --sides "  3" "4 " "5abc"
+check "locale's separator"     0 ""     "${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides 3 4 5
+check "refused"                1 ""     "" $'Некоректни данни!\n' --sides 1 2 3
+check "minus is a number"      1 ""     "" $'Некоректни данни!\n' --sides -1 2 3
+check "out of range"           1 ""     "" $'Числата са извън допустимия обхват!\n' --sides 1e200 1e200 1e200
+check "two numbers"            2 ""     "" $'bisectors: нужни са три числа, а са дадени 2\n'"$usage" --sides 1 2
+check "unknown option"         2 ""     "" $'bisectors: непозната опция „--cm“\n'"$usage" --sides --cm 3 4 5
+check "no kind"                2 ""     "" $'bisectors: липсва видът на данните: --heights, --sides или --medians\n'"$usage" 3 4 5
+check "two kinds"              2 ""     "" $'bisectors: видът на данните е зададен два пъти\n'"$usage" --sides --medians 3 4 5
+check "version"                0 ""     $'bisectors 1.00\n' "" --version
+check "worksheet"              0 $'3 4 5\n\t3\t4  5 \n' \
+    $'3 4 5\n'"$medians345"$'\n3 4 5\n'"$medians345" "" --medians
+check "worksheet with faults"  2 $'# answer key\n\n 3 4 5\r\n1 2\n1 2 3\n' \
+    $'3 4 5\n'"$sides345"$'\n1 2\nнужни са три числа, а са дадени 2\n\n1 2 3\nНекоректни данни!\n' \
+    $'bisectors: ред 4: нужни са три числа, а са дадени 2\nbisectors: ред 5: Некоректни данни!\n' --sides
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

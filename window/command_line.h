@@ -1,0 +1,28 @@
+#pragma once
+
+// The program as a command-line tool, for teachers and scripts. With a kind and three
+// numbers it prints the report the result box would show; with a kind alone it reads one
+// triple per line from standard input and prints a report for each, so that a whole
+// worksheet goes through at once. It uses the calculation core the window uses, with the
+// same rules for reading and printing numbers, and needs no display.
+//
+//   bisectors --heights|--sides|--medians [X1 X2 X3]
+//   bisectors --help | --version
+//
+// Exit status: 0 when every triple gave a report, 1 when one was refused or out of
+// range, 2 when the command line or an input line was malformed.
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+namespace window
+{
+
+// Runs the command line `arguments` (the program name left out). `version` is printed by
+// --version; `decimalSeparator` is the user's locale's, as in the window.
+int RunCommandLine(std::span<const char *const> arguments, std::string_view version,
+                   std::string_view decimalSeparator, std::istream &in, std::ostream &out,
+                   std::ostream &err);
+
+} // namespace window
