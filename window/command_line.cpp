@@ -90,8 +90,9 @@ Request Parse(std::span<const char *const> arguments)
             request.help = true;
         } else if (text == "--version") {
             request.version = true;
-        } else if (const auto kind = std::find_if(kKinds.begin(), kKinds.end(),
-                                                  [text](const Kind &k) { return k.option == text; });
+        } else if (const auto kind =
+                       std::find_if(kKinds.begin(), kKinds.end(),
+                                    [text](const Kind &k) { return k.option == text; });
                    kind == kKinds.end()) {
             fail("непозната опция " + Quoted(text));
         } else if (request.mode) {
@@ -135,8 +136,8 @@ std::vector<std::string_view> Fields(std::string_view line)
 }
 
 // One triple per line: the triple echoed, then its report or the reason it has none.
-int RunWorksheet(InputMode mode, std::string_view separator, std::istream &in,
-                 std::ostream &out, std::ostream &err)
+int RunWorksheet(InputMode mode, std::string_view separator, std::istream &in, std::ostream &out,
+                 std::ostream &err)
 {
     int status = 0;
     bool first = true;
@@ -174,11 +175,8 @@ int RunWorksheet(InputMode mode, std::string_view separator, std::istream &in,
     return status;
 }
 
-} // namespace
-
-int RunCommandLine(std::span<const char *const> arguments, std::string_view version,
-                   std::string_view decimalSeparator, std::istream &in, std::ostream &out,
-                   std::ostream &err)
+int Run(std::span<const char *const> arguments, std::string_view version,
+        std::string_view decimalSeparator, std::istream &in, std::ostream &out, std::ostream &err)
 {
     const Request request = Parse(arguments);
     if (!request.problem.empty()) {
@@ -196,15 +194,30 @@ int RunCommandLine(std::span<const char *const> arguments, std::string_view vers
     if (request.numbers.empty())
         return RunWorksheet(*request.mode, decimalSeparator, in, out, err);
 
-    const calc::Report report = calc::ReportFor(
-        *request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
-        decimalSeparator);
+    const calc::Report report =
+        calc::ReportFor(*request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
+                        decimalSeparator);
     if (report.outcome != calc::Outcome::Report) {
         err << report.text << '\n';
         return 1;
     }
     out << WithLineFeeds(report.text);
     return 0;
+}
+
+} // namespace
+
+int RunCommandLine(std::span<const char *const> arguments, std::string_view version,
+                   std::string_view decimalSeparator, std::istream &in, std::ostream &out,
+                   std::ostream &err)
+{
+    const int status = Run(arguments, version, decimalSeparator, in, out, err);
+    // A report that could not be written (a full disk, a closed pipe) is no success.
+    if (!out.flush()) {
+        err << "bisectors: резултатът не може да бъде записан\n";
+        return 2;
+    }
+    return status;
 }
 
 } // namespace window

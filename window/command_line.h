@@ -10,7 +10,8 @@
 //   bisectors --help | --version
 //
 // Exit status: 0 when every triple gave a report, 1 when one was refused or out of
-// range, 2 when the command line or an input line was malformed.
+// range, 2 when the command line or an input line was malformed or the output could not
+// be written.
 
 #include <iosfwd>
 #include <span>

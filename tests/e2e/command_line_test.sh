@@ -11,16 +11,19 @@ usage=$'Употреба: bisectors [--heights | --sides | --medians] [X1 X2 X3]
 sides345=$'Лице на триъгълника S = 6\nИзчислени дължини на ъглополовящи:\nYg_a = 4.21637021355784\nYg_b = 3.35410196624968\nYg_c = 2.42436610692531\n'
 medians345=$'Изчислени дължини на страни:\nBC = 5.69600249687835\nAC = 4.80740170061865\nAB = 3.33333333333333\nЛице на триъгълника S = 8\nИзчислени дължини на ъглополовящи:\nYg_a = 2.85998323467242\nYg_b = 3.68842731893544\nYg_c = 4.96236595640282\n'
 
-check() { # name, status, stdin, stdout, stderr, then the arguments (env settings first)
+# The arguments may start with environment settings, and with STDOUT=FILE to send the
+# standard output elsewhere.
+check() { # name, status, stdin, stdout, stderr, then the arguments
     local name=$1 status=$2 input=$3 out=$4 err=$5 got_out got_err got_status
     shift 5
-    local settings=()
+    local settings=() to=$work/out
+    : >"$work/out"
     while [[ $# -gt 0 && $1 == *=* && $1 != -* ]]; do
-        settings+=("$1")
+        if [[ $1 == STDOUT=* ]]; then to=${1#STDOUT=}; else settings+=("$1"); fi
         shift
     done
     printf '%s' "$input" | env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C.UTF-8 "${settings[@]}" \
-        timeout 30 "$app" "$@" >"$work/out" 2>"$work/err"
+        timeout 30 "$app" "$@" >"$to" 2>"$work/err"
     got_status=${PIPESTATUS[1]}
     got_out=$(cat "$work/out"; echo x)
     got_out=${got_out%x}
@@ -50,6 +53,7 @@ check "unknown option"         2 ""     "" $'bisectors: непозната оп�
 check "no kind"                2 ""     "" $'bisectors: липсва видът на данните: --heights, --sides или --medians\n'"$usage" 3 4 5
 check "two kinds"              2 ""     "" $'bisectors: видът на данните е зададен два пъти\n'"$usage" --sides --medians 3 4 5
 check "version"                0 ""     $'bisectors 1.00\n' "" --version
+check "output not written"     2 ""     "" $'bisectors: резултатът не може да бъде записан\n' STDOUT=/dev/full --sides 3 4 5
 check "worksheet"              0 $'3 4 5\n\t3\t4  5 \n' \
     $'3 4 5\n'"$medians345"$'\n3 4 5\n'"$medians345" "" --medians
 check "worksheet with faults"  2 $'# answer key\n\n 3 4 5\r\n1 2\n1 2 3\n' \
