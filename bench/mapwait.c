@@ -2,21 +2,21 @@
  * mapwait: starts a program and reports how long it takes until its first top-level
  * window is mapped, and how much resident memory it peaked at a moment later.
  *
- *   mapwait [--settle-ms N] [--timeout-ms N] program [argument...]
+ *   mapwait [--wayland] [--settle-ms N] [--timeout-ms N] program [argument...]
  *
- * It subscribes to SubstructureNotify on the root window before it forks, so the
- * X server itself tells it about the map; it never asks the server in a loop. The
- * clock starts in the child just before exec and stops when the first MapNotify of a
- * top-level (not override-redirect) window arrives. After the settle time it reads
- * VmHWM from /proc/<pid>/status, ends the program and prints one line:
+ * Under an X server ($DISPLAY) the map is the X server's MapNotify of the window; with
+ * --wayland ($WAYLAND_DISPLAY) it is the client's first commit of a buffer to its
+ * configured toplevel (see map_watch.h). The clock starts in the child just before
+ * exec and stops when mapwait learns of the map. After the settle time it reads VmHWM
+ * from /proc/<pid>/status, ends the program and prints one line:
  *
  *   map_ms=12.345 vmhwm_kib=23456
  *
- * Exit status: 0 on success, 1 on a usage or X error, 2 when the program could not be
- * started, exited before mapping a window, or mapped none within the timeout.
+ * Exit status: 0 on success, 1 on a usage or display error, 2 when the program could
+ * not be started, exited before mapping a window, or mapped none within the timeout.
  */
 #define _GNU_SOURCE
-#include <X11/Xlib.h>
+#include "map_watch.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -90,12 +90,21 @@ static void stop_child(pid_t pid)
 
 static int usage(void)
 {
-    fprintf(stderr, "usage: mapwait [--settle-ms N] [--timeout-ms N] program [argument...]\n");
+    fprintf(stderr,
+            "usage: mapwait [--wayland] [--settle-ms N] [--timeout-ms N] program [argument...]\n");
     return 1;
+}
+
+/* Waits for the watcher's descriptor, at most `ms` milliseconds. */
+static void wait_for(const struct map_watch *watch, double ms)
+{
+    struct pollfd readable = {watch->fd(), POLLIN, 0};
+    poll(&readable, 1, ms <= 0 ? 0 : (int)ms + 1);
 }
 
 int main(int argc, char **argv)
 {
+    const struct map_watch *watch = &x11_map_watch;
     long settle_ms = 300;
     long timeout_ms = 20000;
     int first = 1;
@@ -103,6 +112,11 @@ int main(int argc, char **argv)
         if (strcmp(argv[first], "--") == 0) {
             ++first;
             break;
+        }
+        if (strcmp(argv[first], "--wayland") == 0) {
+            watch = &wayland_map_watch;
+            ++first;
+            continue;
         }
         if (first + 1 >= argc)
             return usage();
@@ -117,16 +131,8 @@ int main(int argc, char **argv)
     }
     if (first >= argc)
         return usage();
-
-    Display *display = XOpenDisplay(NULL);
-    if (display == NULL) {
-        fprintf(stderr, "mapwait: cannot open display '%s'\n", XDisplayName(NULL));
+    if (watch->open() != 0)
         return 1;
-    }
-    int xfd = ConnectionNumber(display);
-    fcntl(xfd, F_SETFD, FD_CLOEXEC);
-    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    XSync(display, False); /* the subscription is in force before the program starts */
 
     /* The child writes its start time here just before exec. */
     double *start =
@@ -145,6 +151,7 @@ int main(int argc, char **argv)
     }
     if (pid == 0) {
         close(report[0]);
+        watch->in_child();
         *start = now_ms();
         execvp(argv[first], argv + first);
         int error = errno;
@@ -153,6 +160,7 @@ int main(int argc, char **argv)
         _exit(127);
     }
     close(report[1]);
+    watch->in_parent();
     int exec_error = 0;
     ssize_t got;
     while ((got = read(report[0], &exec_error, sizeof exec_error)) < 0 && errno == EINTR) {
@@ -164,17 +172,8 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    double mapped_at = -1;
     double deadline = now_ms() + (double)timeout_ms;
-    while (mapped_at < 0) {
-        while (mapped_at < 0 && XPending(display) > 0) {
-            XEvent event;
-            XNextEvent(display, &event);
-            if (event.type == MapNotify && !event.xmap.override_redirect)
-                mapped_at = now_ms();
-        }
-        if (mapped_at >= 0)
-            break;
+    while (!watch->poll_mapped()) {
         int status;
         if (waitpid(pid, &status, WNOHANG) == pid) {
             fprintf(stderr, "mapwait: %s exited (status %d) before mapping a window\n", argv[first],
@@ -188,15 +187,20 @@ int main(int argc, char **argv)
             stop_child(pid);
             return 2;
         }
-        /* Wake on X traffic, or every 50 ms to notice a program that died. */
-        struct pollfd wait_for = {xfd, POLLIN, 0};
-        poll(&wait_for, 1, left < 50 ? (int)left + 1 : 50);
+        /* Wake on news, or every 50 ms to notice a program that died. */
+        wait_for(watch, left < 50 ? left : 50);
     }
+    double mapped_at = now_ms();
 
-    sleep_ms(settle_ms);
+    /* The program keeps running; what it reports meanwhile is taken in, not left to
+     * fill a pipe and stall it. */
+    for (double left = settle_ms; left > 0; left = mapped_at + (double)settle_ms - now_ms()) {
+        wait_for(watch, left);
+        watch->poll_mapped();
+    }
     long vmhwm = read_vmhwm_kib(pid);
     stop_child(pid);
-    XCloseDisplay(display);
+    watch->close();
     if (vmhwm < 0) {
         fprintf(stderr, "mapwait: %s exited before its memory could be read\n", argv[first]);
         return 2;
