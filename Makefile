@@ -31,7 +31,7 @@ bench: build
 package: build
 	@cd $(BUILD_DIR) && cpack
 
-# Start-up time and memory of the program next to xlogo and galculator, under Xvfb.
+# Start-up time and memory of the program next to reference programs, under Xvfb and Weston.
 startup: build
 	@BUILD_DIR=$(abspath $(BUILD_DIR)) bench/startup
 
