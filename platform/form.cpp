@@ -50,6 +50,8 @@ void Form::Build(const FormDescription &description)
     setObjectName(QLatin1String(description.name));
     setWindowTitle(Utf8(description.title));
     setFixedSize(Pixels(description.width), Pixels(description.height));
+    // Nothing to maximise to: window managers that go by the hints show no maximise button.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     QFont font(QLatin1String(description.fontFamily), description.fontPointSize);
     font.setWeight(QFont::Normal);
     setFont(font);

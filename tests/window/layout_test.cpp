@@ -38,6 +38,8 @@ void LayoutTest::window()
              QStringLiteral("www.example.org Геометрия - страни, височини, медиани"));
     QCOMPARE(window.size(), QSize(462, 345));
     QCOMPARE(window.minimumSize(), window.maximumSize()); // not resizable
+    QCOMPARE(window.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint); // nor maximisable
     QCOMPARE(window.palette().color(QPalette::Window), kLavender);
     QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
 
