@@ -3,6 +3,7 @@
 #include "controls.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,7 +50,16 @@ void Form::Build(const FormDescription &description)
 {
     setObjectName(QLatin1String(description.name));
     setWindowTitle(Utf8(description.title));
-    setFixedSize(Pixels(description.width), Pixels(description.height));
+    const QSize size(Pixels(description.width), Pixels(description.height));
+    // Qt 6.4 draws a Wayland window's title bar itself and offers maximise there even to a
+    // window of fixed size; a compositor that holds the window to the maximised size it
+    // asked for then ends the program. On Wayland the size is therefore only a minimum.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        resize(size);
+        setMinimumSize(size);
+    } else {
+        setFixedSize(size);
+    }
     // Nothing to maximise to: window managers that go by the hints show no maximise button.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     QFont font(QLatin1String(description.fontFamily), description.fontPointSize);
