@@ -66,6 +66,19 @@ void ShowHeldMessages()
     heldMessages.clear();
 }
 
+// On a Wayland desktop that also runs Xwayland, the window opens as an X11 window unless
+// the user chose a platform. Qt 6.4 draws a Wayland window's title bar itself: it offers
+// maximise to a window of fixed size (and maximising it ends the program on compositors
+// that hold a client to the size they asked for), and to draw it Qt starts OpenGL, which
+// brings some 50 MB of graphics drivers into a program that paints without them. An X11
+// window's frame is drawn by the desktop, which honours the fixed size.
+void PreferX11OnWayland()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> StartApplication(int &argc, char **argv, const char *name,
@@ -81,6 +94,7 @@ std::unique_ptr<QApplication> StartApplication(int &argc, char **argv, const cha
     QCoreApplication::setApplicationName(QString::fromUtf8(name));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(version));
 
+    PreferX11OnWayland();
     const QtMessageHandler previous = qInstallMessageHandler(HoldMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
