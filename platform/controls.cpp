@@ -1,11 +1,13 @@
 #include "controls.h"
 
 #include <QIconEngine>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace platform
@@ -33,23 +35,69 @@ void TextBox::SetText(const QString &text)
     setting_ = false;
 }
 
-OptionButton::OptionButton(const QString &caption, std::function<void()> select, QWidget *parent)
-    : QRadioButton(caption, parent), select_(std::move(select))
+OptionButton::OptionButton(const QString &caption, QWidget *parent) : QRadioButton(caption, parent)
 {
-    // The form keeps at most one option of a container selected; Qt's own exclusivity
-    // would refuse to clear the selected one.
-    setAutoExclusive(false);
+    setAutoExclusive(true);
 }
 
-void OptionButton::nextCheckState()
+void OptionButton::Clear()
 {
-    if (!isChecked())
-        select_();
+    // The selected button of a group refuses to clear while the group is exclusive.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+bool OptionButton::IsTabStop() const
+{
+    if (isChecked())
+        return true;
+    const auto group = parentWidget()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly);
+    return std::none_of(group.begin(), group.end(),
+                        [](const OptionButton *button) { return button->isChecked(); });
+}
+
+void OptionButton::keyPressEvent(QKeyEvent *event)
+{
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    default:
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    QList<OptionButton *> group;
+    for (OptionButton *button :
+         parentWidget()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly))
+        if (button == this || (!button->isHidden() && button->isEnabled()))
+            group.append(button);
+    std::stable_sort(group.begin(), group.end(), [](const auto *left, const auto *right) {
+        return left->property("tabIndex").toInt() < right->property("tabIndex").toInt();
+    });
+    const auto count = group.size();
+    OptionButton *next = group[(group.indexOf(this) + step + count) % count];
+    if (next == this)
+        return;
+    next->click();
+    next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
 bool OptionButton::hitButton(const QPoint &position) const
 {
     return rect().contains(position);
+}
+
+Frame::Frame(const QString &caption, QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setProperty("caption", caption);
 }
 
 HiddenControl::HiddenControl(const QString &text, QStringList items, QWidget *parent)

@@ -4,14 +4,13 @@
 
 #include "form_description.h"
 
+#include <QFrame>
 #include <QIcon>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
 #include <QWidget>
-
-#include <functional>
 
 namespace platform
 {
@@ -30,19 +29,29 @@ private:
     bool setting_ = false;
 };
 
-// An option button that never clears itself when clicked: a click on an unselected
-// button asks `select` to select it, and a click on the selected one does nothing.
+// An option button. The option buttons of one container are one group, for the user and
+// for assistive technology alike: one selected at a time, a click on the selected one does
+// nothing, and the arrow keys move to the previous or next button of the group in tab
+// order, round the ends, selecting it as a click would.
 class OptionButton : public QRadioButton
 {
 public:
-    OptionButton(const QString &caption, std::function<void()> select, QWidget *parent);
+    OptionButton(const QString &caption, QWidget *parent);
+    // Clears the button without selecting another of its group.
+    void Clear();
+    // Tab reaches a group once: at its selected button, or at each while none is selected.
+    bool IsTabStop() const;
 
 protected:
-    void nextCheckState() override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool hitButton(const QPoint &position) const override; // the whole coloured area
+};
 
-private:
-    std::function<void()> select_;
+// A frame: a sunken border round its controls; its caption is kept, not drawn.
+class Frame : public QFrame
+{
+public:
+    Frame(const QString &caption, QWidget *parent);
 };
 
 // A push button drawn flat in its own background colour with a raised 3D edge, the

@@ -1,8 +1,8 @@
 #include "form.h"
 
+#include "accessibility.h"
 #include "controls.h"
 
-#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +48,7 @@ Form::Form(const FormDescription &description, QWidget *parent) : QWidget(parent
 
 void Form::Build(const FormDescription &description)
 {
+    InstallAccessibility();
     setObjectName(QLatin1String(description.name));
     setWindowTitle(Utf8(description.title));
     const QSize size(Pixels(description.width), Pixels(description.height));
@@ -91,6 +92,7 @@ void Form::Build(const FormDescription &description)
     for (const SpokenText &spoken : description.spoken)
         Control(spoken.name, spoken.index)->setAccessibleName(Utf8(spoken.text));
     SetTabOrder(description);
+    announcer_ = new Announcer(this);
 }
 
 QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
@@ -116,18 +118,20 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
         widget = label;
         break;
     }
-    case ControlKind::Frame: {
-        // The border is drawn, the caption only kept.
-        auto *frame = new QFrame(parent);
-        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        frame->setProperty("caption", text);
-        widget = frame;
+    case ControlKind::Frame:
+        widget = new Frame(text, parent);
+        break;
+    case ControlKind::OptionButton: {
+        // Whatever selects a button, a click, a key, assistive technology or the program,
+        // its click is delivered from here, once.
+        auto *option = new OptionButton(text, parent);
+        connect(option, &OptionButton::toggled, this, [this, name, index](bool selected) {
+            if (selected)
+                Click(name, index);
+        });
+        widget = option;
         break;
     }
-    case ControlKind::OptionButton:
-        widget = new OptionButton(
-            text, [this, name, index] { SetOptionValue(name.c_str(), index, true); }, parent);
-        break;
     case ControlKind::TextBox:
         if (hidden) {
             widget = new HiddenControl(text, items, parent);
@@ -179,6 +183,8 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
     }
     if (hidden)
         widget->hide();
+    if (control.flags & Announced)
+        announced_.append(widget);
     widget->setProperty("tabIndex", control.tabIndex);
     return widget;
 }
@@ -218,7 +224,8 @@ bool Form::focusNextPrevChild(bool next)
     for (std::ptrdiff_t step = 0; step < count; ++step) {
         position = ((next ? position + 1 : position - 1) + count) % count;
         QWidget *candidate = tabOrder_[static_cast<std::size_t>(position)];
-        if (candidate->isVisible() && candidate->isEnabled()) {
+        const auto *option = dynamic_cast<OptionButton *>(candidate);
+        if (candidate->isVisible() && candidate->isEnabled() && (!option || option->IsTabStop())) {
             candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }
@@ -236,7 +243,11 @@ QWidget *Form::Control(const char *name, int index) const
 
 QString Form::Text(const char *name, int index) const
 {
-    QWidget *widget = Control(name, index);
+    return TextOf(Control(name, index));
+}
+
+QString Form::TextOf(QWidget *widget)
+{
     if (auto *box = dynamic_cast<TextBox *>(widget))
         return box->Text();
     if (auto *hidden = dynamic_cast<HiddenControl *>(widget))
@@ -253,6 +264,8 @@ void Form::SetText(const char *name, int index, const QString &text)
         hidden->SetText(text);
     else
         static_cast<QLineEdit *>(widget)->setText(text);
+    if (clicking_ > 0 && announced_.contains(widget))
+        written_ = widget;
 }
 
 void Form::SetCaption(const char *name, int index, const QString &caption)
@@ -275,19 +288,10 @@ QString Form::ListItem(const char *name, int index, int item) const
 void Form::SetOptionValue(const char *name, int index, bool selected)
 {
     auto *button = static_cast<OptionButton *>(Control(name, index));
-    if (!selected) {
-        button->setChecked(false);
-        return;
-    }
-    if (button->isChecked())
-        return;
-    const auto siblings =
-        button->parentWidget()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly);
-    for (OptionButton *sibling : siblings)
-        if (sibling != button)
-            sibling->setChecked(false);
-    button->setChecked(true);
-    Click(name, index);
+    if (selected)
+        button->setChecked(true); // clears the others, then delivers the click
+    else
+        button->Clear();
 }
 
 void Form::SetFocusTo(const char *name, int index)
@@ -321,7 +325,15 @@ void Form::Click(const std::string &name, int index)
     if (handler == clickHandlers_.end() || !handler->second)
         return;
     const auto call = handler->second; // the handler may replace itself
+    ++clicking_;
     call(index);
+    // Once the outermost click is handled, what it wrote for announcing is spoken.
+    if (--clicking_ == 0 && written_) {
+        const QString text = TextOf(written_);
+        written_ = nullptr;
+        if (!text.isEmpty())
+            announcer_->Say(text);
+    }
 }
 
 } // namespace platform

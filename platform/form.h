@@ -10,6 +10,8 @@
 // or clear an option button, move the keyboard focus; and it delivers two kinds of
 // events: the window has loaded (once, before the user can act) and a member of a
 // control array was clicked (one handler per array, called with the member's index).
+// Screen readers get names, roles and announcements from the same description
+// (accessibility.h).
 //
 // The window module (window/) describes the main window and handles these events; it
 // reaches Qt only through this layer. application.h starts the Qt application itself.
@@ -17,6 +19,7 @@
 #include "form_description.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -29,6 +32,8 @@ class QPushButton;
 
 namespace platform
 {
+
+class Announcer;
 
 class Form : public QWidget
 {
@@ -47,7 +52,8 @@ public:
 
     // Option buttons: at most one of those in a container is selected. Clearing is
     // silent; selecting one that was not selected clears the others and delivers its
-    // click, as a user's click would, before returning.
+    // click, as a user's click would, before returning. So does every other way a button
+    // becomes selected: a click, Space, an arrow key, a screen reader's action.
     void SetOptionValue(const char *name, int index, bool selected);
 
     // Gives the keyboard focus to a control (when the window is active).
@@ -66,6 +72,7 @@ protected:
 
 private:
     QWidget *Control(const char *name, int index) const;
+    static QString TextOf(QWidget *widget);
     void Build(const FormDescription &description);
     QWidget *Create(const ControlDescription &control, QWidget *parent);
     void Place(QWidget *widget, const ControlDescription &control) const;
@@ -78,6 +85,10 @@ private:
     std::function<void()> loadHandler_;
     std::vector<QWidget *> tabOrder_; // controls that Tab can reach, by tab index
     QPushButton *defaultButton_ = nullptr;
+    QList<QWidget *> announced_; // text boxes whose new texts are spoken
+    QWidget *written_ = nullptr; // the one of them written while handling a click
+    int clicking_ = 0;           // depth of click handlers running
+    Announcer *announcer_ = nullptr;
     bool loaded_ = false;
 };
 

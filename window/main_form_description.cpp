@@ -9,6 +9,7 @@ namespace
 {
 
 using enum platform::ControlKind;
+using platform::Announced;
 using platform::Centered;
 using platform::Default;
 using platform::Hidden;
@@ -91,7 +92,7 @@ platform::FormDescription MainFormDescription()
             {CommandButton, "Command1", 0,  360, 2160,  1935,  375,  17, kGreen,    "Изчисли",                 nullptr,  Default},
             {CommandButton, "Command1", 1, 4440, 2160,  1935,  375,  18, kRed,      "Изчисти"},
             {PictureBox,    "Picture1", 0,  360, 2640,  6060,  510,   3, kUsual,    "",                        nullptr,  0, {}, PaintFormula},
-            {TextBox,       "Text1",    0,  120, 3240,  6735, 1815,   0, kUsual,    kTaskText,                 nullptr,  MultiLine | Locked},
+            {TextBox,       "Text1",    0,  120, 3240,  6735, 1815,   0, kUsual,    kTaskText,                 nullptr,  MultiLine | Locked | Announced},
             {TextBox,       "Text1",    1,  600, 3240,  6735, 1815,   1, kUsual,    kQuotation,                nullptr,  MultiLine | Hidden},
         },
         // Label2(i) names the input box Text2(i).

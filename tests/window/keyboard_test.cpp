@@ -15,21 +15,79 @@ void KeyboardTest::focusStartsInTheFirstInputBox()
     QCOMPARE(driver.Input(0), QStringLiteral("4"));
 }
 
-void KeyboardTest::tabFollowsTheTabIndices()
+void KeyboardTest::tabReachesTheKindsOnceAtTheSelectedOne_data()
 {
+    // The cycle of Tab from the result box; Shift+Tab walks it backwards.
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("order");
+    const QStringList inputs = {"Text2_0", "Text2_1", "Text2_2"};
+    const QStringList buttons = {"Command1_0", "Command1_1"};
+    QTest::newRow("altitudes, at tab index 5")
+        << 0 << QStringList{"Text1_0", "Option1_0"} + inputs + buttons;
+    QTest::newRow("sides, at tab index 6")
+        << 1 << QStringList{"Text1_0", "Option1_1"} + inputs + buttons;
+    QTest::newRow("medians, at tab index 13")
+        << 2 << QStringList{"Text1_0"} + inputs + QStringList{"Option1_2"} + buttons;
+}
+
+void KeyboardTest::tabReachesTheKindsOnceAtTheSelectedOne()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, order);
     FormDriver driver;
     QVERIFY(driver.Start());
+    driver.ChooseKind(kind);
     driver.form.Window().SetFocusTo("Text1", 0);
-    const QStringList expected = {"Text1_0", "Option1_0", "Option1_1",  "Text2_0",    "Text2_1",
-                                  "Text2_2", "Option1_2", "Command1_0", "Command1_1", "Text1_0"};
-    QStringList order;
-    for (int i = 0; i < expected.size(); ++i) {
-        order << driver.FocusedControl();
+    order << order.first();
+    QStringList forward;
+    QStringList backward;
+    for (int i = 0; i < order.size(); ++i) {
+        forward << driver.FocusedControl();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(order, expected);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(driver.FocusedControl(), QStringLiteral("Text1_0"));
+    for (int i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backward.prepend(driver.FocusedControl());
+    }
+    QCOMPARE(forward, order);
+    QCOMPARE(backward, order);
+    QCOMPARE(driver.SelectedKinds(), QString(QStringLiteral("000")).replace(kind, 1, '1'));
+}
+
+void KeyboardTest::arrowKeysSelectAsTheyMove_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("to");
+    QTest::newRow("Down: altitudes to sides") << 0 << QList<int>{Qt::Key_Down} << 1;
+    QTest::newRow("Right: sides to medians") << 1 << QList<int>{Qt::Key_Right} << 2;
+    QTest::newRow("Down from medians: round to altitudes") << 2 << QList<int>{Qt::Key_Down} << 0;
+    QTest::newRow("Up from altitudes: round to medians") << 0 << QList<int>{Qt::Key_Up} << 2;
+    QTest::newRow("Left: medians to sides") << 2 << QList<int>{Qt::Key_Left} << 1;
+    QTest::newRow("Down, Down, Up") << 0 << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << 1;
+}
+
+// Each move is a click: the kind is selected, the labels change and the inputs empty.
+void KeyboardTest::arrowKeysSelectAsTheyMove()
+{
+    QFETCH(int, from);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, to);
+    FormDriver driver;
+    QVERIFY(driver.Start());
+    driver.ChooseKind(from);
+    driver.Type({"3", "4", "5"});
+    driver.Control(QStringLiteral("Option1_%1").arg(from))->setFocus();
+    for (int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(driver.FocusedControl(), QStringLiteral("Option1_%1").arg(to));
+    QCOMPARE(driver.SelectedKinds(), QString(QStringLiteral("000")).replace(to, 1, '1'));
+    QCOMPARE(driver.Labels(), KindLabels(to));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(driver.Input(i), QString());
+    driver.Type({"3", "4", "5"});
+    driver.Calculate();
+    QCOMPARE(driver.form.State().mode, static_cast<calc::InputMode>(to));
 }
 
 void KeyboardTest::enterInAnInputBoxPressesCalculate_data()

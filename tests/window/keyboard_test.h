@@ -2,15 +2,18 @@
 
 #include <QObject>
 
-// The window by keyboard and for screen readers: focus, tab order, Enter, copying the
-// result box, and the input boxes' accessible names.
+// The window by keyboard and for screen readers: focus, tab order, the kinds as one radio
+// group, Enter, copying the result box, and the input boxes' accessible names.
 class KeyboardTest : public QObject
 {
     Q_OBJECT
 
 private slots:
     void focusStartsInTheFirstInputBox();
-    void tabFollowsTheTabIndices();
+    void tabReachesTheKindsOnceAtTheSelectedOne_data();
+    void tabReachesTheKindsOnceAtTheSelectedOne();
+    void arrowKeysSelectAsTheyMove_data();
+    void arrowKeysSelectAsTheyMove();
     void enterInAnInputBoxPressesCalculate_data();
     void enterInAnInputBoxPressesCalculate();
     void resultBoxCanBeCopiedButNotTypedInto();
