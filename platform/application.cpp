@@ -1,8 +1,10 @@
 #include "application.h"
 
 #include <QByteArray>
+#include <QLibraryInfo>
 #include <QMessageLogger>
 #include <QString>
+#include <QTranslator>
 
 #include <fontconfig/fontconfig.h>
 
@@ -80,6 +82,17 @@ void PreferX11OnWayland()
 }
 
 } // namespace
+
+void TranslateQt(const char *language)
+{
+    const QString name = QStringLiteral("qtbase_") + QLatin1String(language);
+    if (!qApp || qApp->findChild<QTranslator *>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto *translator = new QTranslator(qApp);
+    translator->setObjectName(name);
+    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
 
 std::unique_ptr<QApplication> StartApplication(int &argc, char **argv, const char *name,
                                                const char *version)

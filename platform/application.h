@@ -15,4 +15,9 @@ namespace platform
 std::unique_ptr<QApplication> StartApplication(int &argc, char **argv, const char *name,
                                                const char *version);
 
+// Makes Qt's own texts, such as the context menu of a text box, speak `language` (such as
+// "bg") whatever the user's locale, from Qt's translations installed with the system. Once
+// per application; nothing changes when no translation is installed.
+void TranslateQt(const char *language);
+
 } // namespace platform

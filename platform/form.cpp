@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "accessibility.h"
+#include "application.h"
 #include "controls.h"
 
 #include <QGuiApplication>
@@ -49,6 +50,8 @@ Form::Form(const FormDescription &description, QWidget *parent) : QWidget(parent
 void Form::Build(const FormDescription &description)
 {
     InstallAccessibility();
+    if (description.language)
+        TranslateQt(description.language);
     setObjectName(QLatin1String(description.name));
     setWindowTitle(Utf8(description.title));
     const QSize size(Pixels(description.width), Pixels(description.height));

@@ -62,14 +62,16 @@ struct SpokenText {
     const char *text; // UTF-8
 };
 
-// A whole window: size of the client area in twips, colours, font, title, icon and controls.
+// A whole window: size of the client area in twips, colours, font, title, language, icon
+// and controls.
 struct FormDescription {
     const char *name;
     int width, height;
     QColor background;
     const char *fontFamily;
     int fontPointSize;
-    const char *title; // UTF-8
+    const char *title;    // UTF-8
+    const char *language; // of the window's texts, such as "bg"; Qt's own texts follow it
     PaintFunction icon;
     std::vector<ControlDescription> controls;
     std::vector<LabelPair> labels = {};

@@ -72,6 +72,7 @@ platform::FormDescription MainFormDescription()
         .background = kLavender,
         .fontFamily = "Times New Roman", .fontPointSize = 12,
         .title = "www.example.org Геометрия - страни, височини, медиани",
+        .language = "bg",
         .icon = PaintHamburger,
         .controls = {
 //           kind           name        i  left   top   width height tab background text                      container flags

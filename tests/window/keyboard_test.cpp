@@ -4,7 +4,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <memory>
 
 void KeyboardTest::focusStartsInTheFirstInputBox()
 {
@@ -154,4 +160,33 @@ void KeyboardTest::inputBoxesAreNamedByTheirLabels()
     for (int i = 0; i < 3; ++i)
         QCOMPARE(driver.Control(QStringLiteral("Text2_%1").arg(i))->accessibleName(),
                  KindLabels(kind)[i]);
+}
+
+void KeyboardTest::contextMenusAreBulgarian_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("input box") << "Text2_0";
+    QTest::newRow("result box") << "Text1_0";
+}
+
+// Qt's own entries (Undo, Copy, Select All...) come from its Bulgarian translation, whatever
+// the locale the tests run in.
+void KeyboardTest::contextMenusAreBulgarian()
+{
+    QFETCH(QString, box);
+    FormDriver driver;
+    QVERIFY(driver.Start());
+    QWidget *control = driver.Control(box);
+    std::unique_ptr<QMenu> menu(
+        box.startsWith(QStringLiteral("Text2"))
+            ? static_cast<QLineEdit *>(control)->createStandardContextMenu()
+            : static_cast<QPlainTextEdit *>(control)->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction *action : menu->actions())
+        if (!action->isSeparator())
+            entries << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    QVERIFY(entries.contains(QStringLiteral("Копиране")));
+    for (const QString &entry : entries)
+        QVERIFY2(!entry.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
+                 qPrintable(entry));
 }

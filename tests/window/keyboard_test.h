@@ -3,7 +3,8 @@
 #include <QObject>
 
 // The window by keyboard and for screen readers: focus, tab order, the kinds as one radio
-// group, Enter, copying the result box, and the input boxes' accessible names.
+// group, Enter, copying the result box, the input boxes' accessible names, and Qt's own
+// context menus in Bulgarian.
 class KeyboardTest : public QObject
 {
     Q_OBJECT
@@ -19,4 +20,6 @@ private slots:
     void resultBoxCanBeCopiedButNotTypedInto();
     void inputBoxesAreNamedByTheirLabels_data();
     void inputBoxesAreNamedByTheirLabels();
+    void contextMenusAreBulgarian_data();
+    void contextMenusAreBulgarian();
 };
