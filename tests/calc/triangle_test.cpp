@@ -12,6 +12,12 @@ namespace
 
 using calc::InputMode;
 
+// Every row carries its name; the tables below use it as the test's name.
+template<typename Case> std::string RowName(const testing::TestParamInfo<Case> &info)
+{
+    return info.param.name;
+}
+
 struct RejectCase {
     const char *name;
     double x1, x2, x3;
@@ -47,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Triples, InputsRejectedTest,
                                          RejectCase{"AllZero", 0, 0, 0, true},
                                          RejectCase{"SumRoundsToLargest", 1, 1, 1e-300, true},
                                          RejectCase{"SumsOverflow", kMax, kMax, kMax, false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName<RejectCase>);
 
 struct SidesCase {
     const char *name;
@@ -89,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "4.50054941700956", "3.37541206275717", "6.75082412551434"},
                     SidesCase{"Medians345", InputMode::Medians, 3, 4, 5, "5.69600249687835",
                               "4.80740170061865", "3.33333333333333", "8"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    RowName<SidesCase>);
 
 TEST(ReconstructSides, SidesGiveHeronExactly)
 {
@@ -122,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Altitudes, ImpossibleAltitudesTest,
                                          HeightsCase{"SecondFactorNegative", 10, 7, 4},
                                          HeightsCase{"ThirdFactorNegative", 7, 4, 10},
                                          HeightsCase{"FourthFactorNegativeScalene", 4, 7, 10}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         RowName<HeightsCase>);
 
 TEST(Bisectors, IsoscelesBaseBisectorIsItsAltitude)
 {
