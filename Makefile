@@ -3,8 +3,20 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
+# clang builds unless CXX and CC come from the command line or the environment (make's
+# own defaults, CXX=g++ and CC=cc, do not count).
+ifeq ($(origin CXX),default)
+CXX = clang++
+endif
+ifeq ($(origin CC),default)
+CC = clang
+endif
+# The project's own builds treat warnings as errors.
+STRICT_ARGS = -DBISECTORS_WERROR=ON
+# The calculation core alone, built and tested once more with GCC.
+GCC_BUILD_DIR ?= $(BUILD_DIR)/gcc-core
 
-.PHONY: all deps configure build run test bench format clean package startup icon screenshot
+.PHONY: all deps configure build run test gcc-core bench format clean package startup icon screenshot
 
 all: build
 
@@ -13,7 +25,7 @@ deps:
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-		-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang $(CMAKE_ARGS) >/dev/null
+		-DCMAKE_CXX_COMPILER=$(CXX) -DCMAKE_C_COMPILER=$(CC) $(STRICT_ARGS) $(CMAKE_ARGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -21,8 +33,16 @@ build: configure
 run: build
 	@$(BUILD_DIR)/window/bisectors
 
-test: build
+test: build gcc-core
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Keeps the core free of GCC's warnings too, whatever compiler the main build uses.
+gcc-core: deps
+	@cmake -S . -B $(GCC_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc -DBISECTORS_WINDOW=OFF \
+		-DBISECTORS_FUZZ=OFF -DBISECTORS_SANITIZED_TESTS=OFF $(STRICT_ARGS) >/dev/null
+	@cmake --build $(GCC_BUILD_DIR) -j $(JOBS)
+	@cd $(GCC_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	@$(BUILD_DIR)/bench/calc_bench
