@@ -11,8 +11,8 @@ endif
 ifeq ($(origin CC),default)
 CC = clang
 endif
-# The project's own builds treat warnings as errors.
-STRICT_ARGS = -DBISECTORS_WERROR=ON
+# The project's own builds are strict and hardened as the Debian package is built.
+STRICT_ARGS = -DBISECTORS_WERROR=ON -DBISECTORS_DEB_BUILDFLAGS=ON
 # The calculation core alone, built and tested once more with GCC.
 GCC_BUILD_DIR ?= $(BUILD_DIR)/gcc-core
 
