@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package, built by `make package` (cpack in the build directory).
 # Runtime dependencies are computed by dpkg-shlibdeps from the linked libraries; the
 # xcb platform plugin that Qt loads at start comes with libqt6gui6, so it needs no
@@ -14,6 +15,7 @@ set(CPACK_PACKAGE_DESCRIPTION
 its three altitudes, its three sides or its three medians: pick the kind, type
 the three lengths and press „Изчисли“. The program finds the sides and the area
 and prints the lengths of the three internal angle bisectors.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
