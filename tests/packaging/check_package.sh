@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree with cpack and checks what a user's
-# system gets from it: the files and their places, the metadata validators, and one
-# version everywhere.
+# system gets from it: the files and their places, the metadata validators, the manual
+# pages, lintian, and one version everywhere.
 #
 #   check_package.sh BUILD_DIR APP_ID VERSION VERSION_PROBE
 #
@@ -60,6 +60,9 @@ for lib in libc6 libstdc++6 libqt6core6 libqt6widgets6; do
         fail "Depends lacks a versioned $lib: $depends"
     fi
 done
+# Qt's own Bulgarian translation is data, which no linked library brings in.
+[[ "$depends, " == *"qt6-translations-l10n, "* ]] &&
+    pass "Depends has qt6-translations-l10n" || fail "Depends lacks qt6-translations-l10n: $depends"
 expect "Recommends" "$(field Recommends)" fonts-liberation2
 description=$(field Description)
 [[ $(head -n1 <<<"$description") =~ [a-z] && $(wc -l <<<"$description") -ge 3 ]] &&
@@ -70,13 +73,18 @@ files=$(dpkg-deb --contents "$deb" | grep -v '^d' | awk '{ print $6 }' | sed 's|
 wanted=$(sort <<EOF2
 usr/bin/bisectors
 usr/share/applications/$app_id.desktop
+usr/share/doc/bisectors/changelog.gz
+usr/share/doc/bisectors/copyright
 usr/share/icons/hicolor/32x32/apps/bisectors.png
 usr/share/icons/hicolor/scalable/apps/bisectors.svg
+usr/share/lintian/overrides/bisectors
+usr/share/man/bg/man1/bisectors.1.gz
+usr/share/man/man1/bisectors.1.gz
 usr/share/metainfo/$app_id.metainfo.xml
 EOF2
 )
 if [ "$files" = "$wanted" ]; then
-    pass "the package holds exactly the program, the desktop entry, two icons and the metainfo"
+    pass "the package holds exactly the program, its desktop files, documents and manual pages"
 else
     fail "unexpected package contents:"
     diff <(echo "$wanted") <(echo "$files") | sed 's/^/      /'
@@ -149,6 +157,66 @@ for t in name summary; do
 done
 newest=$(grep -o '<release [^>]*version="[^"]*"' "$metainfo" | head -n1 | sed 's/.*version="//;s/"$//')
 expect "newest metainfo release" "$newest" "$version"
+
+# --- Debian's documents --------------------------------------------------------------
+doc=$root/usr/share/doc/bisectors
+zcat "$doc/changelog.gz" >"$work/changelog"
+expect "changelog version" "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" "$version"
+# The copyright file quotes the licence of the sources, LICENSE, from its permission
+# notice on (DEP-5 indents each line by a space and writes a blank line as " .").
+licence=$(dirname "$0")/../../LICENSE
+awk 'quoting { print } /^License: Expat$/ && previous == "" { quoting = 1 } { previous = $0 }' \
+    "$doc/copyright" | sed 's/^ //; s/^\.$//' >"$work/quoted"
+sed -n '/^Permission/,$p' "$licence" | diff -q - "$work/quoted" >/dev/null &&
+    pass "the copyright file quotes LICENSE" || fail "the copyright file's licence text differs from LICENSE"
+
+# --- manual pages -------------------------------------------------------------------
+# man-db finds the pages in the extracted tree as in an installed one. --warnings
+# passes groff's complaints on, as lintian has them checked. Without a language of
+# its own, man uses the locale's, which must exist: a Bulgarian one is compiled here.
+mkdir "$work/locale"
+localedef -i bg_BG -f UTF-8 "$work/locale/bg_BG.UTF-8" 2>"$work/localedef.log" ||
+    fail "localedef could not compile bg_BG.UTF-8: $(cat "$work/localedef.log")"
+# check_man DESCRIPTION NAME "VARIABLE=VALUE..." [MAN_OPTION...]: the page shows the
+# NAME line "bisectors - NAME...", the version in its footer, and no warning.
+check_man() {
+    local what=$1 name=$2 environment page
+    read -ra environment <<<"$3"
+    shift 3
+    page=$(env -u LANGUAGE -u LC_ALL -u LANG -u MANOPT MANPATH="$root/usr/share/man" \
+        MANWIDTH=200 "${environment[@]}" man --warnings "$@" -P cat bisectors 2>"$work/man.err")
+    if [ -s "$work/man.err" ]; then
+        fail "$what warns:"
+        sed 's/^/      /' "$work/man.err"
+    elif ! grep -qF "bisectors - $name" <<<"$page"; then
+        fail "$what does not show the page '$name':"
+        head -n 5 <<<"$page" | sed 's/^/      /'
+    elif ! grep -q "^bisectors $version " <<<"$page"; then
+        fail "$what: the page's footer does not name version $version"
+    else
+        pass "$what shows '$name'"
+    fi
+}
+check_man "man bisectors" "angle bisectors of a triangle" "LC_ALL=C.UTF-8"
+check_man "man -L bg bisectors" "ъглополовящите на триъгълник" "LC_ALL=C.UTF-8" -L bg
+check_man "man bisectors under bg_BG.UTF-8" "ъглополовящите на триъгълник" \
+    "LOCPATH=$work/locale LANG=bg_BG.UTF-8"
+
+# --- lintian ------------------------------------------------------------------------
+# Debian's package checker with every tag shown. An error or a warning fails; what is
+# accepted is overridden in packaging/lintian-overrides, each with its reason.
+lintian --pedantic --display-info --display-experimental --tag-display-limit 0 \
+    --fail-on error,warning "$deb" >"$work/lintian.log" 2>"$work/lintian.err"
+status=$?
+# As root (CI) it says that it would rather not be; nothing else may be on stderr.
+grep -v '^running with root privileges' "$work/lintian.err" >>"$work/lintian.log"
+if [ "$status" -ne 0 ] || grep -q '^[EW]: ' "$work/lintian.log"; then
+    fail "lintian --pedantic reports errors or warnings (status $status):"
+    sed 's/^/      /' "$work/lintian.log"
+else
+    pass "lintian --pedantic: no errors, no warnings"
+    [ -s "$work/lintian.log" ] && sed 's/^/      note: /' "$work/lintian.log"
+fi
 
 echo
 if [ "$failures" -gt 0 ]; then
