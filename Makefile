@@ -23,8 +23,16 @@ all: build
 deps:
 	@scripts/install-deps
 
+# A shell test: BUILD_DIR was configured with the compiler $(2) for the language $(1),
+# named as here or by its path.
+same_compiler = { c=$$(sed -n 's/^CMAKE_$(1)_COMPILER:[A-Z]*=//p' $(BUILD_DIR)/CMakeCache.txt \
+	2>/dev/null); [ "$$c" = "$(2)" ] || [ "$$c" = "$$(command -v $(2))" ]; }
+
+# Other compilers than last time: CMake would drop its cache and, with it, the options
+# given here, so the build directory is configured afresh.
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	@$(call same_compiler,CXX,$(CXX)) && $(call same_compiler,C,$(CC)) || fresh=--fresh; \
+	cmake $$fresh -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
 		-DCMAKE_CXX_COMPILER=$(CXX) -DCMAKE_C_COMPILER=$(CC) $(STRICT_ARGS) $(CMAKE_ARGS) >/dev/null
 
 build: configure
