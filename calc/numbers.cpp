@@ -1,6 +1,10 @@
 #include "numbers.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -48,59 +52,44 @@ bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
-bool IsOctalDigit(char c)
-{
-    return c >= '0' && c <= '7';
-}
-bool IsHexDigit(char c)
-{
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// Collects the digits the predicate accepts, dropping leading zeros.
-template<typename Pred> std::string TakeDigits(Scanner &in, Pred isDigit)
+// A non-negative integer in base 2^bits (hexadecimal or octal), correctly rounded. The
+// leading digits are kept exactly in 61 to 64 bits; those after them only count as a
+// whole, as one sticky bit below the rounding position of a double's 53, which is all
+// round-to-nearest needs of them.
+template<typename DigitValue>
+double PowerOfTwoRadixValue(Scanner &in, DigitValue digitValue, int bits)
 {
-    std::string digits;
-    for (; isDigit(in.Peek()); in.Next()) {
-        if (!digits.empty() || in.Peek() != '0')
-            digits += in.Peek();
+    std::uint64_t kept = 0;
+    bool sticky = false;
+    int dropped = 0; // digits after the kept ones, counted until the value is surely infinite
+    for (int digit = digitValue(in.Peek()); digit >= 0; in.Next(), digit = digitValue(in.Peek())) {
+        if ((kept >> (64 - bits)) == 0) {
+            kept = kept << bits | static_cast<std::uint64_t>(digit);
+        } else {
+            sticky = sticky || digit != 0;
+            dropped = std::min(dropped + 1, 1100); // 2^(3 * 1100) is far beyond the range
+        }
     }
-    return digits;
+    return std::ldexp(static_cast<double>(kept | (sticky ? 1 : 0)), dropped * bits);
 }
 
-// A non-negative hexadecimal integer, correctly rounded.
-double HexValue(const std::string &digits)
+int HexDigitValue(char c)
 {
-    if (digits.empty())
-        return 0;
-    if (digits.size() > 256) // at least 16^256 = 2^1024
-        return kInfinity;
-    double value = 0;
-    auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                     std::chars_format::hex);
-    return ec == std::errc() ? value : kInfinity;
+    if (IsDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
 
-// A non-negative octal integer: regrouped into hexadecimal digits, four octal digits
-// (12 bits) to three hexadecimal ones.
-double OctalValue(std::string digits)
+int OctalDigitValue(char c)
 {
-    if (digits.size() > 342) // at least 8^342 > 2^1024
-        return kInfinity;
-    digits.insert(0, (4 - digits.size() % 4) % 4, '0');
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string hex;
-    for (std::size_t i = 0; i < digits.size(); i += 4) {
-        unsigned group = 0;
-        for (std::size_t k = 0; k < 4; ++k)
-            group = group * 8 + static_cast<unsigned>(digits[i + k] - '0');
-        hex += kHex[group >> 8];
-        hex += kHex[(group >> 4) & 15];
-        hex += kHex[group & 15];
-    }
-    return HexValue(hex.substr(std::min(hex.find_first_not_of('0'), hex.size())));
+    return c >= '0' && c <= '7' ? c - '0' : -1;
 }
 
 // Reads a run of exponent digits, saturating far beyond any exponent that matters.
@@ -110,6 +99,24 @@ std::int64_t TakeExponentDigits(Scanner &in)
     for (; IsDigit(in.Peek()); in.Next())
         value = std::min<std::int64_t>(value * 10 + (in.Peek() - '0'), 1'000'000'000);
     return value;
+}
+
+// Writes a signed integer in decimal at numeral[end]; returns the new end.
+std::size_t AppendInteger(char *numeral, std::size_t end, std::int64_t value)
+{
+    if (value < 0) {
+        numeral[end++] = '-';
+        value = -value;
+    }
+    char reversed[20];
+    std::size_t count = 0;
+    do {
+        reversed[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (count > 0)
+        numeral[end++] = reversed[--count];
+    return end;
 }
 
 // Decimal digits beyond the 768th can only tell whether the value lies above a halfway
@@ -123,8 +130,10 @@ double DecimalValue(Scanner &in)
     if (!in.Take('-'))
         in.Take('+');
 
-    // The value is 0.<significant digits> x 10^exponent, written out for from_chars.
-    char numeral[2 + kMaxSignificantDigits + 1 + 24] = {'0', '.'};
+    // The value is 0.<significant digits> x 10^exponent, written out for fast_float.
+    char numeral[2 + kMaxSignificantDigits + 1 + 24];
+    numeral[0] = '0';
+    numeral[1] = '.';
     std::size_t end = 2;
     bool dropped = false;
     std::int64_t exponent = 0;
@@ -175,14 +184,81 @@ double DecimalValue(Scanner &in)
         magnitude = kInfinity;
     } else {
         numeral[end++] = 'e';
-        end = static_cast<std::size_t>(
-            std::to_chars(numeral + end, numeral + sizeof numeral, exponent).ptr - numeral);
-        auto [ptr, ec] =
-            std::from_chars(numeral, numeral + end, magnitude, std::chars_format::scientific);
-        if (ec != std::errc())
+        end = AppendInteger(numeral, end, exponent);
+        const auto read = fast_float::from_chars(numeral, numeral + end, magnitude,
+                                                 fast_float::chars_format::scientific);
+        if (read.ec != std::errc())
             magnitude = exponent > 0 ? kInfinity : 0;
     }
     return negative ? -magnitude : magnitude;
+}
+
+// A positive number rounded to fifteen significant digits: the digits without trailing
+// zeros, and the decimal exponent of the first.
+struct FifteenDigits {
+    char digits[15];
+    std::size_t count = 0;
+    int exponent = 0;
+};
+
+// Exact in every case: {fmt}'s digit generation for a given precision (Grisu, falling
+// back to Dragon4's exact big-integer arithmetic), without its text layout.
+FifteenDigits RoundedByPrecision(double magnitude)
+{
+    fmt::memory_buffer digits;
+    fmt::detail::float_specs specs{};
+    specs.format = fmt::detail::float_format::exp;
+    const int exponent = fmt::detail::format_float(magnitude, 15, specs, digits);
+    FifteenDigits result; // trailing zeros are already dropped
+    result.count = std::min(digits.size(), sizeof result.digits);
+    std::copy_n(digits.begin(), result.count, result.digits);
+    result.exponent = exponent + static_cast<int>(result.count) - 1;
+    return result;
+}
+
+// significand x 10^exponent with a significand of at most fifteen digits.
+FifteenDigits FromInteger(std::uint64_t significand, int exponent)
+{
+    while (significand % 10 == 0) {
+        significand /= 10;
+        ++exponent;
+    }
+    FifteenDigits result;
+    for (std::uint64_t rest = significand; rest != 0; rest /= 10)
+        ++result.count;
+    for (std::size_t i = result.count; i-- > 0; significand /= 10)
+        result.digits[i] = static_cast<char>('0' + significand % 10);
+    result.exponent = exponent + static_cast<int>(result.count) - 1;
+    return result;
+}
+
+// The fast way, from the shortest decimal D that reads back as the value v (Dragonbox,
+// inside {fmt}). For a normal double |v - D| is at most half a unit in the last place,
+// at most v * 2^-53; in units of the fifteenth digit of v's decade, [10^e, 10^(e+1)),
+// that is below 10^(e+1) * 2^-53 / 10^(e-14) = 10^15 / 2^53 < 0.111, and v and D share
+// the decade (D would be the power of ten between them). So with at most fifteen digits,
+// D lies on the grid of fifteen-digit numbers within less than half a step of v and is
+// v rounded; with sixteen or seventeen, v and D round alike when D's digits beyond the
+// fifteenth are more than 0.111 away from the halfway point: v lies on D's side of it.
+// Otherwise, and for subnormals, whose ulp is large relative to them, the slow way.
+FifteenDigits RoundToFifteenDigits(double magnitude)
+{
+    if (magnitude < DBL_MIN)
+        return RoundedByPrecision(magnitude);
+    const auto shortest = fmt::detail::dragonbox::to_decimal(magnitude);
+    std::uint64_t significand = shortest.significand;
+    int exponent = shortest.exponent;
+    if (significand >= 1'000'000'000'000'000) { // sixteen or seventeen digits
+        const bool seventeen = significand >= 10'000'000'000'000'000;
+        const std::uint64_t scale = seventeen ? 100 : 10;
+        // The digits beyond the fifteenth, in hundredths of the fifteenth digit.
+        const std::uint64_t beyond = significand % scale * (seventeen ? 1 : 10);
+        if (beyond > 38 && beyond < 62)
+            return RoundedByPrecision(magnitude);
+        significand = significand / scale + (beyond >= 62 ? 1 : 0);
+        exponent += seventeen ? 2 : 1;
+    }
+    return FromInteger(significand, exponent);
 }
 
 } // namespace
@@ -192,9 +268,9 @@ double ReadNumber(std::string_view text)
     Scanner in(text);
     if (in.Take('&')) {
         if (in.Take('H') || in.Take('h'))
-            return HexValue(TakeDigits(in, IsHexDigit));
+            return PowerOfTwoRadixValue(in, HexDigitValue, 4);
         if (in.Take('O') || in.Take('o'))
-            return OctalValue(TakeDigits(in, IsOctalDigit));
+            return PowerOfTwoRadixValue(in, OctalDigitValue, 3);
         return 0;
     }
     return DecimalValue(in);
@@ -210,26 +286,12 @@ void AppendNumberText(std::string &out, double value, std::string_view decimalSe
         out += std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf";
         return;
     }
-
-    // Fifteen significant digits, correctly rounded: [-]d.dddddddddddddde[+-]x
-    char buffer[32];
-    const char *end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
-    const char *first = buffer;
-    if (*first == '-') {
+    if (value < 0)
         out += '-';
-        ++first;
-    }
-    char digits[15];
-    std::size_t count = 0;
-    const char *p = first;
-    for (; *p != 'e'; ++p)
-        if (*p != '.')
-            digits[count++] = *p;
-    while (count > 1 && digits[count - 1] == '0')
-        --count;
-    int exponent = 0;
-    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
+    const FifteenDigits rounded = RoundToFifteenDigits(std::fabs(value));
+    const char *digits = rounded.digits;
+    const std::size_t count = rounded.count;
+    const int exponent = rounded.exponent;
 
     const std::string_view significant(digits, count);
     const auto fraction = [&](std::size_t from) {
@@ -243,11 +305,10 @@ void AppendNumberText(std::string &out, double value, std::string_view decimalSe
         fraction(1);
         out += exponent < 0 ? "E-" : "E+";
         const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude < 10)
-            out += '0';
-        char exponentDigits[4];
-        out.append(exponentDigits,
-                   std::to_chars(exponentDigits, exponentDigits + 4, magnitude).ptr);
+        if (magnitude >= 100)
+            out += static_cast<char>('0' + magnitude / 100);
+        out += static_cast<char>('0' + magnitude / 10 % 10);
+        out += static_cast<char>('0' + magnitude % 10);
     } else if (exponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
         out += significant.substr(0, integerDigits);

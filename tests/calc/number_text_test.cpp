@@ -49,7 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
                              "123456789012346"},
                     TextCase{"SmallestFixed", 1e-4, "0.0001"},
                     TextCase{"SmallFixedDigits", 0.000123456789012345678, "0.000123456789012346"},
-                    TextCase{"SquareRootOfThree", std::sqrt(3.0), "1.73205080756888"}),
+                    TextCase{"SquareRootOfThree", std::sqrt(3.0), "1.73205080756888"},
+                    // Exactly halfway between two fifteen-digit numbers: to the even one.
+                    TextCase{"TieRoundsDownToEven", 100000000000000.5, "100000000000000"},
+                    TextCase{"TieRoundsUpToEven", 100000000000001.5, "100000000000002"}),
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(

@@ -90,7 +90,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"HexBeyondDouble", "&H" + std::string(256, 'F'), kInf},
         ReadCase{"HexVeryLong", "&H" + std::string(100000, 'F'), kInf},
         ReadCase{"OctalLargestPower", "&O1" + std::string(341, '0'), std::ldexp(1, 1023)},
-        ReadCase{"OctalBeyondDouble", "&O2" + std::string(341, '0'), kInf}),
+        ReadCase{"OctalBeyondDouble", "&O2" + std::string(341, '0'), kInf},
+        // Halfway between two doubles, and just above it by a digit far to the right.
+        ReadCase{"HexHalfwayToEven", "&H10000000000000800", 0x1p64},
+        ReadCase{"HexLastDigitBreaksTheTie", "&H100000000000008001", 0x1.0000000000001p68},
+        ReadCase{"OctalHalfwayToEven", "&O1" + std::string(17, '0') + "2000", 0x1p63},
+        ReadCase{"OctalLastDigitBreaksTheTie", "&O1" + std::string(17, '0') + "20001",
+                 0x1.0000000000001p66}),
     RowName);
 
 // Correct rounding for any number of digits, and the edges of the double range.
