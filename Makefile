@@ -71,6 +71,11 @@ icon: deps
 screenshot: build
 	@scripts/screenshot $(BUILD_DIR)/window/bisectors docs/screenshot.png
 
+# $(BUILD_DIR)/web/bisectors.html: the program as one self-contained web page.
+.PHONY: web
+web: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target web
+
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h' '*.c')
 

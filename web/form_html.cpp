@@ -1,0 +1,242 @@
+#include "form_html.h"
+
+#include "form.h"
+#include "svg_picture.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace web
+{
+namespace
+{
+
+using platform::ControlDescription;
+using platform::ControlKind;
+using platform::FormDescription;
+using platform::Pixels;
+
+// The sunken border of a picture box, in pixels, inside its rectangle.
+constexpr int kPictureBorder = 2;
+
+// What stands in for the window's font where it is missing: its metric twin, then any serif.
+const char *const kFontFallbacks = "\"Liberation Serif\", serif";
+
+QString Utf8(const char *text)
+{
+    return QString::fromUtf8(text ? text : "");
+}
+
+QString Escaped(const char *text)
+{
+    return Utf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).toHtmlEscaped();
+}
+
+bool Same(const char *a, const char *b)
+{
+    return a && b && std::strcmp(a, b) == 0;
+}
+
+QString Id(const ControlDescription &control)
+{
+    return platform::ObjectName(control.name, control.index);
+}
+
+// The kind's name, the class of its elements in the page.
+QString KindName(ControlKind kind)
+{
+    // In the order of ControlKind.
+    static const char *const names[] = {"Label",   "Frame",         "OptionButton", "TextBox",
+                                        "ListBox", "CommandButton", "PictureBox"};
+    return QString::fromLatin1(names[static_cast<int>(kind)]);
+}
+
+// What a screen reader says of a control that shows no name of its own, or nullptr.
+const char *Spoken(const FormDescription &form, const ControlDescription &control)
+{
+    for (const platform::SpokenText &spoken : form.spoken)
+        if (Same(spoken.name, control.name) && spoken.index == control.index)
+            return spoken.text;
+    return nullptr;
+}
+
+// The text box array that a label array names, or nullptr.
+const char *LabelledBox(const FormDescription &form, const ControlDescription &control)
+{
+    for (const platform::LabelPair &pair : form.labels)
+        if (Same(pair.label, control.name))
+            return pair.box;
+    return nullptr;
+}
+
+// The controls directly inside `container` (nullptr: the form), in the order of their
+// tab indices, which is the page's focus order.
+std::vector<const ControlDescription *> Children(const FormDescription &form, const char *container)
+{
+    std::vector<const ControlDescription *> children;
+    for (const ControlDescription &control : form.controls)
+        if (container ? Same(control.container, container) : !control.container)
+            children.push_back(&control);
+    std::stable_sort(children.begin(), children.end(),
+                     [](const auto *a, const auto *b) { return a->tabIndex < b->tabIndex; });
+    return children;
+}
+
+QString PictureDataUrl(const platform::PaintFunction &paint, QSize size)
+{
+    return QStringLiteral("data:image/svg+xml;base64,") +
+           QString::fromLatin1(SvgPicture(paint, size).toBase64());
+}
+
+QString ControlHtml(const FormDescription &form, const ControlDescription &control)
+{
+    QString classes = KindName(control.kind);
+    if (control.flags & platform::Centered)
+        classes += " Centered";
+    if (control.flags & platform::MultiLine)
+        classes += " MultiLine";
+    const QString attributes = QStringLiteral("id=\"%1\" class=\"%2\"").arg(Id(control), classes) +
+                               ((control.flags & platform::Hidden) ? " hidden" : "");
+    const QString text = Escaped(control.text);
+    const char *spoken = Spoken(form, control);
+    const QString name = spoken ? QStringLiteral(" aria-label=\"%1\"").arg(Escaped(spoken)) : "";
+
+    switch (control.kind) {
+    case ControlKind::Label:
+        if (const char *box = LabelledBox(form, control))
+            return QStringLiteral("<label %1 for=\"%2\">%3</label>")
+                .arg(attributes, platform::ObjectName(box, control.index), text);
+        return QStringLiteral("<div %1>%2</div>").arg(attributes, text);
+    case ControlKind::Frame: {
+        QString html = QStringLiteral("<fieldset %1>").arg(attributes);
+        if (spoken)
+            html += QStringLiteral("<legend class=\"Spoken\">%1</legend>").arg(Escaped(spoken));
+        for (const ControlDescription *child : Children(form, control.name))
+            html += "\n" + ControlHtml(form, *child);
+        return html + "\n</fieldset>";
+    }
+    case ControlKind::OptionButton:
+        return QStringLiteral("<label %1><input type=\"radio\" name=\"%2\" value=\"%3\">%4</label>")
+            .arg(attributes, Utf8(control.name), QString::number(control.index), text);
+    case ControlKind::TextBox:
+        if (control.flags & platform::Hidden)
+            return QStringLiteral("<textarea %1>%2</textarea>").arg(attributes, text);
+        // Read-only lines of text: a result the page announces when it changes.
+        if ((control.flags & platform::MultiLine) && (control.flags & platform::Locked))
+            return QStringLiteral("<output %1 tabindex=\"0\" aria-live=\"polite\"%2>%3</output>")
+                .arg(attributes, name, text);
+        if (control.flags & platform::MultiLine)
+            return QStringLiteral("<textarea %1%2>%3</textarea>").arg(attributes, name, text);
+        return QStringLiteral("<input %1 type=\"text\" value=\"%2\" autocomplete=\"off\" "
+                              "spellcheck=\"false\"%3%4>")
+            .arg(attributes, text, QString((control.flags & platform::Locked) ? " readonly" : ""),
+                 name);
+    case ControlKind::ListBox: {
+        QString html = QStringLiteral("<ul %1>").arg(attributes);
+        for (const char *item : control.items)
+            html += QStringLiteral("<li>%1</li>").arg(Escaped(item));
+        return html + "</ul>";
+    }
+    case ControlKind::CommandButton:
+        return QStringLiteral("<button %1 type=\"button\"%2%3>%4</button>")
+            .arg(attributes, QString((control.flags & platform::Default) ? " data-default" : ""),
+                 name, text);
+    case ControlKind::PictureBox: {
+        const QSize inside(Pixels(control.width) - 2 * kPictureBorder,
+                           Pixels(control.height) - 2 * kPictureBorder);
+        const QString picture = control.picture ? PictureDataUrl(control.picture, inside) : "";
+        return QStringLiteral("<img %1 alt=\"%2\" src=\"%3\">")
+            .arg(attributes, spoken ? Escaped(spoken) : QString(), picture);
+    }
+    }
+    return {};
+}
+
+QString Rule(const QString &selector, const QStringList &declarations)
+{
+    return selector + "{" + declarations.join(';') + "}\n";
+}
+
+QString Px(int pixels)
+{
+    return QString::number(pixels) + "px";
+}
+
+} // namespace
+
+QString FormHtml(const FormDescription &form)
+{
+    QString html = QStringLiteral("<main id=\"%1\" class=\"Form\">").arg(Utf8(form.name));
+    for (const ControlDescription *control : Children(form, nullptr))
+        html += "\n" + ControlHtml(form, *control);
+    return html + "\n</main>";
+}
+
+QString FormStyle(const FormDescription &form)
+{
+    QString style = Rule("#" + Utf8(form.name),
+                         {"width:" + Px(Pixels(form.width)), "height:" + Px(Pixels(form.height)),
+                          "background:" + form.background.name(),
+                          QStringLiteral("font:%1pt \"%2\", %3")
+                              .arg(form.fontPointSize)
+                              .arg(Utf8(form.fontFamily), QString::fromLatin1(kFontFallbacks))});
+    style += Rule(".PictureBox", {"padding:" + Px(kPictureBorder)});
+    for (const ControlDescription &control : form.controls) {
+        QStringList declarations = {
+            "left:" + Px(Pixels(control.left)), "top:" + Px(Pixels(control.top)),
+            "width:" + Px(Pixels(control.width)), "height:" + Px(Pixels(control.height))};
+        if (control.background)
+            declarations << "background:" + control.background->name();
+        style += Rule("#" + Id(control), declarations);
+    }
+    return style;
+}
+
+QByteArray IconSvg(const FormDescription &form)
+{
+    return form.icon ? SvgPicture(form.icon, QSize(32, 32)) : QByteArray();
+}
+
+QByteArray FormLayoutJson(const FormDescription &form)
+{
+    QJsonArray controls;
+    for (const ControlDescription &control : form.controls) {
+        int left = Pixels(control.left);
+        int top = Pixels(control.top);
+        for (const ControlDescription &container : form.controls)
+            if (Same(container.name, control.container) && container.index == 0) {
+                left += Pixels(container.left);
+                top += Pixels(container.top);
+            }
+        QJsonArray items;
+        for (const char *item : control.items)
+            items.append(Utf8(item));
+        controls.append(QJsonObject{
+            {"id", Id(control)},
+            {"kind", KindName(control.kind)},
+            {"rect", QJsonArray{left, top, Pixels(control.width), Pixels(control.height)}},
+            {"tabIndex", control.tabIndex},
+            {"hidden", bool(control.flags & platform::Hidden)},
+            {"container", control.container ? platform::ObjectName(control.container, 0) : ""},
+            {"text", Utf8(control.text)},
+            {"items", items},
+        });
+    }
+    QJsonArray spoken;
+    for (const platform::SpokenText &text : form.spoken)
+        spoken.append(QJsonObject{{"id", platform::ObjectName(text.name, text.index)},
+                                  {"text", Utf8(text.text)}});
+    const QJsonObject layout{
+        {"id", Utf8(form.name)},     {"size", QJsonArray{Pixels(form.width), Pixels(form.height)}},
+        {"title", Utf8(form.title)}, {"controls", controls},
+        {"spoken", spoken},
+    };
+    return QJsonDocument(layout).toJson();
+}
+
+} // namespace web

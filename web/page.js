@@ -1,0 +1,109 @@
+// The window's behaviour in the page, as window/main_form.cpp has it: choosing a kind
+// relabels the inputs from the hidden lists and empties them, "Изчисли" writes the
+// report of the calculation core, "Изчисти" starts over; and what the forms runtime
+// does for the window: Enter in an input box presses the default button, the result
+// box keeps CR LF in what is copied from it, and the window shrinks to a narrow screen.
+'use strict';
+
+(() => {
+    const kInputs = 3;
+    const control = (name, index) => document.getElementById(`${name}_${index}`);
+    const form = document.querySelector('.Form');
+    const result = control('Text1', 0);
+
+    const wasm = Uint8Array.from(atob(document.getElementById('core').textContent), (c) =>
+        c.charCodeAt(0));
+    const core = LoadCore(wasm).then((report) => {
+        performance.mark('bisectors-core-ready');
+        return report;
+    });
+    // Numbers in the report take the decimal separator of the browser's language, as the
+    // window takes the system's; reading them stays the same everywhere.
+    const separator = new Intl.NumberFormat(navigator.language)
+        .formatToParts(1.5)
+        .find((part) => part.type === 'decimal').value;
+
+    let mode = 0; // the input kind, the index of the chosen option button
+
+    const setResult = (text) => {
+        result.textContent = text.replace(/\r\n/g, '\n');
+        result.scrollTop = 0;
+    };
+    const setOption = (index, selected) => {
+        control('Option1', index).querySelector('input').checked = selected;
+    };
+
+    // The labels of the chosen kind replace the old ones, and the inputs are emptied.
+    const Option1_Click = (index) => {
+        mode = index;
+        for (let k = 0; k < kInputs; ++k) {
+            control('Text2', k).value = '';
+            control('Label2', k).textContent = control('List1', index).children[k].textContent;
+        }
+    };
+
+    // Back to altitudes with empty inputs, the focus in the first.
+    const ResetInputs = () => {
+        for (let k = 0; k < kInputs; ++k) {
+            setOption(k, false);
+            control('Text2', k).value = '';
+            control('Label2', k).textContent = control('List1', 0).children[k].textContent;
+        }
+        setOption(0, true);
+        Option1_Click(0);
+        control('Text2', 0).focus();
+    };
+
+    const Command1_Click = async (index) => {
+        if (index === 0) {
+            const inputs = [0, 1, 2].map((k) => control('Text2', k).value);
+            setResult((await core)(mode, inputs, separator));
+        } else {
+            ResetInputs();
+            setResult('');
+        }
+    };
+
+    for (let i = 0; i < kInputs; ++i) {
+        control('Option1', i).querySelector('input').addEventListener('change', () =>
+            Option1_Click(i));
+    }
+    for (let i = 0; i < 2; ++i)
+        control('Command1', i).addEventListener('click', () => Command1_Click(i));
+
+    document.addEventListener('keydown', (event) => {
+        const button = document.querySelector('[data-default]');
+        if (event.key === 'Enter' && event.target.matches('input[type=text]') && button) {
+            event.preventDefault();
+            button.click();
+        }
+    });
+    // The text shows CR LF as line breaks; a copy gets them back. (The selection's own
+    // text is its layout, which drops a final line break; the range's is the text.)
+    result.addEventListener('copy', (event) => {
+        const selection = document.getSelection();
+        if (selection.rangeCount === 0)
+            return;
+        const text = selection.getRangeAt(0).toString();
+        event.clipboardData.setData('text/plain', text.replace(/\r?\n/g, '\r\n'));
+        event.preventDefault();
+    });
+    result.addEventListener('keydown', (event) => {
+        if ((event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'a') {
+            event.preventDefault();
+            document.getSelection().selectAllChildren(result);
+        }
+    });
+
+    // On a screen narrower than the window the whole window shrinks to its width.
+    const fit = () => {
+        const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
+        form.style.transform = scale < 1 ? `scale(${scale})` : '';
+        document.body.style.height = `${form.offsetHeight * scale}px`;
+    };
+    window.addEventListener('resize', fit);
+    fit();
+
+    ResetInputs(); // the load event
+    performance.mark('bisectors-interactive');
+})();

@@ -1,0 +1,99 @@
+// Writes the web edition of the window as one self-contained HTML file: the page
+// generated from the window's description (form_html.h), the scripts that give it the
+// window's behaviour, and the calculation core compiled to WebAssembly, all inlined.
+// A Content-Security-Policy allows nothing but these inlined parts: no connection, no
+// other script or style. It also writes the layout as JSON for the page's tests.
+//
+// page_generator --wasm core.wasm --css page.css --script core.js --script page.js
+//                --html bisectors.html --layout layout.json
+#include "form_html.h"
+#include "main_form_description.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <map>
+
+namespace
+{
+
+QByteArray Read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "page_generator: cannot read %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    return file.readAll();
+}
+
+void Write(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size()) {
+        std::fprintf(stderr, "page_generator: cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+}
+
+// The CSP source that allows exactly this inline script or style.
+QString Hash(const QString &content)
+{
+    return QStringLiteral("'sha256-%1'")
+        .arg(QString::fromLatin1(
+            QCryptographicHash::hash(content.toUtf8(), QCryptographicHash::Sha256).toBase64()));
+}
+
+const char *const kPage = R"(<!DOCTYPE html>
+<html lang="bg">
+<head>
+<meta charset="utf-8">
+<meta http-equiv="Content-Security-Policy" content="default-src 'none'; script-src %1 'wasm-unsafe-eval'; style-src %2; img-src data:; base-uri 'none'; form-action 'none'">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>%3</title>
+<link rel="icon" type="image/svg+xml" href="data:image/svg+xml;base64,%4">
+<style>%5</style>
+</head>
+<body>
+%6
+<script id="core" type="application/wasm">%7</script>
+<script>%8</script>
+</body>
+</html>
+)";
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::multimap<QString, QString> options; // read before Qt takes its own options
+    for (int i = 1; i + 1 < argc; i += 2)
+        options.emplace(QString::fromLocal8Bit(argv[i]), QString::fromLocal8Bit(argv[i + 1]));
+    QGuiApplication application(argc, argv); // fonts, for the pictures' text
+    const auto option = [&](const char *name) {
+        const auto found = options.find(QString::fromLatin1(name));
+        if (found == options.end()) {
+            std::fprintf(stderr, "page_generator: %s is missing\n", name);
+            std::exit(2);
+        }
+        return found->second;
+    };
+
+    QString script;
+    const auto [first, last] = options.equal_range(QStringLiteral("--script"));
+    for (auto it = first; it != last; ++it)
+        script += QString::fromUtf8(Read(it->second));
+    const platform::FormDescription form = window::MainFormDescription();
+    const QString style = QString::fromUtf8(Read(option("--css"))) + "\n" + web::FormStyle(form);
+
+    const QString page = QString::fromUtf8(kPage).arg(
+        Hash(script), Hash(style), QString::fromUtf8(form.title).toHtmlEscaped(),
+        QString::fromLatin1(web::IconSvg(form).toBase64()), style, web::FormHtml(form),
+        QString::fromLatin1(Read(option("--wasm")).toBase64()), script);
+    Write(option("--html"), page.toUtf8());
+    Write(option("--layout"), web::FormLayoutJson(form));
+    return 0;
+}
