@@ -15,21 +15,40 @@ async function LoadCore(wasm) {
     });
     const core = instance.exports;
     core._initialize();
-    const encoder = new TextEncoder();
     const decoder = new TextDecoder();
-    const cString = (text) => {
-        const bytes = encoder.encode(text);
-        const address = core.malloc(bytes.length + 1);
-        const memory = new Uint8Array(core.memory.buffer, address, bytes.length + 1);
-        memory.set(bytes);
-        memory[bytes.length] = 0;
-        return address;
+    // A text as UTF-8 and a final NUL, written straight into the module's memory at `at`
+    // (no TextEncoder: a call of it costs more than the whole report in Chromium).
+    const put = (memory, at, text) => {
+        for (const character of text) {
+            let c = character.codePointAt(0);
+            if (c >= 0xd800 && c < 0xe000)
+                c = 0xfffd; // a lone surrogate
+            if (c < 0x80) {
+                memory[at++] = c;
+            } else {
+                const continuations = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+                memory[at++] = [0, 0xc0, 0xe0, 0xf0][continuations] | (c >> (6 * continuations));
+                for (let k = continuations - 1; k >= 0; --k)
+                    memory[at++] = 0x80 | ((c >> (6 * k)) & 0x3f);
+            }
+        }
+        memory[at++] = 0;
+        return at;
     };
     return (kind, inputs, separator) => {
-        const strings = [...inputs, separator].map(cString);
-        const report = core.BisectorsReport(kind, ...strings);
-        strings.forEach((address) => core.free(address));
-        const memory = new Uint8Array(core.memory.buffer); // it may have grown
+        const texts = [...inputs, separator];
+        // At most three bytes for each UTF-16 unit, and the NUL.
+        const block = core.malloc(texts.reduce((size, text) => size + 3 * text.length + 1, 0));
+        let memory = new Uint8Array(core.memory.buffer);
+        const addresses = [];
+        let at = block;
+        for (const text of texts) {
+            addresses.push(at);
+            at = put(memory, at, text);
+        }
+        const report = core.BisectorsReport(kind, ...addresses);
+        core.free(block);
+        memory = new Uint8Array(core.memory.buffer); // it may have grown
         return decoder.decode(memory.subarray(report, memory.indexOf(0, report)));
     };
 }
