@@ -11,12 +11,6 @@
     const form = document.querySelector('.Form');
     const result = control('Text1', 0);
 
-    const wasm = Uint8Array.from(atob(document.getElementById('core').textContent), (c) =>
-        c.charCodeAt(0));
-    const core = LoadCore(wasm).then((report) => {
-        performance.mark('bisectors-core-ready');
-        return report;
-    });
     // Numbers in the report take the decimal separator of the browser's language, as the
     // window takes the system's; reading them stays the same everywhere.
     const separator = new Intl.NumberFormat(navigator.language)
@@ -106,4 +100,14 @@
 
     ResetInputs(); // the load event
     performance.mark('bisectors-interactive');
+
+    // The core is compiled while the user starts typing; "Изчисли" waits for it.
+    const base64 = atob(document.getElementById('core').textContent);
+    const wasm = new Uint8Array(base64.length);
+    for (let i = 0; i < base64.length; ++i)
+        wasm[i] = base64.charCodeAt(i);
+    const core = LoadCore(wasm).then((report) => {
+        performance.mark('bisectors-core-ready');
+        return report;
+    });
 })();
