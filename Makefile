@@ -76,6 +76,16 @@ screenshot: build
 web: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target web
 
+# docs/web-screenshot.png: the web page after a report for the medians 3, 4, 5, in
+# headless Chromium, as docs/screenshot.png shows the window.
+.PHONY: web-screenshot web-bench
+web-screenshot: web
+	@scripts/web-screenshot $(BUILD_DIR)/web/bisectors.html docs/web-screenshot.png
+
+# The web page in headless Chromium: time to interactive from file://, time of a report.
+web-bench: web
+	@bench/web_bench.py $(BUILD_DIR)/web/bisectors.html
+
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h' '*.c')
 

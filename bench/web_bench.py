@@ -1,0 +1,77 @@
+#!/usr/bin/python3
+"""Times the web page in headless Chromium, opened from file://: from the start of the
+navigation to the first input box having the focus (the page is interactive) and to the
+calculation core being ready, over fresh loads; and one report, as the core's call alone
+(the first calls, while the engine still compiles, and later ones) and as a click on
+"Изчисли" up to the new text in the result box.
+
+web_bench.py PAGE [LOADS]"""
+import os
+import statistics
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'web'))
+import browser  # noqa: E402
+
+page = os.path.abspath(sys.argv[1])
+loads = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+
+MARKS = '''
+    const mark = (name) => performance.getEntriesByName(name)[0]?.startTime;
+    return new Promise((done) => {
+        const poll = () => mark('bisectors-core-ready') === undefined ? setTimeout(poll, 5)
+            : done([mark('bisectors-interactive'), mark('bisectors-core-ready'),
+                    document.activeElement.id]);
+        poll();
+    });'''
+
+REPORTS = '''
+    const [rounds, calls, clicks] = arguments;
+    const wasm = Uint8Array.from(atob(document.getElementById('core').textContent),
+                                 (c) => c.charCodeAt(0));
+    const report = await LoadCore(wasm);
+    const round = [];
+    for (let r = 0; r < rounds; ++r) {
+        const start = performance.now();
+        for (let i = 0; i < calls; ++i)
+            report(2, ['3', '4', '5'], '.');
+        round.push((performance.now() - start) / calls);
+        await new Promise((done) => setTimeout(done, 50)); // time for compiling in the background
+    }
+
+    document.getElementById('Option1_2').click();
+    ['3', '4', '5'].forEach((text, k) => { document.getElementById(`Text2_${k}`).value = text; });
+    const result = document.getElementById('Text1_0');
+    const button = document.getElementById('Command1_0');
+    const start = performance.now();
+    for (let i = 0; i < clicks; ++i) {
+        result.textContent = '';
+        button.click();
+        while (result.textContent === '')
+            await null;
+    }
+    return [round, (performance.now() - start) / clicks];'''
+
+driver = browser.start()
+try:
+    interactive, ready = [], []
+    for _ in range(loads):
+        driver.get('file://' + page)
+        focused, core, active = driver.execute_script(MARKS)
+        assert active == 'Text2_0', active
+        interactive.append(focused)
+        ready.append(core)
+    rounds, click = driver.execute_script(
+        f'return (async () => {{ {REPORTS} }})(...arguments)', 10, 10000, 2000)
+finally:
+    driver.quit()
+
+print(f'{loads} loads from file://, median (min-max) from navigation start:')
+print(f'  first input focused: {statistics.median(interactive):6.1f} ms '
+      f'({min(interactive):.1f}-{max(interactive):.1f})')
+print(f'  core ready:          {statistics.median(ready):6.1f} ms ({min(ready):.1f}-{max(ready):.1f})')
+print('one report (medians 3, 4, 5), the core call from JavaScript:')
+print(f'  first 10000 calls:   {rounds[0] * 1000:6.2f} µs each (while the engine compiles)')
+print(f'  later rounds:        {statistics.median(rounds[1:]) * 1000:6.2f} µs each, median '
+      f'({min(rounds[1:]) * 1000:.2f}-{max(rounds[1:]) * 1000:.2f})')
+print(f'a click on Изчисли up to the new text in the result box: {click * 1000:.0f} µs')
