@@ -105,6 +105,11 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
     const QString text = Escaped(control.text);
     const char *spoken = Spoken(form, control);
     const QString name = spoken ? QStringLiteral(" aria-label=\"%1\"").arg(Escaped(spoken)) : "";
+    // Tab follows the tab indices, as in the window; only the selected option button of
+    // a group is a stop, at its own index (tabindex counts from 1).
+    const QString tab = QStringLiteral(" tabindex=\"%1\"").arg(control.tabIndex + 1);
+    const QString announced =
+        (control.flags & platform::Announced) ? QStringLiteral(" aria-live=\"polite\"") : "";
 
     switch (control.kind) {
     case ControlKind::Label:
@@ -121,21 +126,23 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
         return html + "\n</fieldset>";
     }
     case ControlKind::OptionButton:
-        return QStringLiteral("<label %1><input type=\"radio\" name=\"%2\" value=\"%3\">%4</label>")
-            .arg(attributes, Utf8(control.name), QString::number(control.index), text);
+        return QStringLiteral(
+                   "<label %1><input type=\"radio\" name=\"%2\" value=\"%3\"%4>%5</label>")
+            .arg(attributes, Utf8(control.name), QString::number(control.index), tab, text);
     case ControlKind::TextBox:
         if (control.flags & platform::Hidden)
             return QStringLiteral("<textarea %1>%2</textarea>").arg(attributes, text);
-        // Read-only lines of text: a result the page announces when it changes.
+        // Lines of text to read, select and copy, not to type into.
         if ((control.flags & platform::MultiLine) && (control.flags & platform::Locked))
-            return QStringLiteral("<output %1 tabindex=\"0\" aria-live=\"polite\"%2>%3</output>")
-                .arg(attributes, name, text);
+            return QStringLiteral("<output %1%2%3%4>%5</output>")
+                .arg(attributes, tab, announced, name, text);
         if (control.flags & platform::MultiLine)
-            return QStringLiteral("<textarea %1%2>%3</textarea>").arg(attributes, name, text);
+            return QStringLiteral("<textarea %1%2%3%4>%5</textarea>")
+                .arg(attributes, tab, announced, name, text);
         return QStringLiteral("<input %1 type=\"text\" value=\"%2\" autocomplete=\"off\" "
-                              "spellcheck=\"false\"%3%4>")
+                              "spellcheck=\"false\"%3%4%5>")
             .arg(attributes, text, QString((control.flags & platform::Locked) ? " readonly" : ""),
-                 name);
+                 tab, name);
     case ControlKind::ListBox: {
         QString html = QStringLiteral("<ul %1>").arg(attributes);
         for (const char *item : control.items)
@@ -143,9 +150,9 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
         return html + "</ul>";
     }
     case ControlKind::CommandButton:
-        return QStringLiteral("<button %1 type=\"button\"%2%3>%4</button>")
+        return QStringLiteral("<button %1 type=\"button\"%2%3%4>%5</button>")
             .arg(attributes, QString((control.flags & platform::Default) ? " data-default" : ""),
-                 name, text);
+                 tab, name, text);
     case ControlKind::PictureBox: {
         const QSize inside(Pixels(control.width) - 2 * kPictureBorder,
                            Pixels(control.height) - 2 * kPictureBorder);
@@ -222,6 +229,7 @@ QByteArray FormLayoutJson(const FormDescription &form)
             {"rect", QJsonArray{left, top, Pixels(control.width), Pixels(control.height)}},
             {"tabIndex", control.tabIndex},
             {"hidden", bool(control.flags & platform::Hidden)},
+            {"announced", bool(control.flags & platform::Announced)},
             {"container", control.container ? platform::ObjectName(control.container, 0) : ""},
             {"text", Utf8(control.text)},
             {"items", items},
@@ -233,8 +241,8 @@ QByteArray FormLayoutJson(const FormDescription &form)
                                   {"text", Utf8(text.text)}});
     const QJsonObject layout{
         {"id", Utf8(form.name)},     {"size", QJsonArray{Pixels(form.width), Pixels(form.height)}},
-        {"title", Utf8(form.title)}, {"controls", controls},
-        {"spoken", spoken},
+        {"title", Utf8(form.title)}, {"language", Utf8(form.language)},
+        {"controls", controls},      {"spoken", spoken},
     };
     return QJsonDocument(layout).toJson();
 }

@@ -5,7 +5,8 @@
 // placed at the same pixel rectangle, with the same colours, texts and tab order, and
 // with the accessibility a page gets from real HTML controls (labels bound to inputs,
 // the option buttons as radio inputs in a fieldset, the names the description gives
-// controls that show none of their own). The behaviour comes from page.js.
+// controls that show none of their own, a live region where the window announces its
+// changes). The behaviour comes from page.js.
 
 #include "form_description.h"
 
@@ -24,9 +25,9 @@ QString FormStyle(const platform::FormDescription &form);
 // The favicon: the window's icon as SVG.
 QByteArray IconSvg(const platform::FormDescription &form);
 
-// For tests: each control's kind, object name, rectangle in pixels from the top left of
-// the form, tab index, visibility, container, text and list items, and the spoken
-// names, as JSON.
+// For tests: the form's size, title and language; each control's kind, object name,
+// rectangle in pixels from the top left of the form, tab index, visibility, whether its
+// changes are announced, container, text and list items; and the spoken names; as JSON.
 QByteArray FormLayoutJson(const platform::FormDescription &form);
 
 } // namespace web

@@ -48,7 +48,7 @@ QString Hash(const QString &content)
 }
 
 const char *const kPage = R"(<!DOCTYPE html>
-<html lang="bg">
+<html lang="%9">
 <head>
 <meta charset="utf-8">
 <meta http-equiv="Content-Security-Policy" content="default-src 'none'; script-src %1 'wasm-unsafe-eval'; style-src %2; img-src data:; base-uri 'none'; form-action 'none'">
@@ -92,7 +92,8 @@ int main(int argc, char **argv)
     const QString page = QString::fromUtf8(kPage).arg(
         Hash(script), Hash(style), QString::fromUtf8(form.title).toHtmlEscaped(),
         QString::fromLatin1(web::IconSvg(form).toBase64()), style, web::FormHtml(form),
-        QString::fromLatin1(Read(option("--wasm")).toBase64()), script);
+        QString::fromLatin1(Read(option("--wasm")).toBase64()), script,
+        QString::fromUtf8(form.language));
     Write(option("--html"), page.toUtf8());
     Write(option("--layout"), web::FormLayoutJson(form));
     return 0;
