@@ -3,8 +3,7 @@
 // which the browser test types into the page, then `count` generated ones (argument 1,
 // fixed seed) for the differential test, which requires the WebAssembly core to give
 // the same report texts: triangles of all sizes, refusals, and odd texts.
-#include "calculate.h"
-#include "memory_fields.h"
+#include "report.h"
 
 #include <array>
 #include <charconv>
@@ -46,11 +45,9 @@ const Case kTable[] = {
 
 std::string Report(const Case &c)
 {
-    calc::TriangleState state{.mode = static_cast<calc::InputMode>(c.kind)};
-    MemoryFields fields;
-    fields.inputs = c.inputs;
-    calc::Calculate(state, fields, c.separator);
-    return fields.result;
+    return calc::ReportFor(static_cast<calc::InputMode>(c.kind),
+                           {c.inputs[0], c.inputs[1], c.inputs[2]}, c.separator)
+        .text;
 }
 
 std::string Json(const std::string &text)
