@@ -23,10 +23,6 @@
         result.textContent = text.replace(/\r\n/g, '\n');
         result.scrollTop = 0;
     };
-    const setOption = (index, selected) => {
-        control('Option1', index).querySelector('input').checked = selected;
-    };
-
     // The labels of the chosen kind replace the old ones, and the inputs are emptied.
     const Option1_Click = (index) => {
         mode = index;
@@ -36,14 +32,10 @@
         }
     };
 
-    // Back to altitudes with empty inputs, the focus in the first.
+    // Back to altitudes with empty inputs, the focus in the first. The kinds are one radio
+    // group: selecting "Височини" clears the others.
     const ResetInputs = () => {
-        for (let k = 0; k < kInputs; ++k) {
-            setOption(k, false);
-            control('Text2', k).value = '';
-            control('Label2', k).textContent = control('List1', 0).children[k].textContent;
-        }
-        setOption(0, true);
+        control('Option1', 0).querySelector('input').checked = true;
         Option1_Click(0);
         control('Text2', 0).focus();
     };
