@@ -1,6 +1,7 @@
 #include "numbers.h"
 
 #include <fast_float/fast_float.h>
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -32,6 +33,15 @@ public:
     {
         if (Peek() != wanted)
             return false;
+        Next();
+        return true;
+    }
+    // Takes a run of characters that stand together, such as a multi-byte separator.
+    bool Take(std::string_view wanted)
+    {
+        if (wanted.empty() || text_.substr(pos_, wanted.size()) != wanted)
+            return false;
+        pos_ += wanted.size() - 1;
         Next();
         return true;
     }
@@ -123,8 +133,20 @@ std::size_t AppendInteger(char *numeral, std::size_t end, std::int64_t value)
 // point between two doubles, never on it, so the rest is kept as one nonzero digit.
 constexpr std::size_t kMaxSignificantDigits = 768;
 
-// The decimal form: digits with at most one ".", then an optional exponent.
-double DecimalValue(Scanner &in)
+// Whether a locale's decimal separator can stand for "." without changing what else reads
+// as a number: not a digit, sign, letter, space or "&", nor "." itself.
+bool UsableSeparator(std::string_view separator)
+{
+    if (separator.empty() || separator == ".")
+        return false;
+    const auto first = static_cast<unsigned char>(separator.front());
+    const bool alphanumeric = (first >= '0' && first <= '9') || (first >= 'A' && first <= 'Z') ||
+                              (first >= 'a' && first <= 'z');
+    return !alphanumeric && first > ' ' && first != '+' && first != '-' && first != '&';
+}
+
+// The decimal form: digits with at most one separator, then an optional exponent.
+double DecimalValue(Scanner &in, std::string_view separator)
 {
     const bool negative = in.Peek() == '-';
     if (!in.Take('-'))
@@ -139,24 +161,25 @@ double DecimalValue(Scanner &in)
     std::int64_t exponent = 0;
     bool anyDigit = false;
     bool seenPoint = false;
-    for (;; in.Next()) {
+    while (true) {
         const char c = in.Peek();
-        if (c == '.' && !seenPoint) {
+        if (!IsDigit(c)) {
+            if (seenPoint || !(in.Take('.') || in.Take(separator)))
+                break;
             seenPoint = true;
-        } else if (IsDigit(c)) {
-            anyDigit = true;
-            if (c == '0' && end == 2) {
-                exponent -= seenPoint ? 1 : 0; // a leading zero after the point
-                continue;
-            }
-            exponent += seenPoint ? 0 : 1;
-            if (end - 2 < kMaxSignificantDigits)
-                numeral[end++] = c;
-            else
-                dropped = dropped || c != '0';
-        } else {
-            break;
+            continue;
         }
+        in.Next();
+        anyDigit = true;
+        if (c == '0' && end == 2) {
+            exponent -= seenPoint ? 1 : 0; // a leading zero after the point
+            continue;
+        }
+        exponent += seenPoint ? 0 : 1;
+        if (end - 2 < kMaxSignificantDigits)
+            numeral[end++] = c;
+        else
+            dropped = dropped || c != '0';
     }
     if (!anyDigit)
         return 0;
@@ -196,74 +219,184 @@ double DecimalValue(Scanner &in)
 // A positive number rounded to fifteen significant digits: the digits without trailing
 // zeros, and the decimal exponent of the first.
 struct FifteenDigits {
-    char digits[15];
+    char digits[17];
     std::size_t count = 0;
     int exponent = 0;
 };
 
-// Exact in every case: {fmt}'s digit generation for a given precision (Grisu, falling
-// back to Dragon4's exact big-integer arithmetic), without its text layout.
+// Reads {fmt}'s text of a positive double, fixed or exponent form, as significant digits
+// (at most seventeen, trailing zeros dropped) and the decimal exponent of the first.
+FifteenDigits ParseFormatted(const char *text, const char *end)
+{
+    FifteenDigits result;
+    int integerDigits = 0;
+    bool point = false;
+    bool leading = true;
+    const char *c = text;
+    for (; c != end && *c != 'e'; ++c) {
+        if (*c == '.') {
+            point = true;
+            continue;
+        }
+        if (leading && *c == '0') {
+            integerDigits -= point ? 1 : 0;
+            continue;
+        }
+        leading = false;
+        integerDigits += point ? 0 : 1;
+        if (result.count < sizeof result.digits)
+            result.digits[result.count++] = *c;
+    }
+    int exponent = 0;
+    if (c != end) {
+        const bool negative = c[1] == '-';
+        for (c += 2; c != end; ++c)
+            exponent = exponent * 10 + (*c - '0');
+        exponent = negative ? -exponent : exponent;
+    }
+    while (result.count > 0 && result.digits[result.count - 1] == '0')
+        --result.count;
+    result.exponent = exponent + integerDigits - 1;
+    return result;
+}
+
+// Exact in every case: {fmt}'s correctly rounded text for a given precision.
 FifteenDigits RoundedByPrecision(double magnitude)
 {
-    fmt::memory_buffer digits;
-    fmt::detail::float_specs specs{};
-    specs.format = fmt::detail::float_format::exp;
-    const int exponent = fmt::detail::format_float(magnitude, 15, specs, digits);
-    FifteenDigits result; // trailing zeros are already dropped
-    result.count = std::min(digits.size(), sizeof result.digits);
-    std::copy_n(digits.begin(), result.count, result.digits);
-    result.exponent = exponent + static_cast<int>(result.count) - 1;
-    return result;
+    char text[32];
+    const char *end = fmt::format_to(text, FMT_COMPILE("{:.14e}"), magnitude);
+    return ParseFormatted(text, end);
 }
 
-// significand x 10^exponent with a significand of at most fifteen digits.
-FifteenDigits FromInteger(std::uint64_t significand, int exponent)
+// x · y exactly, as the rounded product and its error: hi + lo = x · y. For products far
+// from the ends of the double range (Dekker's algorithm where there is no fused multiply-add).
+struct ExactProduct {
+    double hi;
+    double lo;
+};
+
+ExactProduct Multiply(double x, double y)
 {
-    while (significand % 10 == 0) {
-        significand /= 10;
+    const double hi = x * y;
+#ifdef FP_FAST_FMA
+    return {hi, std::fma(x, y, -hi)};
+#else
+    constexpr double kSplitter = 134217729.0; // 2^27 + 1
+    const auto split = [](double v, double &high, double &low) {
+        const double t = kSplitter * v;
+        high = t - (t - v);
+        low = v - high;
+    };
+    double xh = 0, xl = 0, yh = 0, yl = 0;
+    split(x, xh, xl);
+    split(y, yh, yl);
+    return {hi, ((xh * yh - hi) + xh * yl + xl * yh) + xl * yl};
+#endif
+}
+
+// The powers of ten that are doubles exactly.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The quickest way, for magnitudes from 1E-08 to below 1E+15, which covers most lengths:
+// v · 10^k, with k the power that brings it into [10^14, 10^15), is computed exactly as
+// a pair of doubles and rounded to the nearest integer, whose digits are v's fifteen.
+// False when v is outside that range or too close to halfway between two integers for
+// the rounding of the pair's sum to tell.
+bool RoundedExactly(double magnitude, FifteenDigits &result)
+{
+    if (!(magnitude >= 1e-8 && magnitude < 1e15))
+        return false;
+    int binaryExponent = 0;
+    std::frexp(magnitude, &binaryExponent);
+    // log10(v) lies in [(b - 1) · log10(2), b · log10(2)); the decade is found exactly below.
+    int exponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+    ExactProduct scaled{};
+    for (int attempt = 0;; ++attempt) {
+        const int k = 14 - exponent;
+        if (attempt == 3 || k < 0 || k > 22)
+            return false;
+        scaled = Multiply(magnitude, kPowersOfTen[k]);
+        if (scaled.hi < 1e14 || (scaled.hi == 1e14 && scaled.lo < 0))
+            --exponent;
+        else if (scaled.hi > 1e15 || (scaled.hi == 1e15 && scaled.lo >= 0))
+            ++exponent;
+        else
+            break;
+    }
+    // hi < 2^50: adding and taking away 2^52 rounds it to an integer, half to even.
+    const double integer = (scaled.hi + 0x1p52) - 0x1p52;
+    const double fraction = (scaled.hi - integer) + scaled.lo;
+    if (std::fabs(std::fabs(fraction) - 0.5) < 0x1p-30)
+        return false;
+    auto value = static_cast<std::uint64_t>(integer);
+    if (fraction > 0.5)
+        ++value;
+    else if (fraction < -0.5)
+        --value;
+    if (value == 1'000'000'000'000'000) {
+        value /= 10;
         ++exponent;
     }
-    FifteenDigits result;
-    for (std::uint64_t rest = significand; rest != 0; rest /= 10)
-        ++result.count;
-    for (std::size_t i = result.count; i-- > 0; significand /= 10)
-        result.digits[i] = static_cast<char>('0' + significand % 10);
-    result.exponent = exponent + static_cast<int>(result.count) - 1;
-    return result;
+    for (std::size_t i = 15; i-- > 0; value /= 10)
+        result.digits[i] = static_cast<char>('0' + value % 10);
+    result.count = 15;
+    while (result.digits[result.count - 1] == '0')
+        --result.count;
+    result.exponent = exponent;
+    return true;
 }
 
-// The fast way, from the shortest decimal D that reads back as the value v (Dragonbox,
-// inside {fmt}). For a normal double |v - D| is at most half a unit in the last place,
-// at most v * 2^-53; in units of the fifteenth digit of v's decade, [10^e, 10^(e+1)),
-// that is below 10^(e+1) * 2^-53 / 10^(e-14) = 10^15 / 2^53 < 0.111, and v and D share
-// the decade (D would be the power of ten between them). So with at most fifteen digits,
-// D lies on the grid of fifteen-digit numbers within less than half a step of v and is
-// v rounded; with sixteen or seventeen, v and D round alike when D's digits beyond the
-// fifteenth are more than 0.111 away from the halfway point: v lies on D's side of it.
-// Otherwise, and for subnormals, whose ulp is large relative to them, the slow way.
+// Otherwise the next quickest way, from the shortest decimal D that reads back as the value v
+// ({fmt}'s default format, Dragonbox). For a normal double |v - D| is at most half a unit in the
+// last place, at most v * 2^-53; in units of the fifteenth digit of v's decade,
+// [10^e, 10^(e+1)), that is below 10^(e+1) * 2^-53 / 10^(e-14) = 10^15 / 2^53 < 0.111,
+// and v and D share the decade (D would be the power of ten between them). So with at
+// most fifteen digits, D lies on the grid of fifteen-digit numbers within less than half
+// a step of v and is v rounded; with sixteen or seventeen, v and D round alike when D's
+// digits beyond the fifteenth are more than 0.111 away from the halfway point: v lies on
+// D's side of it. Otherwise, and for subnormals, whose ulp is large relative to them,
+// the slow way.
 FifteenDigits RoundToFifteenDigits(double magnitude)
 {
+    FifteenDigits result;
+    if (RoundedExactly(magnitude, result))
+        return result;
     if (magnitude < DBL_MIN)
         return RoundedByPrecision(magnitude);
-    const auto shortest = fmt::detail::dragonbox::to_decimal(magnitude);
-    std::uint64_t significand = shortest.significand;
-    int exponent = shortest.exponent;
-    if (significand >= 1'000'000'000'000'000) { // sixteen or seventeen digits
-        const bool seventeen = significand >= 10'000'000'000'000'000;
-        const std::uint64_t scale = seventeen ? 100 : 10;
-        // The digits beyond the fifteenth, in hundredths of the fifteenth digit.
-        const std::uint64_t beyond = significand % scale * (seventeen ? 1 : 10);
-        if (beyond > 38 && beyond < 62)
-            return RoundedByPrecision(magnitude);
-        significand = significand / scale + (beyond >= 62 ? 1 : 0);
-        exponent += seventeen ? 2 : 1;
+    char text[32];
+    const char *end = fmt::format_to(text, FMT_COMPILE("{}"), magnitude);
+    FifteenDigits shortest = ParseFormatted(text, end);
+    if (shortest.count <= 15)
+        return shortest;
+    // The digits beyond the fifteenth, in hundredths of the fifteenth digit.
+    const int beyond =
+        (shortest.digits[15] - '0') * 10 + (shortest.count > 16 ? shortest.digits[16] - '0' : 0);
+    if (beyond > 38 && beyond < 62)
+        return RoundedByPrecision(magnitude);
+    shortest.count = 15;
+    if (beyond >= 62) { // round up, carrying through nines
+        std::size_t i = 15;
+        while (i > 0 && shortest.digits[i - 1] == '9')
+            --i;
+        if (i == 0) {
+            shortest.digits[0] = '1';
+            shortest.count = 1;
+            ++shortest.exponent;
+            return shortest;
+        }
+        ++shortest.digits[i - 1];
+        shortest.count = i;
     }
-    return FromInteger(significand, exponent);
+    while (shortest.count > 0 && shortest.digits[shortest.count - 1] == '0')
+        --shortest.count;
+    return shortest;
 }
 
 } // namespace
 
-double ReadNumber(std::string_view text)
+double ReadNumber(std::string_view text, std::string_view decimalSeparator)
 {
     Scanner in(text);
     if (in.Take('&')) {
@@ -273,7 +406,7 @@ double ReadNumber(std::string_view text)
             return PowerOfTwoRadixValue(in, OctalDigitValue, 3);
         return 0;
     }
-    return DecimalValue(in);
+    return DecimalValue(in, UsableSeparator(decimalSeparator) ? decimalSeparator : "");
 }
 
 void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator)

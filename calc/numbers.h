@@ -6,20 +6,26 @@
 namespace calc
 {
 
-// Reads the number at the start of an input text, the same way under every locale:
-// spaces, tabs and line feeds are ignored wherever they stand; then the longest prefix
-// that forms a number is read: an optional sign, decimal digits with at most one ".",
-// and an optional exponent (E, e, D or d, an optional sign, at least one digit); or
-// &H / &O (either case) followed by a non-negative hexadecimal or octal integer.
-// The rest of the text is ignored, and text without a leading number reads as 0.
+// Reads the number at the start of an input text: spaces, tabs and line feeds are
+// ignored wherever they stand; then the longest prefix that forms a number is read: an
+// optional sign, decimal digits with at most one decimal separator, and an optional
+// exponent (E, e, D or d, an optional sign, at least one digit); or &H / &O (either case)
+// followed by a non-negative hexadecimal or octal integer. The rest of the text is
+// ignored, and text without a leading number reads as 0.
+//
+// "." is always a decimal separator; so is `decimalSeparator`, the user's locale's, so
+// that a number reads back as the program prints it ("3,5" is 3.5 under a Bulgarian
+// locale, and 3 where the separator is "."). A separator that could be part of a number
+// (a digit, a sign, a letter, a space) is not taken.
+//
 // The result is correctly rounded whatever the number of digits; a numeral beyond the
 // double range reads as an infinity of its sign, one too small for it as zero.
-double ReadNumber(std::string_view text);
+double ReadNumber(std::string_view text, std::string_view decimalSeparator = ".");
 
 // Writes a number for the report: at most 15 significant digits, correctly rounded,
 // without trailing zeros or a bare separator; exponent form ("1.5E-07", "6E+200") when
 // the rounded value's decimal exponent is below -4 or at least 15. Negative zero is "0".
-// The decimal separator is the caller's (the user's locale's in the window).
+// The decimal separator is the caller's (the user's locale's in every front end).
 std::string NumberText(double value, std::string_view decimalSeparator = ".");
 
 // NumberText appended to `out`.

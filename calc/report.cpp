@@ -1,37 +1,53 @@
 #include "report.h"
 
+#include "numbers.h"
+
 namespace calc
 {
 namespace
 {
 
-// The three input texts and the result text, held in memory.
-class HeldTexts : public TextFields
+void AppendLine(std::string &out, std::string_view label, double value, const ReportStyle &style)
 {
-public:
-    explicit HeldTexts(const std::array<std::string_view, 3> &inputs) : inputs_(inputs) {}
-
-    std::string InputText(int index) const override
-    {
-        return std::string(inputs_.at(static_cast<std::size_t>(index)));
-    }
-    std::string ResultText() const override { return result_; }
-    void SetResultText(const std::string &text) override { result_ = text; }
-
-private:
-    const std::array<std::string_view, 3> &inputs_;
-    std::string result_;
-};
+    out += label;
+    AppendNumberText(out, value, style.decimalSeparator);
+    out += style.lineEnd;
+}
 
 } // namespace
 
-Report ReportFor(InputMode mode, const std::array<std::string_view, 3> &inputs,
-                 std::string_view decimalSeparator)
+void AppendReport(std::string &out, const Solution &solution, const ReportStyle &style)
 {
-    TriangleState state{.mode = mode};
-    HeldTexts texts(inputs);
-    const Outcome outcome = Calculate(state, texts, decimalSeparator);
-    return {outcome, texts.ResultText()};
+    switch (solution.outcome) {
+    case Outcome::Rejected:
+        out += kRejected;
+        return;
+    case Outcome::OutOfRange:
+        out += kOutOfRange;
+        return;
+    case Outcome::Solved:
+        break;
+    }
+    const Triangle &t = solution.triangle;
+    if (solution.mode != InputMode::Sides) {
+        out += kSidesHeading;
+        out += style.lineEnd;
+        for (std::size_t i = 0; i < 3; ++i)
+            AppendLine(out, kSideLabels[i], t.sides[i], style);
+    }
+    AppendLine(out, kArea, t.area, style);
+    out += kBisectorsHeading;
+    out += style.lineEnd;
+    for (std::size_t i = 0; i < 3; ++i)
+        AppendLine(out, kBisectorLabels[i], t.bisectors[i], style);
+}
+
+std::string ReportText(const Solution &solution, const ReportStyle &style)
+{
+    std::string text;
+    text.reserve(512);
+    AppendReport(text, solution, style);
+    return text;
 }
 
 } // namespace calc

@@ -1,22 +1,36 @@
 #pragma once
 
-#include "calculate.h"
+#include "triangle.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
 namespace calc
 {
 
-// A calculation without a window: what the result box shows after "Изчисли" for three
-// input texts of one kind. The command line and the web edition are built on it.
-struct Report {
-    Outcome outcome;
-    std::string text; // CR LF line ends, as in the result box
+// The report's fixed texts (UTF-8).
+inline constexpr std::string_view kRejected = "Некоректни данни!";
+inline constexpr std::string_view kOutOfRange = "Числата са извън допустимия обхват!";
+inline constexpr std::string_view kSidesHeading = "Изчислени дължини на страни:";
+inline constexpr std::string_view kSideLabels[3] = {"BC = ", "AC = ", "AB = "};
+inline constexpr std::string_view kArea = "Лице на триъгълника S = ";
+inline constexpr std::string_view kBisectorsHeading = "Изчислени дължини на ъглополовящи:";
+inline constexpr std::string_view kBisectorLabels[3] = {"Yg_a = ", "Yg_b = ", "Yg_c = "};
+
+// How a report is written: the decimal separator of its numbers (the user's locale's) and
+// the end of each line (CR LF in the window's result box, LF on a terminal).
+struct ReportStyle {
+    std::string_view decimalSeparator = ".";
+    std::string_view lineEnd = "\r\n";
 };
 
-Report ReportFor(InputMode mode, const std::array<std::string_view, 3> &inputs,
-                 std::string_view decimalSeparator = ".");
+// The report of a solution, appended to `out`. A solved triangle gives the side block
+// (heading and BC, AC, AB; left out when the sides were given), the area line and the
+// bisector block, each line ended by the style's line end. A refusal is kRejected alone,
+// a triangle out of range kOutOfRange alone, both without a line end.
+void AppendReport(std::string &out, const Solution &solution, const ReportStyle &style = {});
+
+// The same as a new string.
+std::string ReportText(const Solution &solution, const ReportStyle &style = {});
 
 } // namespace calc

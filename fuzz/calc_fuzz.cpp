@@ -1,8 +1,8 @@
 // Arbitrary bytes as the three input texts, in each input kind and with either decimal
-// separator: the result must be the refusal, the range message, or a well-formed report;
-// nothing may crash, and no report may print "nan", "inf" or "-0".
+// separator: the result must be the refusal, the range message, or a well-formed report of
+// a real triangle (for altitudes, one that has them); nothing may crash, and no report may
+// print "nan", "inf" or "-0".
 #include "calculate.h"
-#include "memory_fields.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -60,18 +60,20 @@ void CheckReport(const std::string &report, calc::InputMode mode, std::string_vi
 {
     std::vector<std::string_view> labels;
     if (mode != calc::InputMode::Sides)
-        labels = {calc::kSidesHeading, calc::kSideA, calc::kSideB, calc::kSideC};
-    for (std::string_view label : {calc::kArea, calc::kBisectorsHeading, calc::kBisectorA,
-                                   calc::kBisectorB, calc::kBisectorC})
+        labels = {calc::kSidesHeading, calc::kSideLabels[0], calc::kSideLabels[1],
+                  calc::kSideLabels[2]};
+    for (std::string_view label : {calc::kArea, calc::kBisectorsHeading, calc::kBisectorLabels[0],
+                                   calc::kBisectorLabels[1], calc::kBisectorLabels[2]})
         labels.push_back(label);
 
+    constexpr std::string_view kLineEnd = "\r\n";
     std::string_view rest(report);
     for (std::string_view label : labels) {
-        const std::size_t end = rest.find(calc::kLineEnd);
+        const std::size_t end = rest.find(kLineEnd);
         if (end == std::string_view::npos)
             Fail("a line without CR LF", report);
         const std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end + calc::kLineEnd.size());
+        rest.remove_prefix(end + kLineEnd.size());
         if (line.substr(0, label.size()) != label)
             Fail("a line with the wrong text", report);
         const bool heading = label == calc::kSidesHeading || label == calc::kBisectorsHeading;
@@ -84,14 +86,32 @@ void CheckReport(const std::string &report, calc::InputMode mode, std::string_vi
 }
 
 // A number printed for the report reads back within its fifteen digits.
-void CheckRoundTrip(double value)
+void CheckRoundTrip(double value, std::string_view separator)
 {
     if (!std::isfinite(value))
         return;
-    const std::string text = calc::NumberText(value);
-    const double back = calc::ReadNumber(text);
+    const std::string text = calc::NumberText(value, separator);
+    const double back = calc::ReadNumber(text, separator);
     if (std::fabs(back - value) > std::fabs(value) * 1e-14)
         Fail("a number that does not read back", text);
+}
+
+// A solved triangle is a real one: each side shorter than the other two together, and
+// the altitudes, when given, those of the triangle found (to rounding).
+void CheckTriangle(const calc::Solution &solution, const std::array<double, 3> &given)
+{
+    const calc::Triangle &t = solution.triangle;
+    const auto &s = t.sides;
+    for (std::size_t i = 0; i < 3; ++i)
+        if (!(s[i] > 0 && s[i] < s[(i + 1) % 3] + s[(i + 2) % 3] + s[i] * 1e-9))
+            Fail("a side that belongs to no triangle", calc::ReportText(solution));
+    if (solution.mode != calc::InputMode::Heights)
+        return;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const double altitude = 2 * (t.area / s[i]);
+        if (std::isfinite(altitude) && std::fabs(altitude - given[i]) > given[i] * 1e-6)
+            Fail("an altitude that does not come back", calc::ReportText(solution));
+    }
 }
 
 } // namespace
@@ -101,22 +121,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzedDataProvider provider(data, size);
     const auto mode = static_cast<calc::InputMode>(provider.ConsumeIntegralInRange(0, 2));
     const std::string_view separator = provider.ConsumeBool() ? "," : ".";
-    MemoryFields fields;
-    for (std::string &input : fields.inputs)
+    std::array<std::string, 3> inputs;
+    for (std::string &input : inputs)
         input = provider.ConsumeRandomLengthString(100);
-    fields.result = "previous";
 
-    const calc::TriangleState before{.mode = mode, .a = 1, .b = 1, .c = 1};
-    calc::TriangleState state = before;
-    calc::Calculate(state, fields, separator);
-
-    if (fields.result == calc::kRejected || fields.result == calc::kOutOfRange) {
-        if (!(state == before))
-            Fail("the state changed without a report", fields.result);
-    } else {
-        CheckReport(fields.result, mode, separator);
+    const calc::Solution solution =
+        calc::Calculate(mode, {inputs[0], inputs[1], inputs[2]}, separator);
+    const std::string report = calc::ReportText(solution, {.decimalSeparator = separator});
+    switch (solution.outcome) {
+    case calc::Outcome::Rejected:
+        if (report != calc::kRejected)
+            Fail("a refusal with the wrong text", report);
+        break;
+    case calc::Outcome::OutOfRange:
+        if (report != calc::kOutOfRange)
+            Fail("an out-of-range triangle with the wrong text", report);
+        break;
+    case calc::Outcome::Solved: {
+        CheckReport(report, mode, separator);
+        std::array<double, 3> given{};
+        for (std::size_t i = 0; i < 3; ++i)
+            given[i] = calc::ReadNumber(inputs[i], separator);
+        CheckTriangle(solution, given);
+        break;
     }
-    for (const std::string &input : fields.inputs)
-        CheckRoundTrip(calc::ReadNumber(input));
+    }
+    for (const std::string &input : inputs)
+        CheckRoundTrip(calc::ReadNumber(input, separator), separator);
     return 0;
 }

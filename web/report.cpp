@@ -1,8 +1,8 @@
 // The calculation core's entry for the web page: one call per "Изчисли", with the input
 // kind, the three input texts and the decimal separator, all UTF-8 and NUL-terminated;
-// it returns the text the window's result box would show (calc::ReportFor), valid until
-// the next call. The kind is all of the state a report needs.
-#include "report.h"
+// it returns the text the window's result box would show, valid until the next call. The
+// kind is all of the state a report needs.
+#include "calculate.h"
 
 #include <string>
 
@@ -10,8 +10,8 @@ extern "C" const char *BisectorsReport(int kind, const char *input0, const char 
                                        const char *input2, const char *decimalSeparator)
 {
     static std::string text;
-    text = calc::ReportFor(static_cast<calc::InputMode>(kind), {input0, input1, input2},
-                           decimalSeparator)
-               .text;
+    text = calc::ReportText(calc::Calculate(static_cast<calc::InputMode>(kind),
+                                            {input0, input1, input2}, decimalSeparator),
+                            {.decimalSeparator = decimalSeparator});
     return text.c_str();
 }

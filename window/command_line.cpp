@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "report.h"
+#include "calculate.h"
 
 #include <algorithm>
 #include <array>
@@ -110,17 +110,6 @@ Request Parse(std::span<const char *const> arguments)
     return request;
 }
 
-// The result box's text for a terminal: line feeds instead of CR LF.
-std::string WithLineFeeds(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            out += text[i];
-    return out;
-}
-
 std::vector<std::string_view> Fields(std::string_view line)
 {
     std::vector<std::string_view> fields;
@@ -160,13 +149,14 @@ int RunWorksheet(InputMode mode, std::string_view separator, std::istream &in, s
             problem = CountProblem(fields.size());
             status = 2;
         } else {
-            const calc::Report report =
-                ReportFor(mode, {fields[0], fields[1], fields[2]}, separator);
-            if (report.outcome == calc::Outcome::Report) {
-                out << WithLineFeeds(report.text);
+            const calc::Solution solution =
+                calc::Calculate(mode, {fields[0], fields[1], fields[2]}, separator);
+            const std::string report = calc::ReportText(solution, {separator, "\n"});
+            if (solution.outcome == calc::Outcome::Solved) {
+                out << report;
                 continue;
             }
-            problem = report.text;
+            problem = report;
             status = std::max(status, 1);
         }
         out << problem << '\n';
@@ -194,14 +184,15 @@ int Run(std::span<const char *const> arguments, std::string_view version,
     if (request.numbers.empty())
         return RunWorksheet(*request.mode, decimalSeparator, in, out, err);
 
-    const calc::Report report =
-        calc::ReportFor(*request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
+    const calc::Solution solution =
+        calc::Calculate(*request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
                         decimalSeparator);
-    if (report.outcome != calc::Outcome::Report) {
-        err << report.text << '\n';
+    const std::string report = calc::ReportText(solution, {decimalSeparator, "\n"});
+    if (solution.outcome != calc::Outcome::Solved) {
+        err << report << '\n';
         return 1;
     }
-    out << WithLineFeeds(report.text);
+    out << report;
     return 0;
 }
 

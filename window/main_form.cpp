@@ -1,8 +1,10 @@
 #include "main_form.h"
 
 #include "calculate.h"
-#include "form_text_fields.h"
 #include "main_form_description.h"
+
+#include <array>
+#include <string>
 
 namespace window
 {
@@ -34,7 +36,7 @@ void MainForm::Form_Load()
 // result box keeps its text. The form delivers no click for the option already selected.
 void MainForm::Option1_Click(int index)
 {
-    state_.mode = static_cast<calc::InputMode>(index);
+    mode_ = static_cast<calc::InputMode>(index);
     for (int k = 0; k < kInputs; ++k) {
         form_.SetText("Text2", k, QString());
         form_.SetCaption("Label2", k, form_.ListItem("List1", index, k));
@@ -45,8 +47,14 @@ void MainForm::Command1_Click(int index)
 {
     switch (index) {
     case 0: {
-        FormTextFields texts(form_);
-        calc::Calculate(state_, texts, locale_.decimalPoint().toStdString());
+        const std::string separator = locale_.decimalPoint().toStdString();
+        std::array<std::string, kInputs> texts;
+        for (int k = 0; k < kInputs; ++k)
+            texts[static_cast<std::size_t>(k)] = form_.Text("Text2", k).toStdString();
+        const calc::Solution solution =
+            calc::Calculate(mode_, {texts[0], texts[1], texts[2]}, separator);
+        form_.SetText("Text1", 0,
+                      QString::fromStdString(calc::ReportText(solution, {separator, "\r\n"})));
         break;
     }
     case 1:

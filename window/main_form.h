@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form.h"
-#include "triangle_state.h"
+#include "triangle.h"
 
 #include <QLocale>
 
@@ -20,7 +20,7 @@ public:
     void Show();
 
     platform::Form &Window() { return form_; }
-    const calc::TriangleState &State() const { return state_; }
+    calc::InputMode Mode() const { return mode_; }
 
 private:
     void Form_Load();
@@ -29,7 +29,7 @@ private:
     void ResetInputs();
 
     platform::Form form_;
-    calc::TriangleState state_;
+    calc::InputMode mode_ = calc::InputMode::Heights;
     QLocale locale_;
 };
 

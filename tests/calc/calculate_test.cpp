@@ -1,5 +1,4 @@
 #include "calculate.h"
-#include "memory_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +29,7 @@ struct ReportCase {
     InputMode mode;
     std::array<std::string, 3> inputs;
     std::string expected;
+    std::string separator = ".";
 };
 
 std::ostream &operator<<(std::ostream &os, const ReportCase &c)
@@ -41,50 +41,16 @@ std::string RowName(const testing::TestParamInfo<ReportCase> &info)
     return info.param.name;
 }
 
-calc::TriangleState Previous()
-{
-    return {.mode = InputMode::Sides, .a = 1, .b = 2, .c = 3, .Yg_a = 4, .Yg_b = 5, .Yg_c = 6};
-}
-
 class CalculateTest : public testing::TestWithParam<ReportCase>
 {
-protected:
-    // Runs the calculation over a result box that still holds an earlier text.
-    std::string Run(calc::TriangleState &state)
-    {
-        const ReportCase &c = GetParam();
-        state.mode = c.mode;
-        fields.inputs = c.inputs;
-        fields.result = "an earlier text\r\n";
-        calc::Calculate(state, fields);
-        return fields.result;
-    }
-
-    MemoryFields fields;
 };
 
-TEST_P(CalculateTest, ReplacesTheResultText)
+TEST_P(CalculateTest, Reports)
 {
-    calc::TriangleState state = Previous();
-    EXPECT_EQ(Run(state), GetParam().expected);
-}
-
-TEST_P(CalculateTest, UpdatesTheStateOnlyForAReport)
-{
-    calc::TriangleState state = Previous();
-    const bool report = Run(state) != kRejected && fields.result != kOutOfRange;
-    calc::TriangleState unchanged = Previous();
-    unchanged.mode = GetParam().mode;
-    EXPECT_EQ(state == unchanged, !report);
-    EXPECT_EQ(state.mode, GetParam().mode);
-}
-
-TEST_P(CalculateTest, GivesTheSameTextTwice)
-{
-    calc::TriangleState state = Previous();
-    const std::string first = Run(state);
-    calc::Calculate(state, fields);
-    EXPECT_EQ(fields.result, first);
+    const ReportCase &c = GetParam();
+    const calc::Solution solution =
+        calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]}, c.separator);
+    EXPECT_EQ(calc::ReportText(solution, {.decimalSeparator = c.separator}), c.expected);
 }
 
 const std::string kSides345 = Lines(
@@ -118,6 +84,23 @@ INSTANTIATE_TEST_SUITE_P(
                    "AB = 3.37541206275717", "Лице на триъгълника S = 6.75082412551434",
                    "Изчислени дължини на ъглополовящи:", "Yg_a = 2.00756586435127",
                    "Yg_b = 4.27617987059879", "Yg_c = 5.2581365520496"})},
+        // The altitudes of real triangles that fail the triangle inequality themselves.
+        ReportCase{
+            "Heights4510",
+            InputMode::Heights,
+            {"4", "5", "10"},
+            Lines({"Изчислени дължини на страни:", "BC = 13.1590338991954", "AC = 10.5272271193563",
+                   "AB = 5.26361355967815", "Лице на триъгълника S = 26.3180677983908",
+                   "Изчислени дължини на ъглополовящи:", "Yg_a = 4.11475599898912",
+                   "Yg_b = 6.82987776762511", "Yg_c = 11.4755062109849"})},
+        ReportCase{
+            "ThinIsoscelesAltitudes",
+            InputMode::Heights,
+            {"10", "1", "1"},
+            Lines({"Изчислени дължини на страни:", "BC = 1.00125234864352", "AC = 10.0125234864352",
+                   "AB = 10.0125234864352", "Лице на триъгълника S = 5.00626174321759",
+                   "Изчислени дължини на ъглополовящи:", "Yg_a = 10", "Yg_b = 1.31904772747275",
+                   "Yg_c = 1.31904772747275"})},
         ReportCase{"SidesEquilateral",
                    InputMode::Sides,
                    {"2", "2", "2"},
@@ -130,6 +113,17 @@ INSTANTIATE_TEST_SUITE_P(
                    Lines({"Лице на триъгълника S = 12", "Изчислени дължини на ъглополовящи:",
                           "Yg_a = 4.87869376909045", "Yg_b = 4.87869376909045", "Yg_c = 4"})},
         ReportCase{"SidesReadLikeTyped", InputMode::Sides, {" 3 ", "4cm", "&H5"}, kSides345},
+        ReportCase{"CommaStopsWhereThePointIsTheSeparator",
+                   InputMode::Sides,
+                   {"3,9", "4", "5"},
+                   kSides345},
+        ReportCase{"CommaReadWhereItIsTheSeparator",
+                   InputMode::Sides,
+                   {"3,5", "4.0", "5"},
+                   Lines({"Лице на триъгълника S = 6,95268608165218",
+                          "Изчислени дължини на ъглополовящи:", "Yg_a = 4,1201102706087",
+                          "Yg_b = 3,69114717588563", "Yg_c = 2,78886675511359"}),
+                   ","},
         ReportCase{"SidesHuge",
                    InputMode::Sides,
                    {"3e100", "4e100", "5e100"},
@@ -158,7 +152,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ReportCase{"EmptyInputs", InputMode::Heights, {"", "", ""}, kRejected},
         ReportCase{"SidesDegenerate", InputMode::Sides, {"1", "2", "3"}, kRejected},
-        ReportCase{"ThinAltitudes", InputMode::Heights, {"10", "1", "1"}, kRejected},
         ReportCase{"ThinSides", InputMode::Sides, {"10", "1", "1"}, kRejected},
         ReportCase{"ThinMedians", InputMode::Medians, {"10", "1", "1"}, kRejected},
         ReportCase{"Letters", InputMode::Sides, {"a", "b", "c"}, kRejected},
@@ -172,7 +165,9 @@ INSTANTIATE_TEST_SUITE_P(
                    kRejected},
         ReportCase{"AltitudesP4Zero", InputMode::Heights, {"1", "2", "2"}, kRejected},
         ReportCase{"AltitudesP4Negative", InputMode::Heights, {"1", "2.5", "2.5"}, kRejected},
-        ReportCase{"AltitudesScalene", InputMode::Heights, {"4", "7", "10"}, kRejected}),
+        ReportCase{"AltitudesScalene", InputMode::Heights, {"4", "7", "10"}, kRejected},
+        ReportCase{"AltitudeZero", InputMode::Heights, {"0", "1", "1"}, kRejected},
+        ReportCase{"AltitudeNegative", InputMode::Heights, {"3", "-4", "5"}, kRejected}),
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -187,29 +182,35 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{
             "TinyAltitudes", InputMode::Heights, {"1e-300", "1e-300", "1e-300"}, kOutOfRange},
         ReportCase{"HugeAltitudes", InputMode::Heights, {"1e300", "1e300", "1e300"}, kOutOfRange},
+        ReportCase{"NeedleAltitudes", InputMode::Heights, {"1", "1", "1e300"}, kOutOfRange},
         ReportCase{"SubnormalSides", InputMode::Sides, {"1e-310", "1e-310", "1e-310"}, kOutOfRange},
         ReportCase{"HugeMedians", InputMode::Medians, {"1e300", "1e300", "1e300"}, kOutOfRange}),
     RowName);
 
-TEST(Calculate, PrintsWithTheGivenSeparator)
+// The altitudes of any real triangle give it back: none is refused, and the sides come
+// out as they went in, to rounding.
+TEST(Calculate, AltitudesOfRealTrianglesGiveThemBack)
 {
-    calc::TriangleState state{.mode = InputMode::Sides};
-    MemoryFields fields;
-    fields.inputs = {"5", "5", "6"};
-    calc::Calculate(state, fields, ",");
-    EXPECT_EQ(fields.result, Lines({"Лице на триъгълника S = 12",
-                                    "Изчислени дължини на ъглополовящи:", "Yg_a = 4,87869376909045",
-                                    "Yg_b = 4,87869376909045", "Yg_c = 4"}));
-}
-
-// The report is built line by line in the result box, each step reading and replacing it.
-TEST(Calculate, AppendsOneLineAtATime)
-{
-    calc::TriangleState state{.mode = InputMode::Medians};
-    MemoryFields fields;
-    fields.inputs = {"3", "4", "5"};
-    calc::Calculate(state, fields);
-    EXPECT_EQ(fields.resultWrites, 9);
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> length(0.01, 100.0);
+    int triangles = 0;
+    while (triangles < 20'000) {
+        const std::array<double, 3> sides{length(random), length(random), length(random)};
+        const double area = calc::HeronArea(sides[0], sides[1], sides[2]);
+        // Within 1e-6 of degenerate, rounding decides the refusal either way.
+        const double longest = std::max({sides[0], sides[1], sides[2]});
+        if (calc::InputsRejected(sides[0], sides[1], sides[2]) || area < 1e-6 * longest * longest)
+            continue;
+        ++triangles;
+        std::array<double, 3> altitudes{};
+        for (std::size_t i = 0; i < 3; ++i)
+            altitudes[i] = 2 * area / sides[i];
+        const calc::Solution solution = calc::Solve(InputMode::Heights, altitudes);
+        ASSERT_EQ(solution.outcome, calc::Outcome::Solved)
+            << altitudes[0] << " " << altitudes[1] << " " << altitudes[2];
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_NEAR(solution.triangle.sides[i], sides[i], 1e-6 * longest);
+    }
 }
 
 // Results scale with the entries by any power of two, to the last bit, as long as they
@@ -221,33 +222,36 @@ TEST(Calculate, ScalingByPowersOfTwoIsExact)
     for (int trial = 0; trial < 300; ++trial) {
         const auto mode = static_cast<InputMode>(trial % 3);
         const std::array<double, 3> x{length(random), length(random), length(random)};
-        if (calc::InputsRejected(x[0], x[1], x[2]))
+        const calc::Solution direct = calc::Solve(mode, x);
+        if (direct.outcome != calc::Outcome::Solved)
             continue;
-        calc::TriangleState direct{.mode = mode};
-        const std::optional<double> area = calc::ReconstructSides(direct, x[0], x[1], x[2]);
-        if (!area)
-            continue;
-        calc::ComputeBisectors(direct);
         for (int exponent : {-300, -1, 0, 7, 300}) {
-            MemoryFields fields;
+            std::array<std::string, 3> texts;
             for (std::size_t i = 0; i < 3; ++i) {
                 // The shortest text that reads back as exactly this double.
                 char buffer[40];
                 const auto end =
                     std::to_chars(buffer, buffer + sizeof buffer, std::ldexp(x[i], exponent)).ptr;
-                fields.inputs[i].assign(buffer, end);
+                texts[i].assign(buffer, end);
             }
-            calc::TriangleState state{.mode = mode};
-            calc::Calculate(state, fields);
-            ASSERT_NE(fields.result, kRejected) << trial;
-            EXPECT_EQ(state.a, std::ldexp(direct.a, exponent)) << trial << " " << exponent;
-            EXPECT_EQ(state.b, std::ldexp(direct.b, exponent));
-            EXPECT_EQ(state.c, std::ldexp(direct.c, exponent));
-            EXPECT_EQ(state.Yg_a, std::ldexp(direct.Yg_a, exponent));
-            EXPECT_EQ(state.Yg_b, std::ldexp(direct.Yg_b, exponent));
-            EXPECT_EQ(state.Yg_c, std::ldexp(direct.Yg_c, exponent));
+            const calc::Solution scaled = calc::Calculate(mode, {texts[0], texts[1], texts[2]});
+            ASSERT_EQ(scaled.outcome, calc::Outcome::Solved) << trial << " " << exponent;
+            const calc::Triangle &t = scaled.triangle;
+            for (std::size_t i = 0; i < 3; ++i) {
+                EXPECT_EQ(t.sides[i], std::ldexp(direct.triangle.sides[i], exponent)) << trial;
+                EXPECT_EQ(t.bisectors[i], std::ldexp(direct.triangle.bisectors[i], exponent));
+            }
+            EXPECT_EQ(t.area, std::ldexp(direct.triangle.area, 2 * exponent));
         }
     }
+}
+
+TEST(Report, TakesTheLineEndOfItsStyle)
+{
+    const calc::Solution solution = calc::Solve(InputMode::Sides, {5, 5, 6});
+    EXPECT_EQ(calc::ReportText(solution, {.decimalSeparator = ",", .lineEnd = "\n"}),
+              "Лице на триъгълника S = 12\nИзчислени дължини на ъглополовящи:\n"
+              "Yg_a = 4,87869376909045\nYg_b = 4,87869376909045\nYg_c = 4\n");
 }
 
 } // namespace

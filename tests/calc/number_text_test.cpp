@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -82,6 +87,59 @@ INSTANTIATE_TEST_SUITE_P(Separators, NumberTextTest,
 TEST(NumberText, DefaultSeparatorIsPoint)
 {
     EXPECT_EQ(calc::NumberText(2.5), "2.5");
+}
+
+// The C library's "%.15G" is the same rule (15 significant digits, correctly rounded,
+// trailing zeros dropped, exponent form below 1E-04 and from 1E+15), computed exactly
+// with big integers: a reference for every finite double but the sign of zero.
+std::string Reference(double value)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%.15G", value);
+    return value == 0 ? "0" : text;
+}
+
+// Over a million doubles of every kind: random bit patterns, subnormals, the magnitudes
+// lengths usually have, the powers of ten and their neighbours, and the values halfway
+// between two fifteen-digit numbers (ties) with theirs.
+TEST(NumberText, AgreesWithAnExactReference)
+{
+    std::mt19937_64 random(20261208);
+    std::vector<double> values;
+    const auto withNeighbours = [&values](double v) {
+        values.insert(values.end(), {v, std::nextafter(v, 0.0), std::nextafter(v, HUGE_VAL)});
+    };
+    for (int i = 0; i < 600'000; ++i) {
+        const double v = std::bit_cast<double>(random());
+        if (std::isfinite(v))
+            values.push_back(v);
+    }
+    for (int i = 0; i < 100'000; ++i)
+        values.push_back(std::bit_cast<double>(random() & 0x800F'FFFF'FFFF'FFFF));
+    std::uniform_real_distribution<double> decades(-9, 16);
+    for (int i = 0; i < 200'000; ++i)
+        values.push_back(std::pow(10.0, decades(random)));
+    for (int k = -323; k <= 308; ++k)
+        withNeighbours(std::pow(10.0, k));
+    std::uniform_int_distribution<std::int64_t> fifteenDigits(100'000'000'000'000,
+                                                              999'999'999'999'999);
+    for (int i = 0; i < 110'000; ++i) {
+        // (n + 1/2) · 10^k is a double for k up to 2.
+        const double tie =
+            (static_cast<double>(fifteenDigits(random)) + 0.5) * (i % 3 == 0   ? 1
+                                                                  : i % 3 == 1 ? 10
+                                                                               : 100);
+        withNeighbours(tie);
+    }
+    ASSERT_GE(values.size(), 1'000'000u);
+    std::size_t failures = 0;
+    for (double v : values) {
+        const std::string expected = Reference(v);
+        if (calc::NumberText(v) != expected && ++failures <= 10)
+            ADD_FAILURE() << std::hexfloat << v << ": " << calc::NumberText(v) << " instead of "
+                          << expected;
+    }
+    EXPECT_EQ(failures, 0u);
 }
 
 } // namespace

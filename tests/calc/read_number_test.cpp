@@ -6,7 +6,6 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
-#include <locale>
 #include <string>
 
 namespace
@@ -16,6 +15,7 @@ struct ReadCase {
     const char *name;
     std::string text;
     double expected;
+    std::string separator = "."; // the locale's, besides "."
 };
 
 std::ostream &operator<<(std::ostream &os, const ReadCase &c)
@@ -37,7 +37,7 @@ class ReadNumberTest : public testing::TestWithParam<ReadCase>
 TEST_P(ReadNumberTest, ReadsExactly)
 {
     const ReadCase &c = GetParam();
-    const double actual = calc::ReadNumber(c.text);
+    const double actual = calc::ReadNumber(c.text, c.separator);
     EXPECT_EQ(std::bit_cast<std::uint64_t>(actual), std::bit_cast<std::uint64_t>(c.expected))
         << "text \"" << c.text << "\" read as " << actual << ", expected " << c.expected;
 }
@@ -118,20 +118,23 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"NegativeUnderflow", "-1e-400", -0.0}),
     RowName);
 
-// A numpunct with "," as its decimal point, installed as the global C++ locale.
-struct CommaDecimal : std::numpunct<char> {
-    char do_decimal_point() const override { return ','; }
-};
-
-TEST(ReadNumberLocale, PointStaysDecimalUnderCommaLocale)
-{
-    const std::locale previous =
-        std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
-    const double point = calc::ReadNumber("3.5");
-    const double comma = calc::ReadNumber("3,5");
-    std::locale::global(previous);
-    EXPECT_EQ(point, 3.5);
-    EXPECT_EQ(comma, 3.0);
-}
+// The locale's separator reads as "." does, so that a number reads back as it is printed.
+INSTANTIATE_TEST_SUITE_P(LocaleSeparators, ReadNumberTest,
+                         testing::Values(ReadCase{"CommaUnderCommaLocale", "3,5", 3.5, ","},
+                                         ReadCase{"PointUnderCommaLocale", "3.5", 3.5, ","},
+                                         ReadCase{"OneSeparatorOnly", "3,5.2", 3.5, ","},
+                                         ReadCase{"PointThenComma", "3.5,2", 3.5, ","},
+                                         ReadCase{"LeadingComma", ",5", 0.5, ","},
+                                         ReadCase{"SpacedComma", "1 , 2 5", 1.25, ","},
+                                         ReadCase{"CommaExponent", "1,5E-7", 1.5e-7, ","},
+                                         ReadCase{"CommaAfterHexStops", "&H1,8", 1.0, ","},
+                                         ReadCase{"MultiByteSeparator", "2\u066B5", 2.5, "\u066B"},
+                                         ReadCase{"HalfAMultiByteSeparatorStops", "2\xD9", 2.0,
+                                                  "\u066B"},
+                                         ReadCase{"DigitIsNoSeparator", "315", 315.0, "1"},
+                                         ReadCase{"MinusIsNoSeparator", "3-5", 3.0, "-"},
+                                         ReadCase{"LetterIsNoSeparator", "3e5", 3e5, "e"},
+                                         ReadCase{"EmptySeparator", "3,5", 3.0, ""}),
+                         RowName);
 
 } // namespace

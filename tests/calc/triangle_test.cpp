@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -68,40 +69,42 @@ std::ostream &operator<<(std::ostream &os, const SidesCase &c)
     return os << c.name;
 }
 
-class ReconstructSidesTest : public testing::TestWithParam<SidesCase>
+class SolveTest : public testing::TestWithParam<SidesCase>
 {
 };
 
-TEST_P(ReconstructSidesTest, GivesSidesAndArea)
+TEST_P(SolveTest, GivesSidesAndArea)
 {
     const SidesCase &c = GetParam();
-    calc::TriangleState state{.mode = c.mode};
-    const std::optional<double> area = calc::ReconstructSides(state, c.x1, c.x2, c.x3);
-    ASSERT_TRUE(area.has_value());
-    EXPECT_EQ(calc::NumberText(state.a), c.a);
-    EXPECT_EQ(calc::NumberText(state.b), c.b);
-    EXPECT_EQ(calc::NumberText(state.c), c.c);
-    EXPECT_EQ(calc::NumberText(*area), c.area);
-    EXPECT_EQ(state.mode, c.mode);
+    const calc::Solution solution = calc::Solve(c.mode, {c.x1, c.x2, c.x3});
+    ASSERT_EQ(solution.outcome, calc::Outcome::Solved);
+    EXPECT_EQ(solution.mode, c.mode);
+    const calc::Triangle &t = solution.triangle;
+    EXPECT_EQ(calc::NumberText(t.sides[0]), c.a);
+    EXPECT_EQ(calc::NumberText(t.sides[1]), c.b);
+    EXPECT_EQ(calc::NumberText(t.sides[2]), c.c);
+    EXPECT_EQ(calc::NumberText(t.area), c.area);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, ReconstructSidesTest,
+    Examples, SolveTest,
     testing::Values(SidesCase{"Sides345", InputMode::Sides, 3, 4, 5, "3", "4", "5", "6"},
                     SidesCase{"SidesEquilateral", InputMode::Sides, 2, 2, 2, "2", "2", "2",
                               "1.73205080756888"},
                     SidesCase{"HeightsOf345", InputMode::Heights, 4, 3, 2.4, "3", "4", "5", "6"},
                     SidesCase{"Heights234", InputMode::Heights, 2, 3, 4, "6.75082412551434",
                               "4.50054941700956", "3.37541206275717", "6.75082412551434"},
+                    // Altitudes need not satisfy the triangle inequality; their reciprocals do.
+                    SidesCase{"Heights4510", InputMode::Heights, 4, 5, 10, "13.1590338991954",
+                              "10.5272271193563", "5.26361355967815", "26.3180677983908"},
                     SidesCase{"Medians345", InputMode::Medians, 3, 4, 5, "5.69600249687835",
                               "4.80740170061865", "3.33333333333333", "8"}),
     RowName<SidesCase>);
 
-TEST(ReconstructSides, SidesGiveHeronExactly)
+TEST(Solve, SidesGiveHeronExactly)
 {
-    calc::TriangleState state{.mode = InputMode::Sides};
-    EXPECT_EQ(calc::ReconstructSides(state, 3, 4, 5), 6.0);
-    EXPECT_EQ(calc::HeronArea(state), 6.0);
+    EXPECT_EQ(calc::Solve(InputMode::Sides, {3, 4, 5}).triangle.area, 6.0);
+    EXPECT_EQ(calc::HeronArea(3, 4, 5), 6.0);
 }
 
 struct HeightsCase {
@@ -113,39 +116,39 @@ class ImpossibleAltitudesTest : public testing::TestWithParam<HeightsCase>
 {
 };
 
-// Altitudes the rejection test lets pass, but whose reciprocals form no triangle.
-TEST_P(ImpossibleAltitudesTest, GiveNoTriangle)
+// Altitudes are refused when their reciprocals form no triangle, or when one is not a
+// positive number.
+TEST_P(ImpossibleAltitudesTest, AreRefused)
 {
     const HeightsCase &c = GetParam();
-    ASSERT_FALSE(calc::InputsRejected(c.ha, c.hb, c.hc));
-    calc::TriangleState state{.mode = InputMode::Heights};
-    EXPECT_FALSE(calc::ReconstructSides(state, c.ha, c.hb, c.hc).has_value());
+    EXPECT_EQ(calc::Solve(InputMode::Heights, {c.ha, c.hb, c.hc}).outcome, calc::Outcome::Rejected);
 }
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(Altitudes, ImpossibleAltitudesTest,
                          testing::Values(HeightsCase{"FourthFactorZero", 1, 2, 2},
                                          HeightsCase{"FourthFactorNegative", 1, 2.5, 2.5},
                                          HeightsCase{"SecondFactorNegative", 10, 7, 4},
                                          HeightsCase{"ThirdFactorNegative", 7, 4, 10},
-                                         HeightsCase{"FourthFactorNegativeScalene", 4, 7, 10}),
+                                         HeightsCase{"FourthFactorNegativeScalene", 4, 7, 10},
+                                         HeightsCase{"Zero", 0, 1, 1},
+                                         HeightsCase{"Negative", 1, -1, 1},
+                                         HeightsCase{"Infinite", 1, 1, kInf},
+                                         HeightsCase{"NotANumber", 1, std::nan(""), 1}),
                          RowName<HeightsCase>);
 
 TEST(Bisectors, IsoscelesBaseBisectorIsItsAltitude)
 {
-    calc::TriangleState state{.mode = InputMode::Sides, .a = 5, .b = 5, .c = 6};
-    calc::ComputeBisectors(state);
-    EXPECT_EQ(calc::NumberText(state.Yg_a), "4.87869376909045");
-    EXPECT_EQ(state.Yg_a, state.Yg_b);
-    EXPECT_EQ(state.Yg_c, 4.0);
+    const std::array<double, 3> bisectors = calc::Bisectors(5, 5, 6);
+    EXPECT_EQ(calc::NumberText(bisectors[0]), "4.87869376909045");
+    EXPECT_EQ(bisectors[0], bisectors[1]);
+    EXPECT_EQ(bisectors[2], 4.0);
 }
 
 TEST(Bisectors, DegenerateTriangleGivesZeroNotNaN)
 {
-    calc::TriangleState state{.mode = InputMode::Sides, .a = 0, .b = 0, .c = 0};
-    calc::ComputeBisectors(state);
-    EXPECT_EQ(state.Yg_a, 0.0);
-    EXPECT_EQ(state.Yg_b, 0.0);
-    EXPECT_EQ(state.Yg_c, 0.0);
+    EXPECT_EQ(calc::Bisectors(0, 0, 0), (std::array<double, 3>{0, 0, 0}));
 }
 
 TEST(RootOrZero, TreatsRoundingBelowZeroAsZero)

@@ -93,7 +93,7 @@ void KeyboardTest::arrowKeysSelectAsTheyMove()
         QCOMPARE(driver.Input(i), QString());
     driver.Type({"3", "4", "5"});
     driver.Calculate();
-    QCOMPARE(driver.form.State().mode, static_cast<calc::InputMode>(to));
+    QCOMPARE(driver.form.Mode(), static_cast<calc::InputMode>(to));
 }
 
 void KeyboardTest::enterInAnInputBoxPressesCalculate_data()
