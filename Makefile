@@ -39,7 +39,7 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	@$(BUILD_DIR)/window/bisectors
+	@$(BUILD_DIR)/app/bisectors
 
 test: build gcc-core
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -69,7 +69,7 @@ icon: deps
 
 # docs/screenshot.png: the window after a report for the medians 3, 4, 5, under Xvfb.
 screenshot: build
-	@scripts/screenshot $(BUILD_DIR)/window/bisectors docs/screenshot.png
+	@scripts/screenshot $(BUILD_DIR)/app/bisectors docs/screenshot.png
 
 # $(BUILD_DIR)/web/bisectors.html: the program as one self-contained web page.
 .PHONY: web

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace window
+namespace app
 {
 namespace
 {
@@ -211,4 +211,4 @@ int RunCommandLine(std::span<const char *const> arguments, std::string_view vers
     return status;
 }
 
-} // namespace window
+} // namespace app

@@ -13,7 +13,7 @@ int main(int argc, char **argv)
 {
     if (argc > 1) {
         const std::string separator = QLocale::system().decimalPoint().toStdString();
-        return window::RunCommandLine({argv + 1, argv + argc}, BISECTORS_VERSION, separator,
+        return app::RunCommandLine({argv + 1, argv + argc}, BISECTORS_VERSION, separator,
                                       std::cin, std::cout, std::cerr);
     }
     const auto application = platform::StartApplication(argc, argv, "bisectors", BISECTORS_VERSION);

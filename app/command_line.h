@@ -17,7 +17,7 @@
 #include <span>
 #include <string_view>
 
-namespace window
+namespace app
 {
 
 // Runs the command line `arguments` (the program name left out). `version` is printed by
@@ -26,4 +26,4 @@ int RunCommandLine(std::span<const char *const> arguments, std::string_view vers
                    std::string_view decimalSeparator, std::istream &in, std::ostream &out,
                    std::ostream &err);
 
-} // namespace window
+} // namespace app
