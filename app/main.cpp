@@ -13,8 +13,8 @@ int main(int argc, char **argv)
 {
     if (argc > 1) {
         const std::string separator = QLocale::system().decimalPoint().toStdString();
-        return app::RunCommandLine({argv + 1, argv + argc}, BISECTORS_VERSION, separator,
-                                      std::cin, std::cout, std::cerr);
+        return app::RunCommandLine({argv + 1, argv + argc}, BISECTORS_VERSION, separator, std::cin,
+                                   std::cout, std::cerr);
     }
     const auto application = platform::StartApplication(argc, argv, "bisectors", BISECTORS_VERSION);
     // Lets desktops match the window with its installed desktop entry and icon.

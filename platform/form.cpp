@@ -150,6 +150,11 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
         } else {
             auto *line = new QLineEdit(text, parent);
             line->setReadOnly(control.flags & Locked);
+            // Typed, pasted or written by assistive technology; not set by the program.
+            connect(line, &QLineEdit::textChanged, this, [this, name, index](const QString &t) {
+                if (!setting_)
+                    TextChanged(name, index, t);
+            });
             connect(line, &QLineEdit::returnPressed, this, [this] {
                 if (defaultButton_)
                     defaultButton_->click();
@@ -186,8 +191,6 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
     }
     if (hidden)
         widget->hide();
-    if (control.flags & Announced)
-        announced_.append(widget);
     widget->setProperty("tabIndex", control.tabIndex);
     return widget;
 }
@@ -261,14 +264,16 @@ QString Form::TextOf(QWidget *widget)
 void Form::SetText(const char *name, int index, const QString &text)
 {
     QWidget *widget = Control(name, index);
+    if (TextOf(widget) == text)
+        return; // nothing to redraw, and the caret stays where the user left it
+    setting_ = true;
     if (auto *box = dynamic_cast<TextBox *>(widget))
         box->SetText(text);
     else if (auto *hidden = dynamic_cast<HiddenControl *>(widget))
         hidden->SetText(text);
     else
         static_cast<QLineEdit *>(widget)->setText(text);
-    if (clicking_ > 0 && announced_.contains(widget))
-        written_ = widget;
+    setting_ = false;
 }
 
 void Form::SetCaption(const char *name, int index, const QString &caption)
@@ -322,21 +327,36 @@ void Form::Show()
     show();
 }
 
+void Form::OnTextChanged(const char *name, std::function<void(int, const QString &)> handler)
+{
+    textHandlers_[name] = std::move(handler);
+}
+
+void Form::Announce(const QString &text)
+{
+    if (!text.isEmpty())
+        announcer_->Say(text);
+}
+
+QString Form::LastAnnouncement() const
+{
+    return announcer_->Text();
+}
+
 void Form::Click(const std::string &name, int index)
 {
     const auto handler = clickHandlers_.find(name);
     if (handler == clickHandlers_.end() || !handler->second)
         return;
     const auto call = handler->second; // the handler may replace itself
-    ++clicking_;
     call(index);
-    // Once the outermost click is handled, what it wrote for announcing is spoken.
-    if (--clicking_ == 0 && written_) {
-        const QString text = TextOf(written_);
-        written_ = nullptr;
-        if (!text.isEmpty())
-            announcer_->Say(text);
-    }
+}
+
+void Form::TextChanged(const std::string &name, int index, const QString &text)
+{
+    const auto handler = textHandlers_.find(name);
+    if (handler != textHandlers_.end() && handler->second)
+        handler->second(index, text);
 }
 
 } // namespace platform

@@ -7,11 +7,11 @@
 // high-DPI scaling does the rest). Form builds the window from that table and offers
 // the program the few operations it needs: read and replace a text box's text (CR LF
 // kept exactly as set), replace a label's caption, read an item of a hidden list, select
-// or clear an option button, move the keyboard focus; and it delivers two kinds of
-// events: the window has loaded (once, before the user can act) and a member of a
-// control array was clicked (one handler per array, called with the member's index).
-// Screen readers get names, roles and announcements from the same description
-// (accessibility.h).
+// or clear an option button, move the keyboard focus, speak a text to screen readers;
+// and it delivers three kinds of events: the window has loaded (once, before the user
+// can act), a member of a control array was clicked, and the user changed the text of a
+// text box (one handler per array, called with the member's index). Screen readers get
+// names and roles from the same description (accessibility.h).
 //
 // The window module (window/) describes the main window and handles these events; it
 // reaches Qt only through this layer. application.h starts the Qt application itself.
@@ -19,7 +19,6 @@
 #include "form_description.h"
 
 #include <QHash>
-#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -59,9 +58,16 @@ public:
     // Gives the keyboard focus to a control (when the window is active).
     void SetFocusTo(const char *name, int index);
 
-    // Event handlers: one per control array for clicks, one for the load event.
+    // Event handlers: one per control array for clicks and for the text of a text box
+    // changed by the user (typing, pasting, assistive technology; not SetText), one for
+    // the load event.
     void OnClick(const char *name, std::function<void(int)> handler);
+    void OnTextChanged(const char *name, std::function<void(int, const QString &)> handler);
     void OnLoad(std::function<void()> handler);
+
+    // Speaks a text to screen readers, wherever the focus is; an empty text is not spoken.
+    void Announce(const QString &text);
+    QString LastAnnouncement() const; // as spoken: line breaks as LF
 
     // Delivers the load event, the first time only, then shows the window.
     void Show();
@@ -78,16 +84,16 @@ private:
     void Place(QWidget *widget, const ControlDescription &control) const;
     void SetTabOrder(const FormDescription &description);
     void Click(const std::string &name, int index);
+    void TextChanged(const std::string &name, int index, const QString &text);
 
     QHash<QString, QWidget *> controls_;          // by object name
     std::map<std::string, std::string> labelled_; // label array -> text box array
     std::map<std::string, std::function<void(int)>> clickHandlers_;
+    std::map<std::string, std::function<void(int, const QString &)>> textHandlers_;
     std::function<void()> loadHandler_;
     std::vector<QWidget *> tabOrder_; // controls that Tab can reach, by tab index
     QPushButton *defaultButton_ = nullptr;
-    QList<QWidget *> announced_; // text boxes whose new texts are spoken
-    QWidget *written_ = nullptr; // the one of them written while handling a click
-    int clicking_ = 0;           // depth of click handlers running
+    bool setting_ = false; // SetText at work: its change is no user's
     Announcer *announcer_ = nullptr;
     bool loaded_ = false;
 };

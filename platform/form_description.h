@@ -23,8 +23,8 @@ enum ControlFlag : unsigned {
     Locked = 1u << 2,    // text box: the user can select and copy but not type
     Centered = 1u << 3,  // label: caption centred horizontally
     Default = 1u << 4,   // push button: Enter in a single-line text box presses it
-    Announced = 1u << 5, // text box: what the handling of a click writes into it is then
-                         // spoken by screen readers, wherever the focus is
+    Announced = 1u << 5, // text box: its new texts are read out to screen readers (the
+                         // program says when, through Form::Announce in the window)
 };
 
 // Paints a picture into the given rectangle (logical pixels), at any scale.

@@ -1,25 +1,33 @@
 #include "main_form.h"
 
-#include "calculate.h"
 #include "main_form_description.h"
-
-#include <array>
-#include <string>
 
 namespace window
 {
-namespace
+
+MainForm::MainForm(const QLocale &locale)
+    : form_(MainFormDescription()), model_(locale.decimalPoint().toStdString())
 {
-
-constexpr int kInputs = 3;
-
-} // namespace
-
-MainForm::MainForm(const QLocale &locale) : form_(MainFormDescription()), locale_(locale)
-{
-    form_.OnLoad([this] { Form_Load(); });
-    form_.OnClick("Option1", [this](int index) { Option1_Click(index); });
-    form_.OnClick("Command1", [this](int index) { Command1_Click(index); });
+    form_.OnLoad([this] {
+        model_.Load();
+        ShowState();
+    });
+    form_.OnClick(kKindButtons, [this](int index) {
+        if (showing_)
+            return;
+        model_.SelectKind(static_cast<model::InputMode>(index));
+        ShowState();
+    });
+    form_.OnTextChanged(kInputs, [this](int index, const QString &text) {
+        model_.SetInput(index, text.toStdString());
+    });
+    form_.OnClick(kButtons, [this](int index) {
+        if (index == kCalculateButton)
+            model_.Calculate();
+        else
+            model_.Clear();
+        ShowState();
+    });
 }
 
 void MainForm::Show()
@@ -27,55 +35,25 @@ void MainForm::Show()
     form_.Show();
 }
 
-void MainForm::Form_Load()
+void MainForm::ShowState()
 {
-    ResetInputs();
-}
+    showing_ = true;
+    form_.SetOptionValue(kKindButtons, static_cast<int>(model_.Kind()), true);
+    for (int k = 0; k < model::kInputCount; ++k) {
+        form_.SetCaption(kLabels, k, QString::fromUtf8(model_.Label(k)));
+        form_.SetText(kInputs, k, QString::fromStdString(model_.Input(k)));
+    }
+    form_.SetText(kResult, 0, QString::fromStdString(model_.Result()));
+    showing_ = false;
 
-// The labels of the chosen kind replace the old ones, and the inputs are emptied; the
-// result box keeps its text. The form delivers no click for the option already selected.
-void MainForm::Option1_Click(int index)
-{
-    mode_ = static_cast<calc::InputMode>(index);
-    for (int k = 0; k < kInputs; ++k) {
-        form_.SetText("Text2", k, QString());
-        form_.SetCaption("Label2", k, form_.ListItem("List1", index, k));
+    if (focusRequests_ != model_.FocusRequests()) {
+        focusRequests_ = model_.FocusRequests();
+        form_.SetFocusTo(kInputs, 0);
     }
-}
-
-void MainForm::Command1_Click(int index)
-{
-    switch (index) {
-    case 0: {
-        const std::string separator = locale_.decimalPoint().toStdString();
-        std::array<std::string, kInputs> texts;
-        for (int k = 0; k < kInputs; ++k)
-            texts[static_cast<std::size_t>(k)] = form_.Text("Text2", k).toStdString();
-        const calc::Solution solution =
-            calc::Calculate(mode_, {texts[0], texts[1], texts[2]}, separator);
-        form_.SetText("Text1", 0,
-                      QString::fromStdString(calc::ReportText(solution, {separator, "\r\n"})));
-        break;
+    if (announcements_ != model_.Announcements()) {
+        announcements_ = model_.Announcements();
+        form_.Announce(QString::fromStdString(model_.Result()));
     }
-    case 1:
-        ResetInputs();
-        form_.SetText("Text1", 0, QString());
-        break;
-    default:
-        break;
-    }
-}
-
-// Back to altitudes with empty inputs: selecting "Височини" runs its mode change once more.
-void MainForm::ResetInputs()
-{
-    for (int k = 0; k < kInputs; ++k) {
-        form_.SetOptionValue("Option1", k, false);
-        form_.SetText("Text2", k, QString());
-        form_.SetCaption("Label2", k, form_.ListItem("List1", 0, k));
-    }
-    form_.SetOptionValue("Option1", 0, true);
-    form_.SetFocusTo("Text2", 0);
 }
 
 } // namespace window

@@ -1,5 +1,6 @@
 #include "main_form_description.h"
 
+#include "calculator.h"
 #include "formula_picture.h"
 #include "hamburger_icon.h"
 
@@ -22,34 +23,17 @@ const QColor kGreen(128, 255, 128);
 const QColor kRed(255, 128, 128);
 const std::optional<QColor> kUsual;
 
-// The statement of the exercise, shown in the result box at start.
-const char *const kTaskText =
-    "Да се създаде проект реализиращ междупредметна връзка Геометрия и Информатика.\r\n"
-    "Темата на проекта е изчисляване дължини на вътрешни ъглополовящи в триъгълник.\r\n"
-    "Чрез радиобутони се избира една от следните възможности за въвеждане на:\r\n"
-    "а) дължини на 3 височини;\r\n"
-    "б) дължини на 3 страни;\r\n"
-    "в) дължини на 3 медиани.\r\n"
-    "При промяна избора за входните данни да се извеждат адекватни съобщения - описание на "
-    "3-те височини, страни или медиани.\r\n"
-    "Проектът да извежда лице на триъгълника и дължината на всяка от трите му вътрешни "
-    "ъглополовящи.\r\n"
-    "Проектът да съдържа текстови полета за въвеждане на избраните дължини, два командни "
-    "бутона за начало на изчисляване и за изтриване на въведените входни данни и изведените "
-    "дължини на ъглополовящи.\r\n";
-
 // A quotation the window carries hidden; nothing reads or writes it.
 const char *const kQuotation = "Неприятното в това да си първият, направил нещо по \r\n"
                                "правилния начин, е, че никой не оценява колко трудно е \r\n"
                                "било. \r\n";
 
 // The input labels of each input kind; list m holds those of InputMode m.
-const std::vector<const char *> kHeightLabels = {
-    "Височина AH (ha):", "Височина BG (hb):", "Височина CE (hc):"};
-const std::vector<const char *> kSideLabels = {
-    "Страна BC (a):", "Страна AC (b):", "Страна AB (c):"};
-const std::vector<const char *> kMedianLabels = {
-    "Медиана AK (ma):", "Медиана BM (mb):", "Медиана CN (mc):"};
+std::vector<const char *> Labels(int kind)
+{
+    const auto &labels = model::kInputLabels[kind];
+    return {labels[0], labels[1], labels[2]};
+}
 
 // Spoken names: the frame of the three kinds, the result box, and the formula read out.
 const char *const kKindsName = "Вид на входните данни";
@@ -81,19 +65,19 @@ platform::FormDescription MainFormDescription()
             {OptionButton,  "Option1",  0,  240,  120,  1575,  375,   5, kOrange,   "Височини",                "Frame1"},
             {OptionButton,  "Option1",  1,  240,  600,  1575,  375,   6, kOrange,   "Страни",                  "Frame1"},
             {OptionButton,  "Option1",  2,  240, 1080,  1575,  375,  13, kOrange,   "Медиани",                 "Frame1"},
-            {Label,         "Label2",   0, 3000,  600,  2175,  375,   7, kOrange,   kHeightLabels[0]},
-            {Label,         "Label2",   1, 3000, 1080,  2175,  375,   9, kOrange,   kHeightLabels[1]},
-            {Label,         "Label2",   2, 3000, 1560,  2175,  375,  11, kOrange,   kHeightLabels[2]},
+            {Label,         "Label2",   0, 3000,  600,  2175,  375,   7, kOrange,   model::kInputLabels[0][0]},
+            {Label,         "Label2",   1, 3000, 1080,  2175,  375,   9, kOrange,   model::kInputLabels[0][1]},
+            {Label,         "Label2",   2, 3000, 1560,  2175,  375,  11, kOrange,   model::kInputLabels[0][2]},
             {TextBox,       "Text2",    0, 5160,  600,  1215,  405,   8, kUsual,    ""},
             {TextBox,       "Text2",    1, 5160, 1080,  1215,  405,  10, kUsual,    ""},
             {TextBox,       "Text2",    2, 5160, 1560,  1215,  405,  12, kUsual,    ""},
-            {ListBox,       "List1",    0, 2160,  600,   735,  345,  14, kUsual,    "",                        nullptr,  Hidden, kHeightLabels},
-            {ListBox,       "List1",    1, 2160, 1080,   735,  345,  15, kUsual,    "",                        nullptr,  Hidden, kSideLabels},
-            {ListBox,       "List1",    2, 2160, 1560,   735,  345,  16, kUsual,    "",                        nullptr,  Hidden, kMedianLabels},
+            {ListBox,       "List1",    0, 2160,  600,   735,  345,  14, kUsual,    "",                        nullptr,  Hidden, Labels(0)},
+            {ListBox,       "List1",    1, 2160, 1080,   735,  345,  15, kUsual,    "",                        nullptr,  Hidden, Labels(1)},
+            {ListBox,       "List1",    2, 2160, 1560,   735,  345,  16, kUsual,    "",                        nullptr,  Hidden, Labels(2)},
             {CommandButton, "Command1", 0,  360, 2160,  1935,  375,  17, kGreen,    "Изчисли",                 nullptr,  Default},
             {CommandButton, "Command1", 1, 4440, 2160,  1935,  375,  18, kRed,      "Изчисти"},
             {PictureBox,    "Picture1", 0,  360, 2640,  6060,  510,   3, kUsual,    "",                        nullptr,  0, {}, PaintFormula},
-            {TextBox,       "Text1",    0,  120, 3240,  6735, 1815,   0, kUsual,    kTaskText,                 nullptr,  MultiLine | Locked | Announced},
+            {TextBox,       "Text1",    0,  120, 3240,  6735, 1815,   0, kUsual,    model::kTaskText,                 nullptr,  MultiLine | Locked | Announced},
             {TextBox,       "Text1",    1,  600, 3240,  6735, 1815,   1, kUsual,    kQuotation,                nullptr,  MultiLine | Hidden},
         },
         // Label2(i) names the input box Text2(i).

@@ -2,24 +2,17 @@
 
 #include <QObject>
 
-// What the window does: its state after start, the choice of input kind, "Изчисли" and
-// "Изчисти" in each kind, and reports replacing each other.
+// The window bound to its behaviour model: what the user does with the real controls
+// reaches the model, and the controls show what the model then holds. (What the model
+// does with each action is tested on the model itself.)
 class BehaviourTest : public QObject
 {
     Q_OBJECT
 
 private slots:
     void beforeLoadTheLabelsNameTheAltitudes();
-    void stateRightAfterStart();
-    void choosingAKind_data();
-    void choosingAKind();
-    void clickingTheSelectedKindKeepsTheInputs();
-    void calculate_data();
-    void calculate();
-    void clear_data();
-    void clear();
-    void reportsReplaceEachOther();
-    void valuesTypedBeforeAChangeOfKindAreGone();
+    void controlsShowTheModel_data();
+    void controlsShowTheModel();
     void reportUsesTheLocalesDecimalSeparator_data();
     void reportUsesTheLocalesDecimalSeparator();
 };

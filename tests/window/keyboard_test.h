@@ -17,6 +17,7 @@ private slots:
     void arrowKeysSelectAsTheyMove();
     void enterInAnInputBoxPressesCalculate_data();
     void enterInAnInputBoxPressesCalculate();
+    void resultBoxCanBeCopiedButNotTypedInto_data();
     void resultBoxCanBeCopiedButNotTypedInto();
     void inputBoxesAreNamedByTheirLabels_data();
     void inputBoxesAreNamedByTheirLabels();
