@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Times the web page in headless Chromium, opened from file://: from the start of the
-navigation to the first input box having the focus (the page is interactive) and to the
-calculation core being ready, over fresh loads; and one report, as the core's call alone
-(the first calls, while the engine still compiles, and later ones) and as a click on
-"Изчисли" up to the new text in the result box.
+navigation to the first input box having the focus (the page is interactive, its model
+loaded), over fresh loads; and one report, as the model's calculation alone (the first
+calls, while the engine still compiles, and later ones) and as a click on "Изчисли" up to
+the new text in the result box.
 
 web_bench.py PAGE [LOADS]"""
 import os
@@ -18,30 +18,33 @@ page = os.path.abspath(sys.argv[1])
 loads = int(sys.argv[2]) if len(sys.argv) > 2 else 20
 
 MARKS = '''
-    const mark = (name) => performance.getEntriesByName(name)[0]?.startTime;
-    return new Promise((done) => {
-        const poll = () => mark('bisectors-core-ready') === undefined ? setTimeout(poll, 5)
-            : done([mark('bisectors-interactive'), mark('bisectors-core-ready'),
-                    document.activeElement.id]);
-        poll();
-    });'''
+    return [performance.getEntriesByName('bisectors-interactive')[0]?.startTime,
+            document.activeElement.id];'''
 
 REPORTS = '''
     const [rounds, calls, clicks] = arguments;
     const wasm = Uint8Array.from(atob(document.getElementById('core').textContent),
                                  (c) => c.charCodeAt(0));
-    const report = await LoadCore(wasm);
+    const model = LoadModel(wasm)('.');
+    model.selectKind(2);
+    ['3', '4', '5'].forEach((text, k) => model.setInput(k, text));
     const round = [];
     for (let r = 0; r < rounds; ++r) {
         const start = performance.now();
-        for (let i = 0; i < calls; ++i)
-            report(2, ['3', '4', '5'], '.');
+        for (let i = 0; i < calls; ++i) {
+            model.calculate();
+            model.result();
+        }
         round.push((performance.now() - start) / calls);
         await new Promise((done) => setTimeout(done, 50)); // time for compiling in the background
     }
 
     document.getElementById('Option1_2').click();
-    ['3', '4', '5'].forEach((text, k) => { document.getElementById(`Text2_${k}`).value = text; });
+    ['3', '4', '5'].forEach((text, k) => {
+        const input = document.getElementById(`Text2_${k}`);
+        input.value = text;
+        input.dispatchEvent(new Event('input'));
+    });
     const result = document.getElementById('Text1_0');
     const button = document.getElementById('Command1_0');
     const start = performance.now();
@@ -55,13 +58,12 @@ REPORTS = '''
 
 driver = browser.start()
 try:
-    interactive, ready = [], []
+    interactive = []
     for _ in range(loads):
         driver.get('file://' + page)
-        focused, core, active = driver.execute_script(MARKS)
+        focused, active = driver.execute_script(MARKS)
         assert active == 'Text2_0', active
         interactive.append(focused)
-        ready.append(core)
     rounds, click = driver.execute_script(
         f'return (async () => {{ {REPORTS} }})(...arguments)', 10, 10000, 2000)
 finally:
@@ -70,8 +72,7 @@ finally:
 print(f'{loads} loads from file://, median (min-max) from navigation start:')
 print(f'  first input focused: {statistics.median(interactive):6.1f} ms '
       f'({min(interactive):.1f}-{max(interactive):.1f})')
-print(f'  core ready:          {statistics.median(ready):6.1f} ms ({min(ready):.1f}-{max(ready):.1f})')
-print('one report (medians 3, 4, 5), the core call from JavaScript:')
+print('one report (medians 3, 4, 5), the model\'s calculation and its text, from JavaScript:')
 print(f'  first 10000 calls:   {rounds[0] * 1000:6.2f} µs each (while the engine compiles)')
 print(f'  later rounds:        {statistics.median(rounds[1:]) * 1000:6.2f} µs each, median '
       f'({min(rounds[1:]) * 1000:.2f}-{max(rounds[1:]) * 1000:.2f})')

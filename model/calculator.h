@@ -56,11 +56,11 @@ public:
     unsigned Announcements() const { return announcements_; }
 
     // What the user does.
-    void Load();                   // the window has loaded: the inputs are reset
+    void Load();                     // the window has loaded: the inputs are reset
     void SelectKind(InputMode kind); // relabels and empties the inputs; the result stays
     void SetInput(int index, std::string_view text);
-    void Calculate();              // "Изчисли": the report of the inputs replaces the result
-    void Clear();                  // "Изчисти": the inputs are reset and the result emptied
+    void Calculate(); // "Изчисли": the report of the inputs replaces the result
+    void Clear();     // "Изчисти": the inputs are reset and the result emptied
 
 private:
     void ResetInputs();

@@ -108,8 +108,6 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
     // Tab follows the tab indices, as in the window; only the selected option button of
     // a group is a stop, at its own index (tabindex counts from 1).
     const QString tab = QStringLiteral(" tabindex=\"%1\"").arg(control.tabIndex + 1);
-    const QString announced =
-        (control.flags & platform::Announced) ? QStringLiteral(" aria-live=\"polite\"") : "";
 
     switch (control.kind) {
     case ControlKind::Label:
@@ -134,11 +132,10 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
             return QStringLiteral("<textarea %1>%2</textarea>").arg(attributes, text);
         // Lines of text to read, select and copy, not to type into.
         if ((control.flags & platform::MultiLine) && (control.flags & platform::Locked))
-            return QStringLiteral("<output %1%2%3%4>%5</output>")
-                .arg(attributes, tab, announced, name, text);
+            return QStringLiteral("<output %1%2%3>%4</output>").arg(attributes, tab, name, text);
         if (control.flags & platform::MultiLine)
-            return QStringLiteral("<textarea %1%2%3%4>%5</textarea>")
-                .arg(attributes, tab, announced, name, text);
+            return QStringLiteral("<textarea %1%2%3>%4</textarea>")
+                .arg(attributes, tab, name, text);
         return QStringLiteral("<input %1 type=\"text\" value=\"%2\" autocomplete=\"off\" "
                               "spellcheck=\"false\"%3%4%5>")
             .arg(attributes, text, QString((control.flags & platform::Locked) ? " readonly" : ""),
@@ -179,8 +176,16 @@ QString Px(int pixels)
 QString FormHtml(const FormDescription &form)
 {
     QString html = QStringLiteral("<main id=\"%1\" class=\"Form\">").arg(Utf8(form.name));
-    for (const ControlDescription *control : Children(form, nullptr))
+    bool announced = false;
+    for (const ControlDescription *control : Children(form, nullptr)) {
         html += "\n" + ControlHtml(form, *control);
+        announced = announced || (control->flags & platform::Announced);
+    }
+    // Where the window announces a text box's new texts, a live region speaks them: one
+    // that the page writes anew for every announcement, even of the same text.
+    if (announced)
+        html +=
+            QStringLiteral("\n<div id=\"announcer\" class=\"Spoken\" aria-live=\"polite\"></div>");
     return html + "\n</main>";
 }
 

@@ -5,8 +5,8 @@
 // placed at the same pixel rectangle, with the same colours, texts and tab order, and
 // with the accessibility a page gets from real HTML controls (labels bound to inputs,
 // the option buttons as radio inputs in a fieldset, the names the description gives
-// controls that show none of their own, a live region where the window announces its
-// changes). The behaviour comes from page.js.
+// controls that show none of their own, a live region for what the window announces).
+// The behaviour comes from page.js.
 
 #include "form_description.h"
 

@@ -1,61 +1,85 @@
-// The window's behaviour in the page, as window/main_form.cpp has it: choosing a kind
-// relabels the inputs from the hidden lists and empties them, "Изчисли" writes the
-// report of the calculation core, "Изчисти" starts over; and what the forms runtime
-// does for the window: Enter in an input box presses the default button, the result
-// box keeps CR LF in what is copied from it, and the window shrinks to a narrow screen.
+// The page as a view of the behaviour model (model.js): what the user does with the
+// page's controls goes to the model, and the controls then show the model's state, as
+// in the window. What the forms runtime does for the window is done here too: Enter in
+// an input box presses the default button, the result box copies its text as shown,
+// and the window shrinks to a narrow screen.
 'use strict';
 
 (() => {
-    const kInputs = 3;
-    const control = (name, index) => document.getElementById(`${name}_${index}`);
+    // The control arrays by what they are for, as the window's description names them.
+    const names = JSON.parse(document.getElementById('bindings').textContent);
+    const controls = (name, count) =>
+        Array.from({ length: count }, (_, index) => document.getElementById(`${name}_${index}`));
+    const kindButtons = controls(names.kindButtons, 3).map((label) => label.querySelector('input'));
+    const labels = controls(names.labels, 3);
+    const inputs = controls(names.inputs, 3);
+    const [calculateButton, clearButton] = controls(names.buttons, 2);
+    const result = document.getElementById(`${names.result}_0`);
+    const announcer = document.getElementById('announcer');
     const form = document.querySelector('.Form');
-    const result = control('Text1', 0);
 
-    // Numbers in the report take the decimal separator of the browser's language, as the
-    // window takes the system's; reading them stays the same everywhere.
-    const separator = new Intl.NumberFormat(navigator.language)
-        .formatToParts(1.5)
-        .find((part) => part.type === 'decimal').value;
-
-    let mode = 0; // the input kind, the index of the chosen option button
-
-    const setResult = (text) => {
-        result.textContent = text.replace(/\r\n/g, '\n');
-        result.scrollTop = 0;
+    // Numbers take the decimal separator of the browser's language, as the window takes
+    // the system's; a language tag no number format knows ("C", an empty or malformed
+    // one) falls back to ".".
+    const decimalSeparator = () => {
+        for (const language of [navigator.language, ...(navigator.languages || [])]) {
+            try {
+                const part = new Intl.NumberFormat(language || undefined)
+                    .formatToParts(1.5)
+                    .find((p) => p.type === 'decimal');
+                if (part) return part.value;
+            } catch {
+                // not a language tag: try the next
+            }
+        }
+        return '.';
     };
-    // The labels of the chosen kind replace the old ones, and the inputs are emptied.
-    const Option1_Click = (index) => {
-        mode = index;
-        for (let k = 0; k < kInputs; ++k) {
-            control('Text2', k).value = '';
-            control('Label2', k).textContent = control('List1', index).children[k].textContent;
+
+    const wasm = Uint8Array.from(atob(document.getElementById('core').textContent), (c) =>
+        c.charCodeAt(0));
+    const model = LoadModel(wasm)(decimalSeparator());
+
+    // Shows the model's state; asks nothing of the model in return.
+    let focusRequests = 0;
+    let announcements = 0;
+    let spokenOnce = false;
+    const show = () => {
+        kindButtons[model.kind()].checked = true;
+        labels.forEach((label, k) => {
+            label.textContent = model.label(k);
+        });
+        inputs.forEach((input, k) => {
+            const text = model.input(k);
+            if (input.value !== text) input.value = text;
+        });
+        const text = model.result().replace(/\r\n/g, '\n');
+        if (result.textContent !== text) {
+            result.textContent = text;
+            result.scrollTop = 0;
+        }
+        if (focusRequests !== model.focusRequests()) {
+            focusRequests = model.focusRequests();
+            inputs[0].focus();
+        }
+        if (announcements !== model.announcements()) {
+            announcements = model.announcements();
+            // A live region speaks when its text changes: the same report twice differs
+            // by a trailing no-break space, so every press is read out.
+            spokenOnce = !spokenOnce;
+            announcer.textContent = text + (spokenOnce ? '' : '\u00a0');
         }
     };
-
-    // Back to altitudes with empty inputs, the focus in the first. The kinds are one radio
-    // group: selecting "Височини" clears the others.
-    const ResetInputs = () => {
-        control('Option1', 0).querySelector('input').checked = true;
-        Option1_Click(0);
-        control('Text2', 0).focus();
+    const act = (action) => () => {
+        action();
+        show();
     };
 
-    const Command1_Click = async (index) => {
-        if (index === 0) {
-            const inputs = [0, 1, 2].map((k) => control('Text2', k).value);
-            setResult((await core)(mode, inputs, separator));
-        } else {
-            ResetInputs();
-            setResult('');
-        }
-    };
-
-    for (let i = 0; i < kInputs; ++i) {
-        control('Option1', i).querySelector('input').addEventListener('change', () =>
-            Option1_Click(i));
-    }
-    for (let i = 0; i < 2; ++i)
-        control('Command1', i).addEventListener('click', () => Command1_Click(i));
+    kindButtons.forEach((button, kind) =>
+        button.addEventListener('change', act(() => model.selectKind(kind))));
+    inputs.forEach((input, k) =>
+        input.addEventListener('input', () => model.setInput(k, input.value)));
+    calculateButton.addEventListener('click', act(() => model.calculate()));
+    clearButton.addEventListener('click', act(() => model.clear()));
 
     document.addEventListener('keydown', (event) => {
         const button = document.querySelector('[data-default]');
@@ -64,14 +88,12 @@
             button.click();
         }
     });
-    // The text shows CR LF as line breaks; a copy gets them back. (The selection's own
-    // text is its layout, which drops a final line break; the range's is the text.)
+    // A copy takes the text as shown, LF line ends included. (The selection's own text is
+    // its layout, which drops a final line break; the range's is the text.)
     result.addEventListener('copy', (event) => {
         const selection = document.getSelection();
-        if (selection.rangeCount === 0)
-            return;
-        const text = selection.getRangeAt(0).toString();
-        event.clipboardData.setData('text/plain', text.replace(/\r?\n/g, '\r\n'));
+        if (selection.rangeCount === 0) return;
+        event.clipboardData.setData('text/plain', selection.getRangeAt(0).toString());
         event.preventDefault();
     });
     result.addEventListener('keydown', (event) => {
@@ -90,16 +112,6 @@
     window.addEventListener('resize', fit);
     fit();
 
-    ResetInputs(); // the load event
+    act(() => model.load())(); // the load event
     performance.mark('bisectors-interactive');
-
-    // The core is compiled while the user starts typing; "Изчисли" waits for it.
-    const base64 = atob(document.getElementById('core').textContent);
-    const wasm = new Uint8Array(base64.length);
-    for (let i = 0; i < base64.length; ++i)
-        wasm[i] = base64.charCodeAt(i);
-    const core = LoadCore(wasm).then((report) => {
-        performance.mark('bisectors-core-ready');
-        return report;
-    });
 })();

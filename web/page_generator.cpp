@@ -1,10 +1,11 @@
 // Writes the web edition of the window as one self-contained HTML file: the page
 // generated from the window's description (form_html.h), the scripts that give it the
-// window's behaviour, and the calculation core compiled to WebAssembly, all inlined.
+// window's behaviour model, and the model with the calculation core compiled to
+// WebAssembly, all inlined.
 // A Content-Security-Policy allows nothing but these inlined parts: no connection, no
 // other script or style. It also writes the layout as JSON for the page's tests.
 //
-// page_generator --wasm core.wasm --css page.css --script core.js --script page.js
+// page_generator --wasm core.wasm --css page.css --script model.js --script page.js
 //                --html bisectors.html --layout layout.json
 #include "form_html.h"
 #include "main_form_description.h"
@@ -89,9 +90,17 @@ int main(int argc, char **argv)
     const platform::FormDescription form = window::MainFormDescription();
     const QString style = QString::fromUtf8(Read(option("--css"))) + "\n" + web::FormStyle(form);
 
+    // Which control arrays page.js binds to what, by the names the window's description gives.
+    const QString bindings =
+        QStringLiteral(
+            "<script id=\"bindings\" type=\"application/json\">{\"kindButtons\":\"%1\","
+            "\"labels\":\"%2\",\"inputs\":\"%3\",\"buttons\":\"%4\",\"result\":\"%5\"}</script>")
+            .arg(window::kKindButtons, window::kLabels, window::kInputs, window::kButtons,
+                 window::kResult);
     const QString page = QString::fromUtf8(kPage).arg(
         Hash(script), Hash(style), QString::fromUtf8(form.title).toHtmlEscaped(),
-        QString::fromLatin1(web::IconSvg(form).toBase64()), style, web::FormHtml(form),
+        QString::fromLatin1(web::IconSvg(form).toBase64()), style,
+        web::FormHtml(form) + "\n" + bindings,
         QString::fromLatin1(Read(option("--wasm")).toBase64()), script,
         QString::fromUtf8(form.language));
     Write(option("--html"), page.toUtf8());

@@ -29,6 +29,7 @@ const Case kTable[] = {
     {"Medians 3, 4, 5", 2, {"3", "4", "5"}},
     {"Altitudes of the 3-4-5 triangle", 0, {"4", "3", "2.4"}},
     {"Altitudes 2, 3, 4", 0, {"2", "3", "4"}},
+    {"Altitudes 4, 5, 10 of an obtuse triangle", 0, {"4", "5", "10"}},
     {"Huge sides", 1, {"3e100", "4e100", "5e100"}},
     {"Tiny medians", 2, {"3E-100", "4e-100", "5d-100"}},
     {"Texts read as typed", 1, {" 3 ", "4cm", "&H5"}},
@@ -41,6 +42,7 @@ const Case kTable[] = {
     {"Spaces, tabs and line feeds inside", 0, {"1 2", "1\t3", "1\n4"}},
     {"Medians 3, 4, 5 in Bulgarian", 2, {"3", "4", "5"}, ","},
     {"Altitudes 2, 3, 4 in Bulgarian", 0, {"2", "3", "4"}, ","},
+    {"Sides 3,5, 4, 5 typed as a Bulgarian writes them", 1, {"3,5", "4", "5"}, ","},
 };
 
 std::string Report(const Case &c)

@@ -1,0 +1,70 @@
+// The behaviour model (model/calculator.h) and the calculation core, compiled to
+// WebAssembly (model_entry.cpp), as a JavaScript object per model: its actions and its
+// state, with texts as JavaScript strings. Loaded by the page and by the tests under Node.
+'use strict';
+
+// Instantiates the module from its bytes; returns a function that makes a model for a
+// decimal separator. Synchronous: the module is small, and the page is then whole at once.
+function LoadModel(wasm) {
+    const instance = new WebAssembly.Instance(new WebAssembly.Module(wasm), {
+        env: { emscripten_notify_memory_growth() {} },
+        wasi_snapshot_preview1: {
+            proc_exit(status) {
+                throw new Error(`the calculation core stopped (${status})`);
+            },
+        },
+    });
+    const core = instance.exports;
+    core._initialize();
+    const decoder = new TextDecoder();
+    const bytes = () => new Uint8Array(core.memory.buffer); // anew: memory may grow
+    const text = (address) => {
+        const memory = bytes();
+        return decoder.decode(memory.subarray(address, memory.indexOf(0, address)));
+    };
+    // Calls `use` with a copy of `value` as UTF-8 and a final NUL in the module's memory,
+    // written directly (a TextEncoder call costs more than a whole report in Chromium).
+    const withText = (value, use) => {
+        const address = core.malloc(3 * value.length + 1);
+        let at = address;
+        const memory = bytes();
+        for (const character of value) {
+            let c = character.codePointAt(0);
+            if (c >= 0xd800 && c < 0xe000) c = 0xfffd; // a lone surrogate
+            if (c < 0x80) {
+                memory[at++] = c;
+            } else {
+                const continuations = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+                memory[at++] = [0, 0xc0, 0xe0, 0xf0][continuations] | (c >> (6 * continuations));
+                for (let k = continuations - 1; k >= 0; --k)
+                    memory[at++] = 0x80 | ((c >> (6 * k)) & 0x3f);
+            }
+        }
+        memory[at] = 0;
+        try {
+            return use(address);
+        } finally {
+            core.free(address);
+        }
+    };
+
+    return (separator) => {
+        const model = withText(separator, (address) => core.ModelCreate(address));
+        return {
+            load: () => core.ModelLoad(model),
+            selectKind: (kind) => core.ModelSelectKind(model, kind),
+            setInput: (index, value) =>
+                withText(value, (address) => core.ModelSetInput(model, index, address)),
+            calculate: () => core.ModelCalculate(model),
+            clear: () => core.ModelClear(model),
+            kind: () => core.ModelKind(model),
+            label: (index) => text(core.ModelLabel(model, index)),
+            input: (index) => text(core.ModelInput(model, index)),
+            result: () => text(core.ModelResult(model)),
+            focusRequests: () => core.ModelFocusRequests(model),
+            announcements: () => core.ModelAnnouncements(model),
+        };
+    };
+}
+
+if (typeof module !== 'undefined') module.exports = { LoadModel };
