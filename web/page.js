@@ -12,10 +12,24 @@
     const result = control('Text1', 0);
 
     // Numbers in the report take the decimal separator of the browser's language, as the
-    // window takes the system's; reading them stays the same everywhere.
-    const separator = new Intl.NumberFormat(navigator.language)
-        .formatToParts(1.5)
-        .find((part) => part.type === 'decimal').value;
+    // window takes the system's; reading them stays the same everywhere. What names no
+    // locale ("C" under a POSIX locale, an empty or malformed tag) gives way to the next
+    // language the browser prefers, and when none is left the point stands.
+    const DecimalSeparator = () => {
+        for (const language of [navigator.language, ...(navigator.languages || [])]) {
+            try {
+                const decimal = new Intl.NumberFormat(String(language || ''))
+                    .formatToParts(1.5)
+                    .find((part) => part.type === 'decimal');
+                if (decimal)
+                    return decimal.value;
+            } catch (error) {
+                // RangeError: not a language tag
+            }
+        }
+        return '.';
+    };
+    const separator = DecimalSeparator();
 
     let mode = 0; // the input kind, the index of the chosen option button
 
