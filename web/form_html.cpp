@@ -139,8 +139,9 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
         if (control.flags & platform::MultiLine)
             return QStringLiteral("<textarea %1%2%3%4>%5</textarea>")
                 .arg(attributes, tab, announced, name, text);
-        return QStringLiteral("<input %1 type=\"text\" value=\"%2\" autocomplete=\"off\" "
-                              "spellcheck=\"false\"%3%4%5>")
+        // The window's input boxes take lengths: a phone shows its keyboard of digits.
+        return QStringLiteral("<input %1 type=\"text\" inputmode=\"decimal\" value=\"%2\" "
+                              "autocomplete=\"off\" spellcheck=\"false\"%3%4%5>")
             .arg(attributes, text, QString((control.flags & platform::Locked) ? " readonly" : ""),
                  tab, name);
     case ControlKind::ListBox: {

@@ -112,6 +112,8 @@ class EnglishPage(Page):
         self.assertEqual(self.inputs(), ['', '', ''])
         self.assertEqual(self.result(), shown(CONTROLS['Text1_0']['text']))
         self.assertEqual(self.focused(), 'Text2_0')
+        for k in range(3):  # a phone's keyboard of digits
+            self.assertEqual(self.element(f'Text2_{k}').get_attribute('inputmode'), 'decimal')
         for control in CONTROLS.values():
             if control['kind'] in ('Label', 'OptionButton', 'CommandButton'):
                 self.assertEqual(self.element(control['id']).text, control['text'])
