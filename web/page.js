@@ -1,14 +1,13 @@
 // The window's behaviour in the page, as window/main_form.cpp has it: choosing a kind
 // relabels the inputs from the hidden lists and empties them, "Изчисли" writes the
 // report of the calculation core, "Изчисти" starts over; and what the forms runtime
-// does for the window: Enter in an input box presses the default button, the result
-// box keeps CR LF in what is copied from it, and the window shrinks to a narrow screen.
+// does for the window: Enter in an input box presses the default button, and the result
+// box keeps CR LF in what is copied from it.
 'use strict';
 
 (() => {
     const kInputs = 3;
     const control = (name, index) => document.getElementById(`${name}_${index}`);
-    const form = document.querySelector('.Form');
     const result = control('Text1', 0);
 
     // Numbers in the report take the decimal separator of the browser's language, as the
@@ -94,15 +93,6 @@
             document.getSelection().selectAllChildren(result);
         }
     });
-
-    // On a screen narrower than the window the whole window shrinks to its width.
-    const fit = () => {
-        const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
-        form.style.transform = scale < 1 ? `scale(${scale})` : '';
-        document.body.style.height = `${form.offsetHeight * scale}px`;
-    };
-    window.addEventListener('resize', fit);
-    fit();
 
     ResetInputs(); // the load event
     performance.mark('bisectors-interactive');
