@@ -231,8 +231,14 @@ class WebKit(Selenium):
         if element_id or not self.framed:
             super().screenshot(path, element_id)
             return
+        # The window's picture cut to the frame (WebKit's picture of the frame element
+        # itself leaves parts of it black).
         self.driver.switch_to.default_content()
-        self.driver.find_element(By.ID, 'viewport').screenshot(path)
+        size = self.run("const box = document.getElementById('viewport');"
+                        'return `${box.clientWidth}x${box.clientHeight}`')
+        whole = os.path.join(self.folder, 'window.png')
+        self.driver.save_screenshot(whole)
+        subprocess.run(['convert', whole, '-crop', size + '+0+0', '+repage', path], check=True)
         self.driver.switch_to.frame(self.driver.find_element(By.ID, 'viewport'))
 
     def quit(self):
