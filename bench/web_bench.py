@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Times the web page in headless Chromium, opened from file://: from the start of the
 navigation to the first input box having the focus (the page is interactive, its model
-loaded), over fresh loads; and one report, as the model's calculation alone (the first
-calls, while the engine still compiles, and later ones) and as a click on "Изчисли" up to
-the new text in the result box.
+loaded), over fresh loads on a desktop's screen (1280 x 800) and on a phone's (360 x 740,
+where the page flows); and one report, as the model's calculation alone (the first calls,
+while the engine still compiles, and later ones) and as a click on "Изчисли" up to the
+new text in the result box.
 
 web_bench.py PAGE [LOADS]"""
 import os
@@ -56,22 +57,30 @@ REPORTS = '''
     }
     return [round, (performance.now() - start) / clicks];'''
 
-driver = browser.start()
+SCREENS = (('desktop', 1280, 800), ('phone', 360, 740))
+
+chromium = browser.launch('chromium')
 try:
-    interactive = []
-    for _ in range(loads):
-        driver.get('file://' + page)
-        focused, active = driver.execute_script(MARKS)
-        assert active == 'Text2_0', active
-        interactive.append(focused)
-    rounds, click = driver.execute_script(
+    times = {}
+    for name, width, height in SCREENS:
+        interactive = []
+        for _ in range(loads):
+            chromium.open('file://' + page, width, height)
+            focused, active = chromium.run(MARKS)
+            assert active == 'Text2_0', active
+            interactive.append(focused)
+        times[name] = interactive
+    chromium.open('file://' + page)
+    rounds, click = chromium.run(
         f'return (async () => {{ {REPORTS} }})(...arguments)', 10, 10000, 2000)
 finally:
-    driver.quit()
+    chromium.quit()
 
 print(f'{loads} loads from file://, median (min-max) from navigation start:')
-print(f'  first input focused: {statistics.median(interactive):6.1f} ms '
-      f'({min(interactive):.1f}-{max(interactive):.1f})')
+for name, width, height in SCREENS:
+    interactive = times[name]
+    print(f'  {name} ({width} x {height}): first input focused '
+          f'{statistics.median(interactive):6.1f} ms ({min(interactive):.1f}-{max(interactive):.1f})')
 print('one report (medians 3, 4, 5), the model\'s calculation and its text, from JavaScript:')
 print(f'  first 10000 calls:   {rounds[0] * 1000:6.2f} µs each (while the engine compiles)')
 print(f'  later rounds:        {statistics.median(rounds[1:]) * 1000:6.2f} µs each, median '

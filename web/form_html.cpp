@@ -6,9 +6,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRect>
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace web
@@ -87,6 +89,31 @@ std::vector<const ControlDescription *> Children(const FormDescription &form, co
     return children;
 }
 
+// The control's rectangle in pixels from the top left of the form, also when it sits in a frame.
+QRect FormRect(const FormDescription &form, const ControlDescription &control)
+{
+    QRect rect(Pixels(control.left), Pixels(control.top), Pixels(control.width),
+               Pixels(control.height));
+    for (const ControlDescription &container : form.controls)
+        if (Same(container.name, control.container) && container.index == 0)
+            rect.translate(Pixels(container.left), Pixels(container.top));
+    return rect;
+}
+
+// The controls in the order a reader of the window takes them in: row by row from the
+// top, each row from the left.
+std::vector<const ControlDescription *> ReadingOrder(const FormDescription &form)
+{
+    std::vector<const ControlDescription *> order;
+    for (const ControlDescription &control : form.controls)
+        order.push_back(&control);
+    std::stable_sort(order.begin(), order.end(), [&](const auto *a, const auto *b) {
+        const QRect ra = FormRect(form, *a), rb = FormRect(form, *b);
+        return std::pair(ra.top(), ra.left()) < std::pair(rb.top(), rb.left());
+    });
+    return order;
+}
+
 QString PictureDataUrl(const platform::PaintFunction &paint, QSize size)
 {
     return QStringLiteral("data:image/svg+xml;base64,") +
@@ -136,8 +163,9 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
         if (control.flags & platform::MultiLine)
             return QStringLiteral("<textarea %1%2%3>%4</textarea>")
                 .arg(attributes, tab, name, text);
-        return QStringLiteral("<input %1 type=\"text\" value=\"%2\" autocomplete=\"off\" "
-                              "spellcheck=\"false\"%3%4%5>")
+        // The window's input boxes take lengths: a phone shows its keyboard of digits.
+        return QStringLiteral("<input %1 type=\"text\" inputmode=\"decimal\" value=\"%2\" "
+                              "autocomplete=\"off\" spellcheck=\"false\"%3%4%5>")
             .arg(attributes, text, QString((control.flags & platform::Locked) ? " readonly" : ""),
                  tab, name);
     case ControlKind::ListBox: {
@@ -181,27 +209,35 @@ QString FormHtml(const FormDescription &form)
         html += "\n" + ControlHtml(form, *control);
         announced = announced || (control->flags & platform::Announced);
     }
+    html += "\n</main>";
     // Where the window announces a text box's new texts, a live region speaks them: one
     // that the page writes anew for every announcement, even of the same text.
     if (announced)
         html +=
             QStringLiteral("\n<div id=\"announcer\" class=\"Spoken\" aria-live=\"polite\"></div>");
-    return html + "\n</main>";
+    return html;
 }
 
 QString FormStyle(const FormDescription &form)
 {
-    QString style = Rule("#" + Utf8(form.name),
-                         {"width:" + Px(Pixels(form.width)), "height:" + Px(Pixels(form.height)),
-                          "background:" + form.background.name(),
-                          QStringLiteral("font:%1pt \"%2\", %3")
-                              .arg(form.fontPointSize)
-                              .arg(Utf8(form.fontFamily), QString::fromLatin1(kFontFallbacks))});
+    // The sizes and places are custom properties: page.css sets the controls at their
+    // rectangles where the window fits, and flows them in the reading order (--order)
+    // where it does not.
+    QString style =
+        Rule("#" + Utf8(form.name),
+             {"--width:" + Px(Pixels(form.width)), "--height:" + Px(Pixels(form.height)),
+              "background:" + form.background.name(),
+              QStringLiteral("font-family:\"%1\", %2")
+                  .arg(Utf8(form.fontFamily), QString::fromLatin1(kFontFallbacks)),
+              QStringLiteral("--font-size:%1pt").arg(form.fontPointSize)});
     style += Rule(".PictureBox", {"padding:" + Px(kPictureBorder)});
+    const std::vector<const ControlDescription *> order = ReadingOrder(form);
     for (const ControlDescription &control : form.controls) {
+        const auto place = std::find(order.begin(), order.end(), &control) - order.begin();
         QStringList declarations = {
-            "left:" + Px(Pixels(control.left)), "top:" + Px(Pixels(control.top)),
-            "width:" + Px(Pixels(control.width)), "height:" + Px(Pixels(control.height))};
+            "--left:" + Px(Pixels(control.left)), "--top:" + Px(Pixels(control.top)),
+            "--width:" + Px(Pixels(control.width)), "--height:" + Px(Pixels(control.height)),
+            "--order:" + QString::number(place)};
         if (control.background)
             declarations << "background:" + control.background->name();
         style += Rule("#" + Id(control), declarations);
@@ -218,20 +254,14 @@ QByteArray FormLayoutJson(const FormDescription &form)
 {
     QJsonArray controls;
     for (const ControlDescription &control : form.controls) {
-        int left = Pixels(control.left);
-        int top = Pixels(control.top);
-        for (const ControlDescription &container : form.controls)
-            if (Same(container.name, control.container) && container.index == 0) {
-                left += Pixels(container.left);
-                top += Pixels(container.top);
-            }
+        const QRect rect = FormRect(form, control);
         QJsonArray items;
         for (const char *item : control.items)
             items.append(Utf8(item));
         controls.append(QJsonObject{
             {"id", Id(control)},
             {"kind", KindName(control.kind)},
-            {"rect", QJsonArray{left, top, Pixels(control.width), Pixels(control.height)}},
+            {"rect", QJsonArray{rect.left(), rect.top(), rect.width(), rect.height()}},
             {"tabIndex", control.tabIndex},
             {"hidden", bool(control.flags & platform::Hidden)},
             {"announced", bool(control.flags & platform::Announced)},

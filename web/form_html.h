@@ -16,10 +16,12 @@
 namespace web
 {
 
-// The form's element and everything in it, in the order of the tab indices.
+// The form's element and everything in it, in the order of the tab indices, and after it
+// the live region that speaks what the form announces.
 QString FormHtml(const platform::FormDescription &form);
 
-// The style rules that place and colour each control, and the form's size and font.
+// The style rules that colour each control and give its rectangle and its place in the
+// reading order, and the form's size and font; page.css lays them out.
 QString FormStyle(const platform::FormDescription &form);
 
 // The favicon: the window's icon as SVG.

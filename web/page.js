@@ -1,8 +1,8 @@
 // The page as a view of the behaviour model (model.js): what the user does with the
 // page's controls goes to the model, and the controls then show the model's state, as
 // in the window. What the forms runtime does for the window is done here too: Enter in
-// an input box presses the default button, the result box copies its text as shown,
-// and the window shrinks to a narrow screen.
+// an input box presses the default button, and the result box copies its text as shown.
+// (Where each control is, on a wide or a narrow screen, is layout.js's and page.css's.)
 'use strict';
 
 (() => {
@@ -16,7 +16,6 @@
     const [calculateButton, clearButton] = controls(names.buttons, 2);
     const result = document.getElementById(`${names.result}_0`);
     const announcer = document.getElementById('announcer');
-    const form = document.querySelector('.Form');
 
     // Numbers take the decimal separator of the browser's language, as the window takes
     // the system's; a language tag no number format knows ("C", an empty or malformed
@@ -102,15 +101,6 @@
             document.getSelection().selectAllChildren(result);
         }
     });
-
-    // On a screen narrower than the window the whole window shrinks to its width.
-    const fit = () => {
-        const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
-        form.style.transform = scale < 1 ? `scale(${scale})` : '';
-        document.body.style.height = `${form.offsetHeight * scale}px`;
-    };
-    window.addEventListener('resize', fit);
-    fit();
 
     act(() => model.load())(); // the load event
     performance.mark('bisectors-interactive');

@@ -5,7 +5,8 @@
 // A Content-Security-Policy allows nothing but these inlined parts: no connection, no
 // other script or style. It also writes the layout as JSON for the page's tests.
 //
-// page_generator --wasm core.wasm --css page.css --script model.js --script page.js
+// page_generator --wasm core.wasm --css page.css --script model.js --script layout.js
+//                --script page.js
 //                --html bisectors.html --layout layout.json
 #include "form_html.h"
 #include "main_form_description.h"

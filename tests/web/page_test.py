@@ -1,10 +1,13 @@
-"""The web edition in headless Chromium, opened from file:// as a copy alone in a fresh
+"""The web edition in a real browser, opened from file:// as a copy alone in a fresh
 folder: the whole job for every kind, the keyboard, the layout against the window's
-description, accessibility, a narrow screen, and no network request or console error.
+description and on phones, zoomed and with large text, accessibility, the decimal
+separator whatever language the browser reports, and no network request or console
+error. Every engine (browser.py) runs the same cases.
 
-page_test.py REPORT_CASES PAGE LAYOUT
+page_test.py ENGINE REPORT_CASES PAGE LAYOUT SCREENSHOTS [unittest arguments]
 The cases and their expected reports come from report_cases (the native library); the
-rectangles, texts and tab indices from the layout the page generator wrote.
+rectangles, texts and tab indices from the layout the page generator wrote. The page is
+photographed on a desktop and on a phone into the folder SCREENSHOTS.
 """
 import json
 import os
@@ -14,14 +17,10 @@ import sys
 import tempfile
 import unittest
 
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.by import By
-from selenium.webdriver.common.keys import Keys
-
 sys.dont_write_bytecode = True  # nothing written into the source tree
 import browser  # noqa: E402
 
-REPORT_CASES, PAGE, LAYOUT = sys.argv[1:4]
+ENGINE, REPORT_CASES, PAGE, LAYOUT, SCREENSHOTS = sys.argv[1:6]
 with open(LAYOUT, encoding='utf-8') as layout_file:
     LAYOUT_DATA = json.load(layout_file)
 CONTROLS = {control['id']: control for control in LAYOUT_DATA['controls']}
@@ -30,6 +29,55 @@ CASES = [json.loads(line) for line in subprocess.run(
 with open(os.path.join(os.path.dirname(__file__), '..', 'clipboard_cases.json'),
           encoding='utf-8') as clipboard_file:
     CLIPBOARD_CASES = json.load(clipboard_file)['cases']
+MEDIANS = {c['separator']: c for c in CASES if c['kind'] == 2 and c['inputs'] == ['3', '4', '5']}
+
+# Viewports in CSS pixels and the layout the page takes in them with the usual fonts:
+# the window's, or the flowing one where the window does not fit.
+SCREENS = [
+    ('desktop', 1280, 800, 'window'),
+    ('zoomed to 200%', 640, 400, 'window'),  # a 1280 x 800 window, zoomed
+    ('just wide enough', 480, 800, 'window'),
+    ('just too narrow', 479, 800, 'flowing'),
+    ('phone', 360, 740, 'flowing'),
+    ('zoomed to 400%', 320, 200, 'flowing'),
+]
+PHOTOGRAPHED = ('desktop', 'phone')
+
+# What a browser may report as navigator.language and navigator.languages, and the
+# decimal separator the report takes then.
+LANGUAGES = [
+    ('C', ['C'], '.'),  # WebKitGTK under a POSIX locale
+    ('', [], '.'),
+    ('en_US.UTF-8', ['en_US.UTF-8'], '.'),  # a locale's name, not a language tag
+    ('C', ['C', 'bg'], ','),  # the next language the browser prefers
+    ('bg-BG', ['bg-BG', 'en-US'], ','),
+]
+PRETENDED_LANGUAGE = '''
+    Object.defineProperty(Navigator.prototype, 'language', {get: () => %s});
+    Object.defineProperty(Navigator.prototype, 'languages', {get: () => Object.freeze(%s)});'''
+
+# The shown controls and what a reader sees of them: the box of each in CSS pixels, its
+# font size, whether its text is cut off; whether the page scrolls sideways.
+LOOK = '''
+    const form = document.querySelector('.Form');
+    const box = (element) => {
+        const rect = element.getBoundingClientRect();
+        return [rect.left, rect.top, rect.width, rect.height];
+    };
+    const shown = [...form.querySelectorAll('[id]')].filter((e) => e.getClientRects().length);
+    return {
+        flowing: getComputedStyle(document.getElementById('Text2_0')).position === 'static',
+        form: box(form),
+        sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+        viewport: [document.documentElement.clientWidth, innerHeight],
+        controls: Object.fromEntries(shown.map((e) => [e.id, {
+            box: box(e),
+            font: parseFloat(getComputedStyle(e).fontSize),
+            cut: e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight,
+            parent: e.parentElement.closest('[id]').id,
+        }])),
+        radios: [...form.querySelectorAll('input[type=radio]')].map(box),
+    };'''
 
 
 def shown(text):
@@ -41,9 +89,16 @@ def items(kind):
     return CONTROLS[f'List1_{kind}']['items']
 
 
+def overlap(a, b):
+    """Whether two boxes share more than an edge."""
+    return (min(a[0] + a[2], b[0] + b[2]) - max(a[0], b[0]) > 0.5 and
+            min(a[1] + a[3], b[1] + b[3]) - max(a[1], b[1]) > 0.5)
+
+
 class Page(unittest.TestCase):
     language = 'en-US'
     separator = '.'
+    fonts = {}
 
     @classmethod
     def setUpClass(cls):
@@ -51,45 +106,102 @@ class Page(unittest.TestCase):
         cls.addClassCleanup(shutil.rmtree, folder)
         shutil.copy(PAGE, folder)
         cls.url = 'file://' + os.path.join(folder, os.path.basename(PAGE))
-        cls.driver = browser.start(cls.language)
-        cls.addClassCleanup(cls.driver.quit)
+        try:
+            cls.browser = browser.launch(ENGINE, cls.language, **cls.fonts)
+        except browser.Unsupported as reason:
+            raise unittest.SkipTest(str(reason))
+        cls.addClassCleanup(cls.browser.quit)
 
     def setUp(self):
-        self.driver.get(self.url)
+        self.open()
 
-    def element(self, control_id):
-        return self.driver.find_element(By.ID, control_id)
+    def open(self, width=1280, height=800, script=None):
+        self.browser.open(self.url, width, height, script)
 
-    def radio(self, kind):
-        return self.element(f'Option1_{kind}').find_element(By.TAG_NAME, 'input')
+    def run_js(self, script, *args):
+        return self.browser.run(script, *args)
+
+    def checked(self, kind):
+        return self.run_js('return document.querySelector(`#Option1_${arguments[0]} input`).checked',
+                           kind)
 
     def result(self):
-        return self.driver.execute_script("return document.getElementById('Text1_0').textContent")
+        return self.run_js("return document.getElementById('Text1_0').textContent")
 
     def focused(self):
-        return self.driver.execute_script('return document.activeElement.closest("[id]")?.id')
+        return self.run_js('return document.activeElement.closest("[id]")?.id')
 
-    def keys(self, *keys):
-        ActionChains(self.driver).send_keys(*keys).perform()
-
-    def chord(self, modifier, key):
-        ActionChains(self.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()
+    def focus(self, selector):
+        self.run_js('document.querySelector(arguments[0]).focus()', selector)
 
     def inputs(self):
-        return [self.element(f'Text2_{k}').get_attribute('value') for k in range(3)]
+        return self.run_js("return [0, 1, 2].map((k) => document.getElementById(`Text2_${k}`).value)")
+
+    def texts(self, *ids):
+        return self.run_js('return arguments[0].map((id) => document.getElementById(id).innerText)',
+                           list(ids))
 
     def labels(self):
-        return [self.element(f'Label2_{k}').text for k in range(3)]
+        return self.texts('Label2_0', 'Label2_1', 'Label2_2')
 
     def calculate(self, case):
-        self.element(f'Option1_{case["kind"]}').click()
+        self.browser.click(f'Option1_{case["kind"]}')
         for k, text in enumerate(case['inputs']):
-            self.element(f'Text2_{k}').send_keys(text)
-        self.element('Command1_0').click()
+            if text:
+                self.browser.type(f'Text2_{k}', text)
+        self.browser.click('Command1_0')
         self.wait_for_result(case['report'])
 
     def wait_for_result(self, report):
         self.assertEqual(self.result(), shown(report))
+
+    def look(self, width, height, expected_layout, fonts=16, report_on_screen=False):
+        """Checks what a reader sees in a viewport of width x height: the expected layout,
+        no text cut off, no scrolling sideways; in the window's layout, the window's
+        rectangles; in the flowing one, nothing over anything else, text at least `fonts`
+        px, controls big enough to tap, the formula as wide as the result box, which is
+        as tall as the report in it and, if `report_on_screen`, on the screen as it is."""
+        self.open(width, height)
+        self.calculate(MEDIANS[self.separator])
+        look = self.run_js(LOOK)
+        controls = look['controls']
+        self.assertEqual('flowing' if look['flowing'] else 'window', expected_layout)
+        self.assertLessEqual(look['sideways'], 0)
+        for control_id, control in controls.items():
+            if CONTROLS[control_id]['kind'] in ('Label', 'OptionButton', 'CommandButton'):
+                self.assertFalse(control['cut'], f'the text of {control_id} is cut off')
+        if expected_layout == 'window':
+            left, top = look['form'][:2]
+            for control_id, control in controls.items():
+                x, y, w, h = control['box']
+                self.assertEqual([x - left, y - top, w, h], CONTROLS[control_id]['rect'],
+                                 control_id)
+            return
+        for a, b in ((a, b) for a in controls for b in controls if a < b):
+            if a != controls[b]['parent'] and b != controls[a]['parent']:
+                self.assertFalse(overlap(controls[a]['box'], controls[b]['box']), f'{a} and {b}')
+        for control_id, control in controls.items():
+            kind = CONTROLS[control_id]['kind']
+            if kind != 'PictureBox':
+                self.assertGreaterEqual(control['font'], fonts, control_id)
+            if kind in ('TextBox', 'OptionButton', 'CommandButton') or control_id.startswith('Label2'):
+                self.assertGreaterEqual(min(control['box'][2:]), 44, f'{control_id} to tap')
+        for radio in look['radios']:
+            self.assertGreaterEqual(min(radio[2:]), 20)
+        picture = controls['Picture1_0']['box']
+        self.assertAlmostEqual(picture[2], controls['Text1_0']['box'][2], delta=0.5)
+        self.assertAlmostEqual((picture[3] - 4) / (picture[2] - 4),
+                               (CONTROLS['Picture1_0']['rect'][3] - 4) /
+                               (CONTROLS['Picture1_0']['rect'][2] - 4), delta=0.01)
+        self.assertEqual(self.run_js('''const box = document.getElementById('Text1_0');
+                                        return box.scrollHeight - box.clientHeight'''), 0)
+        if report_on_screen:
+            result = controls['Text1_0']['box']
+            self.assertLessEqual(result[1] + result[3], look['viewport'][1])
+
+
+class TypedCases:
+    """The cases of the table in the browser's language, typed in."""
 
     def test_reports_of_the_cases_typed_in(self):
         typeable = [c for c in CASES if c['separator'] == self.separator
@@ -97,52 +209,52 @@ class Page(unittest.TestCase):
         self.assertGreaterEqual(len({c['kind'] for c in typeable}), 3 if self.separator == '.' else 1)
         for case in typeable:
             with self.subTest(case['name']):
-                self.setUp()
+                self.open()
                 self.calculate(case)
                 self.assertEqual(self.inputs(), case['inputs'])
                 self.assertEqual(self.labels(), items(case['kind']))
 
 
-class EnglishPage(Page):
+class EnglishPage(TypedCases, Page):
+    # Under a POSIX locale WebKitGTK says its language is "C", which names no locale.
+    language = 'C' if ENGINE == 'webkit' else 'en-US'
+
     def test_starts_as_the_window(self):
-        self.assertEqual(self.driver.title, LAYOUT_DATA['title'])
-        self.assertTrue(self.radio(0).is_selected())
+        self.assertEqual(self.run_js('return document.title'), LAYOUT_DATA['title'])
+        self.assertTrue(self.checked(0))
         self.assertEqual(self.labels(), items(0))
         self.assertEqual(self.inputs(), ['', '', ''])
         self.assertEqual(self.result(), shown(CONTROLS['Text1_0']['text']))
         self.assertEqual(self.focused(), 'Text2_0')
-        for control in CONTROLS.values():
-            if control['kind'] in ('Label', 'OptionButton', 'CommandButton'):
-                self.assertEqual(self.element(control['id']).text, control['text'])
+        self.assertEqual(self.run_js('''return [0, 1, 2].map((k) =>
+            document.getElementById(`Text2_${k}`).inputMode)'''), ['decimal'] * 3)  # digits
+        captioned = [c for c in CONTROLS.values()
+                     if c['kind'] in ('Label', 'OptionButton', 'CommandButton')]
+        self.assertEqual(self.texts(*[c['id'] for c in captioned]), [c['text'] for c in captioned])
 
-    def test_every_control_is_where_the_window_has_it(self):
-        boxes = self.driver.execute_script('''
-            const form = document.querySelector('.Form').getBoundingClientRect();
-            return Object.fromEntries(arguments[0].map((id) => {
-                const box = document.getElementById(id).getBoundingClientRect();
-                return [id, [box.left - form.left, box.top - form.top, box.width, box.height]];
-            }));''', list(CONTROLS))
-        form = self.element(LAYOUT_DATA['id'])
-        self.assertEqual([form.size['width'], form.size['height']], LAYOUT_DATA['size'])
-        for control_id, control in CONTROLS.items():
-            with self.subTest(control_id):
-                self.assertEqual(self.element(control_id).is_displayed(), not control['hidden'])
-                if not control['hidden']:
-                    self.assertEqual(boxes[control_id], control['rect'])
+    def test_layout_on_every_screen(self):
+        hidden = self.run_js('''return arguments[0].filter((id) =>
+            !document.getElementById(id).getClientRects().length)''', list(CONTROLS))
+        self.assertEqual(hidden, [c['id'] for c in CONTROLS.values() if c['hidden']])
+        for name, width, height, layout in SCREENS:
+            with self.subTest(name):
+                self.look(width, height, layout, report_on_screen=name == 'phone')
+                if name in PHOTOGRAPHED:
+                    self.browser.screenshot(os.path.join(SCREENSHOTS, f'{ENGINE}-{name}.png'))
 
     def test_kind_change_relabels_and_empties_the_inputs(self):
         self.calculate(CASES[0])
         for kind in (2, 0, 1):
-            self.element('Text2_1').send_keys('7')
-            self.element(f'Option1_{kind}').click()
+            self.browser.type('Text2_1', '7')
+            self.browser.click(f'Option1_{kind}')
             self.assertEqual(self.labels(), items(kind))
             self.assertEqual(self.inputs(), ['', '', ''])
             self.assertEqual(self.result(), shown(CASES[0]['report']))
 
     def test_clear_starts_over_with_altitudes(self):
-        self.calculate(next(c for c in CASES if c['kind'] == 2))
-        self.element('Command1_1').click()
-        self.assertTrue(self.radio(0).is_selected())
+        self.calculate(MEDIANS['.'])
+        self.browser.click('Command1_1')
+        self.assertTrue(self.checked(0))
         self.assertEqual(self.labels(), items(0))
         self.assertEqual(self.inputs(), ['', '', ''])
         self.assertEqual(self.result(), '')
@@ -154,123 +266,149 @@ class EnglishPage(Page):
                         ('TextBox', 'OptionButton', 'CommandButton')), key=lambda c: c['tabIndex'])
         for kind in range(3):
             with self.subTest(kind=kind):
-                self.element(f'Option1_{kind}').click()
+                self.browser.click(f'Option1_{kind}')
                 expected = [c['id'] for c in stops
                             if c['kind'] != 'OptionButton' or c['id'] == f'Option1_{kind}']
-                self.driver.execute_script("document.getElementById(arguments[0]).focus()",
-                                           expected[0])
+                self.focus(f'#{expected[0]}')
                 forward = [self.focused()]
                 for _ in expected[1:]:
-                    self.keys(Keys.TAB)
+                    self.browser.press('Tab')
                     forward.append(self.focused())
                 backward = [self.focused()]
                 for _ in expected[1:]:
-                    self.chord(Keys.SHIFT, Keys.TAB)
+                    self.browser.press('Shift+Tab')
                     backward.insert(0, self.focused())
                 self.assertEqual(forward, expected)
                 self.assertEqual(backward, expected)
 
     def test_arrows_choose_the_kind(self):
-        self.radio(0).send_keys(Keys.ARROW_DOWN)
-        for kind, key in ((1, None), (2, Keys.ARROW_DOWN), (0, Keys.ARROW_DOWN),
-                          (2, Keys.ARROW_UP)):
-            if key:
-                self.keys(key)
-            self.assertTrue(self.radio(kind).is_selected())
+        self.focus('#Option1_0 input')
+        for kind, key in ((1, 'ArrowDown'), (2, 'ArrowDown'), (1, 'ArrowUp'), (0, 'ArrowUp')):
+            self.browser.press(key)
+            self.assertTrue(self.checked(kind))
             self.assertEqual(self.labels(), items(kind))
 
     def test_enter_in_an_input_calculates(self):
         case = CASES[0]
-        self.element(f'Option1_{case["kind"]}').click()
+        self.browser.click(f'Option1_{case["kind"]}')
         for k, text in enumerate(case['inputs']):
-            self.element(f'Text2_{k}').send_keys(text)
-        self.element('Text2_1').send_keys(Keys.ENTER)
+            self.browser.type(f'Text2_{k}', text)
+        self.focus('#Text2_1')
+        self.browser.press('Enter')
         self.wait_for_result(case['report'])
         self.assertEqual(self.focused(), 'Text2_1')
 
     def test_result_is_read_only_and_copies_as_the_window_does(self):
         for case in CLIPBOARD_CASES:
             with self.subTest(case['name']):
-                self.setUp()
+                self.open()
                 if case['kind'] is not None:
-                    self.element(f'Option1_{case["kind"]}').click()
-                    for k, text in enumerate(case['inputs']):
-                        self.element(f'Text2_{k}').send_keys(text)
-                    self.element('Command1_0').click()
+                    self.calculate({'kind': case['kind'], 'inputs': case['inputs'],
+                                    'report': case['copied'].replace('\n', '\r\n')})
                 before = self.result()
-                self.element('Text1_0').click()
-                self.keys('xyz', Keys.BACKSPACE)
+                self.browser.click('Text1_0')
+                self.browser.press('xyz', 'Backspace')
                 self.assertEqual(self.result(), before)
-                self.chord(Keys.CONTROL, 'a')
-                copied = self.driver.execute_script('''
-                    const data = new DataTransfer();
-                    document.getElementById('Text1_0').dispatchEvent(new ClipboardEvent(
-                        'copy', {clipboardData: data, bubbles: true, cancelable: true}));
-                    return data.getData('text/plain');''')
-                self.assertEqual(copied, case['copied'])
+                self.browser.press('Control+a')
+                copied = self.run_js('''
+                    const copy = new ClipboardEvent('copy', {
+                        clipboardData: new DataTransfer(), bubbles: true, cancelable: true});
+                    document.getElementById('Text1_0').dispatchEvent(copy);
+                    return JSON.stringify(copy.clipboardData.getData('text/plain'));''')
+                # (as JSON: WebKitWebDriver cannot hand over a string with CR in it)
+                self.assertEqual(json.loads(copied), case['copied'])
 
     def test_every_press_is_announced(self):
-        case = CASES[0]
+        case = MEDIANS['.']
         self.calculate(case)
-        announced = set()
+        announced = []
         for _ in range(3):
-            self.element('Command1_0').click()
-            announced.add(self.element('announcer').get_attribute('textContent'))
+            self.browser.click('Command1_0')
+            announced.append(self.run_js(
+                "return document.getElementById('announcer').textContent"))
         self.assertEqual({text.rstrip('\u00a0') for text in announced}, {shown(case['report'])})
-        self.assertEqual(len(announced), 2)  # each press changes the live region
+        self.assertNotEqual(announced[0], announced[1])  # each press changes the live region
+        self.assertNotEqual(announced[1], announced[2])
 
     def test_names_and_roles_for_screen_readers(self):
-        self.assertEqual(self.driver.find_element(By.TAG_NAME, 'html').get_attribute('lang'),
-                         LAYOUT_DATA['language'])
         spoken = {s['id']: s['text'] for s in LAYOUT_DATA['spoken']}
-        for k in range(3):
-            self.assertEqual(self.element(f'Text2_{k}').accessible_name, items(0)[k])
-            self.assertEqual(self.radio(k).aria_role, 'radio')
-        legend = self.element('Frame1_0').find_element(By.TAG_NAME, 'legend')
-        self.assertEqual(legend.get_attribute('textContent'), spoken['Frame1_0'])
-        self.assertEqual(self.element('Frame1_0').aria_role, 'group')
-        self.assertEqual(self.element('Text1_0').accessible_name, spoken['Text1_0'])
+        page = self.run_js('''
+            const element = (id) => document.getElementById(id);
+            return {
+                language: document.documentElement.lang,
+                legend: element('Frame1_0').querySelector('legend').textContent,
+                live: Object.fromEntries(arguments[0].map((id) =>
+                    [id, element(id).getAttribute('aria-live')])),
+                announcer: element('announcer').getAttribute('aria-live'),
+                picture: element('Picture1_0').alt,
+            };''', list(CONTROLS))
+        self.assertEqual(page['language'], LAYOUT_DATA['language'])
+        self.assertEqual(page['legend'], spoken['Frame1_0'])
+        self.assertEqual(page['picture'], spoken['Picture1_0'])
         for control in CONTROLS.values():
-            self.assertIsNone(self.element(control['id']).get_attribute('aria-live'))
-        self.assertEqual(self.element('announcer').get_attribute('aria-live'), 'polite')
-        self.assertEqual(self.element('Picture1_0').accessible_name, spoken['Picture1_0'])
-
-    def test_a_narrow_screen_shows_the_whole_window_scaled(self):
-        width, height = LAYOUT_DATA['size']
+            self.assertIsNone(page['live'][control['id']], control['id'])
+        self.assertEqual(page['announcer'], 'polite')
         try:
-            self.driver.set_window_size(320, 600)
-            box = self.driver.execute_script('''
-                const box = document.querySelector('.Form').getBoundingClientRect();
-                return [box.left, box.width, box.height, document.documentElement.clientWidth,
-                        document.documentElement.scrollWidth];''')
-            self.assertEqual(box[0], 0)
-            self.assertAlmostEqual(box[1], box[3], delta=0.5)
-            self.assertAlmostEqual(box[2], box[1] * height / width, delta=0.5)
-            self.assertEqual(box[4], box[3])  # nothing to scroll sideways
-        finally:
-            self.driver.set_window_size(800, 600)
-        self.assertEqual(self.element(LAYOUT_DATA['id']).size['width'], width)
+            self.assertEqual(self.browser.accessible('Frame1_0'), (spoken['Frame1_0'], 'group'))
+        except browser.Unsupported:
+            return  # the DOM above is all this engine's driver shows
+        for k in range(3):
+            self.assertEqual(self.browser.accessible(f'Text2_{k}')[0], items(0)[k])
+        self.assertEqual(self.browser.accessible('Text1_0')[0], spoken['Text1_0'])
+        self.assertEqual(self.browser.accessible('Picture1_0')[0], spoken['Picture1_0'])
+
+    def test_separator_whatever_language_the_browser_reports(self):
+        for language, languages, separator in LANGUAGES:
+            with self.subTest(language=language, languages=languages):
+                try:
+                    self.open(script=PRETENDED_LANGUAGE % (json.dumps(language),
+                                                           json.dumps(languages)))
+                except browser.Unsupported:  # WebKit: the page runs under "C" throughout
+                    self.assertEqual(self.run_js('return navigator.language'), 'C')
+                    return
+                self.assertEqual(self.run_js('return navigator.language'), language)
+                self.calculate(MEDIANS[separator])
 
     def test_no_network_request_and_no_console_error(self):
-        self.driver.get_log('performance')  # what the earlier tests left
-        self.driver.get_log('browser')
-        self.driver.get(self.url)
         self.calculate(CASES[0])
-        requests = [json.loads(entry['message'])['message'] for entry in
-                    self.driver.get_log('performance')]
-        urls = [m['params']['request']['url'] for m in requests
-                if m['method'] == 'Network.requestWillBeSent']
-        self.assertIn(self.url, urls)
+        urls = self.browser.requests()
         self.assertEqual([u for u in urls if u != self.url and not u.startswith('data:')], [])
-        self.assertEqual([e for e in self.driver.get_log('browser') if e['level'] == 'SEVERE'], [])
+        try:
+            self.assertEqual(self.browser.problems(), [])
+        except browser.Unsupported:
+            pass  # a page whose script failed fails every other test
 
 
-class BulgarianPage(Page):
+class BulgarianPage(TypedCases, Page):
     language = 'bg'
     separator = ','
 
 
-del Page  # only its two languages run
+class LargeTextPage(Page):
+    """A minimum font size of 24 px: the window's boxes hold 16 px text, so the page
+    flows on every screen, with nothing cut off or overlapping."""
+    fonts = {'minimum_font_size': 24}
+
+    def test_layout_on_every_screen(self):
+        for name, width, height, _ in SCREENS:
+            with self.subTest(name):
+                self.look(width, height, 'flowing')
+                if name in PHOTOGRAPHED:
+                    self.browser.screenshot(
+                        os.path.join(SCREENSHOTS, f'{ENGINE}-large-text-{name}.png'))
+
+
+class LargerDefaultFontPage(Page):
+    """A default font size of 24 px, the browser's setting for larger text: the page
+    flows in it."""
+    fonts = {'default_font_size': 24}
+
+    def test_layout_on_every_screen(self):
+        self.look(1280, 800, 'flowing', fonts=24)
+
+
+del Page  # only its languages and font sizes run
 
 if __name__ == '__main__':
-    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)
+    os.makedirs(SCREENSHOTS, exist_ok=True)
+    unittest.main(argv=sys.argv[:1] + sys.argv[6:], verbosity=2)

@@ -1,0 +1,22 @@
+// Which of page.css's two layouts the page takes. The window's own needs a screen as wide
+// as the window (page.css asks the screen) and boxes that hold their text: with a larger
+// font than the window's (a minimum font size, or a larger default size) the texts no
+// longer fit in them and the form gets the class Flowing, for the flowing layout. Looked
+// at again whenever the viewport changes size, as it does when the page is zoomed.
+'use strict';
+
+(() => {
+    const form = document.querySelector('.Form');
+    const cut = (element) =>
+        element.scrollWidth > element.clientWidth || element.scrollHeight > element.clientHeight;
+    const Lay = () => {
+        form.classList.remove('Flowing');
+        const size = (element) => parseFloat(getComputedStyle(element).fontSize);
+        const larger = size(document.documentElement) > size(form);
+        const texts = form.querySelectorAll('.Label, .OptionButton, .CommandButton');
+        form.classList.toggle('Flowing', larger || [...texts].some(cut));
+    };
+    window.addEventListener('resize', Lay);
+    document.fonts?.ready.then(Lay);
+    Lay();
+})();
