@@ -32,7 +32,7 @@ enum class Outcome {
 struct Solution {
     InputMode mode = InputMode::Heights;
     Outcome outcome = Outcome::Rejected;
-    Triangle triangle; // when solved
+    Triangle triangle{}; // when solved
 
     bool operator==(const Solution &) const = default;
 };
