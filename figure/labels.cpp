@@ -1,6 +1,7 @@
 #include "labels.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -52,6 +53,9 @@ bool Inside(const Box &inner, const Box &outer)
 // not empty.
 bool Crosses(Point from, Point to, const Box &box)
 {
+    if (std::max(from.x, to.x) < box.left || std::min(from.x, to.x) > box.right ||
+        std::max(from.y, to.y) < box.top || std::min(from.y, to.y) > box.bottom)
+        return false;
     double enter = 0, leave = 1;
     const double dx = to.x - from.x, dy = to.y - from.y;
     const auto clip = [&](double denominator, double numerator) {
@@ -70,7 +74,8 @@ bool Crosses(Point from, Point to, const Box &box)
 
 double Distance(Point p, Point q)
 {
-    return std::hypot(p.x - q.x, p.y - q.y);
+    const double dx = p.x - q.x, dy = p.y - q.y;
+    return std::sqrt(dx * dx + dy * dy); // pixels: no overflow to guard against
 }
 
 double DistanceToSegment(Point p, Point from, Point to)
@@ -133,17 +138,22 @@ void LabelPlacer::AvoidDot(Point centre, double radius)
     dots_.push_back({centre, radius});
 }
 
-double LabelPlacer::Cost(const Box &box, const Request &request) const
+double LabelPlacer::Cost(const Box &box, const Request &request, double budget) const
 {
+    // Most spots cover something: the sums stop as soon as they exceed the budget.
     double cost = 0;
     const Box spaced = Grown(box, kLabelClearance);
     for (const Box &label : labels_)
-        cost += Overlap(spaced, label) ? kLabelCost : 0;
+        if (Overlap(spaced, label) && (cost += kLabelCost) > budget)
+            return cost;
     const Box cleared = Grown(box, kLineClearance);
     for (const Line &line : lines_)
-        cost += Crosses(line.from, line.to, cleared) ? line.weight : 0;
+        if (Crosses(line.from, line.to, cleared) && (cost += line.weight) > budget)
+            return cost;
     for (const Dot &dot : dots_)
-        cost += Distance(NearestInBox(box, dot.centre), dot.centre) < dot.radius + 1 ? kDotCost : 0;
+        if (Distance(NearestInBox(box, dot.centre), dot.centre) < dot.radius + 1 &&
+            (cost += kDotCost) > budget)
+            return cost;
     if (request.names) {
         const double own = DistanceToBox(box, request.from, request.to);
         for (const Line &line : lines_) {
@@ -181,19 +191,30 @@ LabelPlacer::Placed LabelPlacer::Place(const Request &request)
     double bestCost = std::numeric_limits<double>::infinity();
     Placed best{};
     const auto rings = static_cast<int>(std::ceil(request.reach / kRingStep));
+    // The directions around each anchor, from its preferred one.
+    std::vector<std::array<Point, kDirections>> directions(request.anchors.size());
+    for (std::size_t a = 0; a < request.anchors.size(); ++a) {
+        const Point preferred = request.anchors[a].preferred;
+        const double start = preferred.x == 0 && preferred.y == 0
+                                 ? -std::numbers::pi / 2
+                                 : std::atan2(preferred.y, preferred.x);
+        for (int i = 0; i < kDirections; ++i) {
+            const double angle = start + 2 * std::numbers::pi * i / kDirections;
+            directions[a][static_cast<std::size_t>(i)] = {std::cos(angle), std::sin(angle)};
+        }
+    }
     for (int ring = 0; ring <= rings; ++ring) {
         const double extra = ring * kRingStep;
         // Every later ring costs at least its distance: nothing there can do better.
         if (bestCost <= extra)
             break;
         const bool leader = request.leaderAllowed && extra > kRingStep;
-        for (const Anchor &anchor : request.anchors) {
+        for (std::size_t a = 0; a < request.anchors.size(); ++a) {
+            const Anchor &anchor = request.anchors[a];
             const bool anyDirection = anchor.preferred.x == 0 && anchor.preferred.y == 0;
-            const double start = anyDirection ? -std::numbers::pi / 2
-                                              : std::atan2(anchor.preferred.y, anchor.preferred.x);
             for (int i = 0; i < kDirections; ++i) {
-                const double angle = start + 2 * std::numbers::pi * i / kDirections;
-                const double dx = std::cos(angle), dy = std::sin(angle);
+                const double dx = directions[a][static_cast<std::size_t>(i)].x,
+                             dy = directions[a][static_cast<std::size_t>(i)].y;
                 // Far enough along the direction for the box to clear the anchor.
                 const double distance = size.width / 2 * std::fabs(dx) +
                                         size.height / 2 * std::fabs(dy) + request.gap + extra;
@@ -209,7 +230,7 @@ LabelPlacer::Placed LabelPlacer::Place(const Request &request)
                 double cost = extra + turn * request.turnCost + anchor.cost;
                 if (cost >= bestCost)
                     continue;
-                cost += Cost(box, request);
+                cost += Cost(box, request, bestCost - cost);
                 if (leader && cost < bestCost)
                     cost += LeaderCost(anchor.at, NearestInBox(box, anchor.at), request);
                 if (cost < bestCost) {

@@ -67,7 +67,8 @@ public:
     Placed Place(const Request &request);
 
 private:
-    double Cost(const Box &box, const Request &request) const;
+    // What covering things at `box` costs, or some sum above `budget`.
+    double Cost(const Box &box, const Request &request, double budget) const;
     double LeaderCost(Point anchor, Point end, const Request &request) const;
 
     struct Line {
