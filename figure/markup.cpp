@@ -1,0 +1,150 @@
+#include "markup.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace figure
+{
+namespace
+{
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
+
+// The length of the well-formed UTF-8 sequence at the start of `text`, 0 if there is none.
+std::size_t SequenceLength(std::string_view text)
+{
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF; // the allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing beyond U+10FFFF
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
+
+} // namespace
+
+void AppendEscaped(std::string &out, std::string_view text)
+{
+    while (!text.empty()) {
+        const char c = text.front();
+        std::size_t length = 1;
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        case '\t':
+        case '\n':
+            out += c;
+            break;
+        default:
+            length = SequenceLength(text);
+            if (length == 0 ||
+                (length == 1 && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F))) {
+                out += kReplacement;
+                length = 1;
+            } else {
+                out += text.substr(0, length);
+            }
+        }
+        text.remove_prefix(length);
+    }
+}
+
+void AppendCoordinate(std::string &out, double value)
+{
+    if (!std::isfinite(value) || value == 0) {
+        out += '0';
+        return;
+    }
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.append(buffer, end);
+}
+
+ShortNumber FourDigits(double value, std::string_view decimalSeparator)
+{
+    if (!std::isfinite(value))
+        return {std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf", false};
+    if (value == 0)
+        return {"0", true};
+    // "d.ddde±x": to_chars rounds correctly at the requested precision.
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3).ptr;
+    double rounded = 0;
+    std::from_chars(buffer, end, rounded);
+
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t e = text.find('e');
+    const bool negative = text.front() == '-';
+    std::string digits;
+    for (char c : text.substr(0, e))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), end, exponent);
+
+    ShortNumber result{negative ? "-" : "", rounded == value};
+    std::string &out = result.text;
+    const auto fraction = [&](std::size_t from) {
+        if (from < digits.size()) {
+            out += decimalSeparator;
+            out += std::string_view(digits).substr(from);
+        }
+    };
+    if (exponent < -4 || exponent >= 4) {
+        out += digits.front();
+        fraction(1);
+        out += exponent < 0 ? "E-" : "E+";
+        const std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
+        out += magnitude.size() < 2 ? "0" + magnitude : magnitude;
+    } else if (exponent >= 0) {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        out += std::string_view(digits).substr(0, integerDigits);
+        if (digits.size() < integerDigits)
+            out.append(integerDigits - digits.size(), '0');
+        fraction(integerDigits);
+    } else {
+        out += '0';
+        out += decimalSeparator;
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+    }
+    return result;
+}
+
+} // namespace figure

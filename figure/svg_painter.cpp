@@ -1,0 +1,136 @@
+#include "svg_painter.h"
+
+#include "markup.h"
+
+namespace figure
+{
+
+SvgPainter::SvgPainter(std::string_view idPrefix) : prefix_(idPrefix) {}
+
+void SvgPainter::Open(std::string_view element, const Tag &tag)
+{
+    body_ += '<';
+    body_ += element;
+    Attribute("class", tag.kind);
+    if (!tag.name.empty()) {
+        body_ += " id=\"";
+        AppendEscaped(body_, prefix_);
+        AppendEscaped(body_, tag.name);
+        body_ += '"';
+    }
+}
+
+void SvgPainter::Attribute(std::string_view name, double value)
+{
+    body_ += ' ';
+    body_ += name;
+    body_ += "=\"";
+    AppendCoordinate(body_, value);
+    body_ += '"';
+}
+
+void SvgPainter::Attribute(std::string_view name, std::string_view value)
+{
+    body_ += ' ';
+    body_ += name;
+    body_ += "=\"";
+    AppendEscaped(body_, value);
+    body_ += '"';
+}
+
+void SvgPainter::StrokeAttributes(const Stroke &stroke)
+{
+    Attribute("stroke", stroke.colour);
+    Attribute("stroke-width", stroke.width);
+    if (!stroke.dashes.empty())
+        Attribute("stroke-dasharray", stroke.dashes);
+    body_ += " stroke-linecap=\"round\" stroke-linejoin=\"round\"";
+}
+
+void SvgPainter::Line(Point from, Point to, const Stroke &stroke, const Tag &tag)
+{
+    Open("line", tag);
+    Attribute("x1", from.x);
+    Attribute("y1", from.y);
+    Attribute("x2", to.x);
+    Attribute("y2", to.y);
+    StrokeAttributes(stroke);
+    body_ += "/>\n";
+}
+
+void SvgPainter::Polygon(std::span<const Point> corners, const Stroke &stroke,
+                         std::string_view fill, const Tag &tag)
+{
+    Open("polygon", tag);
+    body_ += " points=\"";
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        body_ += i ? " " : "";
+        AppendCoordinate(body_, corners[i].x);
+        body_ += ',';
+        AppendCoordinate(body_, corners[i].y);
+    }
+    body_ += '"';
+    Attribute("fill", fill);
+    StrokeAttributes(stroke);
+    body_ += "/>\n";
+}
+
+void SvgPainter::Dot(Point centre, double radius, std::string_view colour, const Tag &tag)
+{
+    Open("circle", tag);
+    Attribute("cx", centre.x);
+    Attribute("cy", centre.y);
+    Attribute("r", radius);
+    Attribute("fill", colour);
+    body_ += "/>\n";
+}
+
+void SvgPainter::Text(Point centre, std::string_view text, const Font &font, const Tag &tag)
+{
+    Open("text", tag);
+    Attribute("x", centre.x);
+    Attribute("y", centre.y + kBaselineBelowCentre * font.size);
+    Attribute("font-size", font.size);
+    if (font.italic)
+        body_ += " font-style=\"italic\"";
+    Attribute("fill", font.colour);
+    // A white halo under the letters keeps them legible where they touch a line.
+    body_ += " text-anchor=\"middle\" stroke=\"#FFFFFF\" stroke-width=\"3\""
+             " stroke-linejoin=\"round\" paint-order=\"stroke\">";
+    AppendEscaped(body_, text);
+    body_ += "</text>\n";
+}
+
+void SvgPainter::AppendDocument(std::string &out, const Document &document) const
+{
+    if (document.xmlDeclaration)
+        out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"";
+    AppendCoordinate(out, document.width);
+    out += "\" height=\"";
+    AppendCoordinate(out, document.height);
+    out += "\" viewBox=\"0 0 ";
+    AppendCoordinate(out, document.width);
+    out += ' ';
+    AppendCoordinate(out, document.height);
+    out += "\" role=\"img\" aria-labelledby=\"";
+    AppendEscaped(out, prefix_);
+    out += "title ";
+    AppendEscaped(out, prefix_);
+    out += "desc\" data-scale=\"";
+    AppendCoordinate(out, document.scale);
+    out += "\" font-family=\"'Liberation Serif', 'Times New Roman', serif\">\n<title id=\"";
+    AppendEscaped(out, prefix_);
+    out += "title\">";
+    AppendEscaped(out, document.title);
+    out += "</title>\n<desc id=\"";
+    AppendEscaped(out, prefix_);
+    out += "desc\">";
+    AppendEscaped(out, document.description);
+    out +=
+        "</desc>\n<rect class=\"background\" width=\"100%\" height=\"100%\" fill=\"#FFFFFF\"/>\n";
+    out += body_;
+    out += "</svg>\n";
+}
+
+} // namespace figure

@@ -1,0 +1,149 @@
+#include "answer_key.h"
+#include "report.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// Every row carries its name; the tables below use it as the test's name.
+template<typename Case> std::string RowName(const testing::TestParamInfo<Case> &info)
+{
+    return info.param.name;
+}
+
+using calc::InputMode;
+using Line = figure::AnswerKey::Line;
+
+std::size_t Count(const std::string &text, std::string_view what)
+{
+    std::size_t count = 0;
+    for (std::size_t pos = text.find(what); pos != std::string::npos;
+         pos = text.find(what, pos + what.size()))
+        ++count;
+    return count;
+}
+
+struct KeyCase {
+    const char *name;
+    InputMode mode;
+    std::string separator;
+    std::vector<std::string> lines;
+    std::vector<Line> results;
+    std::size_t figures;
+    std::vector<std::string> contains;
+    std::vector<std::string> lacks = {};
+};
+
+std::ostream &operator<<(std::ostream &os, const KeyCase &c)
+{
+    return os << c.name;
+}
+
+class AnswerKeyTest : public testing::TestWithParam<KeyCase>
+{
+};
+
+TEST_P(AnswerKeyTest, WritesABlockForEachTriple)
+{
+    const KeyCase &c = GetParam();
+    figure::AnswerKey key(c.mode, c.separator);
+    std::vector<Line> results;
+    for (const std::string &line : c.lines)
+        results.push_back(key.AddLine(line));
+    EXPECT_EQ(results, c.results);
+    const std::size_t blocks = key.Blocks();
+    const std::string page = key.Finish();
+
+    EXPECT_EQ(Count(page, "<section class=\"task"), blocks);
+    EXPECT_EQ(blocks, c.results.size() - static_cast<std::size_t>(std::count(
+                                             c.results.begin(), c.results.end(), Line::Skipped)));
+    EXPECT_EQ(Count(page, "<svg "), c.figures);
+    EXPECT_TRUE(page.starts_with("<!DOCTYPE html>\n<html lang=\"bg\">"));
+    EXPECT_TRUE(page.ends_with("</html>\n"));
+    for (std::string_view part :
+         {"<meta charset=\"utf-8\">", "@page { size: A4;", "break-inside: avoid",
+          "Ключ с отговори — ъглополовящи в триъгълник"})
+        EXPECT_NE(page.find(part), std::string::npos) << part;
+    // Self-contained: no script, nothing loaded from elsewhere.
+    for (std::string_view part : {"<script", "src=", "href=", "url(", "@import"})
+        EXPECT_EQ(page.find(part), std::string::npos) << part;
+    for (const std::string &part : c.contains)
+        EXPECT_NE(page.find(part), std::string::npos) << part;
+    for (const std::string &part : c.lacks)
+        EXPECT_EQ(page.find(part), std::string::npos) << part;
+
+    // Every id once in the page, however many figures it has.
+    std::set<std::string> ids;
+    for (std::size_t pos = page.find(" id=\""); pos != std::string::npos;
+         pos = page.find(" id=\"", pos + 1)) {
+        const std::size_t end = page.find('"', pos + 5);
+        EXPECT_TRUE(ids.insert(page.substr(pos + 5, end - pos - 5)).second)
+            << page.substr(pos + 5, end - pos - 5);
+    }
+}
+
+const std::string kRejected(calc::kRejected);
+
+INSTANTIATE_TEST_SUITE_P(
+    Worksheets, AnswerKeyTest,
+    testing::Values(
+        KeyCase{"GoodRefusedAndMalformed",
+                InputMode::Sides,
+                ".",
+                {"3 4 5", "1 2 3", "3 4", "# a comment", "  ", "5\t5 6\r"},
+                {Line::Solved, Line::Rejected, Line::Malformed, Line::Skipped, Line::Skipped,
+                 Line::Solved},
+                2,
+                {"<pre class=\"report\">Лице на триъгълника S = 6\nИзчислени дължини на "
+                 "ъглополовящи:\nYg_a = 4.21637021355784\n",
+                 "<section class=\"task refused\" id=\"task-2\">",
+                 "<pre class=\"report\">" + kRejected + "</pre>",
+                 "<tr><th>Страна BC (a):</th><td>1</td></tr>",
+                 "<section class=\"task malformed\" id=\"task-3\">",
+                 "Редът трябва да съдържа три числа, а съдържа 2.", "<h2>Задача 4</h2>"},
+                {"\r"}},
+        KeyCase{"AltitudesWithComma",
+                InputMode::Heights,
+                ",",
+                {"4 5 10", "4 7 10"},
+                {Line::Solved, Line::Rejected},
+                1,
+                {"Височина AH (ha):", "BC = 13,1590338991954", "Yg_a ≈ 4,115",
+                 "Дадени са трите височини", kRejected}},
+        KeyCase{"MediansOutOfRange",
+                InputMode::Medians,
+                ".",
+                {"1e300 1e300 1e300", "3 4 5"},
+                {Line::OutOfRange, Line::Solved},
+                1,
+                {std::string(calc::kOutOfRange), "Медиана CN (mc):"}},
+        KeyCase{
+            "InputsAreEscaped",
+            InputMode::Sides,
+            ".",
+            {"3 4 5<script>", "<b>1</b> 2 \xFF"},
+            {Line::Solved, Line::Rejected},
+            1,
+            {"<td>5&lt;script&gt;</td>", "<td>&lt;b&gt;1&lt;/b&gt;</td>", "<td>\xEF\xBF\xBD</td>"},
+            {"<b>", "\xFF"}},
+        KeyCase{"Empty", InputMode::Sides, ".", {}, {}, 0, {"Няма задачи."}}),
+    RowName<KeyCase>);
+
+TEST(AnswerKey, StartsAfreshAfterFinish)
+{
+    figure::AnswerKey key(InputMode::Sides);
+    key.Add({"3", "4", "5"});
+    EXPECT_NE(key.Finish().find("id=\"task-1\""), std::string::npos);
+    EXPECT_EQ(key.Blocks(), 0u);
+    key.Add({"5", "5", "6"});
+    const std::string second = key.Finish();
+    EXPECT_EQ(Count(second, "<section"), 1u);
+    EXPECT_EQ(Count(second, "<!DOCTYPE"), 1u);
+}
+
+} // namespace
