@@ -6,7 +6,9 @@
 #include <QString>
 #include <QTranslator>
 
+#ifdef BISECTORS_FONTCONFIG
 #include <fontconfig/fontconfig.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -99,10 +101,12 @@ std::unique_ptr<QApplication> StartApplication(int &argc, char **argv, const cha
 {
     programName = name;
 
+#ifdef BISECTORS_FONTCONFIG
     // Reading the font configuration is the largest single cost of showing the first
     // text. It needs nothing from Qt, so a second thread does it while Qt connects to
     // the display, and Qt's own first call finds it done.
     std::thread fontConfiguration(FcInit);
+#endif
 
     QCoreApplication::setApplicationName(QString::fromUtf8(name));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(version));
@@ -112,7 +116,9 @@ std::unique_ptr<QApplication> StartApplication(int &argc, char **argv, const cha
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
     ShowHeldMessages();
+#ifdef BISECTORS_FONTCONFIG
     fontConfiguration.join();
+#endif
 
     QApplication::setStyle(QStringLiteral("Fusion"));
     return application;
