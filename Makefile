@@ -16,7 +16,7 @@ STRICT_ARGS = -DBISECTORS_WERROR=ON -DBISECTORS_DEB_BUILDFLAGS=ON
 # The calculation core alone, built and tested once more with GCC.
 GCC_BUILD_DIR ?= $(BUILD_DIR)/gcc-core
 
-.PHONY: all deps configure build run test gcc-core bench format clean package startup icon screenshot
+.PHONY: all deps configure build run test gcc-core bench fuzz format clean package startup icon screenshot
 
 all: build
 
@@ -54,6 +54,11 @@ gcc-core: deps
 
 bench: build
 	@$(BUILD_DIR)/bench/calc_bench
+
+# The fuzzer for FUZZ_SECONDS seconds, ten minutes unless set (the tests run it for 10).
+FUZZ_SECONDS ?= 600
+fuzz: build
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) cmake --build $(BUILD_DIR) --target fuzz
 
 # The Debian package, written to $(BUILD_DIR)/bisectors_<version>_<arch>.deb.
 package: build
