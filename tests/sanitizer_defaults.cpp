@@ -1,0 +1,20 @@
+// The sanitizers' settings in a build with BISECTORS_SANITIZE (the asan-ubsan preset),
+// linked into every program of that build, so that a test run by hand behaves as under
+// ctest: each run stops at the first error, with a stack trace, and leaks are reported.
+// A setting in ASAN_OPTIONS or UBSAN_OPTIONS still wins.
+
+extern "C" {
+
+// NOLINTNEXTLINE(bugprone-reserved-identifier,readability-identifier-naming): the runtime's name
+const char *__asan_default_options()
+{
+    return "abort_on_error=1:detect_leaks=1:strict_string_checks=1:"
+           "detect_stack_use_after_return=1:check_initialization_order=1";
+}
+
+// NOLINTNEXTLINE(bugprone-reserved-identifier,readability-identifier-naming): the runtime's name
+const char *__ubsan_default_options()
+{
+    return "print_stacktrace=1:halt_on_error=1";
+}
+}
