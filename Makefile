@@ -1,4 +1,8 @@
 # A thin wrapper: the dependency script installs what is missing, CMake builds, CTest tests.
+# The configurations themselves are the presets of CMakePresets.json; the main build in
+# $(BUILD_DIR) is the release preset, with the compilers chosen here.
+SHELL := /bin/bash
+.SHELLFLAGS := -o pipefail -c
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CMAKE_ARGS ?=
@@ -11,17 +15,37 @@ endif
 ifeq ($(origin CC),default)
 CC = clang
 endif
-# The project's own builds are strict and hardened as the Debian package is built.
-STRICT_ARGS = -DBISECTORS_WERROR=ON -DBISECTORS_DEB_BUILDFLAGS=ON
-# The calculation core alone, built and tested once more with GCC.
+# The other configurations, each in a folder of its own under $(BUILD_DIR).
 GCC_BUILD_DIR ?= $(BUILD_DIR)/gcc-core
+ASAN_BUILD_DIR ?= $(BUILD_DIR)/asan-ubsan
+# Groups of the dependency script to install (as root); empty: all of them.
+DEPS ?=
 
-.PHONY: all deps configure build run test gcc-core bench fuzz format clean package startup icon screenshot
+# Every optional part of the build (cmake/Parts.cmake). A plain build takes those whose
+# tools are installed; `make test` and CI ask for each, so that a missing tool fails the
+# configuration instead of leaving a test out.
+PARTS = WEB BROWSER_TESTS E2E_TESTS A11Y_TESTS PACKAGE_TESTS STARTUP_BENCH BENCH FUZZ \
+	SANITIZED_TESTS FORMAT_CHECK FONTCONFIG
+EVERY_PART = $(foreach part,$(PARTS),-DBISECTORS_$(part)=ON)
+# libFuzzer comes with clang only: a GCC build leaves the fuzzer out.
+ifeq ($(findstring clang,$(notdir $(CXX))),)
+EVERY_PART := $(filter-out -DBISECTORS_FUZZ=ON,$(EVERY_PART)) -DBISECTORS_FUZZ=OFF
+endif
+PART_ARGS ?=
+test: PART_ARGS = $(EVERY_PART)
+
+# The fast loop: the Qt-free unit tests and the Qt widget tests, no display needed.
+CHECK_LABELS = ^(unit|gui)$$
+# The long fuzzing run of `make fuzz`, in seconds.
+FUZZ_SECONDS ?= 600
+
+.PHONY: all deps configure build run test check gcc-core asan-ubsan bench fuzz format \
+	clean package startup icon screenshot web web-screenshot web-bench
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS)
 
 # A shell test: BUILD_DIR was configured with the compiler $(2) for the language $(1),
 # named as here or by its path.
@@ -29,11 +53,13 @@ same_compiler = { c=$$(sed -n 's/^CMAKE_$(1)_COMPILER:[A-Z]*=//p' $(BUILD_DIR)/C
 	2>/dev/null); [ "$$c" = "$(2)" ] || [ "$$c" = "$$(command -v $(2))" ]; }
 
 # Other compilers than last time: CMake would drop its cache and, with it, the options
-# given here, so the build directory is configured afresh.
+# given here, so the build directory is configured afresh. The one line that names the
+# parts left out is shown.
 configure: deps
 	@$(call same_compiler,CXX,$(CXX)) && $(call same_compiler,C,$(CC)) || fresh=--fresh; \
-	cmake $$fresh -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-		-DCMAKE_CXX_COMPILER=$(CXX) -DCMAKE_C_COMPILER=$(CC) $(STRICT_ARGS) $(CMAKE_ARGS) >/dev/null
+	cmake $$fresh --preset release -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DCMAKE_CXX_COMPILER=$(CXX) -DCMAKE_C_COMPILER=$(CC) $(PART_ARGS) $(CMAKE_ARGS) \
+		| grep '^-- bisectors:'
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -41,22 +67,34 @@ build: configure
 run: build
 	@$(BUILD_DIR)/app/bisectors
 
-test: build gcc-core
+# Everything: every part of the main build and all its tests, the core with GCC, and the
+# unit and Qt tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: build gcc-core asan-ubsan
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The inner loop: the unit and Qt widget tests of the main build, in seconds.
+check: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -L '$(CHECK_LABELS)'
 
 # Keeps the core free of GCC's warnings too, whatever compiler the main build uses.
 gcc-core: deps
-	@cmake -S . -B $(GCC_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-		-DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc -DBISECTORS_WINDOW=OFF \
-		-DBISECTORS_FUZZ=OFF -DBISECTORS_SANITIZED_TESTS=OFF $(STRICT_ARGS) >/dev/null
+	@cmake --preset gcc-core -B $(GCC_BUILD_DIR) >/dev/null
 	@cmake --build $(GCC_BUILD_DIR) -j $(JOBS)
 	@cd $(GCC_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# The unit, Qt widget and command-line tests built with ASan and UBSan (Qt itself is
+# not instrumented); only what those tests need is built.
+asan-ubsan: deps
+	@cmake --preset asan-ubsan -B $(ASAN_BUILD_DIR) >/dev/null
+	@cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	@cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -L '^(unit|gui|e2e)$$'
+
+bench: PART_ARGS = -DBISECTORS_BENCH=ON
 bench: build
 	@$(BUILD_DIR)/bench/calc_bench
 
-# The fuzzer for FUZZ_SECONDS seconds, ten minutes unless set (the tests run it for 10).
-FUZZ_SECONDS ?= 600
+# The fuzzer for $(FUZZ_SECONDS) seconds (the tests run it for 10).
+fuzz: PART_ARGS = -DBISECTORS_FUZZ=ON
 fuzz: build
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) cmake --build $(BUILD_DIR) --target fuzz
 
@@ -65,6 +103,7 @@ package: build
 	@cd $(BUILD_DIR) && cpack
 
 # Start-up time and memory of the program next to reference programs, under Xvfb and Weston.
+startup: PART_ARGS = -DBISECTORS_STARTUP_BENCH=ON
 startup: build
 	@BUILD_DIR=$(abspath $(BUILD_DIR)) bench/startup
 
@@ -77,13 +116,12 @@ screenshot: build
 	@scripts/screenshot $(BUILD_DIR)/app/bisectors docs/screenshot.png
 
 # $(BUILD_DIR)/web/bisectors.html: the program as one self-contained web page.
-.PHONY: web
+web: PART_ARGS = -DBISECTORS_WEB=ON
 web: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target web
 
 # docs/web-screenshot.png: the web page after a report for the medians 3, 4, 5, in
 # headless Chromium, as docs/screenshot.png shows the window.
-.PHONY: web-screenshot web-bench
 web-screenshot: web
 	@scripts/web-screenshot $(BUILD_DIR)/web/bisectors.html docs/web-screenshot.png
 
