@@ -25,7 +25,7 @@ DEPS ?=
 # tools are installed; `make test` and CI ask for each, so that a missing tool fails the
 # configuration instead of leaving a test out.
 PARTS = WEB BROWSER_TESTS E2E_TESTS A11Y_TESTS PACKAGE_TESTS STARTUP_BENCH BENCH FUZZ \
-	SANITIZED_TESTS FORMAT_CHECK FONTCONFIG
+	SANITIZED_TESTS FORMAT_CHECK WEB_FORMAT_CHECK FONTCONFIG
 EVERY_PART = $(foreach part,$(PARTS),-DBISECTORS_$(part)=ON)
 # libFuzzer comes with clang only: a GCC build leaves the fuzzer out.
 ifeq ($(findstring clang,$(notdir $(CXX))),)
@@ -129,8 +129,10 @@ web-screenshot: web
 web-bench: web
 	@bench/web_bench.py $(BUILD_DIR)/web/bisectors.html
 
-format:
-	@clang-format -i $$(git ls-files '*.cpp' '*.h' '*.c')
+# Reformats the C++ sources with .clang-format and the page's JavaScript and CSS with
+# Prettier (which `npm ci` installs into the build tree), each where it is installed.
+format: configure
+	@cmake --build $(BUILD_DIR) --target format
 
 clean:
 	@rm -rf $(BUILD_DIR)

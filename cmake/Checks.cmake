@@ -1,16 +1,56 @@
 # The checks that read the sources rather than run the program, each a test labelled
-# lint: the layout of the C++ sources and a label on every test. Included by the
-# top-level CMakeLists.txt once every test is added.
+# lint: the layout of the C++ sources (clang-format) and of the page's JavaScript and
+# CSS (Prettier), and a label on every test. The target `format` rewrites the layout
+# (make format). Included by the top-level CMakeLists.txt once every test is added.
 
-# Every C++ source of the project must match .clang-format.
+# --- layout ------------------------------------------------------------------------
+set(format_arguments)
 if(BISECTORS_FORMAT_CHECK)
+    list(APPEND format_arguments -DCLANG_FORMAT=${CLANG_FORMAT})
     add_test(NAME format_check
-             COMMAND ${CMAKE_COMMAND} -DCLANG_FORMAT=${CLANG_FORMAT}
-                     -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
-                     -P ${CMAKE_SOURCE_DIR}/cmake/FormatCheck.cmake)
+             COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DMODE=check
+                     -DCLANG_FORMAT=${CLANG_FORMAT} -P ${CMAKE_SOURCE_DIR}/cmake/FormatCheck.cmake)
     set_tests_properties(format_check PROPERTIES LABELS lint)
 endif()
 
+if(BISECTORS_WEB_FORMAT_CHECK)
+    # Prettier as cmake/prettier/package-lock.json pins it, installed into the build tree
+    # by npm ci (again only when the lock file changes).
+    set(prettier_folder ${CMAKE_BINARY_DIR}/prettier)
+    set(prettier_stamp ${prettier_folder}/installed)
+    set(prettier ${prettier_folder}/node_modules/prettier/bin/prettier.cjs)
+    add_custom_command(
+        OUTPUT ${prettier_stamp}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${prettier_folder}
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/cmake/prettier/package.json
+                ${CMAKE_SOURCE_DIR}/cmake/prettier/package-lock.json ${prettier_folder}
+        COMMAND ${NPM} ci --prefix ${prettier_folder} --no-audit --no-fund --loglevel=error
+        COMMAND ${CMAKE_COMMAND} -E touch ${prettier_stamp}
+        DEPENDS ${CMAKE_SOURCE_DIR}/cmake/prettier/package.json
+                ${CMAKE_SOURCE_DIR}/cmake/prettier/package-lock.json
+        COMMENT "Installing Prettier for the format check (npm ci)"
+        VERBATIM)
+    add_custom_target(prettier ALL DEPENDS ${prettier_stamp})
+    list(APPEND format_arguments -DPRETTIER=${prettier} -DNODE=${NODE})
+    add_test(NAME web_format_check
+             COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DMODE=check
+                     -DPRETTIER=${prettier} -DNODE=${NODE}
+                     -P ${CMAKE_SOURCE_DIR}/cmake/FormatCheck.cmake)
+    set_tests_properties(web_format_check PROPERTIES LABELS lint)
+endif()
+
+if(format_arguments)
+    add_custom_target(format
+        COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DMODE=fix ${format_arguments}
+                -P ${CMAKE_SOURCE_DIR}/cmake/FormatCheck.cmake
+        COMMENT "Formatting the sources"
+        VERBATIM)
+    if(TARGET prettier)
+        add_dependencies(format prettier)
+    endif()
+endif()
+
+# --- the tests' labels ---------------------------------------------------------------
 if(BUILD_TESTING)
     add_test(NAME labels_check
              COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DCTEST=${CMAKE_CTEST_COMMAND}

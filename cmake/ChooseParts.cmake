@@ -134,8 +134,15 @@ set(BISECTORS_FLAG_PROBE "int main() { return 0; }")
 bisectors_need_flags(reasons ASan+UBSan "${sanitize_flags}")
 bisectors_decide(BISECTORS_SANITIZED_TESTS "sanitized core tests" ${reasons})
 
-# The check of the C++ sources' layout.
+# The checks of the sources' layout (cmake/Checks.cmake).
 bisectors_part(BISECTORS_FORMAT_CHECK "Check that the C and C++ sources match .clang-format")
 set(reasons ${without_tests})
 bisectors_need_program(reasons CLANG_FORMAT clang-format clang-format-14)
 bisectors_decide(BISECTORS_FORMAT_CHECK "C++ format check" ${reasons})
+
+bisectors_part(BISECTORS_WEB_FORMAT_CHECK
+               "Check the page's JavaScript and CSS with Prettier (installed by npm ci)")
+set(reasons ${without_tests})
+bisectors_need_program(reasons NODE node nodejs)
+bisectors_need_program(reasons NPM npm)
+bisectors_decide(BISECTORS_WEB_FORMAT_CHECK "JavaScript and CSS format check" ${reasons})
