@@ -25,7 +25,7 @@ DEPS ?=
 # tools are installed; `make test` and CI ask for each, so that a missing tool fails the
 # configuration instead of leaving a test out.
 PARTS = WEB BROWSER_TESTS E2E_TESTS A11Y_TESTS PACKAGE_TESTS STARTUP_BENCH BENCH FUZZ \
-	SANITIZED_TESTS FORMAT_CHECK WEB_FORMAT_CHECK FONTCONFIG
+	SANITIZED_TESTS FORMAT_CHECK WEB_FORMAT_CHECK CLANG_TIDY FONTCONFIG
 EVERY_PART = $(foreach part,$(PARTS),-DBISECTORS_$(part)=ON)
 # libFuzzer comes with clang only: a GCC build leaves the fuzzer out.
 ifeq ($(findstring clang,$(notdir $(CXX))),)
@@ -39,7 +39,7 @@ CHECK_LABELS = ^(unit|gui)$$
 # The long fuzzing run of `make fuzz`, in seconds.
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run test check gcc-core asan-ubsan bench fuzz format \
+.PHONY: all deps configure build run test check gcc-core asan-ubsan bench fuzz format tidy \
 	clean package startup icon screenshot web web-screenshot web-bench
 
 all: build
@@ -133,6 +133,11 @@ web-bench: web
 # Prettier (which `npm ci` installs into the build tree), each where it is installed.
 format: configure
 	@cmake --build $(BUILD_DIR) --target format
+
+# clang-tidy on every C++ source of the main build (the lint tests run it too).
+tidy: PART_ARGS = -DBISECTORS_CLANG_TIDY=ON
+tidy: build
+	@cmake --build $(BUILD_DIR) --target tidy
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -1,7 +1,8 @@
 # The checks that read the sources rather than run the program, each a test labelled
 # lint: the layout of the C++ sources (clang-format) and of the page's JavaScript and
-# CSS (Prettier), and a label on every test. The target `format` rewrites the layout
-# (make format). Included by the top-level CMakeLists.txt once every test is added.
+# CSS (Prettier), clang-tidy, and a label on every test. The targets `format` and `tidy`
+# rewrite the layout and run clang-tidy by hand (make format, make tidy). Included by the
+# top-level CMakeLists.txt once every test is added.
 
 # --- layout ------------------------------------------------------------------------
 set(format_arguments)
@@ -48,6 +49,20 @@ if(format_arguments)
     if(TARGET prettier)
         add_dependencies(format prettier)
     endif()
+endif()
+
+# --- clang-tidy --------------------------------------------------------------------
+# Every source that this build compiles, with .clang-tidy; cmake/tidy.py checks again
+# only the sources that changed since they passed. The web edition's entry, which only
+# em++ compiles, is compiled for the host too (web/), so that it is checked as well.
+if(BISECTORS_CLANG_TIDY)
+    set(tidy_command ${SYSTEM_PYTHON} ${CMAKE_SOURCE_DIR}/cmake/tidy.py --clang-tidy ${CLANG_TIDY}
+        --build ${CMAKE_BINARY_DIR} --source ${CMAKE_SOURCE_DIR})
+    add_test(NAME clang_tidy COMMAND ${tidy_command})
+    # tidy.py runs as many clang-tidy processes at once as there are cores.
+    cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
+    set_tests_properties(clang_tidy PROPERTIES LABELS lint TIMEOUT 1800 PROCESSORS ${cores})
+    add_custom_target(tidy COMMAND ${tidy_command} USES_TERMINAL VERBATIM)
 endif()
 
 # --- the tests' labels ---------------------------------------------------------------

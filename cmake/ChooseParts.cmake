@@ -134,7 +134,7 @@ set(BISECTORS_FLAG_PROBE "int main() { return 0; }")
 bisectors_need_flags(reasons ASan+UBSan "${sanitize_flags}")
 bisectors_decide(BISECTORS_SANITIZED_TESTS "sanitized core tests" ${reasons})
 
-# The checks of the sources' layout (cmake/Checks.cmake).
+# The checks: the layout of the sources, and clang-tidy (cmake/Checks.cmake).
 bisectors_part(BISECTORS_FORMAT_CHECK "Check that the C and C++ sources match .clang-format")
 set(reasons ${without_tests})
 bisectors_need_program(reasons CLANG_FORMAT clang-format clang-format-14)
@@ -146,3 +146,12 @@ set(reasons ${without_tests})
 bisectors_need_program(reasons NODE node nodejs)
 bisectors_need_program(reasons NPM npm)
 bisectors_decide(BISECTORS_WEB_FORMAT_CHECK "JavaScript and CSS format check" ${reasons})
+
+bisectors_part(BISECTORS_CLANG_TIDY "Check every C++ source with clang-tidy and .clang-tidy")
+set(reasons ${without_tests})
+bisectors_need_program(reasons CLANG_TIDY clang-tidy clang-tidy-14)
+find_program(SYSTEM_PYTHON NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
+if(NOT SYSTEM_PYTHON)
+    list(APPEND reasons "no /usr/bin/python3")
+endif()
+bisectors_decide(BISECTORS_CLANG_TIDY "clang-tidy check" ${reasons})
