@@ -1,8 +1,8 @@
 # The checks that read the sources rather than run the program, each a test labelled
 # lint: the layout of the C++ sources (clang-format) and of the page's JavaScript and
-# CSS (Prettier), clang-tidy, and a label on every test. The targets `format` and `tidy`
-# rewrite the layout and run clang-tidy by hand (make format, make tidy). Included by the
-# top-level CMakeLists.txt once every test is added.
+# CSS (Prettier), clang-tidy, a label on every test, and the two changelogs. The targets
+# `format` and `tidy` rewrite the layout and run clang-tidy by hand (make format, make
+# tidy). Included by the top-level CMakeLists.txt once every test is added.
 
 # --- layout ------------------------------------------------------------------------
 set(format_arguments)
@@ -65,10 +65,13 @@ if(BISECTORS_CLANG_TIDY)
     add_custom_target(tidy COMMAND ${tidy_command} USES_TERMINAL VERBATIM)
 endif()
 
-# --- the tests' labels ---------------------------------------------------------------
+# --- the tests' labels and the changelogs --------------------------------------------
 if(BUILD_TESTING)
     add_test(NAME labels_check
              COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DCTEST=${CMAKE_CTEST_COMMAND}
                      -P ${CMAKE_SOURCE_DIR}/cmake/LabelsCheck.cmake)
-    set_tests_properties(labels_check PROPERTIES LABELS lint)
+    add_test(NAME changelog_check
+             COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DVERSION=${BISECTORS_VERSION}
+                     -P ${CMAKE_SOURCE_DIR}/cmake/ChangelogCheck.cmake)
+    set_tests_properties(labels_check changelog_check PROPERTIES LABELS lint)
 endif()
