@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -195,10 +196,14 @@ void KeyboardTest::contextMenusAreBulgarian_data()
 }
 
 // Qt's own entries (Undo, Copy, Select All...) come from its Bulgarian translation, whatever
-// the locale the tests run in.
+// the locale the tests run in. The translation is data of its own Debian package, which the
+// program's package depends on; a build machine without it skips this test.
 void KeyboardTest::contextMenusAreBulgarian()
 {
     QFETCH(QString, box);
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                       QStringLiteral("/qtbase_bg.qm")))
+        QSKIP("Qt's Bulgarian translation is not installed (qt6-translations-l10n)");
     FormDriver driver;
     QVERIFY(driver.Start());
     QWidget *control = driver.Control(box);
