@@ -330,6 +330,38 @@ class EnglishPage(TypedCases, Page):
         self.assertNotEqual(announced[0], announced[1])  # each press changes the live region
         self.assertNotEqual(announced[1], announced[2])
 
+    def test_figure_of_each_report(self):
+        """The triangle of a report is drawn beside the window, or under the result where
+        the controls flow, with its description as the text alternative; nothing is drawn
+        for a refusal or after "Изчисти"."""
+        figure = '''
+            const figure = document.getElementById('figure');
+            const box = (id) => document.getElementById(id).getBoundingClientRect();
+            return {shown: !figure.hidden, alt: figure.querySelector('img').alt,
+                    src: figure.querySelector('img').getAttribute('src') || '',
+                    figure: [box('figure').left, box('figure').top],
+                    form: [box('MainForm').right, box('Text1_0').bottom]};'''
+        refused = next(c for c in CASES if c['report'] == 'Некоректни данни!')
+        for width, height, beside in ((1280, 800, True), (360, 740, False)):
+            with self.subTest(width=width):
+                self.open(width, height)
+                self.assertFalse(self.run_js(figure)['shown'])
+                self.calculate(MEDIANS['.'])
+                drawn = self.run_js(figure)
+                self.assertTrue(drawn['shown'])
+                self.assertTrue(drawn['src'].startswith('data:image/svg+xml'))
+                self.assertIn('по три медиани', drawn['alt'])
+                self.assertIn('Ъглополовящи: от A — 2.86', drawn['alt'])
+                if beside:
+                    self.assertGreaterEqual(drawn['figure'][0], drawn['form'][0])
+                else:
+                    self.assertGreaterEqual(drawn['figure'][1], drawn['form'][1])
+                self.browser.click('Command1_1')
+                self.assertFalse(self.run_js(figure)['shown'])
+                self.calculate(refused)
+                self.assertFalse(self.run_js(figure)['shown'])
+        self.assertLessEqual(os.path.getsize(PAGE), 250 * 1024)  # the whole page, figure and all
+
     def test_names_and_roles_for_screen_readers(self):
         spoken = {s['id']: s['text'] for s in LAYOUT_DATA['spoken']}
         page = self.run_js('''
