@@ -7,14 +7,14 @@
 
 #include <QLocale>
 
-#include <iostream>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
     if (argc > 1) {
         const std::string separator = QLocale::system().decimalPoint().toStdString();
         return app::RunCommandLine({argv + 1, argv + argc}, BISECTORS_VERSION, separator,
-                                      std::cin, std::cout, std::cerr);
+                                   STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO);
     }
     const auto application = platform::StartApplication(argc, argv, "bisectors", BISECTORS_VERSION);
     // Lets desktops match the window with its installed desktop entry and icon.
