@@ -69,5 +69,6 @@ check "worksheet with faults"  2 $'# answer key\n\n 3 4 5\r\n1 2\n1 2 3\n' \
 check "separator read"         0 ""     "${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides 3,0 4 5
 check "worksheet in Bulgarian" 0 $'3,0 4 5\n' $'3,0 4 5\n'"${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides
 check "input not read"         2 ""     "" $'bisectors: входът не може да бъде прочетен\n' STDIN=/ --sides
+check "Qt's option as a number" 1 ""    "" $'Некоректни данни!\n' --sides -- -session 4 5
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
