@@ -72,7 +72,7 @@ bool ScaleBack(Triangle &t, int exponent)
 // of the formulas then stays in range for all but needle-thin triangles.
 Solution FromSidesOrMedians(InputMode mode, std::array<double, 3> x)
 {
-    Solution solution{.mode = mode};
+    Solution solution{.mode = mode, .outcome = Outcome::Rejected, .triangle = {}};
     if (InputsRejected(x[0], x[1], x[2]))
         return solution;
     int exponent = 0;
@@ -117,7 +117,7 @@ constexpr int kMaxAltitudeSpread = 900;
 // at most 2, and the product is kept with its own power of two.
 Solution FromHeights(std::array<double, 3> x)
 {
-    Solution solution{.mode = InputMode::Heights};
+    Solution solution{.mode = InputMode::Heights, .outcome = Outcome::Rejected, .triangle = {}};
     for (double v : x)
         if (!(std::isfinite(v) && v > 0))
             return solution;
@@ -174,7 +174,7 @@ Solution Solve(InputMode mode, std::array<double, 3> lengths)
 {
     for (double v : lengths)
         if (!std::isfinite(v))
-            return {.mode = mode};
+            return {.mode = mode, .outcome = Outcome::Rejected, .triangle = {}};
     switch (mode) {
     case InputMode::Heights:
         return FromHeights(lengths);
@@ -182,7 +182,7 @@ Solution Solve(InputMode mode, std::array<double, 3> lengths)
     case InputMode::Medians:
         return FromSidesOrMedians(mode, lengths);
     }
-    return {.mode = mode};
+    return {.mode = mode, .outcome = Outcome::Rejected, .triangle = {}};
 }
 
 } // namespace calc
