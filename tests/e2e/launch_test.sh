@@ -71,6 +71,19 @@ command_line "two dashes are ours" "непозната опция „--session�
 command_line "a minus number"     "Некоректни данни!"             --sides -5 4 5
 command_line "a number after --"  "Некоректни данни!"             --sides -- -session 4 5
 
+# A program without its window module says so, and the command line still works.
+mkdir "$work/alone"
+cp "$app" "$work/alone/bisectors"
+errors=$("${clean[@]}" QT_QPA_PLATFORM=offscreen timeout 10 "$work/alone/bisectors" 2>&1 >/dev/null)
+status=$?
+alone=$("${clean[@]}" "$work/alone/bisectors" --version)
+if [[ $status == 1 && $errors == "bisectors: cannot load the window: "*window.so* &&
+    $alone == "bisectors "* ]]; then
+    pass
+else
+    fail "without the module: status $status, '$errors'; --version: '$alone'"
+fi
+
 # The separator of a report on the command line, of a number read back on it, and of the
 # window, the same under each locale.
 separator() { # name, wanted, settings
