@@ -1,12 +1,11 @@
 #include "command_line.h"
 
 #include "calculate.h"
+#include "line_io.h"
 
 #include <algorithm>
 #include <array>
-#include <istream>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -110,75 +109,117 @@ Request Parse(std::span<const char *const> arguments)
     return request;
 }
 
-std::vector<std::string_view> Fields(std::string_view line)
+// The fields of a worksheet line, separated by spaces and tabs.
+class Fields
 {
-    std::vector<std::string_view> fields;
-    std::size_t pos = 0;
-    while (true) {
-        pos = line.find_first_not_of(" \t", pos);
-        if (pos == std::string_view::npos)
-            return fields;
-        const std::size_t end = std::min(line.find_first_of(" \t", pos), line.size());
-        fields.push_back(line.substr(pos, end - pos));
-        pos = end;
+public:
+    explicit Fields(std::string_view line) : line_(line) {}
+
+    // The next field; false after the last.
+    bool Next(std::string_view &field)
+    {
+        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
+            ++pos_;
+        if (pos_ == line_.size())
+            return false;
+        const std::size_t start = pos_;
+        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
+            ++pos_;
+        field = line_.substr(start, pos_ - start);
+        return true;
     }
+
+private:
+    std::string_view line_;
+    std::size_t pos_ = 0;
+};
+
+// Says that a worksheet line has no report: in place of the report, and on standard error
+// with the line's number.
+void Refuse(std::string_view problem, long number, Output &out, Output &err)
+{
+    std::string &text = out.Pending();
+    text += problem;
+    text += '\n';
+    std::string message = "bisectors: ред ";
+    message += std::to_string(number);
+    message += ": ";
+    message += problem;
+    message += '\n';
+    err.Write(message);
+    err.Flush();
 }
 
 // One triple per line: the triple echoed, then its report or the reason it has none.
-int RunWorksheet(InputMode mode, std::string_view separator, std::istream &in, std::ostream &out,
-                 std::ostream &err)
+int RunWorksheet(InputMode mode, std::string_view separator, int in, Output &out, Output &err)
 {
     int status = 0;
     bool first = true;
-    std::string line;
-    for (long number = 1; std::getline(in, line); ++number) {
+    LineReader lines(in, &out);
+    std::string_view line;
+    std::string problem;
+    for (long number = 1; lines.Next(line); ++number) {
         if (line.ends_with('\r'))
-            line.pop_back();
-        const std::vector<std::string_view> fields = Fields(line);
-        if (fields.empty() || fields.front().starts_with('#'))
+            line.remove_suffix(1);
+        Fields fields(line);
+        std::string_view field;
+        if (!fields.Next(field) || field.starts_with('#'))
             continue;
+        std::string &text = out.Pending();
         if (!first)
-            out << '\n';
+            text += '\n';
         first = false;
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            out << (i ? " " : "") << fields[i];
-        out << '\n';
+        std::array<std::string_view, 3> triple;
+        std::size_t count = 0;
+        do {
+            if (count > 0)
+                text += ' ';
+            text += field;
+            if (count < triple.size())
+                triple[count] = field;
+            ++count;
+        } while (fields.Next(field));
+        text += '\n';
 
-        std::string problem;
-        if (fields.size() != 3) {
-            problem = CountProblem(fields.size());
+        if (count != 3) {
+            Refuse(CountProblem(count), number, out, err);
             status = 2;
-        } else {
-            const calc::Solution solution =
-                calc::Calculate(mode, {fields[0], fields[1], fields[2]}, separator);
-            const std::string report = calc::ReportText(solution, {separator, "\n"});
-            if (solution.outcome == calc::Outcome::Solved) {
-                out << report;
-                continue;
-            }
-            problem = report;
-            status = std::max(status, 1);
+            continue;
         }
-        out << problem << '\n';
-        err << "bisectors: ред " << number << ": " << problem << '\n';
+        const calc::Solution solution = calc::Calculate(mode, triple, separator);
+        if (solution.outcome == calc::Outcome::Solved) {
+            calc::AppendReport(text, solution, {separator, "\n"});
+            out.Spill();
+            continue;
+        }
+        problem.clear();
+        calc::AppendReport(problem, solution);
+        Refuse(problem, number, out, err);
+        status = std::max(status, 1);
+    }
+    if (lines.Failed()) {
+        err.Write("bisectors: входът не може да бъде прочетен\n");
+        return 2;
     }
     return status;
 }
 
 int Run(std::span<const char *const> arguments, std::string_view version,
-        std::string_view decimalSeparator, std::istream &in, std::ostream &out, std::ostream &err)
+        std::string_view decimalSeparator, int in, Output &out, Output &err)
 {
     const Request request = Parse(arguments);
     if (!request.problem.empty()) {
-        err << "bisectors: " << request.problem << '\n' << kUsage;
+        err.Write("bisectors: " + request.problem + "\n");
+        err.Write(kUsage);
         return 2;
     }
     if (request.help) {
-        out << kUsage << kHelp;
+        out.Write(kUsage);
+        out.Write(kHelp);
         return 0;
     }
     if (request.version) {
-        out << "bisectors " << version << '\n';
+        out.Write("bisectors " + std::string(version) + "\n");
         return 0;
     }
     if (request.numbers.empty())
@@ -187,27 +228,30 @@ int Run(std::span<const char *const> arguments, std::string_view version,
     const calc::Solution solution =
         calc::Calculate(*request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
                         decimalSeparator);
-    const std::string report = calc::ReportText(solution, {decimalSeparator, "\n"});
     if (solution.outcome != calc::Outcome::Solved) {
-        err << report << '\n';
+        std::string problem;
+        calc::AppendReport(problem, solution);
+        err.Write(problem + "\n");
         return 1;
     }
-    out << report;
+    calc::AppendReport(out.Pending(), solution, {decimalSeparator, "\n"});
     return 0;
 }
 
 } // namespace
 
 int RunCommandLine(std::span<const char *const> arguments, std::string_view version,
-                   std::string_view decimalSeparator, std::istream &in, std::ostream &out,
-                   std::ostream &err)
+                   std::string_view decimalSeparator, int in, int out, int err)
 {
-    const int status = Run(arguments, version, decimalSeparator, in, out, err);
+    Output output(out);
+    Output errors(err, &output);
+    int status = Run(arguments, version, decimalSeparator, in, output, errors);
     // A report that could not be written (a full disk, a closed pipe) is no success.
-    if (!out.flush()) {
-        err << "bisectors: резултатът не може да бъде записан\n";
-        return 2;
+    if (!output.Flush()) {
+        errors.Write("bisectors: резултатът не може да бъде записан\n");
+        status = 2;
     }
+    errors.Flush();
     return status;
 }
 

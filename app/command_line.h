@@ -10,20 +10,19 @@
 //   bisectors --help | --version
 //
 // Exit status: 0 when every triple gave a report, 1 when one was refused or out of
-// range, 2 when the command line or an input line was malformed or the output could not
-// be written.
+// range, 2 when the command line or an input line was malformed, the input could not be
+// read or the output could not be written.
 
-#include <iosfwd>
 #include <span>
 #include <string_view>
 
 namespace app
 {
 
-// Runs the command line `arguments` (the program name left out). `version` is printed by
-// --version; `decimalSeparator` is the user's locale's, as in the window.
+// Runs the command line `arguments` (the program name left out), reading the descriptor
+// `in` and writing `out` and `err`. `version` is printed by --version; `decimalSeparator`
+// is the user's locale's, as in the window, and is read in numbers as well as ".".
 int RunCommandLine(std::span<const char *const> arguments, std::string_view version,
-                   std::string_view decimalSeparator, std::istream &in, std::ostream &out,
-                   std::ostream &err);
+                   std::string_view decimalSeparator, int in, int out, int err);
 
 } // namespace app

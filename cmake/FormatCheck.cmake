@@ -2,6 +2,7 @@
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/calc/*.cpp ${SOURCE_DIR}/calc/*.h
      ${SOURCE_DIR}/figure/*.cpp ${SOURCE_DIR}/figure/*.h
+     ${SOURCE_DIR}/app/*.cpp ${SOURCE_DIR}/app/*.h
      ${SOURCE_DIR}/platform/*.cpp ${SOURCE_DIR}/platform/*.h
      ${SOURCE_DIR}/window/*.cpp ${SOURCE_DIR}/window/*.h
      ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tests/*.h
