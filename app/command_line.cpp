@@ -1,6 +1,8 @@
 #include "command_line.h"
 
+#include "answer_key.h"
 #include "calculate.h"
+#include "figure.h"
 #include "line_io.h"
 
 #include <algorithm>
@@ -26,17 +28,25 @@ constexpr std::string_view kHelp =
     "  --heights    X1, X2, X3 са височините ha, hb, hc\n"
     "  --sides      X1, X2, X3 са страните a = BC, b = AC, c = AB\n"
     "  --medians    X1, X2, X3 са медианите ma, mb, mc\n"
+    "  --svg        вместо отчета чертеж на триъгълника и ъглополовящите му, като SVG\n"
+    "               (с трите числа)\n"
+    "  --html       вместо отчета ключ с отговори за печат: HTML страница с данните,\n"
+    "               отчета и чертежа на всяка тройка\n"
     "  -h, --help   тази помощ\n"
     "  --version    версията на програмата\n"
     "\n"
     "Програмата извежда лицето, дължините на страните (ако не са дадени) и дължините\n"
     "на трите вътрешни ъглополовящи, както в прозореца. Всяко число се чете както там:\n"
-    "интервалите се пропускат, десетичният знак е точка, а четенето спира при първия\n"
-    "знак, който не е част от число. В резултата десетичният знак е този на езиковите\n"
-    "настройки.\n"
+    "интервалите се пропускат, десетичният знак е точка или този на езиковите настройки\n"
+    "(при български „3,5“ е 3,5), а четенето спира при първия знак, който не е част от\n"
+    "число. В резултата десетичният знак е този на езиковите настройки.\n"
+    "\n"
+    "Страни и медиани се отказват, когато една е поне колкото другите две заедно;\n"
+    "височини, когато реципрочните им стойности не образуват триъгълник.\n"
     "\n"
     "Без числа тройките се четат от стандартния вход, по една на ред, с интервали или\n"
     "табулации между числата; празните редове и редовете, започващи с #, се пропускат.\n"
+    "С опциите на Qt (например -session, -platform, -style) се отваря прозорецът.\n"
     "\n"
     "Изходен код: 0 при успех, 1 при некоректни данни, 2 при грешка в командния ред\n"
     "или във входен ред.\n";
@@ -49,11 +59,15 @@ constexpr std::array kKinds = {Kind{"--heights", InputMode::Heights},
                                Kind{"--sides", InputMode::Sides},
                                Kind{"--medians", InputMode::Medians}};
 
+// What is written for each triple: the report, the figure, or an answer key of them all.
+enum class Format { Report, Svg, Html };
+
 // What the command line asks for; `problem` is set when it is malformed.
 struct Request {
     bool help = false;
     bool version = false;
     std::optional<InputMode> mode;
+    std::optional<Format> format;
     std::vector<std::string_view> numbers;
     std::string problem;
 };
@@ -89,6 +103,10 @@ Request Parse(std::span<const char *const> arguments)
             request.help = true;
         } else if (text == "--version") {
             request.version = true;
+        } else if (text == "--svg" || text == "--html") {
+            if (request.format)
+                fail("--svg и --html са взаимно изключващи се");
+            request.format = text == "--svg" ? Format::Svg : Format::Html;
         } else if (const auto kind =
                        std::find_if(kKinds.begin(), kKinds.end(),
                                     [text](const Kind &k) { return k.option == text; });
@@ -106,6 +124,8 @@ Request Parse(std::span<const char *const> arguments)
         request.problem = "липсва видът на данните: --heights, --sides или --medians";
     else if (!request.numbers.empty() && request.numbers.size() != 3)
         request.problem = CountProblem(request.numbers.size());
+    else if (request.format == Format::Svg && request.numbers.empty())
+        request.problem = "--svg чертае една тройка: нужни са три числа";
     return request;
 }
 
@@ -204,6 +224,58 @@ int RunWorksheet(InputMode mode, std::string_view separator, int in, Output &out
     return status;
 }
 
+// The answer key of a worksheet, or of one triple: the page on standard output, and the
+// reason for every triple without a report on standard error, as for a worksheet.
+int RunAnswerKey(InputMode mode, std::string_view separator,
+                 const std::vector<std::string_view> &numbers, int in, Output &out, Output &err)
+{
+    using Line = figure::AnswerKey::Line;
+    figure::AnswerKey key(mode, separator);
+    int status = 0;
+    const auto refuse = [&](Line line, std::string_view text, long number) {
+        std::string problem;
+        if (line == Line::Malformed) {
+            std::size_t count = 0;
+            std::string_view field;
+            for (Fields fields(text); fields.Next(field);)
+                ++count;
+            problem = CountProblem(count);
+            status = 2;
+        } else {
+            problem = line == Line::Rejected ? calc::kRejected : calc::kOutOfRange;
+            status = std::max(status, 1);
+        }
+        err.Write((number > 0 ? "bisectors: ред " + std::to_string(number) + ": " : std::string()) +
+                  problem + "\n");
+    };
+    if (!numbers.empty()) {
+        switch (key.Add({numbers[0], numbers[1], numbers[2]})) {
+        case calc::Outcome::Solved:
+            break;
+        case calc::Outcome::Rejected:
+            refuse(Line::Rejected, {}, 0);
+            break;
+        case calc::Outcome::OutOfRange:
+            refuse(Line::OutOfRange, {}, 0);
+            break;
+        }
+    } else {
+        LineReader lines(in);
+        std::string_view line;
+        for (long number = 1; lines.Next(line); ++number) {
+            const Line added = key.AddLine(line);
+            if (added != Line::Skipped && added != Line::Solved)
+                refuse(added, line, number);
+        }
+        if (lines.Failed()) {
+            err.Write("bisectors: входът не може да бъде прочетен\n");
+            return 2;
+        }
+    }
+    out.Write(key.Finish());
+    return status;
+}
+
 int Run(std::span<const char *const> arguments, std::string_view version,
         std::string_view decimalSeparator, int in, Output &out, Output &err)
 {
@@ -222,6 +294,8 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         out.Write("bisectors " + std::string(version) + "\n");
         return 0;
     }
+    if (request.format == Format::Html)
+        return RunAnswerKey(*request.mode, decimalSeparator, request.numbers, in, out, err);
     if (request.numbers.empty())
         return RunWorksheet(*request.mode, decimalSeparator, in, out, err);
 
@@ -234,7 +308,10 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         err.Write(problem + "\n");
         return 1;
     }
-    calc::AppendReport(out.Pending(), solution, {decimalSeparator, "\n"});
+    if (request.format == Format::Svg)
+        out.Write(figure::Svg(solution, {.decimalSeparator = decimalSeparator}));
+    else
+        calc::AppendReport(out.Pending(), solution, {decimalSeparator, "\n"});
     return 0;
 }
 
