@@ -39,7 +39,8 @@ public:
     OptionButton(const QString &caption, QWidget *parent);
     // Clears the button without selecting another of its group.
     void Clear();
-    // Tab reaches a group once: at its selected button, or at each while none is selected.
+    // Tab reaches a group once, at the place of its first button in tab order: at its
+    // selected button, or at each in turn while none is selected.
     bool IsTabStop() const;
 
 protected:
