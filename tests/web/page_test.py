@@ -261,9 +261,12 @@ class EnglishPage(TypedCases, Page):
         self.assertEqual(self.focused(), 'Text2_0')
 
     def test_tab_follows_the_tab_indices(self):
-        # The option buttons are one radio group: one stop, the selected one at its index.
+        # The option buttons are one radio group: one stop, the selected one, at the place
+        # of the group's first button, whichever is selected.
+        group = min(c['tabIndex'] for c in CONTROLS.values() if c['kind'] == 'OptionButton')
         stops = sorted((c for c in CONTROLS.values() if not c['hidden'] and c['kind'] in
-                        ('TextBox', 'OptionButton', 'CommandButton')), key=lambda c: c['tabIndex'])
+                        ('TextBox', 'OptionButton', 'CommandButton')),
+                       key=lambda c: group if c['kind'] == 'OptionButton' else c['tabIndex'])
         for kind in range(3):
             with self.subTest(kind=kind):
                 self.browser.click(f'Option1_{kind}')
