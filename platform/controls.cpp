@@ -106,6 +106,21 @@ HiddenControl::HiddenControl(const QString &text, QStringList items, QWidget *pa
     setFocusPolicy(Qt::NoFocus);
 }
 
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    // Qt's push button takes Enter only as a default button; here it is a press, once
+    // for a key held down.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        modifiers == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void CommandButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

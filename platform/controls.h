@@ -56,13 +56,15 @@ public:
 };
 
 // A push button drawn flat in its own background colour with a raised 3D edge, the
-// same on every desktop style.
+// same on every desktop style. Space, Return and the keypad's Enter press it when it
+// has the focus.
 class CommandButton : public QPushButton
 {
 public:
     CommandButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };
 

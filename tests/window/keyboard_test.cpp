@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 void KeyboardTest::focusStartsInTheFirstInputBox()
 {
@@ -121,6 +122,42 @@ void KeyboardTest::enterInAnInputBoxPressesCalculate()
     QTest::keyClick(input, Qt::Key(key));
     QVERIFY(driver.Result().startsWith(QStringLiteral("Лице на триъгълника S = 6\r\n")));
     QCOMPARE(driver.FocusedControl(), input->objectName());
+}
+
+void KeyboardTest::keysPressTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("calculates"); // or clears
+    const std::pair<const char *, int> keys[] = {
+        {"Return", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    for (const auto &[name, key] : keys) {
+        QTest::addRow("Изчисли, %s", name) << "Command1_0" << key << true;
+        QTest::addRow("Изчисти, %s", name) << "Command1_1" << key << false;
+    }
+}
+
+void KeyboardTest::keysPressTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(bool, calculates);
+    FormDriver driver;
+    QVERIFY(driver.Start());
+    driver.ChooseKind(1);
+    driver.Type({"3", "4", "5"});
+    QWidget *focused = driver.Control(button);
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    if (calculates) {
+        QVERIFY(driver.Result().startsWith(QStringLiteral("Лице на триъгълника S = 6\r\n")));
+        QCOMPARE(driver.Input(0), QStringLiteral("3"));
+    } else {
+        QCOMPARE(driver.Result(), QString());
+        QCOMPARE(driver.SelectedKinds(), QStringLiteral("100"));
+        QCOMPARE(driver.Input(0), QString());
+    }
 }
 
 // The cases are shared with the web page's tests: both editions copy with LF line ends.

@@ -17,6 +17,8 @@ private slots:
     void arrowKeysSelectAsTheyMove();
     void enterInAnInputBoxPressesCalculate_data();
     void enterInAnInputBoxPressesCalculate();
+    void keysPressTheFocusedButton_data();
+    void keysPressTheFocusedButton();
     void resultBoxCanBeCopiedButNotTypedInto_data();
     void resultBoxCanBeCopiedButNotTypedInto();
     void inputBoxesAreNamedByTheirLabels_data();
