@@ -191,6 +191,11 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
     }
     if (hidden)
         widget->hide();
+    // Every control the keyboard reaches shows plainly that it has the focus; option
+    // buttons and push buttons draw that themselves.
+    else if ((widget->focusPolicy() & Qt::TabFocus) && control.kind != ControlKind::CommandButton &&
+             control.kind != ControlKind::OptionButton)
+        new FocusRing(widget);
     widget->setProperty("tabIndex", control.tabIndex);
     return widget;
 }
