@@ -193,8 +193,9 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
         widget->hide();
     // Every control the keyboard reaches shows plainly that it has the focus; option
     // buttons and push buttons draw that themselves.
-    else if ((widget->focusPolicy() & Qt::TabFocus) && control.kind != ControlKind::CommandButton &&
-             control.kind != ControlKind::OptionButton)
+    const bool drawsItsFocus =
+        control.kind == ControlKind::OptionButton || control.kind == ControlKind::CommandButton;
+    if (!hidden && (widget->focusPolicy() & Qt::TabFocus) && !drawsItsFocus)
         new FocusRing(widget);
     widget->setProperty("tabIndex", control.tabIndex);
     return widget;
