@@ -1,12 +1,13 @@
 #include "command_line.h"
 
+#include "answer_key.h"
 #include "calculate.h"
+#include "figure.h"
+#include "line_io.h"
 
 #include <algorithm>
 #include <array>
-#include <istream>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,17 +28,25 @@ constexpr std::string_view kHelp =
     "  --heights    X1, X2, X3 са височините ha, hb, hc\n"
     "  --sides      X1, X2, X3 са страните a = BC, b = AC, c = AB\n"
     "  --medians    X1, X2, X3 са медианите ma, mb, mc\n"
+    "  --svg        вместо отчета чертеж на триъгълника и ъглополовящите му, като SVG\n"
+    "               (с трите числа)\n"
+    "  --html       вместо отчета ключ с отговори за печат: HTML страница с данните,\n"
+    "               отчета и чертежа на всяка тройка\n"
     "  -h, --help   тази помощ\n"
     "  --version    версията на програмата\n"
     "\n"
     "Програмата извежда лицето, дължините на страните (ако не са дадени) и дължините\n"
     "на трите вътрешни ъглополовящи, както в прозореца. Всяко число се чете както там:\n"
-    "интервалите се пропускат, десетичният знак е точка, а четенето спира при първия\n"
-    "знак, който не е част от число. В резултата десетичният знак е този на езиковите\n"
-    "настройки.\n"
+    "интервалите се пропускат, десетичният знак е точка или този на езиковите настройки\n"
+    "(при български „3,5“ е 3,5), а четенето спира при първия знак, който не е част от\n"
+    "число. В резултата десетичният знак е този на езиковите настройки.\n"
+    "\n"
+    "Страни и медиани се отказват, когато една е поне колкото другите две заедно;\n"
+    "височини, когато реципрочните им стойности не образуват триъгълник.\n"
     "\n"
     "Без числа тройките се четат от стандартния вход, по една на ред, с интервали или\n"
     "табулации между числата; празните редове и редовете, започващи с #, се пропускат.\n"
+    "С опциите на Qt (например -session, -platform, -style) се отваря прозорецът.\n"
     "\n"
     "Изходен код: 0 при успех, 1 при некоректни данни, 2 при грешка в командния ред\n"
     "или във входен ред.\n";
@@ -50,11 +59,15 @@ constexpr std::array kKinds = {Kind{"--heights", InputMode::Heights},
                                Kind{"--sides", InputMode::Sides},
                                Kind{"--medians", InputMode::Medians}};
 
+// What is written for each triple: the report, the figure, or an answer key of them all.
+enum class Format { Report, Svg, Html };
+
 // What the command line asks for; `problem` is set when it is malformed.
 struct Request {
     bool help = false;
     bool version = false;
     std::optional<InputMode> mode;
+    std::optional<Format> format;
     std::vector<std::string_view> numbers;
     std::string problem;
 };
@@ -90,6 +103,10 @@ Request Parse(std::span<const char *const> arguments)
             request.help = true;
         } else if (text == "--version") {
             request.version = true;
+        } else if (text == "--svg" || text == "--html") {
+            if (request.format)
+                fail("--svg и --html са взаимно изключващи се");
+            request.format = text == "--svg" ? Format::Svg : Format::Html;
         } else if (const auto kind =
                        std::find_if(kKinds.begin(), kKinds.end(),
                                     [text](const Kind &k) { return k.option == text; });
@@ -107,107 +124,211 @@ Request Parse(std::span<const char *const> arguments)
         request.problem = "липсва видът на данните: --heights, --sides или --medians";
     else if (!request.numbers.empty() && request.numbers.size() != 3)
         request.problem = CountProblem(request.numbers.size());
+    else if (request.format == Format::Svg && request.numbers.empty())
+        request.problem = "--svg чертае една тройка: нужни са три числа";
     return request;
 }
 
-std::vector<std::string_view> Fields(std::string_view line)
+// The fields of a worksheet line, separated by spaces and tabs.
+class Fields
 {
-    std::vector<std::string_view> fields;
-    std::size_t pos = 0;
-    while (true) {
-        pos = line.find_first_not_of(" \t", pos);
-        if (pos == std::string_view::npos)
-            return fields;
-        const std::size_t end = std::min(line.find_first_of(" \t", pos), line.size());
-        fields.push_back(line.substr(pos, end - pos));
-        pos = end;
+public:
+    explicit Fields(std::string_view line) : line_(line) {}
+
+    // The next field; false after the last.
+    bool Next(std::string_view &field)
+    {
+        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
+            ++pos_;
+        if (pos_ == line_.size())
+            return false;
+        const std::size_t start = pos_;
+        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
+            ++pos_;
+        field = line_.substr(start, pos_ - start);
+        return true;
     }
+
+private:
+    std::string_view line_;
+    std::size_t pos_ = 0;
+};
+
+// Says that a worksheet line has no report: in place of the report, and on standard error
+// with the line's number.
+void Refuse(std::string_view problem, long number, Output &out, Output &err)
+{
+    std::string &text = out.Pending();
+    text += problem;
+    text += '\n';
+    std::string message = "bisectors: ред ";
+    message += std::to_string(number);
+    message += ": ";
+    message += problem;
+    message += '\n';
+    err.Write(message);
+    err.Flush();
 }
 
 // One triple per line: the triple echoed, then its report or the reason it has none.
-int RunWorksheet(InputMode mode, std::string_view separator, std::istream &in, std::ostream &out,
-                 std::ostream &err)
+int RunWorksheet(InputMode mode, std::string_view separator, int in, Output &out, Output &err)
 {
     int status = 0;
     bool first = true;
-    std::string line;
-    for (long number = 1; std::getline(in, line); ++number) {
+    LineReader lines(in, &out);
+    std::string_view line;
+    std::string problem;
+    for (long number = 1; lines.Next(line); ++number) {
         if (line.ends_with('\r'))
-            line.pop_back();
-        const std::vector<std::string_view> fields = Fields(line);
-        if (fields.empty() || fields.front().starts_with('#'))
+            line.remove_suffix(1);
+        Fields fields(line);
+        std::string_view field;
+        if (!fields.Next(field) || field.starts_with('#'))
             continue;
+        std::string &text = out.Pending();
         if (!first)
-            out << '\n';
+            text += '\n';
         first = false;
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            out << (i ? " " : "") << fields[i];
-        out << '\n';
+        std::array<std::string_view, 3> triple;
+        std::size_t count = 0;
+        do {
+            if (count > 0)
+                text += ' ';
+            text += field;
+            if (count < triple.size())
+                triple[count] = field;
+            ++count;
+        } while (fields.Next(field));
+        text += '\n';
 
-        std::string problem;
-        if (fields.size() != 3) {
-            problem = CountProblem(fields.size());
+        if (count != 3) {
+            Refuse(CountProblem(count), number, out, err);
             status = 2;
-        } else {
-            const calc::Solution solution =
-                calc::Calculate(mode, {fields[0], fields[1], fields[2]}, separator);
-            const std::string report = calc::ReportText(solution, {separator, "\n"});
-            if (solution.outcome == calc::Outcome::Solved) {
-                out << report;
-                continue;
-            }
-            problem = report;
-            status = std::max(status, 1);
+            continue;
         }
-        out << problem << '\n';
-        err << "bisectors: ред " << number << ": " << problem << '\n';
+        const calc::Solution solution = calc::Calculate(mode, triple, separator);
+        if (solution.outcome == calc::Outcome::Solved) {
+            calc::AppendReport(text, solution, {separator, "\n"});
+            out.Spill();
+            continue;
+        }
+        problem.clear();
+        calc::AppendReport(problem, solution);
+        Refuse(problem, number, out, err);
+        status = std::max(status, 1);
+    }
+    if (lines.Failed()) {
+        err.Write("bisectors: входът не може да бъде прочетен\n");
+        return 2;
     }
     return status;
 }
 
+// The answer key of a worksheet, or of one triple: the page on standard output, and the
+// reason for every triple without a report on standard error, as for a worksheet.
+int RunAnswerKey(InputMode mode, std::string_view separator,
+                 const std::vector<std::string_view> &numbers, int in, Output &out, Output &err)
+{
+    using Line = figure::AnswerKey::Line;
+    figure::AnswerKey key(mode, separator);
+    int status = 0;
+    const auto refuse = [&](Line line, std::string_view text, long number) {
+        std::string problem;
+        if (line == Line::Malformed) {
+            std::size_t count = 0;
+            std::string_view field;
+            for (Fields fields(text); fields.Next(field);)
+                ++count;
+            problem = CountProblem(count);
+            status = 2;
+        } else {
+            problem = line == Line::Rejected ? calc::kRejected : calc::kOutOfRange;
+            status = std::max(status, 1);
+        }
+        err.Write((number > 0 ? "bisectors: ред " + std::to_string(number) + ": " : std::string()) +
+                  problem + "\n");
+    };
+    if (!numbers.empty()) {
+        switch (key.Add({numbers[0], numbers[1], numbers[2]})) {
+        case calc::Outcome::Solved:
+            break;
+        case calc::Outcome::Rejected:
+            refuse(Line::Rejected, {}, 0);
+            break;
+        case calc::Outcome::OutOfRange:
+            refuse(Line::OutOfRange, {}, 0);
+            break;
+        }
+    } else {
+        LineReader lines(in);
+        std::string_view line;
+        for (long number = 1; lines.Next(line); ++number) {
+            const Line added = key.AddLine(line);
+            if (added != Line::Skipped && added != Line::Solved)
+                refuse(added, line, number);
+        }
+        if (lines.Failed()) {
+            err.Write("bisectors: входът не може да бъде прочетен\n");
+            return 2;
+        }
+    }
+    out.Write(key.Finish());
+    return status;
+}
+
 int Run(std::span<const char *const> arguments, std::string_view version,
-        std::string_view decimalSeparator, std::istream &in, std::ostream &out, std::ostream &err)
+        std::string_view decimalSeparator, int in, Output &out, Output &err)
 {
     const Request request = Parse(arguments);
     if (!request.problem.empty()) {
-        err << "bisectors: " << request.problem << '\n' << kUsage;
+        err.Write("bisectors: " + request.problem + "\n");
+        err.Write(kUsage);
         return 2;
     }
     if (request.help) {
-        out << kUsage << kHelp;
+        out.Write(kUsage);
+        out.Write(kHelp);
         return 0;
     }
     if (request.version) {
-        out << "bisectors " << version << '\n';
+        out.Write("bisectors " + std::string(version) + "\n");
         return 0;
     }
+    if (request.format == Format::Html)
+        return RunAnswerKey(*request.mode, decimalSeparator, request.numbers, in, out, err);
     if (request.numbers.empty())
         return RunWorksheet(*request.mode, decimalSeparator, in, out, err);
 
     const calc::Solution solution =
         calc::Calculate(*request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
                         decimalSeparator);
-    const std::string report = calc::ReportText(solution, {decimalSeparator, "\n"});
     if (solution.outcome != calc::Outcome::Solved) {
-        err << report << '\n';
+        std::string problem;
+        calc::AppendReport(problem, solution);
+        err.Write(problem + "\n");
         return 1;
     }
-    out << report;
+    if (request.format == Format::Svg)
+        out.Write(figure::Svg(solution, {.decimalSeparator = decimalSeparator}));
+    else
+        calc::AppendReport(out.Pending(), solution, {decimalSeparator, "\n"});
     return 0;
 }
 
 } // namespace
 
 int RunCommandLine(std::span<const char *const> arguments, std::string_view version,
-                   std::string_view decimalSeparator, std::istream &in, std::ostream &out,
-                   std::ostream &err)
+                   std::string_view decimalSeparator, int in, int out, int err)
 {
-    const int status = Run(arguments, version, decimalSeparator, in, out, err);
+    Output output(out);
+    Output errors(err, &output);
+    int status = Run(arguments, version, decimalSeparator, in, output, errors);
     // A report that could not be written (a full disk, a closed pipe) is no success.
-    if (!out.flush()) {
-        err << "bisectors: резултатът не може да бъде записан\n";
-        return 2;
+    if (!output.Flush()) {
+        errors.Write("bisectors: резултатът не може да бъде записан\n");
+        status = 2;
     }
+    errors.Flush();
     return status;
 }
 

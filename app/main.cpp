@@ -1,25 +1,19 @@
-// The program's entry: with arguments, the command line; without, the window, running
-// until it is closed.
+// The program's entry: the command line, which answers without loading any toolkit, or the
+// window, loaded from its module when there are no arguments or Qt's options are given.
 
-#include "application.h"
 #include "command_line.h"
-#include "main_form.h"
+#include "decimal_separator.h"
+#include "qt_options.h"
+#include "window_module.h"
 
-#include <QLocale>
-
-#include <iostream>
+#include <span>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
-    if (argc > 1) {
-        const std::string separator = QLocale::system().decimalPoint().toStdString();
-        return app::RunCommandLine({argv + 1, argv + argc}, BISECTORS_VERSION, separator, std::cin,
-                                   std::cout, std::cerr);
-    }
-    const auto application = platform::StartApplication(argc, argv, "bisectors", BISECTORS_VERSION);
-    // Lets desktops match the window with its installed desktop entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(BISECTORS_APP_ID));
-    window::MainForm form;
-    form.Show();
-    return application->exec();
+    const std::span<const char *const> arguments(argv + 1, argv + argc);
+    if (app::OpensWindow(arguments))
+        return app::RunWindow(argc, argv);
+    return app::RunCommandLine(arguments, BISECTORS_VERSION, app::LocaleDecimalSeparator(),
+                               STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO);
 }

@@ -1,5 +1,9 @@
 #include "markup.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/compile.h>
+#include <fmt/format.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -88,9 +92,11 @@ void AppendCoordinate(std::string &out, double value)
         out += '0';
         return;
     }
+    // The shortest text that reads back as the value, from {fmt} (the standard library's
+    // to_chars for doubles is missing from some, the WebAssembly build's among them).
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    out.append(buffer, end);
+    const char *end = fmt::format_to(buffer, FMT_COMPILE("{}"), value);
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
 ShortNumber FourDigits(double value, std::string_view decimalSeparator)
@@ -99,12 +105,11 @@ ShortNumber FourDigits(double value, std::string_view decimalSeparator)
         return {std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf", false};
     if (value == 0)
         return {"0", true};
-    // "d.ddde±x": to_chars rounds correctly at the requested precision.
+    // "d.ddde±x": {fmt} rounds correctly at the requested precision.
     char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3).ptr;
+    const char *end = fmt::format_to(buffer, FMT_COMPILE("{:.3e}"), value);
     double rounded = 0;
-    std::from_chars(buffer, end, rounded);
+    fast_float::from_chars(buffer, end, rounded);
 
     const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t e = text.find('e');

@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QStyleOptionFocusRect>
+#include <QRegion>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <qdrawutil.h>
 
 #include <algorithm>
@@ -12,6 +14,67 @@
 
 namespace platform
 {
+namespace
+{
+
+// The focus frame's colour, dark navy: at least 5:1 against the window's lavender, the
+// orange of its labels and options, the green and red of its buttons and white.
+const QColor kFocusColour(0x1a, 0x1a, 0x80);
+constexpr int kFocusWidth = 2;
+
+QRegion FocusRegion(const QRect &rect)
+{
+    return QRegion(rect).subtracted(
+        rect.adjusted(kFocusWidth, kFocusWidth, -kFocusWidth, -kFocusWidth));
+}
+
+} // namespace
+
+FocusRing::FocusRing(QWidget *control) : QFocusFrame(control)
+{
+    hide();
+    control->installEventFilter(this);
+}
+
+void FocusRing::Paint(QPainter &painter, const QRect &rect)
+{
+    for (const QRect &part : FocusRegion(rect))
+        painter.fillRect(part, kFocusColour);
+}
+
+void FocusRing::Fit()
+{
+    setGeometry(parentWidget()->rect());
+    setMask(FocusRegion(rect())); // what the control draws inside shows through untouched
+}
+
+bool FocusRing::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget()) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            Fit();
+            raise();
+            show();
+            break;
+        case QEvent::FocusOut:
+            hide();
+            break;
+        case QEvent::Resize:
+            Fit();
+            break;
+        default:
+            break;
+        }
+    }
+    return QFocusFrame::eventFilter(watched, event);
+}
+
+void FocusRing::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Paint(painter, rect());
+}
 
 TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -94,6 +157,22 @@ bool OptionButton::hitButton(const QPoint &position) const
     return rect().contains(position);
 }
 
+void OptionButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const bool focused = option.state & QStyle::State_HasFocus;
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawControl(QStyle::CE_RadioButton, option);
+    if (!focused)
+        return;
+    FocusRing::Paint(painter, rect());
+    // The frame passes behind the round indicator at the left edge.
+    option.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+}
+
 Frame::Frame(const QString &caption, QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -104,6 +183,21 @@ HiddenControl::HiddenControl(const QString &text, QStringList items, QWidget *pa
     : QWidget(parent), text_(text), items_(std::move(items))
 {
     setFocusPolicy(Qt::NoFocus);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    // Qt's push button takes Enter only as a default button; here it is a press, once
+    // for a key held down.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        modifiers == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::paintEvent(QPaintEvent *)
@@ -119,12 +213,8 @@ void CommandButton::paintEvent(QPaintEvent *)
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(inside, Qt::AlignCenter | Qt::TextShowMnemonic, text());
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = inside;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus())
+        FocusRing::Paint(painter, rect().adjusted(2, 2, -2, -2)); // inside the 3D edge
 }
 
 PictureBox::PictureBox(PaintFunction picture, QWidget *parent)

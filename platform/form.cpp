@@ -191,6 +191,12 @@ QWidget *Form::Create(const ControlDescription &control, QWidget *parent)
     }
     if (hidden)
         widget->hide();
+    // Every control the keyboard reaches shows plainly that it has the focus; option
+    // buttons and push buttons draw that themselves.
+    const bool drawsItsFocus =
+        control.kind == ControlKind::OptionButton || control.kind == ControlKind::CommandButton;
+    if (!hidden && (widget->focusPolicy() & Qt::TabFocus) && !drawsItsFocus)
+        new FocusRing(widget);
     widget->setProperty("tabIndex", control.tabIndex);
     return widget;
 }
@@ -201,13 +207,30 @@ void Form::Place(QWidget *widget, const ControlDescription &control) const
                         Pixels(control.height));
 }
 
+// The option buttons of one container are one stop for Tab, at the place of the first of
+// them, whatever their own tab indices; within the group they keep the order of theirs.
 void Form::SetTabOrder(const FormDescription &description)
 {
+    std::map<std::string, int> groupPlace; // container -> lowest tab index of its options
+    for (const ControlDescription &control : description.controls) {
+        if (control.kind != ControlKind::OptionButton)
+            continue;
+        const auto [place, added] =
+            groupPlace.try_emplace(control.container ? control.container : "", control.tabIndex);
+        if (!added)
+            place->second = std::min(place->second, control.tabIndex);
+    }
+    const auto placeOf = [&](const ControlDescription *control) {
+        if (control->kind != ControlKind::OptionButton)
+            return control->tabIndex;
+        return groupPlace.at(control->container ? control->container : "");
+    };
     std::vector<const ControlDescription *> order;
     for (const ControlDescription &control : description.controls)
         order.push_back(&control);
-    std::stable_sort(order.begin(), order.end(), [](const auto *left, const auto *right) {
-        return left->tabIndex < right->tabIndex;
+    std::stable_sort(order.begin(), order.end(), [&](const auto *left, const auto *right) {
+        return std::pair(placeOf(left), left->tabIndex) <
+               std::pair(placeOf(right), right->tabIndex);
     });
     for (const ControlDescription *control : order) {
         QWidget *widget = Control(control->name, control->index);

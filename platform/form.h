@@ -73,7 +73,8 @@ public:
     void Show();
 
 protected:
-    // Tab and Shift+Tab walk the controls in the order of their tab indices.
+    // Tab and Shift+Tab walk the controls in the order of their tab indices; the option
+    // buttons of a container are one stop, at the lowest tab index among them.
     bool focusNextPrevChild(bool next) override;
 
 private:

@@ -76,6 +76,21 @@ const char *LabelledBox(const FormDescription &form, const ControlDescription &c
     return nullptr;
 }
 
+// The control's place in the keyboard focus order: its tab index, or for an option button
+// the lowest tab index of the option buttons in its container. A group of radio inputs
+// with one tabindex is one stop for the browser, at its checked radio.
+int TabPlace(const FormDescription &form, const ControlDescription &control)
+{
+    if (control.kind != ControlKind::OptionButton)
+        return control.tabIndex;
+    int place = control.tabIndex;
+    for (const ControlDescription &other : form.controls)
+        if (other.kind == ControlKind::OptionButton &&
+            (other.container == control.container || Same(other.container, control.container)))
+            place = std::min(place, other.tabIndex);
+    return place;
+}
+
 // The controls directly inside `container` (nullptr: the form), in the order of their
 // tab indices, which is the page's focus order.
 std::vector<const ControlDescription *> Children(const FormDescription &form, const char *container)
@@ -132,9 +147,8 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
     const QString text = Escaped(control.text);
     const char *spoken = Spoken(form, control);
     const QString name = spoken ? QStringLiteral(" aria-label=\"%1\"").arg(Escaped(spoken)) : "";
-    // Tab follows the tab indices, as in the window; only the selected option button of
-    // a group is a stop, at its own index (tabindex counts from 1).
-    const QString tab = QStringLiteral(" tabindex=\"%1\"").arg(control.tabIndex + 1);
+    // Tab follows the tab indices, as in the window (tabindex counts from 1).
+    const QString tab = QStringLiteral(" tabindex=\"%1\"").arg(TabPlace(form, control) + 1);
 
     switch (control.kind) {
     case ControlKind::Label:

@@ -1,6 +1,6 @@
-// The behaviour model (model/calculator.h) and the calculation core, compiled to
-// WebAssembly (model_entry.cpp), as a JavaScript object per model: its actions and its
-// state, with texts as JavaScript strings. Loaded by the page and by the tests under Node.
+// The behaviour model (model/calculator.h), the calculation core and the figure, compiled
+// to WebAssembly (model_entry.cpp), as a JavaScript object per model: its actions, its
+// state and the figure of its solution, with texts as JavaScript strings. Loaded by the page and by the tests under Node.
 'use strict';
 
 // Instantiates the module from its bytes; returns a function that makes a model for a
@@ -63,6 +63,14 @@ function LoadModel(wasm) {
             result: () => text(core.ModelResult(model)),
             focusRequests: () => core.ModelFocusRequests(model),
             announcements: () => core.ModelAnnouncements(model),
+            // The figure of what the result reports (an SVG document of the given size,
+            // empty when it reports no triangle) and the figure read out in words.
+            figure: (width, height) =>
+                withText(separator, (address) =>
+                    text(core.ModelFigure(model, address, width, height))),
+            figureDescription: () =>
+                withText(separator, (address) =>
+                    text(core.ModelFigureDescription(model, address))),
         };
     };
 }

@@ -1,8 +1,9 @@
 // The behaviour model's entry for the web page, compiled to WebAssembly with the
-// calculation core: a C function for each of model::Calculator's actions and for each
-// part of its state. Texts cross as UTF-8 with a final NUL; a text returned stays valid
-// until the model's next action.
+// calculation core and the figure: a C function for each of model::Calculator's actions
+// and for each part of its state, and the figure of the solution it shows. Texts cross
+// as UTF-8 with a final NUL; a text returned stays valid until the model's next action.
 #include "calculator.h"
+#include "figure.h"
 
 #include <string>
 
@@ -70,6 +71,29 @@ unsigned ModelFocusRequests(const Calculator *model)
 unsigned ModelAnnouncements(const Calculator *model)
 {
     return model->Announcements();
+}
+
+// The figure of the solution the result shows, as an SVG document of `width` x `height`
+// pixels (empty when the result shows none), and its description in words.
+const char *ModelFigure(const Calculator *model, const char *decimalSeparator, int width,
+                        int height)
+{
+    static std::string svg;
+    svg.clear();
+    if (model->Solution())
+        svg = figure::Svg(*model->Solution(), {.width = static_cast<double>(width),
+                                               .height = static_cast<double>(height),
+                                               .decimalSeparator = decimalSeparator});
+    return svg.c_str();
+}
+
+const char *ModelFigureDescription(const Calculator *model, const char *decimalSeparator)
+{
+    static std::string description;
+    description.clear();
+    if (model->Solution())
+        description = figure::Description(*model->Solution(), decimalSeparator);
+    return description.c_str();
 }
 
 } // extern "C"

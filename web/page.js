@@ -16,6 +16,8 @@
     const [calculateButton, clearButton] = controls(names.buttons, 2);
     const result = document.getElementById(`${names.result}_0`);
     const announcer = document.getElementById('announcer');
+    const figure = document.getElementById('figure');
+    const picture = figure.querySelector('img');
 
     // Numbers take the decimal separator of the browser's language, as the window takes
     // the system's; a language tag no number format knows ("C", an empty or malformed
@@ -55,6 +57,13 @@
         if (result.textContent !== text) {
             result.textContent = text;
             result.scrollTop = 0;
+            // The triangle the result reports, drawn, and read out as its text alternative.
+            const svg = model.figure(
+                Number(picture.getAttribute('width')), Number(picture.getAttribute('height')));
+            figure.hidden = svg === '';
+            picture.alt = model.figureDescription();
+            if (svg) picture.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(svg)}`;
+            else picture.removeAttribute('src');
         }
         if (focusRequests !== model.focusRequests()) {
             focusRequests = model.focusRequests();

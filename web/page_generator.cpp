@@ -67,6 +67,11 @@ const char *const kPage = R"(<!DOCTYPE html>
 </html>
 )";
 
+// Where the page draws the triangle of each report, beside the window or under it.
+const char *const kFigure =
+    "<figure id=\"figure\" class=\"Figure\" hidden><img width=\"460\" height=\"345\" "
+    "alt=\"\"></figure>";
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -101,7 +106,7 @@ int main(int argc, char **argv)
     const QString page = QString::fromUtf8(kPage).arg(
         Hash(script), Hash(style), QString::fromUtf8(form.title).toHtmlEscaped(),
         QString::fromLatin1(web::IconSvg(form).toBase64()), style,
-        web::FormHtml(form) + "\n" + bindings,
+        web::FormHtml(form) + "\n" + kFigure + "\n" + bindings,
         QString::fromLatin1(Read(option("--wasm")).toBase64()), script,
         QString::fromUtf8(form.language));
     Write(option("--html"), page.toUtf8());

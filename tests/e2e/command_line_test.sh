@@ -11,20 +11,27 @@ usage=$'Употреба: bisectors [--heights | --sides | --medians] [X1 X2 X3]
 sides345=$'Лице на триъгълника S = 6\nИзчислени дължини на ъглополовящи:\nYg_a = 4.21637021355784\nYg_b = 3.35410196624968\nYg_c = 2.42436610692531\n'
 medians345=$'Изчислени дължини на страни:\nBC = 5.69600249687835\nAC = 4.80740170061865\nAB = 3.33333333333333\nЛице на триъгълника S = 8\nИзчислени дължини на ъглополовящи:\nYg_a = 2.85998323467242\nYg_b = 3.68842731893544\nYg_c = 4.96236595640282\n'
 
-# The arguments may start with environment settings, and with STDOUT=FILE to send the
-# standard output elsewhere.
+# The arguments may start with environment settings, with STDOUT=FILE to send the
+# standard output elsewhere and with STDIN=FILE to read the standard input from a file.
 check() { # name, status, stdin, stdout, stderr, then the arguments
     local name=$1 status=$2 input=$3 out=$4 err=$5 got_out got_err got_status
     shift 5
-    local settings=() to=$work/out
+    local settings=() to=$work/out from=$work/in
     : >"$work/out"
+    printf '%s' "$input" >"$work/in"
     while [[ $# -gt 0 && $1 == *=* && $1 != -* ]]; do
-        if [[ $1 == STDOUT=* ]]; then to=${1#STDOUT=}; else settings+=("$1"); fi
+        if [[ $1 == STDOUT=* ]]; then
+            to=${1#STDOUT=}
+        elif [[ $1 == STDIN=* ]]; then
+            from=${1#STDIN=}
+        else
+            settings+=("$1")
+        fi
         shift
     done
-    printf '%s' "$input" | env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C.UTF-8 "${settings[@]}" \
-        timeout 30 "$app" "$@" >"$to" 2>"$work/err"
-    got_status=${PIPESTATUS[1]}
+    env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C.UTF-8 "${settings[@]}" \
+        timeout 30 "$app" "$@" <"$from" >"$to" 2>"$work/err"
+    got_status=$?
     got_out=$(cat "$work/out"; echo x)
     got_out=${got_out%x}
     got_err=$(cat "$work/err"; echo x)
@@ -59,5 +66,9 @@ check "worksheet"              0 $'3 4 5\n\t3\t4  5 \n' \
 check "worksheet with faults"  2 $'# answer key\n\n 3 4 5\r\n1 2\n1 2 3\n' \
     $'3 4 5\n'"$sides345"$'\n1 2\nнужни са три числа, а са дадени 2\n\n1 2 3\nНекоректни данни!\n' \
     $'bisectors: ред 4: нужни са три числа, а са дадени 2\nbisectors: ред 5: Некоректни данни!\n' --sides
+check "separator read"         0 ""     "${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides 3,0 4 5
+check "worksheet in Bulgarian" 0 $'3,0 4 5\n' $'3,0 4 5\n'"${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides
+check "input not read"         2 ""     "" $'bisectors: входът не може да бъде прочетен\n' STDIN=/ --sides
+check "Qt's option as a number" 1 ""    "" $'Некоректни данни!\n' --sides -- -session 4 5
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -72,6 +72,7 @@ description=$(field Description)
 files=$(dpkg-deb --contents "$deb" | grep -v '^d' | awk '{ print $6 }' | sed 's|^\./||' | sort)
 wanted=$(sort <<EOF2
 usr/bin/bisectors
+usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/bisectors/window.so
 usr/share/applications/$app_id.desktop
 usr/share/doc/bisectors/changelog.gz
 usr/share/doc/bisectors/copyright
@@ -84,7 +85,7 @@ usr/share/metainfo/$app_id.metainfo.xml
 EOF2
 )
 if [ "$files" = "$wanted" ]; then
-    pass "the package holds exactly the program, its desktop files, documents and manual pages"
+    pass "the package holds exactly the program, its window module, desktop files, documents and manual pages"
 else
     fail "unexpected package contents:"
     diff <(echo "$wanted") <(echo "$files") | sed 's/^/      /'

@@ -20,6 +20,7 @@ private slots:
     void pushButtonsDeliverTheirIndex();
     void enterInASingleLineBoxPressesTheDefaultButton_data();
     void enterInASingleLineBoxPressesTheDefaultButton();
+    void tabFollowsTheTabIndices_data();
     void tabFollowsTheTabIndices();
     void focusSetBeforeShowingIsKept();
 };

@@ -22,7 +22,11 @@ const ops = {
             headless: true,
             extraPrefsFirefox: prefs,
         });
-        page = (await browser.pages())[0] ?? (await browser.newPage());
+        // A tab of its own: the tab Firefox starts with never gets the focus here, and
+        // without it no :focus or :focus-visible matches (document.hasFocus() is false).
+        const first = await browser.pages();
+        page = await browser.newPage();
+        for (const other of first) await other.close();
         page.on('console', (message) => {
             if (message.type() === 'error')
                 problems.push(`console: ${message.text()}`);

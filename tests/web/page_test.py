@@ -11,6 +11,7 @@ photographed on a desktop and on a phone into the folder SCREENSHOTS.
 """
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -78,6 +79,29 @@ LOOK = '''
         }])),
         radios: [...form.querySelectorAll('input[type=radio]')].map(box),
     };'''
+
+
+# What shows the keyboard focus on the control that has it (an option button for its
+# radio): the control, its outline and the colours round it.
+FOCUS_LOOK = '''
+    const control = document.activeElement.closest('[id]');
+    const style = getComputedStyle(control);
+    return {
+        id: control.id,
+        outline: [style.outlineStyle, parseFloat(style.outlineWidth), style.outlineColor],
+        backgrounds: [style.backgroundColor,
+                      getComputedStyle(document.querySelector('.Form')).backgroundColor],
+    };'''
+
+
+def contrast(a, b):
+    """WCAG's contrast ratio of two CSS colours given as rgb() or rgba()."""
+    def luminance(colour):
+        r, g, b = (int(c) / 255 for c in re.findall(r'[\d.]+', colour)[:3])
+        linear = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4 for c in (r, g, b)]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    la, lb = sorted((luminance(a), luminance(b)))
+    return (lb + 0.05) / (la + 0.05)
 
 
 def shown(text):
@@ -261,9 +285,12 @@ class EnglishPage(TypedCases, Page):
         self.assertEqual(self.focused(), 'Text2_0')
 
     def test_tab_follows_the_tab_indices(self):
-        # The option buttons are one radio group: one stop, the selected one at its index.
+        # The option buttons are one radio group: one stop, the selected one, at the place
+        # of the group's first button, whichever is selected.
+        group = min(c['tabIndex'] for c in CONTROLS.values() if c['kind'] == 'OptionButton')
         stops = sorted((c for c in CONTROLS.values() if not c['hidden'] and c['kind'] in
-                        ('TextBox', 'OptionButton', 'CommandButton')), key=lambda c: c['tabIndex'])
+                        ('TextBox', 'OptionButton', 'CommandButton')),
+                       key=lambda c: group if c['kind'] == 'OptionButton' else c['tabIndex'])
         for kind in range(3):
             with self.subTest(kind=kind):
                 self.browser.click(f'Option1_{kind}')
@@ -280,6 +307,34 @@ class EnglishPage(TypedCases, Page):
                     backward.insert(0, self.focused())
                 self.assertEqual(forward, expected)
                 self.assertEqual(backward, expected)
+
+    def test_focus_is_plain_on_every_control(self):
+        # By the keyboard alone, in both layouts: Shift+Tab from the first input box to
+        # the kinds and on to the result box, then Tab, the arrows through the kinds and
+        # Tab on to the last button. Each stop shows a solid outline of 2 px or more that
+        # stands out 3:1 against the control's background and the form's.
+        keys = ['Shift+Tab', 'Shift+Tab', 'Tab', 'ArrowDown', 'ArrowDown'] + ['Tab'] * 5
+        stops = ['Option1_0', 'Text1_0', 'Option1_0', 'Option1_1', 'Option1_2',
+                 'Text2_0', 'Text2_1', 'Text2_2', 'Command1_0', 'Command1_1']
+        for name, width, height in (('desktop', 1280, 800), ('phone', 360, 740)):
+            with self.subTest(name):
+                self.open(width, height)
+                # A click on the heading first: WebKit's phone screen, a page in a frame,
+                # takes keys only after a click into it.
+                self.browser.click('Label1_0')
+                self.focus('#Text2_0')
+                for key, stop in zip(keys, stops):
+                    self.browser.press(key)
+                    look = self.run_js(FOCUS_LOOK)
+                    self.assertEqual(look['id'], stop)
+                    style, outline_width, colour = look['outline']
+                    self.assertNotIn(style, ('none', 'hidden'), stop)
+                    self.assertGreaterEqual(outline_width, 2, stop)
+                    for background in look['backgrounds']:
+                        self.assertGreaterEqual(contrast(colour, background), 3,
+                                                f'{stop}: {colour} on {background}')
+                    self.browser.screenshot(
+                        os.path.join(SCREENSHOTS, f'{ENGINE}-{name}-focus-{stop}.png'))
 
     def test_arrows_choose_the_kind(self):
         self.focus('#Option1_0 input')
@@ -329,6 +384,38 @@ class EnglishPage(TypedCases, Page):
         self.assertEqual({text.rstrip('\u00a0') for text in announced}, {shown(case['report'])})
         self.assertNotEqual(announced[0], announced[1])  # each press changes the live region
         self.assertNotEqual(announced[1], announced[2])
+
+    def test_figure_of_each_report(self):
+        """The triangle of a report is drawn beside the window, or under the result where
+        the controls flow, with its description as the text alternative; nothing is drawn
+        for a refusal or after "Изчисти"."""
+        figure = '''
+            const figure = document.getElementById('figure');
+            const box = (id) => document.getElementById(id).getBoundingClientRect();
+            return {shown: !figure.hidden, alt: figure.querySelector('img').alt,
+                    src: figure.querySelector('img').getAttribute('src') || '',
+                    figure: [box('figure').left, box('figure').top],
+                    form: [box('MainForm').right, box('Text1_0').bottom]};'''
+        refused = next(c for c in CASES if c['report'] == 'Некоректни данни!')
+        for width, height, beside in ((1280, 800, True), (360, 740, False)):
+            with self.subTest(width=width):
+                self.open(width, height)
+                self.assertFalse(self.run_js(figure)['shown'])
+                self.calculate(MEDIANS['.'])
+                drawn = self.run_js(figure)
+                self.assertTrue(drawn['shown'])
+                self.assertTrue(drawn['src'].startswith('data:image/svg+xml'))
+                self.assertIn('по три медиани', drawn['alt'])
+                self.assertIn('Ъглополовящи: от A — 2.86', drawn['alt'])
+                if beside:
+                    self.assertGreaterEqual(drawn['figure'][0], drawn['form'][0])
+                else:
+                    self.assertGreaterEqual(drawn['figure'][1], drawn['form'][1])
+                self.browser.click('Command1_1')
+                self.assertFalse(self.run_js(figure)['shown'])
+                self.calculate(refused)
+                self.assertFalse(self.run_js(figure)['shown'])
+        self.assertLessEqual(os.path.getsize(PAGE), 250 * 1024)  # the whole page, figure and all
 
     def test_names_and_roles_for_screen_readers(self):
         spoken = {s['id']: s['text'] for s in LAYOUT_DATA['spoken']}

@@ -16,7 +16,11 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
 #include <memory>
+#include <utility>
 
 void KeyboardTest::focusStartsInTheFirstInputBox()
 {
@@ -27,6 +31,101 @@ void KeyboardTest::focusStartsInTheFirstInputBox()
     QCOMPARE(driver.Input(0), QStringLiteral("4"));
 }
 
+namespace
+{
+
+// WCAG's contrast ratio of two colours, from 1 to 21.
+double Contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+void KeyboardTest::focusIsPlainOnEveryControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QColor>("background");
+    const QColor white(Qt::white), orange(255, 192, 128);
+    QTest::newRow("Text2(0)") << "Text2_0" << white;
+    QTest::newRow("Text2(1)") << "Text2_1" << white;
+    QTest::newRow("Text2(2)") << "Text2_2" << white;
+    QTest::newRow("Option1(0)") << "Option1_0" << orange;
+    QTest::newRow("Option1(1)") << "Option1_1" << orange;
+    QTest::newRow("Option1(2)") << "Option1_2" << orange;
+    QTest::newRow("Command1(0), green") << "Command1_0" << QColor(128, 255, 128);
+    QTest::newRow("Command1(1), red") << "Command1_1" << QColor(255, 128, 128);
+    QTest::newRow("result box") << "Text1_0" << white;
+}
+
+// With the focus, a band at least 2 pixels wide within 4 pixels of the control's edge
+// turns to a colour that stands out 3:1 against what was there, the control's background
+// and the window's; round the whole control, though an option's round indicator may stand
+// in front of it.
+void KeyboardTest::focusIsPlainOnEveryControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QColor, background);
+    FormDriver driver;
+    QVERIFY(driver.Start());
+    const QColor window = driver.form.Window().palette().color(QPalette::Window);
+    QWidget *widget = driver.Control(control);
+    driver.Control(control == QLatin1String("Text1_0") ? "Text2_0" : "Text1_0")->setFocus();
+    const QImage before = widget->grab().toImage();
+    widget->setFocus();
+    QVERIFY(widget->hasFocus());
+    const QImage after = widget->grab().toImage();
+    QCOMPARE(after.size(), before.size());
+
+    const auto plain = [&](QPoint point) {
+        const QColor now = after.pixelColor(point);
+        return Contrast(now, before.pixelColor(point)) >= 3 && Contrast(now, background) >= 3 &&
+               Contrast(now, window) >= 3;
+    };
+    // Whether, at `along` on a side, 2 pixels in a row of the 4 inward are plain focus.
+    const auto banded = [&](QPoint edge, QPoint inward) {
+        int run = 0;
+        for (int depth = 0; depth < 4 && run < 2; ++depth)
+            run = plain(edge + depth * inward) ? run + 1 : 0;
+        return run >= 2;
+    };
+    const int w = after.width(), h = after.height();
+    struct Side {
+        const char *name;
+        int length;
+        std::function<QPoint(int)> edge;
+        QPoint inward;
+    };
+    const Side sides[] = {
+        {"top", w, [](int x) { return QPoint(x, 0); }, QPoint(0, 1)},
+        {"bottom", w, [h](int x) { return QPoint(x, h - 1); }, QPoint(0, -1)},
+        {"left", h, [](int y) { return QPoint(0, y); }, QPoint(1, 0)},
+        {"right", h, [w](int y) { return QPoint(w - 1, y); }, QPoint(-1, 0)},
+    };
+    int around = 0, bandedAround = 0;
+    for (const Side &side : sides) {
+        int count = 0, bandedCount = 0;
+        for (int along = 4; along < side.length - 4; ++along, ++count)
+            bandedCount += banded(side.edge(along), side.inward);
+        QVERIFY2(
+            bandedCount * 3 >= count,
+            qPrintable(
+                QStringLiteral("%1 side: %2 of %3").arg(side.name).arg(bandedCount).arg(count)));
+        around += count;
+        bandedAround += bandedCount;
+    }
+    QVERIFY2(bandedAround * 4 >= around * 3,
+             qPrintable(QStringLiteral("%1 of %2 round the edge").arg(bandedAround).arg(around)));
+}
+
 void KeyboardTest::tabReachesTheKindsOnceAtTheSelectedOne_data()
 {
     // The cycle of Tab from the result box; Shift+Tab walks it backwards.
@@ -34,12 +133,10 @@ void KeyboardTest::tabReachesTheKindsOnceAtTheSelectedOne_data()
     QTest::addColumn<QStringList>("order");
     const QStringList inputs = {"Text2_0", "Text2_1", "Text2_2"};
     const QStringList buttons = {"Command1_0", "Command1_1"};
-    QTest::newRow("altitudes, at tab index 5")
-        << 0 << QStringList{"Text1_0", "Option1_0"} + inputs + buttons;
-    QTest::newRow("sides, at tab index 6")
-        << 1 << QStringList{"Text1_0", "Option1_1"} + inputs + buttons;
-    QTest::newRow("medians, at tab index 13")
-        << 2 << QStringList{"Text1_0"} + inputs + QStringList{"Option1_2"} + buttons;
+    // The group is one stop at the first kind's place, before the inputs, for every kind.
+    QTest::newRow("altitudes") << 0 << QStringList{"Text1_0", "Option1_0"} + inputs + buttons;
+    QTest::newRow("sides") << 1 << QStringList{"Text1_0", "Option1_1"} + inputs + buttons;
+    QTest::newRow("medians") << 2 << QStringList{"Text1_0", "Option1_2"} + inputs + buttons;
 }
 
 void KeyboardTest::tabReachesTheKindsOnceAtTheSelectedOne()
@@ -124,6 +221,42 @@ void KeyboardTest::enterInAnInputBoxPressesCalculate()
     QTest::keyClick(input, Qt::Key(key));
     QVERIFY(driver.Result().startsWith(QStringLiteral("Лице на триъгълника S = 6\r\n")));
     QCOMPARE(driver.FocusedControl(), input->objectName());
+}
+
+void KeyboardTest::keysPressTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("calculates"); // or clears
+    const std::pair<const char *, int> keys[] = {
+        {"Return", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    for (const auto &[name, key] : keys) {
+        QTest::addRow("Изчисли, %s", name) << "Command1_0" << key << true;
+        QTest::addRow("Изчисти, %s", name) << "Command1_1" << key << false;
+    }
+}
+
+void KeyboardTest::keysPressTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(bool, calculates);
+    FormDriver driver;
+    QVERIFY(driver.Start());
+    driver.ChooseKind(1);
+    driver.Type({"3", "4", "5"});
+    QWidget *focused = driver.Control(button);
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    if (calculates) {
+        QVERIFY(driver.Result().startsWith(QStringLiteral("Лице на триъгълника S = 6\r\n")));
+        QCOMPARE(driver.Input(0), QStringLiteral("3"));
+    } else {
+        QCOMPARE(driver.Result(), QString());
+        QCOMPARE(driver.SelectedKinds(), QStringLiteral("100"));
+        QCOMPARE(driver.Input(0), QString());
+    }
 }
 
 // The cases are shared with the web page's tests: both editions copy with LF line ends.

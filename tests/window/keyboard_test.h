@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-// The window by keyboard and for screen readers: focus, tab order, the kinds as one radio
-// group, Enter, copying the result box, the input boxes' accessible names, and Qt's own
+// The window by keyboard and for screen readers: focus and how it shows, tab order, the kinds as
+// one radio group, Enter, copying the result box, the input boxes' accessible names, and Qt's own
 // context menus in Bulgarian.
 class KeyboardTest : public QObject
 {
@@ -11,12 +11,16 @@ class KeyboardTest : public QObject
 
 private slots:
     void focusStartsInTheFirstInputBox();
+    void focusIsPlainOnEveryControl_data();
+    void focusIsPlainOnEveryControl();
     void tabReachesTheKindsOnceAtTheSelectedOne_data();
     void tabReachesTheKindsOnceAtTheSelectedOne();
     void arrowKeysSelectAsTheyMove_data();
     void arrowKeysSelectAsTheyMove();
     void enterInAnInputBoxPressesCalculate_data();
     void enterInAnInputBoxPressesCalculate();
+    void keysPressTheFocusedButton_data();
+    void keysPressTheFocusedButton();
     void resultBoxCanBeCopiedButNotTypedInto_data();
     void resultBoxCanBeCopiedButNotTypedInto();
     void inputBoxesAreNamedByTheirLabels_data();

@@ -1,0 +1,120 @@
+#include "command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+
+// A run of the command line with --svg or --html: what it wrote, and parts its output must
+// and must not hold (the figures' geometry and the answer key's content are the figure
+// library's tests).
+struct FigureCase {
+    const char *name;
+    std::vector<const char *> arguments;
+    std::string input;
+    int status;
+    std::vector<std::string> contains;
+    std::vector<std::string> lacks;
+    std::string errors;
+};
+
+std::ostream &operator<<(std::ostream &os, const FigureCase &c)
+{
+    return os << c.name;
+}
+std::string RowName(const testing::TestParamInfo<FigureCase> &info)
+{
+    return info.param.name;
+}
+
+std::string Contents(std::FILE *file)
+{
+    std::string text;
+    std::rewind(file);
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file))
+        text += static_cast<char>(c);
+    return text;
+}
+
+class FigureOutputTest : public testing::TestWithParam<FigureCase>
+{
+};
+
+TEST_P(FigureOutputTest, Writes)
+{
+    const FigureCase &c = GetParam();
+    std::FILE *in = std::tmpfile();
+    std::FILE *out = std::tmpfile();
+    std::FILE *err = std::tmpfile();
+    std::fputs(c.input.c_str(), in);
+    std::rewind(in);
+    const int status =
+        app::RunCommandLine(c.arguments, "1.00", ",", fileno(in), fileno(out), fileno(err));
+    const std::string written = Contents(out);
+    EXPECT_EQ(status, c.status);
+    for (const std::string &part : c.contains)
+        EXPECT_NE(written.find(part), std::string::npos) << part;
+    for (const std::string &part : c.lacks)
+        EXPECT_EQ(written.find(part), std::string::npos) << part;
+    EXPECT_EQ(Contents(err), c.errors);
+    for (std::FILE *file : {in, out, err})
+        std::fclose(file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, FigureOutputTest,
+    testing::Values(
+        FigureCase{"Svg",
+                   {"--sides", "--svg", "3", "4", "5"},
+                   "",
+                   0,
+                   {"<?xml", "<svg", "id=\"bisector-a\"", "Yg_a ≈ 4,216"},
+                   {"<html"},
+                   ""},
+        FigureCase{"SvgOfARefusal",
+                   {"--sides", "1", "2", "3", "--svg"},
+                   "",
+                   1,
+                   {},
+                   {"<svg"},
+                   "Некоректни данни!\n"},
+        FigureCase{"SvgWithoutNumbers",
+                   {"--medians", "--svg"},
+                   "3 4 5\n",
+                   2,
+                   {},
+                   {"<svg"},
+                   "bisectors: --svg чертае една тройка: нужни са три числа\n"
+                   "Употреба: bisectors [--heights | --sides | --medians] [X1 X2 X3]\n"},
+        FigureCase{"SvgAndHtml",
+                   {"--sides", "--svg", "--html", "3", "4", "5"},
+                   "",
+                   2,
+                   {},
+                   {"<"},
+                   "bisectors: --svg и --html са взаимно изключващи се\n"
+                   "Употреба: bisectors [--heights | --sides | --medians] [X1 X2 X3]\n"},
+        FigureCase{
+            "AnswerKey",
+            {"--medians", "--html"},
+            "# ключ\n3 4 5\n1 2\n10 1 1\n12,5 15 20\n",
+            2,
+            {"<html lang=\"bg\"", "Некоректни данни!", "BC = 5,69600249687835", "<svg", "12,5"},
+            {"<script"},
+            "bisectors: ред 3: нужни са три числа, а са дадени 2\n"
+            "bisectors: ред 4: Некоректни данни!\n"},
+        FigureCase{"AnswerKeyOfOneTriple",
+                   {"--html", "--heights", "4", "5", "10"},
+                   "",
+                   0,
+                   {"<html", "BC = 13,1590338991954", "<svg"},
+                   {},
+                   ""}),
+    RowName);
+
+} // namespace

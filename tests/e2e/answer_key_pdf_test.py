@@ -1,0 +1,51 @@
+"""The printable answer key as a teacher prints it: `bisectors --html` of a worksheet,
+printed to PDF by headless Chromium, A4. Every block is on the paper, whole: its heading
+and its last line on the same page, in order, with a figure for each solved triple.
+
+answer_key_pdf_test.py BISECTORS"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+sys.dont_write_bytecode = True
+app = sys.argv[1]
+# Ten triangles, a refusal and a line that is no triple: twelve blocks.
+worksheet = ''.join(f'{k + 2} {k + 3} {k + 4}\n' for k in range(1, 11)) + '1 2 3\n1 2\n'
+blocks = [('Yg_c =', True)] * 10 + [('Некоректни данни!', False), ('Редът трябва', False)]
+
+with tempfile.TemporaryDirectory() as work:
+    key = os.path.join(work, 'key.html')
+    with open(key, 'w', encoding='utf-8') as out:
+        run = subprocess.run([app, '--sides', '--html'], input=worksheet, stdout=out,
+                             stderr=subprocess.PIPE, text=True, env={'LC_ALL': 'C.UTF-8'})
+    assert run.returncode == 2, run  # the line without a triple
+    pdf = os.path.join(work, 'key.pdf')
+    subprocess.run(['chromium', '--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
+                    '--disable-background-networking', '--disable-component-update',
+                    '--disable-sync', f'--user-data-dir={work}/profile',
+                    '--no-pdf-header-footer', f'--print-to-pdf={pdf}', 'file://' + key],
+                   check=True, capture_output=True, timeout=120)
+    info = subprocess.run(['pdfinfo', pdf], check=True, capture_output=True, text=True).stdout
+    pages = int(re.search(r'^Pages:\s+(\d+)', info, re.M).group(1))
+    size = re.search(r'^Page size:\s+([\d.]+) x ([\d.]+)', info, re.M)
+    assert abs(float(size.group(1)) - 595.3) < 2 and abs(float(size.group(2)) - 841.9) < 2, size
+    text = [subprocess.run(['pdftotext', '-f', str(p), '-l', str(p), pdf, '-'], check=True,
+                           capture_output=True, text=True).stdout for p in range(1, pages + 1)]
+
+# Where each block starts and ends: the page of its heading and of its last line.
+place = []
+for number, (last, drawn) in enumerate(blocks, start=1):
+    start = next(p for p, page in enumerate(text) if re.search(rf'Задача {number}\b', page))
+    page = text[start]
+    after = page[re.search(rf'Задача {number}\b', page).end():]
+    upto = re.split(r'Задача \d+\b', after)[0]
+    place.append((number, start, last in upto, bool(re.search(r'^A{1,2}$', upto, re.M)) == drawn))
+failures = [p for p in place if not (p[2] and p[3])]
+order = [p[1] for p in place]
+print(f'{len(blocks)} blocks on {pages} A4 pages; pages of the blocks: {order}')
+for number, start, whole, figure in failures:
+    print(f'block {number} on page {start + 1}: '
+          f'{"split" if not whole else "figure where there should be none, or none"}')
+sys.exit(1 if failures or order != sorted(order) else 0)
