@@ -149,6 +149,7 @@ public:
     }
 
 private:
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-static-cast-downcast): made for a TextBox only
     TextBox *Box() const { return static_cast<TextBox *>(widget()); }
     QString Shown() const { return Box()->toPlainText(); }
     int Clamp(int offset) const { return std::clamp(offset, 0, characterCount()); }
@@ -170,6 +171,7 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text kind) const override
     {
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-static-cast-downcast): made for an Announcer
         return kind == QAccessible::Name ? static_cast<Announcer *>(object())->Text() : QString();
     }
     QAccessible::Role role() const override { return QAccessible::Notification; }

@@ -35,6 +35,17 @@ void SetBackground(QWidget *widget, const QColor &colour, bool fill)
     widget->setAutoFillBackground(fill);
 }
 
+// A control as the class its description made it. A program that asks a control for what
+// another kind has (a caption of a text box, say) stops here, naming the control.
+template<typename Widget> Widget *As(QWidget *control)
+{
+    auto *widget = dynamic_cast<Widget *>(control);
+    if (!widget)
+        qFatal("The control %s is of another kind than the program uses it as",
+               qPrintable(control->objectName()));
+    return widget;
+}
+
 } // namespace
 
 QString ObjectName(const char *name, int index)
@@ -86,7 +97,7 @@ void Form::Build(const FormDescription &description)
         for (const ControlDescription &control : description.controls) {
             if (std::string(control.name) != pair.label)
                 continue;
-            auto *label = static_cast<QLabel *>(Control(control.name, control.index));
+            auto *label = As<QLabel>(Control(control.name, control.index));
             QWidget *box = Control(pair.box, control.index);
             label->setBuddy(box);
             box->setAccessibleName(label->text());
@@ -281,7 +292,7 @@ QString Form::TextOf(QWidget *widget)
         return box->Text();
     if (auto *hidden = dynamic_cast<HiddenControl *>(widget))
         return hidden->Text();
-    return static_cast<QLineEdit *>(widget)->text();
+    return As<QLineEdit>(widget)->text();
 }
 
 void Form::SetText(const char *name, int index, const QString &text)
@@ -295,13 +306,13 @@ void Form::SetText(const char *name, int index, const QString &text)
     else if (auto *hidden = dynamic_cast<HiddenControl *>(widget))
         hidden->SetText(text);
     else
-        static_cast<QLineEdit *>(widget)->setText(text);
+        As<QLineEdit>(widget)->setText(text);
     setting_ = false;
 }
 
 void Form::SetCaption(const char *name, int index, const QString &caption)
 {
-    static_cast<QLabel *>(Control(name, index))->setText(caption);
+    As<QLabel>(Control(name, index))->setText(caption);
     const auto pair = labelled_.find(name);
     if (pair != labelled_.end())
         Control(pair->second.c_str(), index)->setAccessibleName(caption);
@@ -312,13 +323,13 @@ QString Form::ListItem(const char *name, int index, int item) const
     QWidget *widget = Control(name, index);
     if (auto *hidden = dynamic_cast<HiddenControl *>(widget))
         return hidden->Item(item);
-    const QListWidgetItem *entry = static_cast<QListWidget *>(widget)->item(item);
+    const QListWidgetItem *entry = As<QListWidget>(widget)->item(item);
     return entry ? entry->text() : QString();
 }
 
 void Form::SetOptionValue(const char *name, int index, bool selected)
 {
-    auto *button = static_cast<OptionButton *>(Control(name, index));
+    auto *button = As<OptionButton>(Control(name, index));
     if (selected)
         button->setChecked(true); // clears the others, then delivers the click
     else
