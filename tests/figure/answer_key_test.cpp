@@ -99,8 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                 {Line::Solved, Line::Rejected, Line::Malformed, Line::Skipped, Line::Skipped,
                  Line::Solved},
                 2,
-                {"<pre class=\"report\">Лице на триъгълника S = 6\nИзчислени дължини на "
-                 "ъглополовящи:\nYg_a = 4.21637021355784\n",
+                {("<pre class=\"report\">Лице на триъгълника S = 6\nИзчислени дължини на "
+                  "ъглополовящи:\nYg_a = 4.21637021355784\n"),
                  "<section class=\"task refused\" id=\"task-2\">",
                  "<pre class=\"report\">" + kRejected + "</pre>",
                  "<tr><th>Страна BC (a):</th><td>1</td></tr>",

@@ -132,15 +132,15 @@ constexpr double kTolerance = 1e-9;
 class FigureGeometryTest : public testing::TestWithParam<FigureCase>
 {
 protected:
-    Figure figure{GetParam().mode, GetParam().lengths, GetParam().options};
+    Figure figure_{GetParam().mode, GetParam().lengths, GetParam().options};
 };
 
 TEST_P(FigureGeometryTest, VerticesAreTheSidesApart)
 {
-    ASSERT_EQ(figure.solution.outcome, calc::Outcome::Solved);
+    ASSERT_EQ(figure_.solution.outcome, calc::Outcome::Solved);
     for (std::size_t i = 0; i < 3; ++i) {
-        const double drawn = Norm(figure.Vertex((i + 1) % 3) - figure.Vertex((i + 2) % 3));
-        EXPECT_NEAR(drawn / figure.root["data-scale"] / figure.solution.triangle.sides[i], 1,
+        const double drawn = Norm(figure_.Vertex((i + 1) % 3) - figure_.Vertex((i + 2) % 3));
+        EXPECT_NEAR(drawn / figure_.root["data-scale"] / figure_.solution.triangle.sides[i], 1,
                     kTolerance)
             << "side " << i;
     }
@@ -150,21 +150,21 @@ TEST_P(FigureGeometryTest, VerticesAreTheSidesApart)
 // sides, and is labelled with its length to four significant digits.
 TEST_P(FigureGeometryTest, BisectorsEndWhereTheyDivideTheSides)
 {
-    const auto &t = figure.solution.triangle;
-    const auto labels = figure.OfClass("length-label");
+    const auto &t = figure_.solution.triangle;
+    const auto labels = figure_.OfClass("length-label");
     ASSERT_EQ(labels.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         const std::string letter(1, static_cast<char>('a' + i));
-        const Vec p = figure.Vertex((i + 1) % 3), q = figure.Vertex((i + 2) % 3);
-        const Vec foot = figure.At("L_" + letter);
+        const Vec p = figure_.Vertex((i + 1) % 3), q = figure_.Vertex((i + 2) % 3);
+        const Vec foot = figure_.At("L_" + letter);
         EXPECT_LE(std::fabs(Cross(q - p, foot - p)), kTolerance * Dot(q - p, q - p));
         EXPECT_GE(Dot(foot - p, q - p), 0);
         EXPECT_LE(Dot(foot - p, q - p), Dot(q - p, q - p));
         EXPECT_NEAR(Norm(foot - p) / Norm(q - foot) / (t.sides[(i + 2) % 3] / t.sides[(i + 1) % 3]),
                     1, kTolerance)
             << letter;
-        const Element &line = figure.ById("bisector-" + letter);
-        EXPECT_EQ(line["x1"], figure.Vertex(i).x);
+        const Element &line = figure_.ById("bisector-" + letter);
+        EXPECT_EQ(line["x1"], figure_.Vertex(i).x);
         EXPECT_EQ(line["y2"], foot.y);
 
         std::string text = labels[i]->text;
@@ -179,21 +179,21 @@ TEST_P(FigureGeometryTest, BisectorsEndWhereTheyDivideTheSides)
 TEST_P(FigureGeometryTest, GivenElementsEndOnTheirFeet)
 {
     const InputMode mode = GetParam().mode;
-    EXPECT_EQ(figure.OfClass("altitude").size(), mode == InputMode::Heights ? 3u : 0u);
-    EXPECT_EQ(figure.OfClass("median").size(), mode == InputMode::Medians ? 3u : 0u);
+    EXPECT_EQ(figure_.OfClass("altitude").size(), mode == InputMode::Heights ? 3u : 0u);
+    EXPECT_EQ(figure_.OfClass("median").size(), mode == InputMode::Medians ? 3u : 0u);
     if (mode == InputMode::Sides)
         return;
     for (std::size_t i = 0; i < 3; ++i) {
-        const Vec vertex = figure.Vertex(i);
-        const Vec p = figure.Vertex((i + 1) % 3), q = figure.Vertex((i + 2) % 3);
+        const Vec vertex = figure_.Vertex(i);
+        const Vec p = figure_.Vertex((i + 1) % 3), q = figure_.Vertex((i + 2) % 3);
         const double side = Norm(q - p);
         if (mode == InputMode::Heights) {
-            const Vec foot = figure.At(std::string(1, "HGE"[i]));
+            const Vec foot = figure_.At(std::string(1, "HGE"[i]));
             EXPECT_LE(std::fabs(Cross(q - p, foot - p)), kTolerance * side * side) << i;
             EXPECT_LE(std::fabs(Dot(vertex - foot, q - p)), kTolerance * Norm(vertex - foot) * side)
                 << i;
         } else {
-            const Vec foot = figure.At(std::string(1, "KMN"[i]));
+            const Vec foot = figure_.At(std::string(1, "KMN"[i]));
             EXPECT_LE(Norm(foot - Vec{(p.x + q.x) / 2, (p.y + q.y) / 2}), kTolerance * side) << i;
         }
     }
@@ -227,15 +227,16 @@ class FigureLayoutTest : public FigureGeometryTest
 
 TEST_P(FigureLayoutTest, StaysInsideTheViewBox)
 {
-    ASSERT_FALSE(figure.svg.empty());
-    const double width = figure.root["width"], height = figure.root["height"];
-    EXPECT_EQ(figure.root.attributes.at("viewBox"), "0 0 " + figure.root.attributes.at("width") +
-                                                        " " + figure.root.attributes.at("height"));
+    ASSERT_FALSE(figure_.svg.empty());
+    const double width = figure_.root["width"], height = figure_.root["height"];
+    EXPECT_EQ(figure_.root.attributes.at("viewBox"), "0 0 " + figure_.root.attributes.at("width") +
+                                                         " " +
+                                                         figure_.root.attributes.at("height"));
     const auto inside = [&](double x, double y, const Element &e) {
         EXPECT_TRUE(x >= 0 && x <= width && y >= 0 && y <= height)
             << e.name << " " << e.text << " at " << x << ", " << y;
     };
-    for (const Element &e : figure.elements) {
+    for (const Element &e : figure_.elements) {
         if (e.name == "circle") {
             inside(e["cx"] - e["r"], e["cy"] - e["r"], e);
             inside(e["cx"] + e["r"], e["cy"] + e["r"], e);
@@ -256,7 +257,7 @@ TEST_P(FigureLayoutTest, StaysInsideTheViewBox)
 
 TEST_P(FigureLayoutTest, LabelsKeepApartAndNameEachPointOnce)
 {
-    const auto labels = figure.OfClass("label");
+    const auto labels = figure_.OfClass("label");
     for (std::size_t i = 0; i < labels.size(); ++i) {
         for (std::size_t j = i + 1; j < labels.size(); ++j) {
             const auto p = labels[i]->Box(), q = labels[j]->Box();
@@ -265,10 +266,10 @@ TEST_P(FigureLayoutTest, LabelsKeepApartAndNameEachPointOnce)
         }
     }
     std::string names;
-    for (const Element *label : figure.OfClass("vertex-label"))
+    for (const Element *label : figure_.OfClass("vertex-label"))
         names += label->text;
     // Feet at one point share a label: "H, G".
-    for (const Element *label : figure.OfClass("foot-label"))
+    for (const Element *label : figure_.OfClass("foot-label"))
         names += label->text;
     std::erase_if(names, [](char c) { return c == ',' || c == ' '; });
     std::sort(names.begin(), names.end());

@@ -9,6 +9,9 @@ class FormEventsTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Qt Test runs each private slot as a test; they take Qt's camelBack names, with
+    // "_data" for a test's table of rows.
+    // NOLINTBEGIN(readability-identifier-naming)
     void loadIsDeliveredOnceBeforeTheWindowShows();
     void optionOperations_data();
     void optionOperations();
@@ -23,4 +26,5 @@ private slots:
     void tabFollowsTheTabIndices_data();
     void tabFollowsTheTabIndices();
     void focusSetBeforeShowingIsKept();
+    // NOLINTEND(readability-identifier-naming)
 };

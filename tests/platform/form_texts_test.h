@@ -9,6 +9,9 @@ class FormTextsTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Qt Test runs each private slot as a test; they take Qt's camelBack names, with
+    // "_data" for a test's table of rows.
+    // NOLINTBEGIN(readability-identifier-naming)
     void windowFollowsItsDescription();
     void controlsArePlacedInPixels_data();
     void controlsArePlacedInPixels();
@@ -26,4 +29,5 @@ private slots:
     void listItems_data();
     void listItems();
     void pictureIsPaintedInsideItsBorder();
+    // NOLINTEND(readability-identifier-naming)
 };

@@ -10,9 +10,13 @@ class BehaviourTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Qt Test runs each private slot as a test; they take Qt's camelBack names, with
+    // "_data" for a test's table of rows.
+    // NOLINTBEGIN(readability-identifier-naming)
     void beforeLoadTheLabelsNameTheAltitudes();
     void controlsShowTheModel_data();
     void controlsShowTheModel();
     void reportUsesTheLocalesDecimalSeparator_data();
     void reportUsesTheLocalesDecimalSeparator();
+    // NOLINTEND(readability-identifier-naming)
 };

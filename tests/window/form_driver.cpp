@@ -31,7 +31,7 @@ void FormDriver::Click(const QString &objectName)
 void FormDriver::Type(const QStringList &inputs)
 {
     for (int i = 0; i < inputs.size(); ++i) {
-        auto *box = static_cast<QLineEdit *>(Control(QStringLiteral("Text2_%1").arg(i)));
+        auto *box = ControlAs<QLineEdit>(QStringLiteral("Text2_%1").arg(i));
         QTest::mouseClick(box, Qt::LeftButton);
         box->selectAll();
         QTest::keyClicks(box, inputs[i]);
@@ -52,7 +52,7 @@ QStringList FormDriver::Labels()
 {
     QStringList labels;
     for (int i = 0; i < 3; ++i)
-        labels << static_cast<QLabel *>(Control(QStringLiteral("Label2_%1").arg(i)))->text();
+        labels << ControlAs<QLabel>(QStringLiteral("Label2_%1").arg(i))->text();
     return labels;
 }
 
@@ -60,10 +60,9 @@ QString FormDriver::SelectedKinds()
 {
     QString selected;
     for (int i = 0; i < 3; ++i)
-        selected +=
-            static_cast<QRadioButton *>(Control(QStringLiteral("Option1_%1").arg(i)))->isChecked()
-                ? QLatin1Char('1')
-                : QLatin1Char('0');
+        selected += ControlAs<QRadioButton>(QStringLiteral("Option1_%1").arg(i))->isChecked()
+                        ? QLatin1Char('1')
+                        : QLatin1Char('0');
     return selected;
 }
 

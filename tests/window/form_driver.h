@@ -19,6 +19,14 @@ public:
     bool Start();
 
     QWidget *Control(const QString &objectName);
+    // The control as a `Widget`; a control of another class ends the tests, naming it.
+    template<typename Widget> Widget *ControlAs(const QString &objectName)
+    {
+        auto *widget = qobject_cast<Widget *>(Control(objectName));
+        if (!widget)
+            qFatal("%s is not a %s", qPrintable(objectName), Widget::staticMetaObject.className());
+        return widget;
+    }
     void Click(const QString &objectName);
     void ChooseKind(int index) { Click(QStringLiteral("Option1_%1").arg(index)); }
     void Calculate() { Click(QStringLiteral("Command1_0")); }

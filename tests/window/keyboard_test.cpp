@@ -267,7 +267,7 @@ void KeyboardTest::resultBoxCanBeCopiedButNotTypedInto_data()
     QTest::addColumn<QString>("copied");
     QFile file(QStringLiteral(BISECTORS_TESTS_DIR "/clipboard_cases.json"));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    for (const QJsonValue &row : QJsonDocument::fromJson(file.readAll())["cases"].toArray())
+    for (const QJsonValue row : QJsonDocument::fromJson(file.readAll())["cases"].toArray())
         QTest::newRow(qPrintable(row["name"].toString()))
             << row["kind"] << row["inputs"].toArray() << row["copied"].toString();
 }
@@ -282,7 +282,7 @@ void KeyboardTest::resultBoxCanBeCopiedButNotTypedInto()
     if (!kind.isNull()) {
         driver.ChooseKind(kind.toInt());
         QStringList texts;
-        for (const QJsonValue &input : inputs)
+        for (const QJsonValue input : inputs)
             texts << input.toString();
         driver.Type(texts);
         driver.Calculate();
@@ -339,11 +339,10 @@ void KeyboardTest::contextMenusAreBulgarian()
         QSKIP("Qt's Bulgarian translation is not installed (qt6-translations-l10n)");
     FormDriver driver;
     QVERIFY(driver.Start());
-    QWidget *control = driver.Control(box);
     std::unique_ptr<QMenu> menu(
         box.startsWith(QStringLiteral("Text2"))
-            ? static_cast<QLineEdit *>(control)->createStandardContextMenu()
-            : static_cast<QPlainTextEdit *>(control)->createStandardContextMenu());
+            ? driver.ControlAs<QLineEdit>(box)->createStandardContextMenu()
+            : driver.ControlAs<QPlainTextEdit>(box)->createStandardContextMenu());
     QStringList entries;
     for (const QAction *action : menu->actions())
         if (!action->isSeparator())

@@ -10,6 +10,9 @@ class KeyboardTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Qt Test runs each private slot as a test; they take Qt's camelBack names, with
+    // "_data" for a test's table of rows.
+    // NOLINTBEGIN(readability-identifier-naming)
     void focusStartsInTheFirstInputBox();
     void focusIsPlainOnEveryControl_data();
     void focusIsPlainOnEveryControl();
@@ -27,4 +30,5 @@ private slots:
     void inputBoxesAreNamedByTheirLabels();
     void contextMenusAreBulgarian_data();
     void contextMenusAreBulgarian();
+    // NOLINTEND(readability-identifier-naming)
 };

@@ -155,11 +155,10 @@ void LayoutTest::captions()
     QFETCH(QString, control);
     QFETCH(QString, caption);
     FormDriver driver;
-    QWidget *widget = driver.Control(control);
-    if (auto *label = qobject_cast<QLabel *>(widget))
+    if (auto *label = qobject_cast<QLabel *>(driver.Control(control)))
         QCOMPARE(label->text(), caption);
     else
-        QCOMPARE(static_cast<QAbstractButton *>(widget)->text(), caption);
+        QCOMPARE(driver.ControlAs<QAbstractButton>(control)->text(), caption);
 }
 
 void LayoutTest::captionsFitTheirControls()
@@ -184,8 +183,7 @@ void LayoutTest::captionsFitTheirControls()
         for (const QString &label : KindLabels(kind))
             fits("Label2_0", label, 0);
     for (int i = 0; i < 3; ++i) {
-        auto *option =
-            static_cast<QRadioButton *>(driver.Control(QStringLiteral("Option1_%1").arg(i)));
+        auto *option = driver.ControlAs<QRadioButton>(QStringLiteral("Option1_%1").arg(i));
         QVERIFY(option->sizeHint().width() <= option->width());
     }
     fits("Command1_0", "Изчисли", 8);
@@ -256,7 +254,7 @@ void LayoutTest::resultBoxWrapsAndScrolls()
 {
     FormDriver driver;
     QVERIFY(driver.Start());
-    auto *result = static_cast<QPlainTextEdit *>(driver.Control(QStringLiteral("Text1_0")));
+    auto *result = driver.ControlAs<QPlainTextEdit>(QStringLiteral("Text1_0"));
     QVERIFY(result->verticalScrollBar()->isVisible());
     QVERIFY(result->verticalScrollBar()->maximum() > 0); // the task text is longer than the box
     QCOMPARE(result->horizontalScrollBar()->maximum(), 0);
