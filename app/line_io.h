@@ -42,7 +42,7 @@ public:
     bool Flush();
     bool Failed() const { return failed_; }
 
-    static constexpr std::size_t kChunk = 64 * 1024;
+    static constexpr std::size_t kChunk = std::size_t{64} * 1024;
 
 private:
     int fd_;

@@ -11,6 +11,7 @@
 // The module's entry, with C linkage for dlsym: runs the window with the program's own
 // argc and argv, whose Qt options Qt takes, until the window is closed. Defined in the
 // module only; the program finds it with dlsym.
+// NOLINTNEXTLINE(readability-identifier-naming): a C symbol, named as C names them
 extern "C" int bisectors_window_main(int argc, char **argv);
 
 namespace app

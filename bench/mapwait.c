@@ -194,7 +194,8 @@ int main(int argc, char **argv)
 
     /* The program keeps running; what it reports meanwhile is taken in, not left to
      * fill a pipe and stall it. */
-    for (double left = settle_ms; left > 0; left = mapped_at + (double)settle_ms - now_ms()) {
+    for (double left = (double)settle_ms; left > 0;
+         left = mapped_at + (double)settle_ms - now_ms()) {
         wait_for(watch, left);
         watch->poll_mapped();
     }
