@@ -67,10 +67,10 @@ function LoadModel(wasm) {
             // empty when it reports no triangle) and the figure read out in words.
             figure: (width, height) =>
                 withText(separator, (address) =>
-                    text(core.ModelFigure(model, address, width, height))),
+                    text(core.ModelFigure(model, address, width, height)),
+                ),
             figureDescription: () =>
-                withText(separator, (address) =>
-                    text(core.ModelFigureDescription(model, address))),
+                withText(separator, (address) => text(core.ModelFigureDescription(model, address))),
         };
     };
 }

@@ -37,7 +37,8 @@
     };
 
     const wasm = Uint8Array.from(atob(document.getElementById('core').textContent), (c) =>
-        c.charCodeAt(0));
+        c.charCodeAt(0),
+    );
     const model = LoadModel(wasm)(decimalSeparator());
 
     // Shows the model's state; asks nothing of the model in return.
@@ -59,7 +60,9 @@
             result.scrollTop = 0;
             // The triangle the result reports, drawn, and read out as its text alternative.
             const svg = model.figure(
-                Number(picture.getAttribute('width')), Number(picture.getAttribute('height')));
+                Number(picture.getAttribute('width')),
+                Number(picture.getAttribute('height')),
+            );
             figure.hidden = svg === '';
             picture.alt = model.figureDescription();
             if (svg) picture.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(svg)}`;
@@ -83,11 +86,22 @@
     };
 
     kindButtons.forEach((button, kind) =>
-        button.addEventListener('change', act(() => model.selectKind(kind))));
+        button.addEventListener(
+            'change',
+            act(() => model.selectKind(kind)),
+        ),
+    );
     inputs.forEach((input, k) =>
-        input.addEventListener('input', () => model.setInput(k, input.value)));
-    calculateButton.addEventListener('click', act(() => model.calculate()));
-    clearButton.addEventListener('click', act(() => model.clear()));
+        input.addEventListener('input', () => model.setInput(k, input.value)),
+    );
+    calculateButton.addEventListener(
+        'click',
+        act(() => model.calculate()),
+    );
+    clearButton.addEventListener(
+        'click',
+        act(() => model.clear()),
+    );
 
     document.addEventListener('keydown', (event) => {
         const button = document.querySelector('[data-default]');

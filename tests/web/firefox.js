@@ -28,8 +28,7 @@ const ops = {
         page = await browser.newPage();
         for (const other of first) await other.close();
         page.on('console', (message) => {
-            if (message.type() === 'error')
-                problems.push(`console: ${message.text()}`);
+            if (message.type() === 'error') problems.push(`console: ${message.text()}`);
         });
         page.on('pageerror', (error) => problems.push(`uncaught: ${error.message}`));
         page.on('request', (request) => requests.push(request.url()));
@@ -40,8 +39,7 @@ const ops = {
             await page.removeScriptToEvaluateOnNewDocument(preload);
             preload = undefined;
         }
-        if (script)
-            ({ identifier: preload } = await page.evaluateOnNewDocument(script));
+        if (script) ({ identifier: preload } = await page.evaluateOnNewDocument(script));
         problems = [];
         requests = [];
         await page.goto(url, { waitUntil: 'load' });
@@ -71,10 +69,8 @@ const ops = {
         }
     },
     async screenshot({ path, id }) {
-        if (id)
-            await (await page.$(`#${id}`)).screenshot({ path });
-        else
-            await page.screenshot({ path });
+        if (id) await (await page.$(`#${id}`)).screenshot({ path });
+        else await page.screenshot({ path });
     },
     async problems() {
         return problems;
