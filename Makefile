@@ -24,7 +24,7 @@ DEPS ?=
 # Every optional part of the build (cmake/Parts.cmake). A plain build takes those whose
 # tools are installed; `make test` and CI ask for each, so that a missing tool fails the
 # configuration instead of leaving a test out.
-PARTS = WEB BROWSER_TESTS E2E_TESTS A11Y_TESTS PACKAGE_TESTS STARTUP_BENCH COMMAND_LINE_BENCH \
+PARTS = DEB_BUILDFLAGS WEB BROWSER_TESTS E2E_TESTS A11Y_TESTS PACKAGE_TESTS STARTUP_BENCH COMMAND_LINE_BENCH \
 	BENCH FUZZ SANITIZED_TESTS FORMAT_CHECK WEB_FORMAT_CHECK CLANG_TIDY FONTCONFIG
 EVERY_PART = $(foreach part,$(PARTS),-DBISECTORS_$(part)=ON)
 # libFuzzer comes with clang only: a GCC build leaves the fuzzer out.
@@ -79,7 +79,8 @@ check: build
 
 # Keeps the core free of GCC's warnings too, whatever compiler the main build uses.
 gcc-core: deps
-	@cmake --preset gcc-core -B $(GCC_BUILD_DIR) >/dev/null
+	@cmake --preset gcc-core -B $(GCC_BUILD_DIR) $(filter -DBISECTORS_DEB_BUILDFLAGS=%,$(PART_ARGS)) \
+		>/dev/null
 	@cmake --build $(GCC_BUILD_DIR) -j $(JOBS)
 	@cd $(GCC_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 

@@ -8,9 +8,14 @@
 # leaves it out. After the configuration, bisectors_report_parts() prints in one line
 # what was left out and why.
 
-# bisectors_part(VAR DESCRIPTION): declares the part's cache variable.
+# bisectors_part(VAR DESCRIPTION [DEFAULT]): declares the part's cache variable, AUTO
+# unless DEFAULT says otherwise.
 function(bisectors_part var description)
-    set(${var} AUTO CACHE STRING "${description}: AUTO (where its tools are found), ON or OFF")
+    set(default AUTO)
+    if(ARGC GREATER 2)
+        set(default ${ARGV2})
+    endif()
+    set(${var} ${default} CACHE STRING "${description}: AUTO (where its tools are found), ON or OFF")
     set_property(CACHE ${var} PROPERTY STRINGS AUTO ON OFF)
 endfunction()
 
