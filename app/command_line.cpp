@@ -4,6 +4,7 @@
 #include "calculate.h"
 #include "figure.h"
 #include "line_io.h"
+#include "worksheet_line.h"
 
 #include <algorithm>
 #include <array>
@@ -129,44 +130,30 @@ Request Parse(std::span<const char *const> arguments)
     return request;
 }
 
-// The fields of a worksheet line, separated by spaces and tabs.
-class Fields
+// Says on standard error why a triple has no report: "bisectors: ред N: " before the
+// reason for the worksheet line N, the reason alone for the numbers of the command line
+// (number 0).
+void SayProblem(std::string_view problem, long number, Output &err)
 {
-public:
-    explicit Fields(std::string_view line) : line_(line) {}
-
-    // The next field; false after the last.
-    bool Next(std::string_view &field)
-    {
-        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
-            ++pos_;
-        if (pos_ == line_.size())
-            return false;
-        const std::size_t start = pos_;
-        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
-            ++pos_;
-        field = line_.substr(start, pos_ - start);
-        return true;
+    std::string message;
+    if (number > 0) {
+        message += "bisectors: ред ";
+        message += std::to_string(number);
+        message += ": ";
     }
-
-private:
-    std::string_view line_;
-    std::size_t pos_ = 0;
-};
+    message += problem;
+    message += '\n';
+    err.Write(message);
+}
 
 // Says that a worksheet line has no report: in place of the report, and on standard error
-// with the line's number.
+// with the line's number, at once, between the reports before and after it.
 void Refuse(std::string_view problem, long number, Output &out, Output &err)
 {
     std::string &text = out.Pending();
     text += problem;
     text += '\n';
-    std::string message = "bisectors: ред ";
-    message += std::to_string(number);
-    message += ": ";
-    message += problem;
-    message += '\n';
-    err.Write(message);
+    SayProblem(problem, number, err);
     err.Flush();
 }
 
@@ -177,13 +164,9 @@ int RunWorksheet(InputMode mode, std::string_view separator, int in, Output &out
     bool first = true;
     LineReader lines(in, &out);
     std::string_view line;
-    std::string problem;
     for (long number = 1; lines.Next(line); ++number) {
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        Fields fields(line);
-        std::string_view field;
-        if (!fields.Next(field) || field.starts_with('#'))
+        calc::WorksheetLine fields(line);
+        if (fields.Skipped())
             continue;
         std::string &text = out.Pending();
         if (!first)
@@ -191,14 +174,13 @@ int RunWorksheet(InputMode mode, std::string_view separator, int in, Output &out
         first = false;
         std::array<std::string_view, 3> triple;
         std::size_t count = 0;
-        do {
+        for (std::string_view field; fields.Next(field); ++count) {
             if (count > 0)
                 text += ' ';
             text += field;
             if (count < triple.size())
                 triple[count] = field;
-            ++count;
-        } while (fields.Next(field));
+        }
         text += '\n';
 
         if (count != 3) {
@@ -212,9 +194,7 @@ int RunWorksheet(InputMode mode, std::string_view separator, int in, Output &out
             out.Spill();
             continue;
         }
-        problem.clear();
-        calc::AppendReport(problem, solution);
-        Refuse(problem, number, out, err);
+        Refuse(calc::RefusalText(solution.outcome), number, out, err);
         status = std::max(status, 1);
     }
     if (lines.Failed()) {
@@ -232,40 +212,37 @@ int RunAnswerKey(InputMode mode, std::string_view separator,
     using Line = figure::AnswerKey::Line;
     figure::AnswerKey key(mode, separator);
     int status = 0;
-    const auto refuse = [&](Line line, std::string_view text, long number) {
-        std::string problem;
-        if (line == Line::Malformed) {
-            std::size_t count = 0;
-            std::string_view field;
-            for (Fields fields(text); fields.Next(field);)
-                ++count;
-            problem = CountProblem(count);
-            status = 2;
-        } else {
-            problem = line == Line::Rejected ? calc::kRejected : calc::kOutOfRange;
-            status = std::max(status, 1);
-        }
-        err.Write((number > 0 ? "bisectors: ред " + std::to_string(number) + ": " : std::string()) +
-                  problem + "\n");
+    const auto refuse = [&](std::string_view problem, int severity, long number) {
+        SayProblem(problem, number, err);
+        status = std::max(status, severity);
     };
     if (!numbers.empty()) {
-        switch (key.Add({numbers[0], numbers[1], numbers[2]})) {
-        case calc::Outcome::Solved:
-            break;
-        case calc::Outcome::Rejected:
-            refuse(Line::Rejected, {}, 0);
-            break;
-        case calc::Outcome::OutOfRange:
-            refuse(Line::OutOfRange, {}, 0);
-            break;
-        }
+        const calc::Outcome outcome = key.Add({numbers[0], numbers[1], numbers[2]});
+        if (outcome != calc::Outcome::Solved)
+            refuse(calc::RefusalText(outcome), 1, 0);
     } else {
         LineReader lines(in);
         std::string_view line;
         for (long number = 1; lines.Next(line); ++number) {
-            const Line added = key.AddLine(line);
-            if (added != Line::Skipped && added != Line::Solved)
-                refuse(added, line, number);
+            switch (key.AddLine(line)) {
+            case Line::Skipped:
+            case Line::Solved:
+                break;
+            case Line::Rejected:
+                refuse(calc::kRejected, 1, number);
+                break;
+            case Line::OutOfRange:
+                refuse(calc::kOutOfRange, 1, number);
+                break;
+            case Line::Malformed: {
+                calc::WorksheetLine fields(line);
+                std::size_t count = 0;
+                for (std::string_view field; fields.Next(field);)
+                    ++count;
+                refuse(CountProblem(count), 2, number);
+                break;
+            }
+            }
         }
         if (lines.Failed()) {
             err.Write("bisectors: входът не може да бъде прочетен\n");
@@ -303,9 +280,7 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         calc::Calculate(*request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
                         decimalSeparator);
     if (solution.outcome != calc::Outcome::Solved) {
-        std::string problem;
-        calc::AppendReport(problem, solution);
-        err.Write(problem + "\n");
+        SayProblem(calc::RefusalText(solution.outcome), 0, err);
         return 1;
     }
     if (request.format == Format::Svg)

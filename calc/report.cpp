@@ -16,17 +16,24 @@ void AppendLine(std::string &out, std::string_view label, double value, const Re
 
 } // namespace
 
-void AppendReport(std::string &out, const Solution &solution, const ReportStyle &style)
+std::string_view RefusalText(Outcome outcome)
 {
-    switch (solution.outcome) {
+    switch (outcome) {
     case Outcome::Rejected:
-        out += kRejected;
-        return;
+        return kRejected;
     case Outcome::OutOfRange:
-        out += kOutOfRange;
-        return;
+        return kOutOfRange;
     case Outcome::Solved:
         break;
+    }
+    return {};
+}
+
+void AppendReport(std::string &out, const Solution &solution, const ReportStyle &style)
+{
+    if (solution.outcome != Outcome::Solved) {
+        out += RefusalText(solution.outcome);
+        return;
     }
     const Triangle &t = solution.triangle;
     if (solution.mode != InputMode::Sides) {

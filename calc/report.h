@@ -30,6 +30,10 @@ struct ReportStyle {
 // a triangle out of range kOutOfRange alone, both without a line end.
 void AppendReport(std::string &out, const Solution &solution, const ReportStyle &style = {});
 
+// What the report of a triple without a triangle says: kRejected or kOutOfRange (empty for
+// a solved one).
+std::string_view RefusalText(Outcome outcome);
+
 // The same as a new string.
 std::string ReportText(const Solution &solution, const ReportStyle &style = {});
 

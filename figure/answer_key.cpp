@@ -4,8 +4,7 @@
 #include "calculator.h"
 #include "markup.h"
 #include "names.h"
-
-#include <vector>
+#include "worksheet_line.h"
 
 namespace figure
 {
@@ -37,18 +36,6 @@ h1 { font-size: 17pt; margin: 0 0 2pt; }
 figure { flex: 0 0 auto; margin: 0; }
 figure svg { display: block; width: 84mm; height: auto; }
 )";
-
-std::vector<std::string_view> Fields(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    for (std::size_t pos = line.find_first_not_of(" \t"); pos != std::string_view::npos;
-         pos = line.find_first_not_of(" \t", pos)) {
-        const std::size_t end = std::min(line.find_first_of(" \t", pos), line.size());
-        fields.push_back(line.substr(pos, end - pos));
-        pos = end;
-    }
-    return fields;
-}
 
 std::string_view KindText(calc::InputMode mode)
 {
@@ -133,23 +120,26 @@ calc::Outcome AnswerKey::Add(const std::array<std::string_view, 3> &inputs)
 
 AnswerKey::Line AnswerKey::AddLine(std::string_view line)
 {
-    if (line.ends_with('\r'))
-        line.remove_suffix(1);
-    const std::vector<std::string_view> fields = Fields(line);
-    if (fields.empty() || fields.front().starts_with('#'))
+    calc::WorksheetLine fields(line);
+    if (fields.Skipped())
         return Line::Skipped;
-    if (fields.size() == 3) {
-        const calc::Outcome outcome = Add({fields[0], fields[1], fields[2]});
+    std::array<std::string_view, 3> triple;
+    std::size_t count = 0;
+    for (std::string_view field; fields.Next(field); ++count)
+        if (count < triple.size())
+            triple[count] = field;
+    if (count == triple.size()) {
+        const calc::Outcome outcome = Add(triple);
         return outcome == calc::Outcome::Solved     ? Line::Solved
                : outcome == calc::Outcome::Rejected ? Line::Rejected
                                                     : Line::OutOfRange;
     }
     OpenBlock("task malformed");
     html_ += "<table class=\"given\">\n<tr><th>Ред:</th><td>";
-    AppendEscaped(html_, line);
+    AppendEscaped(html_, fields.Text());
     html_ += "</td></tr>\n</table>\n<p class=\"problem\">Редът трябва да съдържа три числа, а "
              "съдържа ";
-    html_ += std::to_string(fields.size());
+    html_ += std::to_string(count);
     html_ += ".</p>\n</div>\n</section>\n";
     return Line::Malformed;
 }

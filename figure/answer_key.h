@@ -27,8 +27,8 @@ public:
     // One triple as typed into the three boxes.
     calc::Outcome Add(const std::array<std::string_view, 3> &inputs);
 
-    // One line of a worksheet, as the command line reads one: the fields between spaces
-    // and tabs, a final CR ignored. Blank lines and lines starting with "#" are skipped.
+    // One line of a worksheet, read as calc::WorksheetLine reads it: blank lines and
+    // comments are skipped, a line of other than three fields is a block that says so.
     enum class Line { Skipped, Solved, Rejected, OutOfRange, Malformed };
     Line AddLine(std::string_view line);
 

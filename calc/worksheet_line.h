@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace calc
+{
+
+// One line of a worksheet, as the command line and the printable answer key read it: the
+// fields between spaces and tabs, a final CR ignored (a file saved on Windows). A line with
+// no field, or whose first field starts with "#", is no task and is skipped. A task is
+// three fields, the three lengths as typed into the boxes.
+class WorksheetLine
+{
+public:
+    explicit WorksheetLine(std::string_view line) : line_(line)
+    {
+        if (line_.ends_with('\r'))
+            line_.remove_suffix(1);
+        SkipBlanks();
+    }
+
+    // The line without its final CR.
+    std::string_view Text() const { return line_; }
+
+    // A blank line or a comment.
+    bool Skipped() const { return pos_ == line_.size() || line_[pos_] == '#'; }
+
+    // The next field; false after the last.
+    bool Next(std::string_view &field)
+    {
+        if (pos_ == line_.size())
+            return false;
+        const std::size_t start = pos_;
+        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
+            ++pos_;
+        field = line_.substr(start, pos_ - start);
+        SkipBlanks();
+        return true;
+    }
+
+private:
+    void SkipBlanks()
+    {
+        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
+            ++pos_;
+    }
+
+    std::string_view line_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace calc
