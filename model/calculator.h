@@ -41,6 +41,7 @@ public:
     explicit Calculator(std::string_view decimalSeparator = ".");
 
     // What a view shows.
+    const std::string &DecimalSeparator() const { return separator_; }
     InputMode Kind() const { return kind_; }
     const std::string &Input(int index) const;
     const char *Label(int index) const;

@@ -65,12 +65,8 @@ function LoadModel(wasm) {
             announcements: () => core.ModelAnnouncements(model),
             // The figure of what the result reports (an SVG document of the given size,
             // empty when it reports no triangle) and the figure read out in words.
-            figure: (width, height) =>
-                withText(separator, (address) =>
-                    text(core.ModelFigure(model, address, width, height)),
-                ),
-            figureDescription: () =>
-                withText(separator, (address) => text(core.ModelFigureDescription(model, address))),
+            figure: (width, height) => text(core.ModelFigure(model, width, height)),
+            figureDescription: () => text(core.ModelFigureDescription(model)),
         };
     };
 }

@@ -74,25 +74,25 @@ unsigned ModelAnnouncements(const Calculator *model)
 }
 
 // The figure of the solution the result shows, as an SVG document of `width` x `height`
-// pixels (empty when the result shows none), and its description in words.
-const char *ModelFigure(const Calculator *model, const char *decimalSeparator, int width,
-                        int height)
+// pixels (empty when the result shows none), and its description in words, both with the
+// model's decimal separator.
+const char *ModelFigure(const Calculator *model, int width, int height)
 {
     static std::string svg;
     svg.clear();
     if (model->Solution())
         svg = figure::Svg(*model->Solution(), {.width = static_cast<double>(width),
                                                .height = static_cast<double>(height),
-                                               .decimalSeparator = decimalSeparator});
+                                               .decimalSeparator = model->DecimalSeparator()});
     return svg.c_str();
 }
 
-const char *ModelFigureDescription(const Calculator *model, const char *decimalSeparator)
+const char *ModelFigureDescription(const Calculator *model)
 {
     static std::string description;
     description.clear();
     if (model->Solution())
-        description = figure::Description(*model->Solution(), decimalSeparator);
+        description = figure::Description(*model->Solution(), model->DecimalSeparator());
     return description.c_str();
 }
 
