@@ -35,6 +35,11 @@ bisectors_need_program(reasons NODE node nodejs)
 if(BISECTORS_WINDOW AND NOT Qt6Svg_FOUND)
     list(APPEND reasons "no Qt 6 Svg")
 endif()
+# pako (Debian's node-pako) inflates the page's compressed WebAssembly.
+find_file(PAKO_INFLATE pako_inflate.min.js PATHS /usr/share/nodejs/pako/dist NO_DEFAULT_PATH)
+if(NOT PAKO_INFLATE)
+    list(APPEND reasons "no pako")
+endif()
 bisectors_decide(BISECTORS_WEB "web edition" ${reasons})
 
 bisectors_part(BISECTORS_BROWSER_TESTS "Test the web page in Chromium, Firefox and WebKitGTK")

@@ -36,8 +36,9 @@
         return '.';
     };
 
-    const wasm = Uint8Array.from(atob(document.getElementById('core').textContent), (c) =>
-        c.charCodeAt(0),
+    // The calculation core, compressed (pako inflates it, before anything is shown).
+    const wasm = pako.inflate(
+        Uint8Array.from(atob(document.getElementById('core').textContent), (c) => c.charCodeAt(0)),
     );
     const model = LoadModel(wasm)(decimalSeparator());
 

@@ -1,12 +1,13 @@
 // Writes the web edition of the window as one self-contained HTML file: the page
 // generated from the window's description (form_html.h), the scripts that give it the
 // window's behaviour model, and the model with the calculation core compiled to
-// WebAssembly, all inlined.
+// WebAssembly, all inlined (the WebAssembly compressed, in zlib's format, which the page
+// inflates with pako as it starts).
 // A Content-Security-Policy allows nothing but these inlined parts: no connection, no
 // other script or style. It also writes the layout as JSON for the page's tests.
 //
-// page_generator --wasm core.wasm --css page.css --script model.js --script layout.js
-//                --script page.js
+// page_generator --wasm core.wasm --css page.css --script pako_inflate.min.js
+//                --script model.js --script layout.js --script page.js
 //                --html bisectors.html --layout layout.json
 #include "form_html.h"
 #include "main_form_description.h"
@@ -61,7 +62,7 @@ const char *const kPage = R"(<!DOCTYPE html>
 </head>
 <body>
 %6
-<script id="core" type="application/wasm">%7</script>
+<script id="core" type="application/zlib">%7</script>
 <script>%8</script>
 </body>
 </html>
@@ -92,7 +93,7 @@ int main(int argc, char **argv)
     QString script;
     const auto [first, last] = options.equal_range(QStringLiteral("--script"));
     for (auto it = first; it != last; ++it)
-        script += QString::fromUtf8(Read(it->second));
+        script += QString::fromUtf8(Read(it->second)) + "\n";
     const platform::FormDescription form = window::MainFormDescription();
     const QString style = QString::fromUtf8(Read(option("--css"))) + "\n" + web::FormStyle(form);
 
@@ -107,7 +108,8 @@ int main(int argc, char **argv)
         Hash(script), Hash(style), QString::fromUtf8(form.title).toHtmlEscaped(),
         QString::fromLatin1(web::IconSvg(form).toBase64()), style,
         web::FormHtml(form) + "\n" + kFigure + "\n" + bindings,
-        QString::fromLatin1(Read(option("--wasm")).toBase64()), script,
+        // qCompress puts the length before zlib's stream.
+        QString::fromLatin1(qCompress(Read(option("--wasm")), 9).mid(4).toBase64()), script,
         QString::fromUtf8(form.language));
     Write(option("--html"), page.toUtf8());
     Write(option("--layout"), web::FormLayoutJson(form));
