@@ -1,5 +1,7 @@
 #include "numbers.h"
 
+#include "numeral.h"
+
 #include <fast_float/fast_float.h>
 #include <fmt/compile.h>
 #include <fmt/format.h>
@@ -16,99 +18,26 @@ namespace calc
 namespace
 {
 
-// Walks the input text, skipping the characters that never count: spaces, tabs and
-// line feeds, wherever they stand.
-class Scanner
-{
-public:
-    explicit Scanner(std::string_view text) : text_(text) { Skip(); }
-
-    char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
-    void Next()
-    {
-        ++pos_;
-        Skip();
-    }
-    bool Take(char wanted)
-    {
-        if (Peek() != wanted)
-            return false;
-        Next();
-        return true;
-    }
-    // Takes a run of characters that stand together, such as a multi-byte separator.
-    bool Take(std::string_view wanted)
-    {
-        if (wanted.empty() || text_.substr(pos_, wanted.size()) != wanted)
-            return false;
-        pos_ += wanted.size() - 1;
-        Next();
-        return true;
-    }
-
-private:
-    void Skip()
-    {
-        while (pos_ < text_.size() &&
-               (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
-            ++pos_;
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-};
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // A non-negative integer in base 2^bits (hexadecimal or octal), correctly rounded. The
 // leading digits are kept exactly in 61 to 64 bits; those after them only count as a
 // whole, as one sticky bit below the rounding position of a double's 53, which is all
 // round-to-nearest needs of them.
-template<typename DigitValue>
-double PowerOfTwoRadixValue(Scanner &in, DigitValue digitValue, int bits)
+double PowerOfTwoRadixValue(numeral::Scanner &in, int bits)
 {
     std::uint64_t kept = 0;
     bool sticky = false;
     int dropped = 0; // digits after the kept ones, counted until the value is surely infinite
-    for (int digit = digitValue(in.Peek()); digit >= 0; in.Next(), digit = digitValue(in.Peek())) {
+    numeral::ScanRadixDigits(in, bits, [&](int digit) {
         if ((kept >> (64 - bits)) == 0) {
             kept = kept << bits | static_cast<std::uint64_t>(digit);
         } else {
             sticky = sticky || digit != 0;
             dropped = std::min(dropped + 1, 1100); // 2^(3 * 1100) is far beyond the range
         }
-    }
+    });
     return std::ldexp(static_cast<double>(kept | (sticky ? 1 : 0)), dropped * bits);
-}
-
-int HexDigitValue(char c)
-{
-    if (IsDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-int OctalDigitValue(char c)
-{
-    return c >= '0' && c <= '7' ? c - '0' : -1;
-}
-
-// Reads a run of exponent digits, saturating far beyond any exponent that matters.
-std::int64_t TakeExponentDigits(Scanner &in)
-{
-    std::int64_t value = 0;
-    for (; IsDigit(in.Peek()); in.Next())
-        value = std::min<std::int64_t>(value * 10 + (in.Peek() - '0'), 1'000'000'000);
-    return value;
 }
 
 // Writes a signed integer in decimal at numeral[end]; returns the new end.
@@ -133,87 +62,42 @@ std::size_t AppendInteger(char *numeral, std::size_t end, std::int64_t value)
 // point between two doubles, never on it, so the rest is kept as one nonzero digit.
 constexpr std::size_t kMaxSignificantDigits = 768;
 
-// Whether a locale's decimal separator can stand for "." without changing what else reads
-// as a number: not a digit, sign, letter, space or "&", nor "." itself.
-bool UsableSeparator(std::string_view separator)
-{
-    if (separator.empty() || separator == ".")
-        return false;
-    const auto first = static_cast<unsigned char>(separator.front());
-    const bool alphanumeric = (first >= '0' && first <= '9') || (first >= 'A' && first <= 'Z') ||
-                              (first >= 'a' && first <= 'z');
-    return !alphanumeric && first > ' ' && first != '+' && first != '-' && first != '&';
-}
-
 // The decimal form: digits with at most one separator, then an optional exponent.
-double DecimalValue(Scanner &in, std::string_view separator)
+double DecimalValue(numeral::Scanner &in, std::string_view separator)
 {
-    const bool negative = in.Peek() == '-';
-    if (!in.Take('-'))
-        in.Take('+');
-
     // The value is 0.<significant digits> x 10^exponent, written out for fast_float.
     char numeral[2 + kMaxSignificantDigits + 1 + 24];
     numeral[0] = '0';
     numeral[1] = '.';
     std::size_t end = 2;
     bool dropped = false;
-    std::int64_t exponent = 0;
-    bool anyDigit = false;
-    bool seenPoint = false;
-    while (true) {
-        const char c = in.Peek();
-        if (!IsDigit(c)) {
-            if (seenPoint || !(in.Take('.') || in.Take(separator)))
-                break;
-            seenPoint = true;
-            continue;
-        }
-        in.Next();
-        anyDigit = true;
-        if (c == '0' && end == 2) {
-            exponent -= seenPoint ? 1 : 0; // a leading zero after the point
-            continue;
-        }
-        exponent += seenPoint ? 0 : 1;
+    const numeral::DecimalForm form = numeral::ScanDecimal(in, separator, [&](char c) {
         if (end - 2 < kMaxSignificantDigits)
             numeral[end++] = c;
         else
             dropped = dropped || c != '0';
-    }
-    if (!anyDigit)
+    });
+    if (!form.anyDigit)
         return 0;
-
-    const char e = in.Peek();
-    if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
-        in.Next();
-        const bool negativeExponent = in.Peek() == '-';
-        if (!in.Take('-'))
-            in.Take('+');
-        // Without digits the letter is not part of the number, and nothing follows it
-        // that could be, so the text read so far stands either way.
-        const std::int64_t digits = TakeExponentDigits(in);
-        exponent += negativeExponent ? -digits : digits;
-    }
 
     if (dropped)
         numeral[end++] = '1';
     while (end > 2 && numeral[end - 1] == '0')
         --end;
     double magnitude = 0;
-    if (end == 2 || exponent < -324) {
+    if (end == 2 || form.exponent < -324) {
         magnitude = 0;
-    } else if (exponent > 310) {
+    } else if (form.exponent > 310) {
         magnitude = kInfinity;
     } else {
         numeral[end++] = 'e';
-        end = AppendInteger(numeral, end, exponent);
+        end = AppendInteger(numeral, end, form.exponent);
         const auto read = fast_float::from_chars(numeral, numeral + end, magnitude,
                                                  fast_float::chars_format::scientific);
         if (read.ec != std::errc())
-            magnitude = exponent > 0 ? kInfinity : 0;
+            magnitude = form.exponent > 0 ? kInfinity : 0;
     }
-    return negative ? -magnitude : magnitude;
+    return form.negative ? -magnitude : magnitude;
 }
 
 // A positive number rounded to fifteen significant digits: the digits without trailing
@@ -398,15 +282,11 @@ FifteenDigits RoundToFifteenDigits(double magnitude)
 
 double ReadNumber(std::string_view text, std::string_view decimalSeparator)
 {
-    Scanner in(text);
-    if (in.Take('&')) {
-        if (in.Take('H') || in.Take('h'))
-            return PowerOfTwoRadixValue(in, HexDigitValue, 4);
-        if (in.Take('O') || in.Take('o'))
-            return PowerOfTwoRadixValue(in, OctalDigitValue, 3);
-        return 0;
-    }
-    return DecimalValue(in, UsableSeparator(decimalSeparator) ? decimalSeparator : "");
+    numeral::Scanner in(text);
+    const int radixBits = numeral::TakeRadixPrefix(in);
+    if (radixBits != 0)
+        return radixBits > 0 ? PowerOfTwoRadixValue(in, radixBits) : 0;
+    return DecimalValue(in, numeral::UsableSeparator(decimalSeparator) ? decimalSeparator : "");
 }
 
 void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator)

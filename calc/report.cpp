@@ -2,6 +2,8 @@
 
 #include "numbers.h"
 
+#include <algorithm>
+
 namespace calc
 {
 namespace
@@ -47,6 +49,34 @@ void AppendReport(std::string &out, const Solution &solution, const ReportStyle 
     out += style.lineEnd;
     for (std::size_t i = 0; i < 3; ++i)
         AppendLine(out, kBisectorLabels[i], t.bisectors[i], style);
+}
+
+void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style)
+{
+    const ExactForms &exact = solution.exact;
+    const bool sidesShown = solution.mode != InputMode::Sides;
+    const auto any = [](const auto &forms) {
+        return std::any_of(forms.begin(), forms.end(),
+                           [](const std::string &f) { return !f.empty(); });
+    };
+    if (solution.outcome != Outcome::Solved ||
+        ((!sidesShown || !any(exact.sides)) && exact.area.empty() && !any(exact.bisectors)))
+        return;
+    const auto line = [&](std::string_view label, const std::string &form) {
+        if (form.empty())
+            return;
+        out += label;
+        out += form;
+        out += style.lineEnd;
+    };
+    out += kExactHeading;
+    out += style.lineEnd;
+    if (sidesShown)
+        for (std::size_t i = 0; i < 3; ++i)
+            line(kSideLabels[i], exact.sides[i]);
+    line(kExactAreaLabel, exact.area);
+    for (std::size_t i = 0; i < 3; ++i)
+        line(kBisectorLabels[i], exact.bisectors[i]);
 }
 
 std::string ReportText(const Solution &solution, const ReportStyle &style)

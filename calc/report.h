@@ -16,6 +16,8 @@ inline constexpr std::string_view kSideLabels[3] = {"BC = ", "AC = ", "AB = "};
 inline constexpr std::string_view kArea = "Лице на триъгълника S = ";
 inline constexpr std::string_view kBisectorsHeading = "Изчислени дължини на ъглополовящи:";
 inline constexpr std::string_view kBisectorLabels[3] = {"Yg_a = ", "Yg_b = ", "Yg_c = "};
+inline constexpr std::string_view kExactHeading = "Точни стойности:";
+inline constexpr std::string_view kExactAreaLabel = "S = ";
 
 // How a report is written: the decimal separator of its numbers (the user's locale's) and
 // the end of each line (CR LF in the window's result box, LF on a terminal).
@@ -29,6 +31,12 @@ struct ReportStyle {
 // bisector block, each line ended by the style's line end. A refusal is kRejected alone,
 // a triangle out of range kOutOfRange alone, both without a line end.
 void AppendReport(std::string &out, const Solution &solution, const ReportStyle &style = {});
+
+// The exact values of a solution made with SolveOptions::exactForms, appended to `out`:
+// kExactHeading, then a line for each value of the report that has an exact form, with
+// the report's label ("BC = 2√73/3", "S = 8", "Yg_a = 4√10/3"), each ended by the style's
+// line end. Nothing where no value has one.
+void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style = {});
 
 // What the report of a triple without a triangle says: kRejected or kOutOfRange (empty for
 // a solved one).

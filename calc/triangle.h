@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 namespace calc
 {
@@ -22,6 +23,40 @@ struct Triangle {
     bool operator==(const Triangle &) const = default;
 };
 
+// The values the formulas pass through on the way from the given lengths to the
+// triangle, for a solution worked step by step.
+struct Derivation {
+    // Altitudes: the reciprocals 1/ha, 1/hb, 1/hc; the four factors of
+    // 1/S² = P1 · P2 · P3 · P4, P1 = 1/ha + 1/hb + 1/hc and P2, P3, P4 with the sign of
+    // 1/hc, 1/hb, 1/ha turned; and 1/S² itself.
+    std::array<double, 3> reciprocals{};
+    std::array<double, 4> factors{};
+    double inverseAreaSquared = 0;
+    // Medians: the roots r = √(2m² + 2m'² − m₀²) of side = 2r/3, for a, b and c.
+    std::array<double, 3> medianRoots{};
+    // Heron's formula S = √(p(p − a)(p − b)(p − c)): p, p − a, p − b and p − c.
+    std::array<double, 4> heron{};
+
+    bool operator==(const Derivation &) const = default;
+};
+
+// The exact values of a solution, written n√r/d in lowest terms with r square-free
+// ("4√10/3", "√3", "12/5", "8"), for each value whose square is rational and whose text
+// is at most 40 characters; empty for the others. Made only when asked for.
+struct ExactForms {
+    std::array<std::string, 3> sides;
+    std::string area;
+    std::array<std::string, 3> bisectors;
+    // The same for the values of the derivation.
+    std::array<std::string, 3> reciprocals;
+    std::array<std::string, 4> factors;
+    std::string inverseAreaSquared;
+    std::array<std::string, 3> medianRoots;
+    std::array<std::string, 4> heron;
+
+    bool operator==(const ExactForms &) const = default;
+};
+
 // What became of an entered triple.
 enum class Outcome {
     Solved,     // the triangle is there
@@ -29,31 +64,50 @@ enum class Outcome {
     OutOfRange, // there is one, but a length or the area does not fit a double
 };
 
+// Why a triple has no triangle, about the value `Solution::refused`.
+enum class Refusal {
+    None,
+    NotPositive, // it is zero or negative
+    Exceeds,     // it (for altitudes, its reciprocal) is more than the other two together
+    Equals,      // it (for altitudes, its reciprocal) is exactly the other two together
+};
+
 struct Solution {
     InputMode mode = InputMode::Heights;
     Outcome outcome = Outcome::Rejected;
-    Triangle triangle{}; // when solved
+    // The three lengths as read (the doubles nearest to what was typed).
+    std::array<double, 3> given{};
+    Refusal refusal = Refusal::None;
+    int refused = -1;        // 0, 1 or 2 when refused
+    Triangle triangle{};     // when solved
+    Derivation derivation{}; // when solved
+    ExactForms exact{};      // when solved and asked for
 
     bool operator==(const Solution &) const = default;
 };
 
-// Solves the triangle of three lengths of one kind.
+struct SolveOptions {
+    bool exactForms = false; // make Solution::exact
+};
+
+// Solves the triangle of three lengths of one kind, the doubles taken as the exact
+// values they are.
 //
-// Sides and medians are refused when one value is at least the sum of the other two
-// (InputsRejected); a triple it lets pass has three strictly positive values. Altitudes
-// are refused when one is not finite or not positive, or when their reciprocals fail the
-// strict triangle inequality: the altitudes of a real triangle need not satisfy it
-// themselves (4, 5 and 10 belong to one), but their reciprocals, proportional to the
-// sides, always do.
+// Sides and medians are refused when one is at least the sum of the other two; altitudes
+// when one is not positive, or when their reciprocals fail the strict triangle inequality:
+// the altitudes of a real triangle need not satisfy it themselves (4, 5 and 10 belong to
+// one), but their reciprocals, proportional to the sides, always do. The refusal is decided
+// on the exact values, however close to degenerate the triple is.
 //
-// Every formula is evaluated in one fixed order, so that the digits are reproducible to
-// the last one; the work is done on the lengths scaled by a power of two, which is exact,
-// so that far larger and smaller triangles than the formulas' intermediate values allow
-// still get their exact digits.
-Solution Solve(InputMode mode, std::array<double, 3> lengths);
+// Each value is that of its formula evaluated in double arithmetic in one fixed order, so
+// that the digits are reproducible to the last one, wherever that result is within 1e-10
+// of the exact value; elsewhere (needle-thin and nearly degenerate triangles, values the
+// formulas' intermediate results cannot hold) it is the exact value correctly rounded.
+// The triangle is OutOfRange where a side, a bisector or the area is not a normal double.
+Solution Solve(InputMode mode, std::array<double, 3> lengths, const SolveOptions &options = {});
 
 // True when one value is at least the sum of the other two, the sums and comparisons in
-// double arithmetic exactly as written.
+// double arithmetic exactly as written (the test a double-only calculation would make).
 bool InputsRejected(double x1, double x2, double x3);
 
 // The area of the triangle with sides a, b, c, by Heron's formula.

@@ -104,11 +104,8 @@ std::string Description(const calc::Solution &solution, std::string_view decimal
 
     const GivenNames &given = Given(solution.mode);
     if (solution.mode == calc::InputMode::Heights) {
-        std::array<double, 3> altitudes{};
-        for (std::size_t i = 0; i < 3; ++i)
-            altitudes[i] = t.area / t.sides[i] * 2;
         out << " Височини:";
-        out.Lengths("", given.segments, altitudes);
+        out.Lengths("", given.segments, solution.given);
         // The feet of the altitudes from the two other vertices.
         const std::string_view feet[2] = {given.feet[std::min(j, k)], given.feet[std::max(j, k)]};
         if (angle == Angle::Obtuse)
@@ -119,14 +116,8 @@ std::string Description(const calc::Solution &solution, std::string_view decimal
             out << " Петите " << feet[0] << " и " << feet[1] << " съвпадат с върха "
                 << kVertexNames[longest] << ".";
     } else if (solution.mode == calc::InputMode::Medians) {
-        std::array<double, 3> medians{};
-        for (std::size_t i = 0; i < 3; ++i) {
-            const double b = s[(i + 1) % 3], c = s[(i + 2) % 3];
-            medians[i] = std::ldexp(
-                std::sqrt(std::max(0.0, 2 * b * b + 2 * c * c - s[i] * s[i])) / 2, exponent);
-        }
         out << " Медиани:";
-        out.Lengths("", given.segments, medians);
+        out.Lengths("", given.segments, solution.given);
     }
     out.Lengths(" Страни:", kSideNames, t.sides);
     out << " Ъглополовящи:";

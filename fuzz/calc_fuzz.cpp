@@ -7,6 +7,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -109,7 +110,9 @@ void CheckTriangle(const calc::Solution &solution, const std::array<double, 3> &
         return;
     for (std::size_t i = 0; i < 3; ++i) {
         const double altitude = 2 * (t.area / s[i]);
-        if (std::isfinite(altitude) && std::fabs(altitude - given[i]) > given[i] * 1e-6)
+        // (An altitude typed beyond the range of doubles reads as 0 or infinity.)
+        if (std::isfinite(altitude) && given[i] >= DBL_MIN && std::isfinite(given[i]) &&
+            std::fabs(altitude - given[i]) > given[i] * 1e-6)
             Fail("an altitude that does not come back", calc::ReportText(solution));
     }
 }

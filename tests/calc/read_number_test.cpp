@@ -1,3 +1,5 @@
+#include "exact.h"
+#include "exact_triangle.h"
 #include "numbers.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +42,27 @@ TEST_P(ReadNumberTest, ReadsExactly)
     const double actual = calc::ReadNumber(c.text, c.separator);
     EXPECT_EQ(std::bit_cast<std::uint64_t>(actual), std::bit_cast<std::uint64_t>(c.expected))
         << "text \"" << c.text << "\" read as " << actual << ", expected " << c.expected;
+}
+
+// The exact reading is the same number: the double nearest to it is the one read, and
+// beyond the range of doubles it is too.
+TEST_P(ReadNumberTest, ReadsTheSameNumberExactly)
+{
+    const ReadCase &c = GetParam();
+    const calc::exact::Decimal exact = calc::exact::ReadExactNumber(c.text, c.separator);
+    EXPECT_EQ(exact.sign, c.expected == 0 ? exact.sign : c.expected < 0 ? -1 : 1);
+    if (exact.sign == 0) {
+        EXPECT_EQ(c.expected, 0.0);
+        return;
+    }
+    const calc::exact::Rational magnitude = abs(calc::exact::ToRational(exact));
+    const calc::exact::Rounded rounded = calc::exact::RoundToDouble(magnitude, false);
+    if (std::fabs(c.expected) >= DBL_MIN && std::isfinite(c.expected)) {
+        EXPECT_TRUE(rounded.inRange);
+        EXPECT_EQ(rounded.value, std::fabs(c.expected));
+    } else {
+        EXPECT_FALSE(rounded.inRange); // beyond the range, or too small for a normal double
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,71 @@
+#pragma once
+
+// The values of a triangle worked out from exact lengths: each side, the area, each
+// bisector and the values of the derivation, as rationals or square roots of rationals
+// (a few values of the medians' triangle, sums of such roots, to 190 bits), correctly
+// rounded to doubles and written in exact form.
+
+#include "exact.h"
+#include "quantity.h"
+#include "triangle.h"
+
+#include <array>
+#include <string>
+
+namespace calc::exact
+{
+
+// A value rounded to the nearest double; not in range when that is not a normal double.
+struct Rounded {
+    double value = 0;
+    bool inRange = false;
+};
+
+class ExactTriangle
+{
+public:
+    // The triangle of three lengths of one kind, which Decide has let pass.
+    ExactTriangle(InputMode mode, const std::array<Decimal, 3> &lengths);
+
+    // False when the lengths differ in size by more than 700 orders of magnitude: a side,
+    // a bisector or the area is then beyond the range of doubles, and nothing else here
+    // is worked out.
+    bool Comparable() const { return comparable_; }
+
+    // The value correctly rounded to a double (for the values that are neither rational
+    // nor the root of a rational, rounded from 190 correct bits).
+    Rounded Value(Named value);
+
+    // The exact form n√r/d, or empty (see ExactForms).
+    std::string Form(Named value) const;
+
+private:
+    enum class Kind {
+        None,     // not a value of this kind of solution
+        Value,    // `rational` is the value
+        Square,   // `rational` is its square
+        Later,    // an approximation not yet made
+        Estimate, // `rational` is an approximation of the value
+    };
+    struct Entry {
+        Kind kind = Kind::None;
+        Rational rational;
+        int degree = 1; // the value scales with the lengths to this power
+    };
+    void Set(Quantity quantity, int index, Kind kind, Rational rational, int degree = 1);
+
+    void FromSides(const std::array<Rational, 3> &x);
+    void FromHeights(const std::array<Rational, 3> &x);
+    void FromMedians(const std::array<Rational, 3> &x);
+    void EstimateMedianValues();
+
+    std::array<Entry, kQuantitySlots> entries_;
+    std::array<Rational, 3> squares_; // medians: the squares of the sides
+    bool comparable_ = true;
+    std::int64_t scale_ = 0; // the lengths were taken times 10^−scale
+};
+
+// √q, or q, times 10^exponent, rounded to the nearest double, ties to even.
+Rounded RoundToDouble(const Rational &q, bool root, std::int64_t exponent = 0);
+
+} // namespace calc::exact
