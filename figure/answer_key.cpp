@@ -1,7 +1,7 @@
 #include "answer_key.h"
 
 #include "calculate.h"
-#include "calculator.h"
+#include "input_labels.h"
 #include "markup.h"
 #include "names.h"
 #include "worksheet_line.h"
@@ -92,7 +92,7 @@ calc::Outcome AnswerKey::Add(const std::array<std::string_view, 3> &inputs)
     html_ += "<table class=\"given\">\n";
     for (std::size_t i = 0; i < 3; ++i) {
         html_ += "<tr><th>";
-        html_ += model::kInputLabels[static_cast<int>(mode_)][i];
+        html_ += calc::kInputLabels[static_cast<int>(mode_)][i];
         html_ += "</th><td>";
         AppendEscaped(html_, inputs[i]);
         html_ += "</td></tr>\n";
