@@ -204,8 +204,9 @@ int RunWorksheet(InputMode mode, std::string_view separator, int in, Output &out
     return status;
 }
 
-// The answer key of a worksheet, or of one triple: the page on standard output, and the
-// reason for every triple without a report on standard error, as for a worksheet.
+// The answer key of a worksheet, or of one triple: the page on standard output, written as
+// it is made, and the reason for every triple without a report on standard error, as for a
+// worksheet.
 int RunAnswerKey(InputMode mode, std::string_view separator,
                  const std::vector<std::string_view> &numbers, int in, Output &out, Output &err)
 {
@@ -217,14 +218,16 @@ int RunAnswerKey(InputMode mode, std::string_view separator,
         status = std::max(status, severity);
     };
     if (!numbers.empty()) {
-        const calc::Outcome outcome = key.Add({numbers[0], numbers[1], numbers[2]});
+        const calc::Outcome outcome = key.Add(out.Pending(), {numbers[0], numbers[1], numbers[2]});
         if (outcome != calc::Outcome::Solved)
             refuse(calc::RefusalText(outcome), 1, 0);
     } else {
         LineReader lines(in);
         std::string_view line;
         for (long number = 1; lines.Next(line); ++number) {
-            switch (key.AddLine(line)) {
+            const Line kind = key.AddLine(out.Pending(), line);
+            out.Spill();
+            switch (kind) {
             case Line::Skipped:
             case Line::Solved:
                 break;
@@ -249,7 +252,7 @@ int RunAnswerKey(InputMode mode, std::string_view separator,
             return 2;
         }
     }
-    out.Write(key.Finish());
+    key.Finish(out.Pending());
     return status;
 }
 

@@ -4,8 +4,9 @@
 // for each triple of a worksheet: the data as typed, the report as the program prints it,
 // and the figure. A refused triple has its refusal and no figure; a worksheet line that
 // is not a triple has a block that says so. The page has no script and loads nothing: the
-// figures are inline SVG. Each triple costs time and space of its own only, so a worksheet
-// of thousands of lines makes a page in time linear in its length.
+// figures are inline SVG. The page is written as it is made, a block at a time, so a
+// worksheet of any length makes a page in time linear in its length and in memory that
+// does not grow with it.
 
 #include "figure.h"
 
@@ -24,26 +25,30 @@ public:
     // also reads as one, besides ".", in the inputs).
     explicit AnswerKey(calc::InputMode mode, std::string_view decimalSeparator = ".");
 
-    // One triple as typed into the three boxes.
-    calc::Outcome Add(const std::array<std::string_view, 3> &inputs);
+    // Each call appends the next part of the page to `out`: the page's head comes with the
+    // first block, or with the end when there is none, so that nothing is written for a
+    // worksheet that could not be read.
 
-    // One line of a worksheet, read as calc::WorksheetLine reads it: blank lines and
-    // comments are skipped, a line of other than three fields is a block that says so.
+    // The block of one triple as typed into the three boxes.
+    calc::Outcome Add(std::string &out, const std::array<std::string_view, 3> &inputs);
+
+    // The block of one line of a worksheet, read as calc::WorksheetLine reads it: blank
+    // lines and comments are skipped, a line of other than three fields is a block that says
+    // so.
     enum class Line { Skipped, Solved, Rejected, OutOfRange, Malformed };
-    Line AddLine(std::string_view line);
+    Line AddLine(std::string &out, std::string_view line);
 
     // The number of blocks so far.
     std::size_t Blocks() const { return blocks_; }
 
-    // The whole page; the key then starts afresh, empty.
-    std::string Finish();
+    // The end of the page; the key then starts afresh, empty.
+    void Finish(std::string &out);
 
 private:
-    void OpenBlock(std::string_view kind);
+    void OpenBlock(std::string &out, std::string_view kind);
 
     calc::InputMode mode_;
     std::string separator_;
-    std::string html_;
     std::string scratch_; // a report before escaping, kept for its capacity
     std::size_t blocks_ = 0;
 };

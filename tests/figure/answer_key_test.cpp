@@ -52,12 +52,13 @@ TEST_P(AnswerKeyTest, WritesABlockForEachTriple)
 {
     const KeyCase &c = GetParam();
     figure::AnswerKey key(c.mode, c.separator);
+    std::string page;
     std::vector<Line> results;
     for (const std::string &line : c.lines)
-        results.push_back(key.AddLine(line));
+        results.push_back(key.AddLine(page, line));
     EXPECT_EQ(results, c.results);
     const std::size_t blocks = key.Blocks();
-    const std::string page = key.Finish();
+    key.Finish(page);
 
     EXPECT_EQ(Count(page, "<section class=\"task"), blocks);
     EXPECT_EQ(blocks, c.results.size() - static_cast<std::size_t>(std::count(
@@ -137,11 +138,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AnswerKey, StartsAfreshAfterFinish)
 {
     figure::AnswerKey key(InputMode::Sides);
-    key.Add({"3", "4", "5"});
-    EXPECT_NE(key.Finish().find("id=\"task-1\""), std::string::npos);
+    std::string first;
+    key.Add(first, {"3", "4", "5"});
+    key.Finish(first);
+    EXPECT_NE(first.find("id=\"task-1\""), std::string::npos);
     EXPECT_EQ(key.Blocks(), 0u);
-    key.Add({"5", "5", "6"});
-    const std::string second = key.Finish();
+    std::string second;
+    key.Add(second, {"5", "5", "6"});
+    key.Finish(second);
     EXPECT_EQ(Count(second, "<section"), 1u);
     EXPECT_EQ(Count(second, "<!DOCTYPE"), 1u);
 }
