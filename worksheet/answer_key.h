@@ -1,47 +1,37 @@
 #pragma once
 
 // The printable answer key: one self-contained HTML page (Bulgarian, A4) with a block
-// for each triple of a worksheet: the data as typed, the report as the program prints it,
+// for each record of a worksheet: the data as typed, the report as the program prints it,
 // and the figure. A refused triple has its refusal and no figure; a worksheet line that
 // is not a triple has a block that says so. The page has no script and loads nothing: the
 // figures are inline SVG. The page is written as it is made, a block at a time, so a
 // worksheet of any length makes a page in time linear in its length and in memory that
 // does not grow with it.
 
-#include "figure.h"
+#include "worksheet.h"
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace figure
+namespace worksheet
 {
 
 class AnswerKey
 {
 public:
-    // A key for triples of one kind, the lengths written with `decimalSeparator` (which
-    // also reads as one, besides ".", in the inputs).
+    // A key for triples of one kind, the lengths written with `decimalSeparator`.
     explicit AnswerKey(calc::InputMode mode, std::string_view decimalSeparator = ".");
 
-    // Each call appends the next part of the page to `out`: the page's head comes with the
-    // first block, or with the end when there is none, so that nothing is written for a
+    // The block of one record, appended to `out`; the page's head comes with the first
+    // block, or with the end when there is none, so that nothing is written for a
     // worksheet that could not be read.
-
-    // The block of one triple as typed into the three boxes.
-    calc::Outcome Add(std::string &out, const std::array<std::string_view, 3> &inputs);
-
-    // The block of one line of a worksheet, read as calc::WorksheetLine reads it: blank
-    // lines and comments are skipped, a line of other than three fields is a block that says
-    // so.
-    enum class Line { Skipped, Solved, Rejected, OutOfRange, Malformed };
-    Line AddLine(std::string &out, std::string_view line);
+    void Add(std::string &out, const Record &record);
 
     // The number of blocks so far.
     std::size_t Blocks() const { return blocks_; }
 
-    // The end of the page; the key then starts afresh, empty.
+    // The end of the page, appended to `out`; the key then starts afresh, empty.
     void Finish(std::string &out);
 
 private:
@@ -53,4 +43,4 @@ private:
     std::size_t blocks_ = 0;
 };
 
-} // namespace figure
+} // namespace worksheet

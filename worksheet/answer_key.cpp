@@ -1,13 +1,13 @@
 #include "answer_key.h"
 
-#include "calculate.h"
+#include "figure.h"
 #include "input_labels.h"
 #include "markup.h"
-#include "names.h"
-#include "worksheet_line.h"
 
-namespace figure
+namespace worksheet
 {
+
+using figure::AppendEscaped;
 namespace
 {
 
@@ -85,17 +85,27 @@ void AnswerKey::OpenBlock(std::string &out, std::string_view kind)
     out += "</h2>\n<div class=\"data\">\n";
 }
 
-calc::Outcome AnswerKey::Add(std::string &out, const std::array<std::string_view, 3> &inputs)
+void AnswerKey::Add(std::string &out, const Record &record)
 {
-    const calc::Solution solution = calc::Calculate(mode_, inputs, separator_);
-    const bool solved = solution.outcome == calc::Outcome::Solved;
+    if (record.Malformed()) {
+        OpenBlock(out, "task malformed");
+        out += "<table class=\"given\">\n<tr><th>Ред:</th><td>";
+        AppendEscaped(out, record.line);
+        out += "</td></tr>\n</table>\n<p class=\"problem\">Редът трябва да съдържа три числа, "
+               "а съдържа ";
+        out += std::to_string(record.count);
+        out += ".</p>\n</div>\n</section>\n";
+        return;
+    }
+    const calc::Solution &solution = *record.solution;
+    const bool solved = record.Solved();
     OpenBlock(out, solved ? "task" : "task refused");
     out += "<table class=\"given\">\n";
     for (std::size_t i = 0; i < 3; ++i) {
         out += "<tr><th>";
         out += calc::kInputLabels[static_cast<int>(mode_)][i];
         out += "</th><td>";
-        AppendEscaped(out, inputs[i]);
+        AppendEscaped(out, record.triple[i]);
         out += "</td></tr>\n";
     }
     out += "</table>\n<pre class=\"report\">";
@@ -108,41 +118,14 @@ calc::Outcome AnswerKey::Add(std::string &out, const std::array<std::string_view
         prefix += std::to_string(blocks_);
         prefix += '-';
         out += "<figure>\n";
-        out += Svg(solution, {.width = kFigureWidth,
-                              .height = kFigureHeight,
-                              .decimalSeparator = separator_,
-                              .idPrefix = prefix,
-                              .xmlDeclaration = false});
+        out += figure::Svg(solution, {.width = kFigureWidth,
+                                      .height = kFigureHeight,
+                                      .decimalSeparator = separator_,
+                                      .idPrefix = prefix,
+                                      .xmlDeclaration = false});
         out += "</figure>\n";
     }
     out += "</section>\n";
-    return solution.outcome;
-}
-
-AnswerKey::Line AnswerKey::AddLine(std::string &out, std::string_view line)
-{
-    calc::WorksheetLine fields(line);
-    if (fields.Skipped())
-        return Line::Skipped;
-    std::array<std::string_view, 3> triple;
-    std::size_t count = 0;
-    for (std::string_view field; fields.Next(field); ++count)
-        if (count < triple.size())
-            triple[count] = field;
-    if (count == triple.size()) {
-        const calc::Outcome outcome = Add(out, triple);
-        return outcome == calc::Outcome::Solved     ? Line::Solved
-               : outcome == calc::Outcome::Rejected ? Line::Rejected
-                                                    : Line::OutOfRange;
-    }
-    OpenBlock(out, "task malformed");
-    out += "<table class=\"given\">\n<tr><th>Ред:</th><td>";
-    AppendEscaped(out, fields.Text());
-    out += "</td></tr>\n</table>\n<p class=\"problem\">Редът трябва да съдържа три числа, а "
-           "съдържа ";
-    out += std::to_string(count);
-    out += ".</p>\n</div>\n</section>\n";
-    return Line::Malformed;
 }
 
 void AnswerKey::Finish(std::string &out)
@@ -155,4 +138,4 @@ void AnswerKey::Finish(std::string &out)
     blocks_ = 0;
 }
 
-} // namespace figure
+} // namespace worksheet

@@ -1,5 +1,6 @@
 #include "answer_key.h"
 #include "report.h"
+#include "worksheet.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,18 @@ template<typename Case> std::string RowName(const testing::TestParamInfo<Case> &
 }
 
 using calc::InputMode;
-using Line = figure::AnswerKey::Line;
+
+// What became of a worksheet line.
+enum class Line { Skipped, Solved, Rejected, OutOfRange, Malformed };
+
+Line Kind(const worksheet::Record *record)
+{
+    return record == nullptr                                      ? Line::Skipped
+           : record->Malformed()                                  ? Line::Malformed
+           : record->Solved()                                     ? Line::Solved
+           : record->solution->outcome == calc::Outcome::Rejected ? Line::Rejected
+                                                                  : Line::OutOfRange;
+}
 
 std::size_t Count(const std::string &text, std::string_view what)
 {
@@ -51,11 +63,16 @@ class AnswerKeyTest : public testing::TestWithParam<KeyCase>
 TEST_P(AnswerKeyTest, WritesABlockForEachTriple)
 {
     const KeyCase &c = GetParam();
-    figure::AnswerKey key(c.mode, c.separator);
+    worksheet::Reader reader(c.mode, c.separator);
+    worksheet::AnswerKey key(c.mode, c.separator);
     std::string page;
     std::vector<Line> results;
-    for (const std::string &line : c.lines)
-        results.push_back(key.AddLine(page, line));
+    for (const std::string &line : c.lines) {
+        const worksheet::Record *record = reader.Read(line);
+        results.push_back(Kind(record));
+        if (record != nullptr)
+            key.Add(page, *record);
+    }
     EXPECT_EQ(results, c.results);
     const std::size_t blocks = key.Blocks();
     key.Finish(page);
@@ -137,14 +154,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AnswerKey, StartsAfreshAfterFinish)
 {
-    figure::AnswerKey key(InputMode::Sides);
+    worksheet::Reader reader(InputMode::Sides);
+    worksheet::AnswerKey key(InputMode::Sides);
     std::string first;
-    key.Add(first, {"3", "4", "5"});
+    key.Add(first, reader.Triple({"3", "4", "5"}));
     key.Finish(first);
     EXPECT_NE(first.find("id=\"task-1\""), std::string::npos);
     EXPECT_EQ(key.Blocks(), 0u);
     std::string second;
-    key.Add(second, {"5", "5", "6"});
+    key.Add(second, reader.Triple({"5", "5", "6"}));
     key.Finish(second);
     EXPECT_EQ(Count(second, "<section"), 1u);
     EXPECT_EQ(Count(second, "<!DOCTYPE"), 1u);
