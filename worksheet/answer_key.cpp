@@ -3,6 +3,7 @@
 #include "figure.h"
 #include "input_labels.h"
 #include "markup.h"
+#include "numbers.h"
 
 namespace worksheet
 {
@@ -105,7 +106,12 @@ void AnswerKey::Add(std::string &out, const Record &record)
         out += "<tr><th>";
         out += calc::kInputLabels[static_cast<int>(mode_)][i];
         out += "</th><td>";
-        AppendEscaped(out, record.triple[i]);
+        // The length as the core read it from the text, written as the report writes
+        // numbers: what was solved, in the locale's notation.
+        scratch_.clear();
+        calc::AppendNumberText(scratch_, calc::ReadNumber(record.triple[i], separator_),
+                               separator_);
+        AppendEscaped(out, scratch_);
         out += "</td></tr>\n";
     }
     out += "</table>\n<pre class=\"report\">";
