@@ -4,7 +4,8 @@
 #include "calculate.h"
 #include "figure.h"
 #include "line_io.h"
-#include "worksheet_line.h"
+#include "text_report.h"
+#include "worksheet.h"
 
 #include <algorithm>
 #include <array>
@@ -78,12 +79,6 @@ std::string Quoted(std::string_view text)
     return "„" + std::string(text) + "“";
 }
 
-std::string CountProblem(std::size_t count)
-{
-    return "нужни са три числа, а " + std::string(count == 1 ? "е дадено " : "са дадени ") +
-           std::to_string(count);
-}
-
 // Options are "-h" and the words that start with "--"; every other argument is a number
 // text, so that "-5" reads as a number. After "--" every argument is a number text.
 Request Parse(std::span<const char *const> arguments)
@@ -124,7 +119,7 @@ Request Parse(std::span<const char *const> arguments)
     if (!request.mode)
         request.problem = "липсва видът на данните: --heights, --sides или --medians";
     else if (!request.numbers.empty() && request.numbers.size() != 3)
-        request.problem = CountProblem(request.numbers.size());
+        request.problem = worksheet::CountProblem(request.numbers.size());
     else if (request.format == Format::Svg && request.numbers.empty())
         request.problem = "--svg чертае една тройка: нужни са три числа";
     return request;
@@ -146,56 +141,33 @@ void SayProblem(std::string_view problem, long number, Output &err)
     err.Write(message);
 }
 
-// Says that a worksheet line has no report: in place of the report, and on standard error
-// with the line's number, at once, between the reports before and after it.
-void Refuse(std::string_view problem, long number, Output &out, Output &err)
+// Says on standard error why a record has no report, and returns the exit status that
+// asks for: 1 for a refused triple, 2 for a line that is no triple.
+int SayProblem(const worksheet::Record &record, Output &err)
 {
-    std::string &text = out.Pending();
-    text += problem;
-    text += '\n';
-    SayProblem(problem, number, err);
-    err.Flush();
+    SayProblem(worksheet::Problem(record), record.number, err);
+    return record.Malformed() ? 2 : 1;
 }
 
-// One triple per line: the triple echoed, then its report or the reason it has none.
+// One triple per line: the triple echoed, then its report or the reason it has none, which
+// standard error says too, at once, between the reports before and after it.
 int RunWorksheet(InputMode mode, std::string_view separator, int in, Output &out, Output &err)
 {
     int status = 0;
-    bool first = true;
+    worksheet::Reader reader(mode, separator);
+    worksheet::TextReport report(separator);
     LineReader lines(in, &out);
-    std::string_view line;
-    for (long number = 1; lines.Next(line); ++number) {
-        calc::WorksheetLine fields(line);
-        if (fields.Skipped())
+    for (std::string_view line; lines.Next(line);) {
+        const worksheet::Record *record = reader.Read(line);
+        if (record == nullptr)
             continue;
-        std::string &text = out.Pending();
-        if (!first)
-            text += '\n';
-        first = false;
-        std::array<std::string_view, 3> triple;
-        std::size_t count = 0;
-        for (std::string_view field; fields.Next(field); ++count) {
-            if (count > 0)
-                text += ' ';
-            text += field;
-            if (count < triple.size())
-                triple[count] = field;
-        }
-        text += '\n';
-
-        if (count != 3) {
-            Refuse(CountProblem(count), number, out, err);
-            status = 2;
-            continue;
-        }
-        const calc::Solution solution = calc::Calculate(mode, triple, separator);
-        if (solution.outcome == calc::Outcome::Solved) {
-            calc::AppendReport(text, solution, {separator, "\n"});
+        report.Add(out.Pending(), *record);
+        if (record->Solved()) {
             out.Spill();
             continue;
         }
-        Refuse(calc::RefusalText(solution.outcome), number, out, err);
-        status = std::max(status, 1);
+        status = std::max(status, SayProblem(*record, err));
+        err.Flush();
     }
     if (lines.Failed()) {
         err.Write("bisectors: входът не може да бъде прочетен\n");
@@ -204,52 +176,34 @@ int RunWorksheet(InputMode mode, std::string_view separator, int in, Output &out
     return status;
 }
 
-// The answer key of a worksheet, or of one triple: the page on standard output, and the
-// reason for every triple without a report on standard error, as for a worksheet.
+// The answer key of a worksheet, or of one triple: the page on standard output, written as
+// it is made, and the reason for every triple without a report on standard error, as for a
+// worksheet.
 int RunAnswerKey(InputMode mode, std::string_view separator,
                  const std::vector<std::string_view> &numbers, int in, Output &out, Output &err)
 {
-    using Line = figure::AnswerKey::Line;
-    figure::AnswerKey key(mode, separator);
     int status = 0;
-    const auto refuse = [&](std::string_view problem, int severity, long number) {
-        SayProblem(problem, number, err);
-        status = std::max(status, severity);
+    worksheet::Reader reader(mode, separator);
+    worksheet::AnswerKey key(mode, separator);
+    const auto add = [&](const worksheet::Record &record) {
+        key.Add(out.Pending(), record);
+        out.Spill();
+        if (!record.Solved())
+            status = std::max(status, SayProblem(record, err));
     };
     if (!numbers.empty()) {
-        const calc::Outcome outcome = key.Add({numbers[0], numbers[1], numbers[2]});
-        if (outcome != calc::Outcome::Solved)
-            refuse(calc::RefusalText(outcome), 1, 0);
+        add(reader.Triple({numbers[0], numbers[1], numbers[2]}));
     } else {
         LineReader lines(in);
-        std::string_view line;
-        for (long number = 1; lines.Next(line); ++number) {
-            switch (key.AddLine(line)) {
-            case Line::Skipped:
-            case Line::Solved:
-                break;
-            case Line::Rejected:
-                refuse(calc::kRejected, 1, number);
-                break;
-            case Line::OutOfRange:
-                refuse(calc::kOutOfRange, 1, number);
-                break;
-            case Line::Malformed: {
-                calc::WorksheetLine fields(line);
-                std::size_t count = 0;
-                for (std::string_view field; fields.Next(field);)
-                    ++count;
-                refuse(CountProblem(count), 2, number);
-                break;
-            }
-            }
-        }
+        for (std::string_view line; lines.Next(line);)
+            if (const worksheet::Record *record = reader.Read(line))
+                add(*record);
         if (lines.Failed()) {
             err.Write("bisectors: входът не може да бъде прочетен\n");
             return 2;
         }
     }
-    out.Write(key.Finish());
+    key.Finish(out.Pending());
     return status;
 }
 

@@ -10,11 +10,9 @@
 //                  off the lines and off each other), painted through painter.h
 //   svg_painter.h  the painter that writes an SVG document; Svg below puts it together
 //   description    the figure read out in Bulgarian, as a text alternative
-//   answer_key.h   a printable HTML answer key: for each triple its data, its report and
-//                  its figure
 //
-// Nothing here knows of windows or pages: the command line and the web page take the SVG
-// and HTML texts as they are. A triple the core refuses has no figure.
+// Nothing here knows of windows or pages: the command line, the answer key (worksheet/)
+// and the web page take the SVG texts as they are. A triple the core refuses has no figure.
 
 #include "painter.h"
 #include "triangle.h"

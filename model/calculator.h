@@ -10,6 +10,7 @@
 // without a display. The calculation itself is the core's (calc/).
 
 #include "calculate.h"
+#include "input_labels.h"
 
 #include <array>
 #include <optional>
@@ -23,12 +24,9 @@ using calc::InputMode;
 
 inline constexpr int kInputCount = 3;
 
-// The input labels of each kind, in the order of InputMode (UTF-8).
-inline constexpr const char *kInputLabels[3][kInputCount] = {
-    {"Височина AH (ha):", "Височина BG (hb):", "Височина CE (hc):"},
-    {"Страна BC (a):", "Страна AC (b):", "Страна AB (c):"},
-    {"Медиана AK (ma):", "Медиана BM (mb):", "Медиана CN (mc):"},
-};
+// The input labels of each kind, in the order of InputMode: the core's, which the answer
+// key shares.
+using calc::kInputLabels;
 
 // The statement of the exercise the program answers, the result text at start.
 extern const char *const kTaskText;

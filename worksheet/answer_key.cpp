@@ -1,13 +1,14 @@
 #include "answer_key.h"
 
-#include "calculate.h"
-#include "calculator.h"
+#include "figure.h"
+#include "input_labels.h"
 #include "markup.h"
-#include "names.h"
-#include "worksheet_line.h"
+#include "numbers.h"
 
-namespace figure
+namespace worksheet
 {
+
+using figure::AppendEscaped;
 namespace
 {
 
@@ -69,91 +70,78 @@ void AppendHead(std::string &html, calc::InputMode mode)
 AnswerKey::AnswerKey(calc::InputMode mode, std::string_view decimalSeparator)
     : mode_(mode), separator_(decimalSeparator)
 {
-    AppendHead(html_, mode_);
 }
 
-void AnswerKey::OpenBlock(std::string_view kind)
+void AnswerKey::OpenBlock(std::string &out, std::string_view kind)
 {
+    if (blocks_ == 0)
+        AppendHead(out, mode_);
     const std::string number = std::to_string(++blocks_);
-    html_ += "<section class=\"";
-    html_ += kind;
-    html_ += "\" id=\"task-";
-    html_ += number;
-    html_ += "\">\n<h2>Задача ";
-    html_ += number;
-    html_ += "</h2>\n<div class=\"data\">\n";
+    out += "<section class=\"";
+    out += kind;
+    out += "\" id=\"task-";
+    out += number;
+    out += "\">\n<h2>Задача ";
+    out += number;
+    out += "</h2>\n<div class=\"data\">\n";
 }
 
-calc::Outcome AnswerKey::Add(const std::array<std::string_view, 3> &inputs)
+void AnswerKey::Add(std::string &out, const Record &record)
 {
-    const calc::Solution solution = calc::Calculate(mode_, inputs, separator_);
-    const bool solved = solution.outcome == calc::Outcome::Solved;
-    OpenBlock(solved ? "task" : "task refused");
-    html_ += "<table class=\"given\">\n";
-    for (std::size_t i = 0; i < 3; ++i) {
-        html_ += "<tr><th>";
-        html_ += model::kInputLabels[static_cast<int>(mode_)][i];
-        html_ += "</th><td>";
-        AppendEscaped(html_, inputs[i]);
-        html_ += "</td></tr>\n";
+    if (record.Malformed()) {
+        OpenBlock(out, "task malformed");
+        out += "<table class=\"given\">\n<tr><th>Ред:</th><td>";
+        AppendEscaped(out, record.line);
+        out += "</td></tr>\n</table>\n<p class=\"problem\">Редът трябва да съдържа три числа, "
+               "а съдържа ";
+        out += std::to_string(record.count);
+        out += ".</p>\n</div>\n</section>\n";
+        return;
     }
-    html_ += "</table>\n<pre class=\"report\">";
+    const calc::Solution &solution = *record.solution;
+    const bool solved = record.Solved();
+    OpenBlock(out, solved ? "task" : "task refused");
+    out += "<table class=\"given\">\n";
+    for (std::size_t i = 0; i < 3; ++i) {
+        out += "<tr><th>";
+        out += calc::kInputLabels[static_cast<int>(mode_)][i];
+        out += "</th><td>";
+        // The length as the core read it from the text, written as the report writes
+        // numbers: what was solved, in the locale's notation.
+        scratch_.clear();
+        calc::AppendNumberText(scratch_, calc::ReadNumber(record.triple[i], separator_),
+                               separator_);
+        AppendEscaped(out, scratch_);
+        out += "</td></tr>\n";
+    }
+    out += "</table>\n<pre class=\"report\">";
     scratch_.clear();
     calc::AppendReport(scratch_, solution, {.decimalSeparator = separator_, .lineEnd = "\n"});
-    AppendEscaped(html_, scratch_);
-    html_ += "</pre>\n</div>\n";
+    AppendEscaped(out, scratch_);
+    out += "</pre>\n</div>\n";
     if (solved) {
         std::string prefix = "t";
         prefix += std::to_string(blocks_);
         prefix += '-';
-        html_ += "<figure>\n";
-        html_ += Svg(solution, {.width = kFigureWidth,
-                                .height = kFigureHeight,
-                                .decimalSeparator = separator_,
-                                .idPrefix = prefix,
-                                .xmlDeclaration = false});
-        html_ += "</figure>\n";
+        out += "<figure>\n";
+        out += figure::Svg(solution, {.width = kFigureWidth,
+                                      .height = kFigureHeight,
+                                      .decimalSeparator = separator_,
+                                      .idPrefix = prefix,
+                                      .xmlDeclaration = false});
+        out += "</figure>\n";
     }
-    html_ += "</section>\n";
-    return solution.outcome;
+    out += "</section>\n";
 }
 
-AnswerKey::Line AnswerKey::AddLine(std::string_view line)
+void AnswerKey::Finish(std::string &out)
 {
-    calc::WorksheetLine fields(line);
-    if (fields.Skipped())
-        return Line::Skipped;
-    std::array<std::string_view, 3> triple;
-    std::size_t count = 0;
-    for (std::string_view field; fields.Next(field); ++count)
-        if (count < triple.size())
-            triple[count] = field;
-    if (count == triple.size()) {
-        const calc::Outcome outcome = Add(triple);
-        return outcome == calc::Outcome::Solved     ? Line::Solved
-               : outcome == calc::Outcome::Rejected ? Line::Rejected
-                                                    : Line::OutOfRange;
+    if (blocks_ == 0) {
+        AppendHead(out, mode_);
+        out += "<p>Няма задачи.</p>\n";
     }
-    OpenBlock("task malformed");
-    html_ += "<table class=\"given\">\n<tr><th>Ред:</th><td>";
-    AppendEscaped(html_, fields.Text());
-    html_ += "</td></tr>\n</table>\n<p class=\"problem\">Редът трябва да съдържа три числа, а "
-             "съдържа ";
-    html_ += std::to_string(count);
-    html_ += ".</p>\n</div>\n</section>\n";
-    return Line::Malformed;
-}
-
-std::string AnswerKey::Finish()
-{
-    if (blocks_ == 0)
-        html_ += "<p>Няма задачи.</p>\n";
-    html_ += "</body>\n</html>\n";
-    std::string page = std::move(html_);
-    html_.clear();
+    out += "</body>\n</html>\n";
     blocks_ = 0;
-    AppendHead(html_, mode_);
-    return page;
 }
 
-} // namespace figure
+} // namespace worksheet

@@ -3,17 +3,16 @@
 #include <cstddef>
 #include <string_view>
 
-namespace calc
+namespace worksheet
 {
 
-// One line of a worksheet, as the command line and the printable answer key read it: the
-// fields between spaces and tabs, a final CR ignored (a file saved on Windows). A line with
-// no field, or whose first field starts with "#", is no task and is skipped. A task is
-// three fields, the three lengths as typed into the boxes.
-class WorksheetLine
+// The fields of one line of a worksheet, as Reader reads them: the texts between spaces
+// and tabs, a final CR ignored (a file saved on Windows). A line with no field, or whose
+// first field starts with "#", is no task and is skipped.
+class Fields
 {
 public:
-    explicit WorksheetLine(std::string_view line) : line_(line)
+    explicit Fields(std::string_view line) : line_(line)
     {
         if (line_.ends_with('\r'))
             line_.remove_suffix(1);
@@ -50,4 +49,4 @@ private:
     std::size_t pos_ = 0;
 };
 
-} // namespace calc
+} // namespace worksheet

@@ -1,5 +1,6 @@
 #include "answer_key.h"
 #include "report.h"
+#include "worksheet.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,18 @@ template<typename Case> std::string RowName(const testing::TestParamInfo<Case> &
 }
 
 using calc::InputMode;
-using Line = figure::AnswerKey::Line;
+
+// What became of a worksheet line.
+enum class Line { Skipped, Solved, Rejected, OutOfRange, Malformed };
+
+Line Kind(const worksheet::Record *record)
+{
+    return record == nullptr                                      ? Line::Skipped
+           : record->Malformed()                                  ? Line::Malformed
+           : record->Solved()                                     ? Line::Solved
+           : record->solution->outcome == calc::Outcome::Rejected ? Line::Rejected
+                                                                  : Line::OutOfRange;
+}
 
 std::size_t Count(const std::string &text, std::string_view what)
 {
@@ -51,13 +63,19 @@ class AnswerKeyTest : public testing::TestWithParam<KeyCase>
 TEST_P(AnswerKeyTest, WritesABlockForEachTriple)
 {
     const KeyCase &c = GetParam();
-    figure::AnswerKey key(c.mode, c.separator);
+    worksheet::Reader reader(c.mode, c.separator);
+    worksheet::AnswerKey key(c.mode, c.separator);
+    std::string page;
     std::vector<Line> results;
-    for (const std::string &line : c.lines)
-        results.push_back(key.AddLine(line));
+    for (const std::string &line : c.lines) {
+        const worksheet::Record *record = reader.Read(line);
+        results.push_back(Kind(record));
+        if (record != nullptr)
+            key.Add(page, *record);
+    }
     EXPECT_EQ(results, c.results);
     const std::size_t blocks = key.Blocks();
-    const std::string page = key.Finish();
+    key.Finish(page);
 
     EXPECT_EQ(Count(page, "<section class=\"task"), blocks);
     EXPECT_EQ(blocks, c.results.size() - static_cast<std::size_t>(std::count(
@@ -122,26 +140,38 @@ INSTANTIATE_TEST_SUITE_P(
                 {Line::OutOfRange, Line::Solved},
                 1,
                 {std::string(calc::kOutOfRange), "Медиана CN (mc):"}},
-        KeyCase{
-            "InputsAreEscaped",
-            InputMode::Sides,
-            ".",
-            {"3 4 5<script>", "<b>1</b> 2 \xFF"},
-            {Line::Solved, Line::Rejected},
-            1,
-            {"<td>5&lt;script&gt;</td>", "<td>&lt;b&gt;1&lt;/b&gt;</td>", "<td>\xEF\xBF\xBD</td>"},
-            {"<b>", "\xFF"}},
+        KeyCase{"InputsAreEscaped",
+                InputMode::Sides,
+                ".",
+                {"3 4 5<script>", "<b>1</b> 2 \xFF", "<b>1</b> 2 \xFF 4"},
+                {Line::Solved, Line::Rejected, Line::Malformed},
+                1,
+                {"<td>5</td>", "<td>&lt;b&gt;1&lt;/b&gt; 2 \xEF\xBF\xBD 4</td>"},
+                {"<b>", "\xFF", "&lt;script"}},
+        // The lengths as the core read them, in the report's notation.
+        KeyCase{"GivenAsRead",
+                InputMode::Sides,
+                ",",
+                {"19.9 20 21", "3,5 4 5x"},
+                {Line::Solved, Line::Solved},
+                2,
+                {"<td>19,9</td>", "<td>3,5</td>", "<td>5</td>"},
+                {"<td>19.9</td>", "<td>5x</td>"}},
         KeyCase{"Empty", InputMode::Sides, ".", {}, {}, 0, {"Няма задачи."}}),
     RowName<KeyCase>);
 
 TEST(AnswerKey, StartsAfreshAfterFinish)
 {
-    figure::AnswerKey key(InputMode::Sides);
-    key.Add({"3", "4", "5"});
-    EXPECT_NE(key.Finish().find("id=\"task-1\""), std::string::npos);
+    worksheet::Reader reader(InputMode::Sides);
+    worksheet::AnswerKey key(InputMode::Sides);
+    std::string first;
+    key.Add(first, reader.Triple({"3", "4", "5"}));
+    key.Finish(first);
+    EXPECT_NE(first.find("id=\"task-1\""), std::string::npos);
     EXPECT_EQ(key.Blocks(), 0u);
-    key.Add({"5", "5", "6"});
-    const std::string second = key.Finish();
+    std::string second;
+    key.Add(second, reader.Triple({"5", "5", "6"}));
+    key.Finish(second);
     EXPECT_EQ(Count(second, "<section"), 1u);
     EXPECT_EQ(Count(second, "<!DOCTYPE"), 1u);
 }

@@ -1,0 +1,46 @@
+#pragma once
+
+// The printable answer key: one self-contained HTML page (Bulgarian, A4) with a block
+// for each record of a worksheet: the lengths as read, the report as the program prints it,
+// and the figure. A refused triple has its refusal and no figure; a worksheet line that
+// is not a triple has a block that says so. The page has no script and loads nothing: the
+// figures are inline SVG. The page is written as it is made, a block at a time, so a
+// worksheet of any length makes a page in time linear in its length and in memory that
+// does not grow with it.
+
+#include "worksheet.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace worksheet
+{
+
+class AnswerKey
+{
+public:
+    // A key for triples of one kind, the lengths written with `decimalSeparator`.
+    explicit AnswerKey(calc::InputMode mode, std::string_view decimalSeparator = ".");
+
+    // The block of one record, appended to `out`; the page's head comes with the first
+    // block, or with the end when there is none, so that nothing is written for a
+    // worksheet that could not be read.
+    void Add(std::string &out, const Record &record);
+
+    // The number of blocks so far.
+    std::size_t Blocks() const { return blocks_; }
+
+    // The end of the page, appended to `out`; the key then starts afresh, empty.
+    void Finish(std::string &out);
+
+private:
+    void OpenBlock(std::string &out, std::string_view kind);
+
+    calc::InputMode mode_;
+    std::string separator_;
+    std::string scratch_; // a report before escaping, kept for its capacity
+    std::size_t blocks_ = 0;
+};
+
+} // namespace worksheet

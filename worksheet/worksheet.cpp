@@ -1,0 +1,89 @@
+#include "worksheet.h"
+
+#include "fields.h"
+
+namespace worksheet
+{
+
+Reader::Reader(calc::InputMode mode, std::string_view decimalSeparator)
+    : mode_(mode), separator_(decimalSeparator)
+{
+}
+
+const Record *Reader::Read(std::string_view line)
+{
+    ++lines_;
+    Fields fields(line);
+    if (fields.Skipped())
+        return nullptr;
+    record_.number = lines_;
+    record_.line = fields.Text();
+    record_.triple = {};
+    // The fields, one space between them, are most often a part of the line as it is;
+    // they are copied only from the first gap that is not a single space.
+    const char *begin = nullptr;
+    const char *end = nullptr;
+    bool copied = false;
+    std::size_t count = 0;
+    for (std::string_view field; fields.Next(field); ++count) {
+        if (count == 0) {
+            begin = field.data();
+        } else if (copied) {
+            fields_ += ' ';
+            fields_ += field;
+        } else if (field.data() != end + 1 || *end != ' ') {
+            fields_.assign(begin, end);
+            fields_ += ' ';
+            fields_ += field;
+            copied = true;
+        }
+        end = field.data() + field.size();
+        if (count < record_.triple.size())
+            record_.triple[count] = field;
+    }
+    record_.fields = copied ? std::string_view(fields_) : std::string_view(begin, end);
+    record_.count = count;
+    if (count == record_.triple.size()) {
+        Solve();
+    } else {
+        record_.triple = {};
+        record_.solution.reset();
+    }
+    return &record_;
+}
+
+const Record &Reader::Triple(const std::array<std::string_view, 3> &texts)
+{
+    fields_.assign(texts[0]);
+    for (std::size_t i = 1; i < texts.size(); ++i) {
+        fields_ += ' ';
+        fields_ += texts[i];
+    }
+    record_.number = 0;
+    record_.line = fields_;
+    record_.fields = fields_;
+    record_.count = texts.size();
+    record_.triple = texts;
+    Solve();
+    return record_;
+}
+
+void Reader::Solve()
+{
+    record_.solution = calc::Calculate(mode_, record_.triple, separator_);
+}
+
+std::string Problem(const Record &record)
+{
+    if (record.Malformed())
+        return CountProblem(record.count);
+    return std::string(calc::RefusalText(record.solution->outcome));
+}
+
+std::string CountProblem(std::size_t count)
+{
+    return "нужни са три числа, а " + std::string(count == 1 ? "е дадено " : "са дадени ") +
+           std::to_string(count);
+}
+
+} // namespace worksheet

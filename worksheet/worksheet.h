@@ -1,0 +1,80 @@
+#pragma once
+
+// Worksheets: many triples at once, one a line, as a teacher types a list of exercises.
+//
+//   worksheet.h     Reader makes each line a Record: its fields as typed, the triple or
+//                   the number of fields of a line that is no triple, and the core's
+//                   Solution of the triple; blank lines and comments make none
+//   text_report.h   the command line's report of the records, one after another
+//   answer_key.h    the printable answer key of the records, an HTML page
+//
+// Lines are split and triples solved here, once; the writers take records and neither
+// split nor solve. Nothing here reads or writes files: the command line reads the lines
+// and writes what the writers append, a record at a time, so that a worksheet of any
+// length goes through in memory that does not grow with it.
+
+#include "calculate.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace worksheet
+{
+
+// A line of a worksheet that is a task, or should be one. Its texts are views into the
+// line and into the Reader that made it.
+struct Record {
+    // The line's number in the worksheet, from 1; 0 for three numbers given on their own.
+    long number = 0;
+    // The line as typed, without a final CR.
+    std::string_view line;
+    // Its fields, one space between them.
+    std::string_view fields;
+    // How many fields the line has; a task has three.
+    std::size_t count = 0;
+    // The fields of a task, the three lengths as typed into the boxes; empty for a line
+    // that is no triple.
+    std::array<std::string_view, 3> triple{};
+    // The core's solution of the triple; none for a line that is no triple.
+    std::optional<calc::Solution> solution;
+
+    bool Malformed() const { return !solution.has_value(); }
+    bool Solved() const { return solution && solution->outcome == calc::Outcome::Solved; }
+};
+
+// Makes records of the lines of one worksheet, of one kind, in order.
+class Reader
+{
+public:
+    // The lengths are read with `decimalSeparator` as well as "." (calc::ReadNumber).
+    explicit Reader(calc::InputMode mode, std::string_view decimalSeparator = ".");
+
+    // The next line of the worksheet: its record, or null for a blank line or a comment.
+    // The record is valid until the next call, and while `line` is.
+    const Record *Read(std::string_view line);
+
+    // Three numbers given on their own, such as the command line's: a record of number 0.
+    // Valid until the next call, and while the texts are.
+    const Record &Triple(const std::array<std::string_view, 3> &texts);
+
+private:
+    void Solve();
+
+    calc::InputMode mode_;
+    std::string separator_;
+    long lines_ = 0;
+    std::string fields_;
+    Record record_;
+};
+
+// What a record without a report says: the refusal (calc::RefusalText), or that a line of
+// `count` fields is no triple (CountProblem). Empty for a solved record.
+std::string Problem(const Record &record);
+
+// That `count` numbers are given where three are needed, in Bulgarian.
+std::string CountProblem(std::size_t count);
+
+} // namespace worksheet
