@@ -21,7 +21,7 @@ namespace
 using calc::InputMode;
 
 constexpr std::string_view kUsage =
-    "Употреба: bisectors [--heights | --sides | --medians] [X1 X2 X3]\n";
+    "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n";
 
 constexpr std::string_view kHelp =
     "Ъглополовящи в триъгълник по трите му височини, страни или медиани.\n"
@@ -33,7 +33,9 @@ constexpr std::string_view kHelp =
     "  --svg        вместо отчета чертеж на триъгълника и ъглополовящите му, като SVG\n"
     "               (с трите числа)\n"
     "  --html       вместо отчета ключ с отговори за печат: HTML страница с данните,\n"
-    "               отчета и чертежа на всяка тройка\n"
+    "               отчета, точните стойности и чертежа на всяка тройка\n"
+    "  --exact      след отчета и точните стойности, които имат квадрат рационално\n"
+    "               число, във вида n√r/d (например Yg_a = 4√10/3)\n"
     "  -h, --help   тази помощ\n"
     "  --version    версията на програмата\n"
     "\n"
@@ -44,7 +46,8 @@ constexpr std::string_view kHelp =
     "число. В резултата десетичният знак е този на езиковите настройки.\n"
     "\n"
     "Страни и медиани се отказват, когато една е поне колкото другите две заедно;\n"
-    "височини, когато реципрочните им стойности не образуват триъгълник.\n"
+    "височини, когато реципрочните им стойности не образуват триъгълник. Това се решава\n"
+    "точно, за числата както са написани: 0,1, 0,2 и 0,3 не са страни на триъгълник.\n"
     "\n"
     "Без числа тройките се четат от стандартния вход, по една на ред, с интервали или\n"
     "табулации между числата; празните редове и редовете, започващи с #, се пропускат.\n"
@@ -70,6 +73,7 @@ struct Request {
     bool version = false;
     std::optional<InputMode> mode;
     std::optional<Format> format;
+    bool exact = false;
     std::vector<std::string_view> numbers;
     std::string problem;
 };
@@ -99,6 +103,8 @@ Request Parse(std::span<const char *const> arguments)
             request.help = true;
         } else if (text == "--version") {
             request.version = true;
+        } else if (text == "--exact") {
+            request.exact = true;
         } else if (text == "--svg" || text == "--html") {
             if (request.format)
                 fail("--svg и --html са взаимно изключващи се");
@@ -151,11 +157,12 @@ int SayProblem(const worksheet::Record &record, Output &err)
 
 // One triple per line: the triple echoed, then its report or the reason it has none, which
 // standard error says too, at once, between the reports before and after it.
-int RunWorksheet(InputMode mode, std::string_view separator, int in, Output &out, Output &err)
+int RunWorksheet(InputMode mode, std::string_view separator, bool exact, int in, Output &out,
+                 Output &err)
 {
     int status = 0;
-    worksheet::Reader reader(mode, separator);
-    worksheet::TextReport report(separator);
+    worksheet::Reader reader(mode, separator, {.exactForms = exact});
+    worksheet::TextReport report(separator, exact);
     LineReader lines(in, &out);
     for (std::string_view line; lines.Next(line);) {
         const worksheet::Record *record = reader.Read(line);
@@ -183,7 +190,7 @@ int RunAnswerKey(InputMode mode, std::string_view separator,
                  const std::vector<std::string_view> &numbers, int in, Output &out, Output &err)
 {
     int status = 0;
-    worksheet::Reader reader(mode, separator);
+    worksheet::Reader reader(mode, separator, {.exactForms = true});
     worksheet::AnswerKey key(mode, separator);
     const auto add = [&](const worksheet::Record &record) {
         key.Add(out.Pending(), record);
@@ -228,11 +235,11 @@ int Run(std::span<const char *const> arguments, std::string_view version,
     if (request.format == Format::Html)
         return RunAnswerKey(*request.mode, decimalSeparator, request.numbers, in, out, err);
     if (request.numbers.empty())
-        return RunWorksheet(*request.mode, decimalSeparator, in, out, err);
+        return RunWorksheet(*request.mode, decimalSeparator, request.exact, in, out, err);
 
     const calc::Solution solution =
         calc::Calculate(*request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
-                        decimalSeparator);
+                        decimalSeparator, {.exactForms = request.exact});
     if (solution.outcome != calc::Outcome::Solved) {
         SayProblem(calc::RefusalText(solution.outcome), 0, err);
         return 1;
@@ -240,7 +247,7 @@ int Run(std::span<const char *const> arguments, std::string_view version,
     if (request.format == Format::Svg)
         out.Write(figure::Svg(solution, {.decimalSeparator = decimalSeparator}));
     else
-        calc::AppendReport(out.Pending(), solution, {decimalSeparator, "\n"});
+        worksheet::TextReport(decimalSeparator, request.exact).AddReport(out.Pending(), solution);
     return 0;
 }
 

@@ -54,8 +54,9 @@ void Calculator::SetInput(int index, std::string_view text)
 
 void Calculator::Calculate()
 {
-    const calc::Solution solution =
-        calc::Calculate(kind_, {inputs_[0], inputs_[1], inputs_[2]}, separator_);
+    // With the exact values, which the page shows under the figure.
+    const calc::Solution solution = calc::Calculate(kind_, {inputs_[0], inputs_[1], inputs_[2]},
+                                                    separator_, {.exactForms = true});
     result_.clear();
     calc::AppendReport(result_, solution, {.decimalSeparator = separator_, .lineEnd = "\r\n"});
     solution_ = solution;

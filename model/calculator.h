@@ -46,7 +46,7 @@ public:
     // The result box's text: the task at start, a report (lines ended by CR LF), the
     // refusal, or nothing after "Изчисти".
     const std::string &Result() const { return result_; }
-    // The solution the result reports, if it reports one.
+    // The solution the result reports, if it reports one, with its exact forms.
     const std::optional<calc::Solution> &Solution() const { return solution_; }
     // Counters that grow each time the view should move the focus to the first input,
     // and each time it should read the result out to screen readers (even when it reads

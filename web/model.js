@@ -67,6 +67,8 @@ function LoadModel(wasm) {
             // empty when it reports no triangle) and the figure read out in words.
             figure: (width, height) => text(core.ModelFigure(model, width, height)),
             figureDescription: () => text(core.ModelFigureDescription(model)),
+            // The exact values of the solution, a line each after a heading, or ''.
+            exactValues: () => text(core.ModelExactValues(model)),
         };
     };
 }

@@ -87,6 +87,17 @@ const char *ModelFigure(const Calculator *model, int width, int height)
     return svg.c_str();
 }
 
+// The exact values of the solution the result shows, a line each after a heading
+// (calc::AppendExactValues); empty when it shows none.
+const char *ModelExactValues(const Calculator *model)
+{
+    static std::string text;
+    text.clear();
+    if (model->Solution())
+        calc::AppendExactValues(text, *model->Solution(), {.lineEnd = "\n"});
+    return text.c_str();
+}
+
 const char *ModelFigureDescription(const Calculator *model)
 {
     static std::string description;

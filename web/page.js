@@ -18,6 +18,7 @@
     const announcer = document.getElementById('announcer');
     const figure = document.getElementById('figure');
     const picture = figure.querySelector('img');
+    const exact = document.getElementById('exact');
 
     // Numbers take the decimal separator of the browser's language, as the window takes
     // the system's; a language tag no number format knows ("C", an empty or malformed
@@ -66,6 +67,7 @@
             );
             figure.hidden = svg === '';
             picture.alt = model.figureDescription();
+            exact.textContent = model.exactValues();
             if (svg) picture.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(svg)}`;
             else picture.removeAttribute('src');
         }

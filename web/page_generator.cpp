@@ -68,10 +68,11 @@ const char *const kPage = R"(<!DOCTYPE html>
 </html>
 )";
 
-// Where the page draws the triangle of each report, beside the window or under it.
+// Where the page draws the triangle of each report, beside the window or under it, with
+// the exact values under it.
 const char *const kFigure =
     "<figure id=\"figure\" class=\"Figure\" hidden><img width=\"460\" height=\"345\" "
-    "alt=\"\"></figure>";
+    "alt=\"\"><figcaption id=\"exact\" class=\"Exact\"></figcaption></figure>";
 
 } // namespace
 

@@ -34,6 +34,7 @@ h1 { font-size: 17pt; margin: 0 0 2pt; }
 .given td { white-space: pre-wrap; }
 .report { font-family: inherit; font-size: 11.5pt; white-space: pre-wrap; margin: 0; }
 .refused .report, .problem { font-weight: bold; }
+.report.exact { margin-top: 3pt; }
 figure { flex: 0 0 auto; margin: 0; }
 figure svg { display: block; width: 84mm; height: auto; }
 )";
@@ -109,16 +110,24 @@ void AnswerKey::Add(std::string &out, const Record &record)
         // The length as the core read it from the text, written as the report writes
         // numbers: what was solved, in the locale's notation.
         scratch_.clear();
-        calc::AppendNumberText(scratch_, calc::ReadNumber(record.triple[i], separator_),
-                               separator_);
+        calc::AppendNumberText(scratch_, solution.given[i], separator_);
         AppendEscaped(out, scratch_);
         out += "</td></tr>\n";
     }
     out += "</table>\n<pre class=\"report\">";
     scratch_.clear();
-    calc::AppendReport(scratch_, solution, {.decimalSeparator = separator_, .lineEnd = "\n"});
+    const calc::ReportStyle style{.decimalSeparator = separator_, .lineEnd = "\n"};
+    calc::AppendReport(scratch_, solution, style);
     AppendEscaped(out, scratch_);
-    out += "</pre>\n</div>\n";
+    out += "</pre>\n";
+    scratch_.clear();
+    calc::AppendExactValues(scratch_, solution, style);
+    if (!scratch_.empty()) {
+        out += "<pre class=\"report exact\">";
+        AppendEscaped(out, scratch_);
+        out += "</pre>\n";
+    }
+    out += "</div>\n";
     if (solved) {
         std::string prefix = "t";
         prefix += std::to_string(blocks_);

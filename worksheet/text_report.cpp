@@ -3,7 +3,18 @@
 namespace worksheet
 {
 
-TextReport::TextReport(std::string_view decimalSeparator) : separator_(decimalSeparator) {}
+TextReport::TextReport(std::string_view decimalSeparator, bool exact)
+    : separator_(decimalSeparator), exact_(exact)
+{
+}
+
+void TextReport::AddReport(std::string &out, const calc::Solution &solution) const
+{
+    const calc::ReportStyle style{.decimalSeparator = separator_, .lineEnd = "\n"};
+    calc::AppendReport(out, solution, style);
+    if (exact_)
+        calc::AppendExactValues(out, solution, style);
+}
 
 void TextReport::Add(std::string &out, const Record &record)
 {
@@ -13,8 +24,7 @@ void TextReport::Add(std::string &out, const Record &record)
     out += record.fields;
     out += '\n';
     if (record.Solved()) {
-        calc::AppendReport(out, *record.solution,
-                           {.decimalSeparator = separator_, .lineEnd = "\n"});
+        AddReport(out, *record.solution);
         return;
     }
     out += Problem(record);

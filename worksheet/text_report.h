@@ -1,8 +1,9 @@
 #pragma once
 
 // The command line's report of a worksheet: for each record its fields as typed, then the
-// report the result box would show (calc::AppendReport), or the reason it has none; a
-// blank line between records, every line ended by a line feed.
+// report the result box would show (calc::AppendReport) and, when asked, the exact values
+// (calc::AppendExactValues), or the reason it has none; a blank line between records,
+// every line ended by a line feed.
 
 #include "worksheet.h"
 
@@ -15,14 +16,19 @@ namespace worksheet
 class TextReport
 {
 public:
-    // Numbers are written with `decimalSeparator`.
-    explicit TextReport(std::string_view decimalSeparator = ".");
+    // Numbers are written with `decimalSeparator`; `exact`: the exact values follow each
+    // report (the records made with exact forms).
+    explicit TextReport(std::string_view decimalSeparator = ".", bool exact = false);
 
     // The text of one record, appended to `out`.
     void Add(std::string &out, const Record &record);
 
+    // The report of one solution alone, as for three numbers given on their own.
+    void AddReport(std::string &out, const calc::Solution &solution) const;
+
 private:
     std::string separator_;
+    bool exact_;
     bool first_ = true;
 };
 

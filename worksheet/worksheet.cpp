@@ -5,8 +5,9 @@
 namespace worksheet
 {
 
-Reader::Reader(calc::InputMode mode, std::string_view decimalSeparator)
-    : mode_(mode), separator_(decimalSeparator)
+Reader::Reader(calc::InputMode mode, std::string_view decimalSeparator,
+               const calc::SolveOptions &options)
+    : mode_(mode), separator_(decimalSeparator), options_(options)
 {
 }
 
@@ -70,7 +71,7 @@ const Record &Reader::Triple(const std::array<std::string_view, 3> &texts)
 
 void Reader::Solve()
 {
-    record_.solution = calc::Calculate(mode_, record_.triple, separator_);
+    record_.solution = calc::Calculate(mode_, record_.triple, separator_, options_);
 }
 
 std::string Problem(const Record &record)

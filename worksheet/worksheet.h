@@ -49,8 +49,10 @@ struct Record {
 class Reader
 {
 public:
-    // The lengths are read with `decimalSeparator` as well as "." (calc::ReadNumber).
-    explicit Reader(calc::InputMode mode, std::string_view decimalSeparator = ".");
+    // The lengths are read with `decimalSeparator` as well as "." (calc::ReadNumber), and
+    // solved with `options` (exact forms, where a writer shows them).
+    explicit Reader(calc::InputMode mode, std::string_view decimalSeparator = ".",
+                    const calc::SolveOptions &options = {});
 
     // The next line of the worksheet: its record, or null for a blank line or a comment.
     // The record is valid until the next call, and while `line` is.
@@ -65,6 +67,7 @@ private:
 
     calc::InputMode mode_;
     std::string separator_;
+    calc::SolveOptions options_;
     long lines_ = 0;
     std::string fields_;
     Record record_;

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {"<svg"},
                    "bisectors: --svg чертае една тройка: нужни са три числа\n"
-                   "Употреба: bisectors [--heights | --sides | --medians] [X1 X2 X3]\n"},
+                   "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"},
         FigureCase{"SvgAndHtml",
                    {"--sides", "--svg", "--html", "3", "4", "5"},
                    "",
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {"<"},
                    "bisectors: --svg и --html са взаимно изключващи се\n"
-                   "Употреба: bisectors [--heights | --sides | --medians] [X1 X2 X3]\n"},
+                   "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"},
         FigureCase{
             "AnswerKey",
             {"--medians", "--html"},

@@ -7,7 +7,7 @@ app=$1
 passed=0
 failed=0
 
-usage=$'Употреба: bisectors [--heights | --sides | --medians] [X1 X2 X3]\n'
+usage=$'Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n'
 sides345=$'Лице на триъгълника S = 6\nИзчислени дължини на ъглополовящи:\nYg_a = 4.21637021355784\nYg_b = 3.35410196624968\nYg_c = 2.42436610692531\n'
 medians345=$'Изчислени дължини на страни:\nBC = 5.69600249687835\nAC = 4.80740170061865\nAB = 3.33333333333333\nЛице на триъгълника S = 8\nИзчислени дължини на ъглополовящи:\nYg_a = 2.85998323467242\nYg_b = 3.68842731893544\nYg_c = 4.96236595640282\n'
 
@@ -70,5 +70,9 @@ check "separator read"         0 ""     "${sides345//./,}" "" LC_ALL=bg_BG.UTF-8
 check "worksheet in Bulgarian" 0 $'3,0 4 5\n' $'3,0 4 5\n'"${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides
 check "input not read"         2 ""     "" $'bisectors: входът не може да бъде прочетен\n' STDIN=/ --sides
 check "Qt's option as a number" 1 ""    "" $'Некоректни данни!\n' --sides -- -session 4 5
+check "exact values"           0 ""     "$sides345"$'Точни стойности:\nS = 6\nYg_a = 4√10/3\nYg_b = 3√5/2\nYg_c = 12√2/7\n' "" --exact --sides 3 4 5
+check "exact values, worksheet" 1 $'3 4 5\n0.1 0.2 0.3\n' \
+    $'3 4 5\n'"$medians345"$'Точни стойности:\nBC = 2√73/3\nAC = 4√13/3\nAB = 10/3\nS = 8\n\n0.1 0.2 0.3\nНекоректни данни!\n' \
+    $'bisectors: ред 2: Некоректни данни!\n' --medians --exact
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

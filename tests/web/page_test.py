@@ -387,13 +387,14 @@ class EnglishPage(TypedCases, Page):
 
     def test_figure_of_each_report(self):
         """The triangle of a report is drawn beside the window, or under the result where
-        the controls flow, with its description as the text alternative; nothing is drawn
-        for a refusal or after "Изчисти"."""
+        the controls flow, with its description as the text alternative and the exact
+        values under it; nothing is drawn for a refusal or after "Изчисти"."""
         figure = '''
             const figure = document.getElementById('figure');
             const box = (id) => document.getElementById(id).getBoundingClientRect();
             return {shown: !figure.hidden, alt: figure.querySelector('img').alt,
                     src: figure.querySelector('img').getAttribute('src') || '',
+                    exact: document.getElementById('exact').textContent.trimEnd(),
                     figure: [box('figure').left, box('figure').top],
                     form: [box('MainForm').right, box('Text1_0').bottom]};'''
         refused = next(c for c in CASES if c['report'] == 'Некоректни данни!')
@@ -407,6 +408,8 @@ class EnglishPage(TypedCases, Page):
                 self.assertTrue(drawn['src'].startswith('data:image/svg+xml'))
                 self.assertIn('по три медиани', drawn['alt'])
                 self.assertIn('Ъглополовящи: от A — 2.86', drawn['alt'])
+                self.assertEqual(drawn['exact'].split('\n'), ['Точни стойности:', 'BC = 2√73/3',
+                                                             'AC = 4√13/3', 'AB = 10/3', 'S = 8'])
                 if beside:
                     self.assertGreaterEqual(drawn['figure'][0], drawn['form'][0])
                 else:
