@@ -136,7 +136,7 @@ std::size_t Length(const std::string &text)
     return characters;
 }
 
-std::string Fitting(std::string text)
+std::string Fitting(const std::string &text)
 {
     return Length(text) <= kMaxFormLength ? text : std::string();
 }
