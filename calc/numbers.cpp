@@ -164,7 +164,7 @@ double DecimalValue(Scanner &in, std::string_view separator)
     while (true) {
         const char c = in.Peek();
         if (!IsDigit(c)) {
-            if (seenPoint || !(in.Take('.') || in.Take(separator)))
+            if (seenPoint || !(in.Take('.') || in.Take(',') || in.Take(separator)))
                 break;
             seenPoint = true;
             continue;
