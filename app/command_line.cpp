@@ -49,8 +49,8 @@ constexpr std::string_view kHelp =
     "табулации между числата; празните редове и редовете, започващи с #, се пропускат.\n"
     "С опциите на Qt (например -session, -platform, -style) се отваря прозорецът.\n"
     "\n"
-    "Изходен код: 0 при успех, 1 при некоректни данни, 2 при грешка в командния ред\n"
-    "или във входен ред.\n";
+    "Изходен код: 0 при успех, 1 при некоректни данни или триъгълник, който не може да\n"
+    "бъде начертан (--svg), 2 при грешка в командния ред или във входен ред.\n";
 
 struct Kind {
     std::string_view option;
@@ -283,10 +283,17 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         SayProblem(calc::RefusalText(solution.outcome), 0, err);
         return 1;
     }
-    if (request.format == Format::Svg)
-        out.Write(figure::Svg(solution, {.decimalSeparator = decimalSeparator}));
-    else
+    if (request.format != Format::Svg) {
         calc::AppendReport(out.Pending(), solution, {decimalSeparator, "\n"});
+        return 0;
+    }
+    // A solved triangle may still have no figure (a side of length 0): no empty document.
+    const std::string svg = figure::Svg(solution, {.decimalSeparator = decimalSeparator});
+    if (svg.empty()) {
+        SayProblem(figure::NoFigureReason(solution), 0, err);
+        return 1;
+    }
+    out.Write(svg);
     return 0;
 }
 

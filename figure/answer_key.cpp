@@ -106,13 +106,21 @@ calc::Outcome AnswerKey::Add(const std::array<std::string_view, 3> &inputs)
         std::string prefix = "t";
         prefix += std::to_string(blocks_);
         prefix += '-';
-        html_ += "<figure>\n";
-        html_ += Svg(solution, {.width = kFigureWidth,
-                                .height = kFigureHeight,
-                                .decimalSeparator = separator_,
-                                .idPrefix = prefix,
-                                .xmlDeclaration = false});
-        html_ += "</figure>\n";
+        const std::string svg = Svg(solution, {.width = kFigureWidth,
+                                               .height = kFigureHeight,
+                                               .decimalSeparator = separator_,
+                                               .idPrefix = prefix,
+                                               .xmlDeclaration = false});
+        // No empty figure: the block says why there is none.
+        if (svg.empty()) {
+            html_ += "<p class=\"problem\">";
+            AppendEscaped(html_, NoFigureReason(solution));
+            html_ += "</p>\n";
+        } else {
+            html_ += "<figure>\n";
+            html_ += svg;
+            html_ += "</figure>\n";
+        }
     }
     html_ += "</section>\n";
     return solution.outcome;
