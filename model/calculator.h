@@ -55,6 +55,9 @@ public:
     // as before).
     unsigned FocusRequests() const { return focusRequests_; }
     unsigned Announcements() const { return announcements_; }
+    // What screen readers may still find of the last announcement: the result it read
+    // out, until "Изчисти" empties it (nothing before the first).
+    const std::string &Announcement() const;
 
     // What the user does.
     void Load();                     // the window has loaded: the inputs are reset

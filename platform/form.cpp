@@ -370,6 +370,8 @@ void Form::Announce(const QString &text)
 {
     if (!text.isEmpty())
         announcer_->Say(text);
+    else if (!announcer_->Text().isEmpty())
+        announcer_->Silence();
 }
 
 QString Form::LastAnnouncement() const

@@ -65,7 +65,8 @@ public:
     void OnTextChanged(const char *name, std::function<void(int, const QString &)> handler);
     void OnLoad(std::function<void()> handler);
 
-    // Speaks a text to screen readers, wherever the focus is; an empty text is not spoken.
+    // Speaks a text to screen readers, wherever the focus is; an empty text is not spoken
+    // but takes the last one away, so that screen readers find nothing of it.
     void Announce(const QString &text);
     QString LastAnnouncement() const; // as spoken: line breaks as LF
 

@@ -171,9 +171,14 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
     case ControlKind::TextBox:
         if (control.flags & platform::Hidden)
             return QStringLiteral("<textarea %1>%2</textarea>").arg(attributes, text);
-        // Lines of text to read, select and copy, not to type into.
+        // Lines of text to read, select and copy, not to type into. An <output> is a live
+        // region of its own; where the announcer reads the box's new texts out, it is not,
+        // or each would be spoken twice.
         if ((control.flags & platform::MultiLine) && (control.flags & platform::Locked))
-            return QStringLiteral("<output %1%2%3>%4</output>").arg(attributes, tab, name, text);
+            return QStringLiteral("<output %1%2%3%4>%5</output>")
+                .arg(attributes, tab, name,
+                     QString((control.flags & platform::Announced) ? " aria-live=\"off\"" : ""),
+                     text);
         if (control.flags & platform::MultiLine)
             return QStringLiteral("<textarea %1%2%3>%4</textarea>")
                 .arg(attributes, tab, name, text);

@@ -55,6 +55,9 @@
             if (input.value !== text) input.value = text;
         });
         const text = model.result().replace(/\r\n/g, '\n');
+        // What a screen reader can still find of the last announcement goes with it:
+        // "Изчисти" leaves nothing of the old report in the live region either.
+        if (model.announcement() === '' && announcer.textContent !== '') announcer.textContent = '';
         if (result.textContent !== text) {
             result.textContent = text;
             result.scrollTop = 0;

@@ -50,9 +50,14 @@ void MainForm::ShowState()
         focusRequests_ = model_.FocusRequests();
         form_.SetFocusTo(kInputs, 0);
     }
+    // Each report or refusal is read out once; after "Изчисти" screen readers find
+    // nothing left of it.
+    const QString announcement = QString::fromStdString(model_.Announcement());
     if (announcements_ != model_.Announcements()) {
         announcements_ = model_.Announcements();
-        form_.Announce(QString::fromStdString(model_.Result()));
+        form_.Announce(announcement);
+    } else if (announcement.isEmpty()) {
+        form_.Announce(announcement);
     }
 }
 

@@ -95,6 +95,8 @@ TEST_P(CalculatorTest, ShowsWhatTheUserDid)
               s.result.starts_with("report=") || s.result == calc::kRejected);
     EXPECT_EQ(calculator.FocusRequests(), s.focusRequests);
     EXPECT_EQ(calculator.Announcements(), s.announcements);
+    // What was read out stays for screen readers as long as the result shows it.
+    EXPECT_EQ(calculator.Announcement(), calculator.Solution() ? Expected(s) : "");
 }
 
 const std::array<std::string, 3> kEmpty;
