@@ -310,6 +310,11 @@ void Form::SetText(const char *name, int index, const QString &text)
     setting_ = false;
 }
 
+void Form::ShowEnd(const char *name, int index)
+{
+    As<TextBox>(Control(name, index))->ShowEnd();
+}
+
 void Form::SetCaption(const char *name, int index, const QString &caption)
 {
     As<QLabel>(Control(name, index))->setText(caption);

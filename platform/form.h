@@ -43,6 +43,10 @@ public:
     QString Text(const char *name, int index) const;
     void SetText(const char *name, int index, const QString &text);
 
+    // Scrolls a multi-line text box as little as it takes to show the end of its text;
+    // the caret stays.
+    void ShowEnd(const char *name, int index);
+
     // Labels.
     void SetCaption(const char *name, int index, const QString &caption);
 

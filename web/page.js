@@ -77,6 +77,8 @@
         }
         if (announcements !== model.announcements()) {
             announcements = model.announcements();
+            // The end of a report in view: the bisectors, under the sides and the area.
+            result.scrollTop = result.scrollHeight;
             // A live region speaks when its text changes: the same report twice differs
             // by a trailing no-break space, so every press is read out.
             spokenOnce = !spokenOnce;

@@ -58,7 +58,8 @@ PRETENDED_LANGUAGE = '''
     Object.defineProperty(Navigator.prototype, 'languages', {get: () => Object.freeze(%s)});'''
 
 # The shown controls and what a reader sees of them: the box of each in CSS pixels, its
-# font size, whether its text is cut off; whether the page scrolls sideways.
+# font size, whether its text is cut off; whether the page scrolls sideways; the result
+# box's last line, whether text is left below the box, its scroll and its scroll bar.
 LOOK = '''
     const form = document.querySelector('.Form');
     const box = (element) => {
@@ -78,6 +79,10 @@ LOOK = '''
             parent: e.parentElement.closest('[id]').id,
         }])),
         radios: [...form.querySelectorAll('input[type=radio]')].map(box),
+        result: ((r) => [r.textContent.trimEnd().split('\\n').pop().slice(0, 4),
+                         r.scrollHeight - r.scrollTop - r.clientHeight > 1, r.scrollTop,
+                         r.offsetWidth - r.clientWidth - 2 * r.clientLeft])(
+            document.getElementById('Text1_0')),
     };'''
 
 
@@ -189,6 +194,12 @@ class Page(unittest.TestCase):
         self.calculate(MEDIANS[self.separator])
         look = self.run_js(LOOK)
         controls = look['controls']
+        # The bisectors, the report's end, in view: the window's box scrolled to them, with a
+        # scroll bar that shows; the flowing one as tall as its text.
+        last, below, scrolled, scroll_bar = look['result']
+        self.assertEqual((last, below), ('Yg_c', False))
+        if expected_layout == 'window':
+            self.assertGreater(min(scrolled, scroll_bar - 9), 0)
         self.assertEqual('flowing' if look['flowing'] else 'window', expected_layout)
         self.assertLessEqual(look['sideways'], 0)
         for control_id, control in controls.items():
