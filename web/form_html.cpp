@@ -201,8 +201,14 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
         const QSize inside(Pixels(control.width) - 2 * kPictureBorder,
                            Pixels(control.height) - 2 * kPictureBorder);
         const QString picture = control.picture ? PictureDataUrl(control.picture, inside) : "";
-        return QStringLiteral("<img %1 alt=\"%2\" src=\"%3\">")
-            .arg(attributes, spoken ? Escaped(spoken) : QString(), picture);
+        // The same picture half as wide and twice as high, for a screen narrower than the
+        // window (layout.js): a wide strip such as the formula then wraps into two rows
+        // instead of shrinking its text.
+        const QSize narrow(inside.width() / 2 + 16, inside.height() * 2);
+        const QString narrowPicture =
+            control.picture ? PictureDataUrl(control.picture, narrow) : "";
+        return QStringLiteral("<img %1 alt=\"%2\" src=\"%3\" data-narrow=\"%4\">")
+            .arg(attributes, spoken ? Escaped(spoken) : QString(), picture, narrowPicture);
     }
     }
     return {};

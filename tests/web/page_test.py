@@ -9,6 +9,7 @@ The cases and their expected reports come from report_cases (the native library)
 rectangles, texts and tab indices from the layout the page generator wrote. The page is
 photographed on a desktop and on a phone into the folder SCREENSHOTS.
 """
+import base64
 import json
 import os
 import re
@@ -118,6 +119,14 @@ def items(kind):
     return CONTROLS[f'List1_{kind}']['items']
 
 
+def smallest_text(source, width):
+    """The smallest text, in CSS px, of a picture (an SVG data: URL) shown `width` px wide."""
+    svg = base64.b64decode(source.split(',', 1)[1]).decode()
+    texts = re.findall(r'matrix\(([\d.]+),[^>]*>\s*<text [^>]*font-size="([\d.]+)"', svg)
+    view = float(re.search(r'viewBox="0 0 ([\d.]+)', svg).group(1))
+    return min(float(scale) * float(size) for scale, size in texts) * width / view
+
+
 def overlap(a, b):
     """Whether two boxes share more than an edge."""
     return (min(a[0] + a[2], b[0] + b[2]) - max(a[0], b[0]) > 0.5 and
@@ -223,11 +232,13 @@ class Page(unittest.TestCase):
                 self.assertGreaterEqual(min(control['box'][2:]), 44, f'{control_id} to tap')
         for radio in look['radios']:
             self.assertGreaterEqual(min(radio[2:]), 20)
+        # The formula as wide as the result box, undistorted, its text 12 px or more.
         picture = controls['Picture1_0']['box']
         self.assertAlmostEqual(picture[2], controls['Text1_0']['box'][2], delta=0.5)
-        self.assertAlmostEqual((picture[3] - 4) / (picture[2] - 4),
-                               (CONTROLS['Picture1_0']['rect'][3] - 4) /
-                               (CONTROLS['Picture1_0']['rect'][2] - 4), delta=0.01)
+        source, ratio = self.run_js('''const picture = document.getElementById('Picture1_0');
+            return [picture.getAttribute('src'), picture.naturalHeight / picture.naturalWidth]''')
+        self.assertAlmostEqual((picture[3] - 4) / (picture[2] - 4), ratio, delta=0.01)
+        self.assertGreaterEqual(smallest_text(source, picture[2] - 4), 12)
         self.assertEqual(self.run_js('''const box = document.getElementById('Text1_0');
                                         return box.scrollHeight - box.clientHeight'''), 0)
         if report_on_screen:
