@@ -41,9 +41,9 @@ constexpr std::string_view kHelp =
     "\n"
     "Програмата извежда лицето, дължините на страните (ако не са дадени) и дължините\n"
     "на трите вътрешни ъглополовящи, както в прозореца. Всяко число се чете както там:\n"
-    "интервалите се пропускат, десетичният знак е точка или този на езиковите настройки\n"
-    "(при български „3,5“ е 3,5), а четенето спира при първия знак, който не е част от\n"
-    "число. В резултата десетичният знак е този на езиковите настройки.\n"
+    "интервалите се пропускат, десетичният знак е точка или запетая при всякакви\n"
+    "езикови настройки („3,5“ и „3.5“ са 3,5), а четенето спира при първия знак, който\n"
+    "не е част от число. В резултата десетичният знак е този на езиковите настройки.\n"
     "\n"
     "Страни и медиани се отказват, когато една е поне колкото другите две заедно;\n"
     "височини, когато реципрочните им стойности не образуват триъгълник. Това се решава\n"
@@ -53,8 +53,8 @@ constexpr std::string_view kHelp =
     "табулации между числата; празните редове и редовете, започващи с #, се пропускат.\n"
     "С опциите на Qt (например -session, -platform, -style) се отваря прозорецът.\n"
     "\n"
-    "Изходен код: 0 при успех, 1 при некоректни данни, 2 при грешка в командния ред\n"
-    "или във входен ред.\n";
+    "Изходен код: 0 при успех, 1 при некоректни данни или триъгълник, който не може да\n"
+    "бъде начертан (--svg), 2 при грешка в командния ред или във входен ред.\n";
 
 struct Kind {
     std::string_view option;
@@ -244,10 +244,17 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         SayProblem(calc::RefusalText(solution.outcome), 0, err);
         return 1;
     }
-    if (request.format == Format::Svg)
-        out.Write(figure::Svg(solution, {.decimalSeparator = decimalSeparator}));
-    else
+    if (request.format != Format::Svg) {
         worksheet::TextReport(decimalSeparator, request.exact).AddReport(out.Pending(), solution);
+        return 0;
+    }
+    // A solved triangle may still have no figure (a side of length 0): no empty document.
+    const std::string svg = figure::Svg(solution, {.decimalSeparator = decimalSeparator});
+    if (svg.empty()) {
+        SayProblem(figure::NoFigureReason(solution), 0, err);
+        return 1;
+    }
+    out.Write(svg);
     return 0;
 }
 

@@ -13,10 +13,12 @@ namespace calc
 // followed by a non-negative hexadecimal or octal integer. The rest of the text is
 // ignored, and text without a leading number reads as 0.
 //
-// "." is always a decimal separator; so is `decimalSeparator`, the user's locale's, so
-// that a number reads back as the program prints it ("3,5" is 3.5 under a Bulgarian
-// locale, and 3 where the separator is "."). A separator that could be part of a number
-// (a digit, a sign, a letter, a space) is not taken.
+// "." and "," are decimal separators under every locale, so that "3,5" is 3.5 wherever it
+// was typed (a worksheet from a Bulgarian machine read under C, an English browser); so
+// is `decimalSeparator`, the user's locale's, when it is another character, so that a
+// number reads back as the program prints it. A locale separator that could be part of a
+// number (a digit, a sign, a letter, a space) is not taken. One separator at most: the
+// second ends the number ("1,5.2" is 1.5).
 //
 // The result is correctly rounded whatever the number of digits; a numeral beyond the
 // double range reads as an infinity of its sign, one too small for it as zero.

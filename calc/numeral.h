@@ -120,8 +120,8 @@ struct DecimalForm {
 // Exponents saturate far beyond any that matters.
 inline constexpr std::int64_t kExponentLimit = 1'000'000'000;
 
-// Reads the decimal form: an optional sign, digits with at most one separator ("." or
-// `separator`, which UsableSeparator has allowed or is empty), then an optional exponent
+// Reads the decimal form: an optional sign, digits with at most one separator (".", ","
+// or `separator`, which UsableSeparator has allowed or is empty), then an optional exponent
 // (E, e, D or d, an optional sign, at least one digit). Each significant digit goes to
 // `keep`, from the first nonzero one on, trailing zeros included.
 template<typename Keep> DecimalForm ScanDecimal(Scanner &in, std::string_view separator, Keep keep)
@@ -135,7 +135,7 @@ template<typename Keep> DecimalForm ScanDecimal(Scanner &in, std::string_view se
     while (true) {
         const char c = in.Peek();
         if (!IsDigit(c)) {
-            if (seenPoint || !(in.Take('.') || in.Take(separator)))
+            if (seenPoint || !(in.Take('.') || in.Take(',') || in.Take(separator)))
                 break;
             seenPoint = true;
             continue;

@@ -3,6 +3,7 @@
 #include "labels.h"
 #include "markup.h"
 #include "names.h"
+#include "report.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,6 +75,9 @@ Point Unit(Point v)
     return length > 1e-9 ? Point{v.x / length, v.y / length} : Point{};
 }
 
+constexpr std::string_view kUndrawable =
+    "Триъгълникът не може да бъде начертан: страна с дължина 0 или твърде тесен триъгълник.";
+
 bool Drawable(const calc::Solution &solution)
 {
     if (solution.outcome != calc::Outcome::Solved)
@@ -129,6 +133,17 @@ Scene Fit(const calc::Solution &solution, double width, double height)
     }
     scene.scale = std::ldexp(factor, -placement.exponent);
     return scene;
+}
+
+// A scene whose every point and scale are finite numbers, which a needle-thin triangle's
+// placement may fail to give.
+bool Placed(const Scene &scene)
+{
+    bool finite = std::isfinite(scene.scale) && scene.scale > 0;
+    for (std::size_t i = 0; i < 3; ++i)
+        for (Point p : {scene.vertices[i], scene.bisectorFeet[i], scene.givenFeet[i]})
+            finite = finite && std::isfinite(p.x) && std::isfinite(p.y);
+    return finite;
 }
 
 // Where the foot lies on the side from p to q: 0 at p, 1 at q.
@@ -327,6 +342,8 @@ Frame Draw(const calc::Solution &solution, const FigureOptions &options, Painter
     if (!Drawable(solution))
         return {width, height, 0};
     const Scene scene = Fit(solution, width, height);
+    if (!Placed(scene))
+        return {width, height, 0};
     Lines lines = LinesOf(scene, solution.mode);
     const std::vector<Label> labels = PlaceLabels(scene, solution, options, width, height, lines);
 
@@ -349,6 +366,14 @@ Frame Draw(const calc::Solution &solution, const FigureOptions &options, Painter
     for (const Label &label : labels)
         painter.Text(label.centre, label.text, label.font, {label.kind});
     return {width, height, scene.scale};
+}
+
+std::string_view NoFigureReason(const calc::Solution &solution)
+{
+    if (solution.outcome != calc::Outcome::Solved)
+        return calc::RefusalText(solution.outcome);
+    return Drawable(solution) && Placed(Fit(solution, kMinWidth, kMinHeight)) ? std::string_view{}
+                                                                              : kUndrawable;
 }
 
 } // namespace figure

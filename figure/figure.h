@@ -12,7 +12,8 @@
 //   description    the figure read out in Bulgarian, as a text alternative
 //
 // Nothing here knows of windows or pages: the command line, the answer key (worksheet/)
-// and the web page take the SVG texts as they are. A triple the core refuses has no figure.
+// and the web page take the SVG texts as they are. A triple the core refuses has no figure,
+// nor has a solved triangle with a side of length 0 (NoFigureReason says why).
 
 #include "painter.h"
 #include "triangle.h"
@@ -53,6 +54,11 @@ Frame Draw(const calc::Solution &solution, const FigureOptions &options, Painter
 // (from A) ..., their feet "L_a" ..., the altitudes "altitude-a" ... with the feet "H",
 // "G", "E", the medians "median-a" ... with the feet "K", "M", "N".
 std::string Svg(const calc::Solution &solution, const FigureOptions &options = {});
+
+// Why a solution has no figure, as a sentence for the user: the refusal, or that the
+// triangle cannot be drawn (a side of length 0, or too thin to place); empty when Svg
+// draws it.
+std::string_view NoFigureReason(const calc::Solution &solution);
 
 // The figure read out in Bulgarian: how the triangle was given, its kind (acute, right or
 // obtuse, and where), the given lengths, the sides and the bisectors, to four significant

@@ -87,6 +87,16 @@ void SvgPainter::Dot(Point centre, double radius, std::string_view colour, const
 
 void SvgPainter::Text(Point centre, std::string_view text, const Font &font, const Tag &tag)
 {
+    // A white box behind the letters, the one the labels were placed by, keeps them
+    // legible where they cross a line. (A stroked halo under the text, with paint-order,
+    // would do it too, but LibreOffice then drops the text altogether.)
+    const TextSize size = EstimateText(text, font.size);
+    body_ += "<rect class=\"label-background\"";
+    Attribute("x", centre.x - size.width / 2);
+    Attribute("y", centre.y - size.height / 2);
+    Attribute("width", size.width);
+    Attribute("height", size.height);
+    body_ += " rx=\"2\" fill=\"#FFFFFF\" fill-opacity=\"0.85\"/>\n";
     Open("text", tag);
     Attribute("x", centre.x);
     Attribute("y", centre.y + kBaselineBelowCentre * font.size);
@@ -94,9 +104,7 @@ void SvgPainter::Text(Point centre, std::string_view text, const Font &font, con
     if (font.italic)
         body_ += " font-style=\"italic\"";
     Attribute("fill", font.colour);
-    // A white halo under the letters keeps them legible where they touch a line.
-    body_ += " text-anchor=\"middle\" stroke=\"#FFFFFF\" stroke-width=\"3\""
-             " stroke-linejoin=\"round\" paint-order=\"stroke\">";
+    body_ += " text-anchor=\"middle\">";
     AppendEscaped(body_, text);
     body_ += "</text>\n";
 }
@@ -119,7 +127,8 @@ void SvgPainter::AppendDocument(std::string &out, const Document &document) cons
     AppendEscaped(out, prefix_);
     out += "desc\" data-scale=\"";
     AppendCoordinate(out, document.scale);
-    out += "\" font-family=\"'Liberation Serif', 'Times New Roman', serif\">\n<title id=\"";
+    // The family names unquoted: LibreOffice takes a quoted list as no font at all.
+    out += "\" font-family=\"Liberation Serif, Times New Roman, serif\">\n<title id=\"";
     AppendEscaped(out, prefix_);
     out += "title\">";
     AppendEscaped(out, document.title);

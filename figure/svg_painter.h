@@ -1,8 +1,10 @@
 #pragma once
 
-// The painter that writes SVG: each call becomes one element, with its tag as class and
-// id and its look as presentation attributes, so that the figure looks the same wherever
-// it is pasted, with or without style sheets.
+// The painter that writes SVG: each call becomes one element (a text two: a white box
+// behind it, then the text), with its tag as class and id and its look as presentation
+// attributes, so that the figure looks the same wherever it is pasted, with or without
+// style sheets: in browsers, rsvg, Inkscape and LibreOffice alike, which is why it uses
+// only what all of them draw (no paint-order, no quoted font names).
 
 #include "painter.h"
 

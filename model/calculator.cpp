@@ -33,6 +33,12 @@ const char *Calculator::Label(int index) const
     return kInputLabels[static_cast<int>(kind_)][index];
 }
 
+const std::string &Calculator::Announcement() const
+{
+    static const std::string nothing;
+    return announcements_ > 0 ? result_ : nothing;
+}
+
 void Calculator::Load()
 {
     ResetInputs();

@@ -50,9 +50,12 @@ public:
     const std::optional<calc::Solution> &Solution() const { return solution_; }
     // Counters that grow each time the view should move the focus to the first input,
     // and each time it should read the result out to screen readers (even when it reads
-    // as before).
+    // as before) and show its end, where a report has the bisectors.
     unsigned FocusRequests() const { return focusRequests_; }
     unsigned Announcements() const { return announcements_; }
+    // What screen readers may still find of the last announcement: the result it read
+    // out, until "Изчисти" empties it (nothing before the first).
+    const std::string &Announcement() const;
 
     // What the user does.
     void Load();                     // the window has loaded: the inputs are reset

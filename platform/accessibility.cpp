@@ -220,4 +220,13 @@ void Announcer::Say(const QString &text)
     QAccessible::updateAccessibility(&show);
 }
 
+void Announcer::Silence()
+{
+    text_.clear();
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent hide(this, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hide);
+}
+
 } // namespace platform

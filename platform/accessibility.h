@@ -26,6 +26,8 @@ public:
     explicit Announcer(QObject *parent) : QObject(parent) {}
     QString Text() const { return text_; }
     void Say(const QString &text);
+    // Takes the last text away, unspoken: the notification is hidden and empty.
+    void Silence();
 
 private:
     QString text_;

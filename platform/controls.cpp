@@ -5,8 +5,10 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRegion>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextBlock>
 #include <qdrawutil.h>
 
 #include <algorithm>
@@ -96,6 +98,19 @@ void TextBox::SetText(const QString &text)
     setting_ = true;
     setPlainText(shown);
     setting_ = false;
+}
+
+void TextBox::ShowEnd()
+{
+    QTextBlock last = document()->lastBlock();
+    while (last.text().isEmpty() && last.previous().isValid())
+        last = last.previous();
+    QTextCursor end(last);
+    end.movePosition(QTextCursor::EndOfBlock);
+    // The scroll bar counts lines.
+    QScrollBar *bar = verticalScrollBar();
+    while (!viewport()->rect().contains(cursorRect(end)) && bar->value() < bar->maximum())
+        bar->setValue(bar->value() + 1);
 }
 
 OptionButton::OptionButton(const QString &caption, QWidget *parent) : QRadioButton(caption, parent)

@@ -24,6 +24,9 @@ public:
     explicit TextBox(QWidget *parent);
     QString Text() const { return text_; }
     void SetText(const QString &text);
+    // Scrolls down as little as it takes to show the last line of the text (the empty one
+    // after a final line end aside); the caret stays where it is.
+    void ShowEnd();
 
 private:
     QString text_;

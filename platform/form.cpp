@@ -310,6 +310,11 @@ void Form::SetText(const char *name, int index, const QString &text)
     setting_ = false;
 }
 
+void Form::ShowEnd(const char *name, int index)
+{
+    As<TextBox>(Control(name, index))->ShowEnd();
+}
+
 void Form::SetCaption(const char *name, int index, const QString &caption)
 {
     As<QLabel>(Control(name, index))->setText(caption);
@@ -370,6 +375,8 @@ void Form::Announce(const QString &text)
 {
     if (!text.isEmpty())
         announcer_->Say(text);
+    else if (!announcer_->Text().isEmpty())
+        announcer_->Silence();
 }
 
 QString Form::LastAnnouncement() const

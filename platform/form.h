@@ -43,6 +43,10 @@ public:
     QString Text(const char *name, int index) const;
     void SetText(const char *name, int index, const QString &text);
 
+    // Scrolls a multi-line text box as little as it takes to show the end of its text;
+    // the caret stays.
+    void ShowEnd(const char *name, int index);
+
     // Labels.
     void SetCaption(const char *name, int index, const QString &caption);
 
@@ -65,7 +69,8 @@ public:
     void OnTextChanged(const char *name, std::function<void(int, const QString &)> handler);
     void OnLoad(std::function<void()> handler);
 
-    // Speaks a text to screen readers, wherever the focus is; an empty text is not spoken.
+    // Speaks a text to screen readers, wherever the focus is; an empty text is not spoken
+    // but takes the last one away, so that screen readers find nothing of it.
     void Announce(const QString &text);
     QString LastAnnouncement() const; // as spoken: line breaks as LF
 

@@ -171,9 +171,14 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
     case ControlKind::TextBox:
         if (control.flags & platform::Hidden)
             return QStringLiteral("<textarea %1>%2</textarea>").arg(attributes, text);
-        // Lines of text to read, select and copy, not to type into.
+        // Lines of text to read, select and copy, not to type into. An <output> is a live
+        // region of its own; where the announcer reads the box's new texts out, it is not,
+        // or each would be spoken twice.
         if ((control.flags & platform::MultiLine) && (control.flags & platform::Locked))
-            return QStringLiteral("<output %1%2%3>%4</output>").arg(attributes, tab, name, text);
+            return QStringLiteral("<output %1%2%3%4>%5</output>")
+                .arg(attributes, tab, name,
+                     QString((control.flags & platform::Announced) ? " aria-live=\"off\"" : ""),
+                     text);
         if (control.flags & platform::MultiLine)
             return QStringLiteral("<textarea %1%2%3>%4</textarea>")
                 .arg(attributes, tab, name, text);
@@ -196,8 +201,14 @@ QString ControlHtml(const FormDescription &form, const ControlDescription &contr
         const QSize inside(Pixels(control.width) - 2 * kPictureBorder,
                            Pixels(control.height) - 2 * kPictureBorder);
         const QString picture = control.picture ? PictureDataUrl(control.picture, inside) : "";
-        return QStringLiteral("<img %1 alt=\"%2\" src=\"%3\">")
-            .arg(attributes, spoken ? Escaped(spoken) : QString(), picture);
+        // The same picture half as wide and twice as high, for a screen narrower than the
+        // window (layout.js): a wide strip such as the formula then wraps into two rows
+        // instead of shrinking its text.
+        const QSize narrow(inside.width() / 2 + 16, inside.height() * 2);
+        const QString narrowPicture =
+            control.picture ? PictureDataUrl(control.picture, narrow) : "";
+        return QStringLiteral("<img %1 alt=\"%2\" src=\"%3\" data-narrow=\"%4\">")
+            .arg(attributes, spoken ? Escaped(spoken) : QString(), picture, narrowPicture);
     }
     }
     return {};

@@ -3,18 +3,30 @@
 // font than the window's (a minimum font size, or a larger default size) the texts no
 // longer fit in them and the form gets the class Flowing, for the flowing layout. Looked
 // at again whenever the viewport changes size, as it does when the page is zoomed.
+// Where the flowing layout gives a picture less width than the window does (a phone), it
+// shows the picture's narrow version, so that the formula's text is no smaller than in the
+// window.
 'use strict';
 
 (() => {
     const form = document.querySelector('.Form');
     const cut = (element) =>
         element.scrollWidth > element.clientWidth || element.scrollHeight > element.clientHeight;
+    const wide = new Map(); // each picture's own source, for the window's layout
     const Lay = () => {
         form.classList.remove('Flowing');
         const size = (element) => parseFloat(getComputedStyle(element).fontSize);
         const larger = size(document.documentElement) > size(form);
         const texts = form.querySelectorAll('.Label, .OptionButton, .CommandButton');
         form.classList.toggle('Flowing', larger || [...texts].some(cut));
+        for (const picture of form.querySelectorAll('img[data-narrow]')) {
+            if (!wide.has(picture)) wide.set(picture, picture.getAttribute('src'));
+            const windowWidth = parseFloat(getComputedStyle(picture).getPropertyValue('--width'));
+            const flowing = getComputedStyle(picture).position === 'static';
+            const narrow = flowing && picture.getBoundingClientRect().width < windowWidth;
+            const source = narrow ? picture.dataset.narrow : wide.get(picture);
+            if (picture.getAttribute('src') !== source) picture.setAttribute('src', source);
+        }
     };
     window.addEventListener('resize', Lay);
     document.fonts?.ready.then(Lay);

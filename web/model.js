@@ -63,6 +63,7 @@ function LoadModel(wasm) {
             result: () => text(core.ModelResult(model)),
             focusRequests: () => core.ModelFocusRequests(model),
             announcements: () => core.ModelAnnouncements(model),
+            announcement: () => text(core.ModelAnnouncement(model)),
             // The figure of what the result reports (an SVG document of the given size,
             // empty when it reports no triangle) and the figure read out in words.
             figure: (width, height) => text(core.ModelFigure(model, width, height)),

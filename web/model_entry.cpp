@@ -73,6 +73,11 @@ unsigned ModelAnnouncements(const Calculator *model)
     return model->Announcements();
 }
 
+const char *ModelAnnouncement(const Calculator *model)
+{
+    return model->Announcement().c_str();
+}
+
 // The figure of the solution the result shows, as an SVG document of `width` x `height`
 // pixels (empty when the result shows none), and its description in words, both with the
 // model's decimal separator.

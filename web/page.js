@@ -57,6 +57,9 @@
             if (input.value !== text) input.value = text;
         });
         const text = model.result().replace(/\r\n/g, '\n');
+        // What a screen reader can still find of the last announcement goes with it:
+        // "Изчисти" leaves nothing of the old report in the live region either.
+        if (model.announcement() === '' && announcer.textContent !== '') announcer.textContent = '';
         if (result.textContent !== text) {
             result.textContent = text;
             result.scrollTop = 0;
@@ -77,6 +80,8 @@
         }
         if (announcements !== model.announcements()) {
             announcements = model.announcements();
+            // The end of a report in view: the bisectors, under the sides and the area.
+            result.scrollTop = result.scrollHeight;
             // A live region speaks when its text changes: the same report twice differs
             // by a trailing no-break space, so every press is read out.
             spokenOnce = !spokenOnce;

@@ -82,29 +82,54 @@ void PaintFormula(QPainter &painter, const QRectF &rect)
         total += width;
     }
 
-    const double scale = std::min(rect.width() / (total + 8), rect.height() / lineHeight);
+    // One line, or two where that draws it larger (a narrow, high rectangle, as on a
+    // phone): "1/S² = (…) · (…) ·" over "(…) · (…)", each centred.
+    std::size_t secondDot = 0;
+    for (std::size_t i = 0, dots = 0; i < pieces.size() && dots < 2; ++i)
+        if (pieces[i].text == QStringLiteral("\u00B7") && ++dots == 2)
+            secondDot = i;
+    const auto width = [&](std::size_t from, std::size_t to) {
+        double sum = 0;
+        for (std::size_t i = from; i < to; ++i)
+            sum += widths[i];
+        return sum;
+    };
+    const double firstRow = width(0, secondDot + 1);
+    const double rowWidth = std::max(firstRow, total - firstRow);
+    const double oneLine = std::min(rect.width() / (total + 8), rect.height() / lineHeight);
+    const double twoLines =
+        std::min(rect.width() / (rowWidth + 8), rect.height() / (2 * lineHeight));
+    const bool twoRows = twoLines > oneLine;
+    const std::size_t breaks[] = {twoRows ? secondDot + 1 : pieces.size(), pieces.size()};
+    const double scale = twoRows ? twoLines : oneLine;
     painter.translate(rect.center());
     painter.scale(scale, scale);
-    painter.translate(-total / 2, -lineHeight / 2);
+    painter.translate(0, -(twoRows ? lineHeight : lineHeight / 2));
     painter.setPen(Qt::black);
 
-    const double axis = lineHeight / 2; // the fraction bars' height
-    double x = 0;
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const Piece &piece = pieces[i];
-        const double width = widths[i];
-        if (piece.fraction) {
-            painter.setFont(fractionFont);
-            const QRectF top(x, axis - fractionMetrics.height(), width, fractionMetrics.height());
-            const QRectF bottom(x, axis, width, fractionMetrics.height());
-            painter.drawText(top, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("1"));
-            painter.drawText(bottom, Qt::AlignHCenter | Qt::AlignTop, piece.text);
-            painter.drawLine(QLineF(x + 1, axis, x + width - 1, axis));
-        } else {
-            painter.setFont(IsBracket(piece) ? bracketFont : operatorFont);
-            painter.drawText(QRectF(x, 0, width, lineHeight), Qt::AlignCenter, piece.text);
+    std::size_t i = 0;
+    for (std::size_t row = 0; i < pieces.size(); ++row) {
+        const double axis = lineHeight * static_cast<double>(row) + lineHeight / 2; // fraction bars
+        const double top = axis - lineHeight / 2;
+        double x = -width(i, breaks[row]) / 2;
+        for (; i < breaks[row]; ++i) {
+            const Piece &piece = pieces[i];
+            const double pieceWidth = widths[i];
+            if (piece.fraction) {
+                painter.setFont(fractionFont);
+                const double height = fractionMetrics.height();
+                painter.drawText(QRectF(x, axis - height, pieceWidth, height),
+                                 Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("1"));
+                painter.drawText(QRectF(x, axis, pieceWidth, height),
+                                 Qt::AlignHCenter | Qt::AlignTop, piece.text);
+                painter.drawLine(QLineF(x + 1, axis, x + pieceWidth - 1, axis));
+            } else {
+                painter.setFont(IsBracket(piece) ? bracketFont : operatorFont);
+                painter.drawText(QRectF(x, top, pieceWidth, lineHeight), Qt::AlignCenter,
+                                 piece.text);
+            }
+            x += pieceWidth;
         }
-        x += width;
     }
     painter.restore();
 }

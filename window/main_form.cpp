@@ -50,9 +50,16 @@ void MainForm::ShowState()
         focusRequests_ = model_.FocusRequests();
         form_.SetFocusTo(kInputs, 0);
     }
+    // Each report or refusal is read out once, and shown with its end in view: the
+    // bisectors, which the box of six lines would otherwise hide under the sides and the
+    // area. After "Изчисти" screen readers find nothing left of it.
+    const QString announcement = QString::fromStdString(model_.Announcement());
     if (announcements_ != model_.Announcements()) {
         announcements_ = model_.Announcements();
-        form_.Announce(QString::fromStdString(model_.Result()));
+        form_.ShowEnd(kResult, 0);
+        form_.Announce(announcement);
+    } else if (announcement.isEmpty()) {
+        form_.Announce(announcement);
     }
 }
 

@@ -132,13 +132,21 @@ void AnswerKey::Add(std::string &out, const Record &record)
         std::string prefix = "t";
         prefix += std::to_string(blocks_);
         prefix += '-';
-        out += "<figure>\n";
-        out += figure::Svg(solution, {.width = kFigureWidth,
-                                      .height = kFigureHeight,
-                                      .decimalSeparator = separator_,
-                                      .idPrefix = prefix,
-                                      .xmlDeclaration = false});
-        out += "</figure>\n";
+        const std::string svg = figure::Svg(solution, {.width = kFigureWidth,
+                                                       .height = kFigureHeight,
+                                                       .decimalSeparator = separator_,
+                                                       .idPrefix = prefix,
+                                                       .xmlDeclaration = false});
+        // No empty figure: the block says why there is none.
+        if (svg.empty()) {
+            out += "<p class=\"problem\">";
+            AppendEscaped(out, figure::NoFigureReason(solution));
+            out += "</p>\n";
+        } else {
+            out += "<figure>\n";
+            out += svg;
+            out += "</figure>\n";
+        }
     }
     out += "</section>\n";
 }

@@ -153,10 +153,12 @@ def press(node):
 
 
 def clear():
-    """Presses "Изчисти" and waits for all it does: its click comes a moment later."""
+    """Presses "Изчисти" and waits for all it does: its click comes a moment later. Nothing
+    of the last report is left for a screen reader, the announcement neither."""
     press(buttons["Изчисти"])
     return wait_for(lambda: text_of(result) == "" and checked() == "100" and
-                    not any(text_of(b) for b in inputs))
+                    not any(text_of(b) for b in inputs) and notices[0].name == "" and
+                    not states(notices[0]).contains(pyatspi.STATE_SHOWING))
 
 
 def act(step, kind):

@@ -68,7 +68,7 @@ TEST_P(ReadNumberTest, ReadsTheSameNumberExactly)
 INSTANTIATE_TEST_SUITE_P(
     PlainDecimals, ReadNumberTest,
     testing::Values(ReadCase{"Empty", "", 0.0}, ReadCase{"Letters", "abc", 0.0},
-                    ReadCase{"CommaStopsReading", "3,5", 3.0},
+                    ReadCase{"CommaIsDecimalEverywhere", "3,5", 3.5},
                     ReadCase{"PointIsDecimal", "3.5", 3.5},
                     ReadCase{"SpacesAroundAndBetween", "  4 2  ", 42.0},
                     ReadCase{"TabsAndLineFeeds", "\t1\n0\t.\n5", 10.5},
@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"NegativeUnderflow", "-1e-400", -0.0}),
     RowName);
 
-// The locale's separator reads as "." does, so that a number reads back as it is printed.
+// The locale's separator reads as "." and "," do, so that a number reads back as printed.
 INSTANTIATE_TEST_SUITE_P(LocaleSeparators, ReadNumberTest,
                          testing::Values(ReadCase{"CommaUnderCommaLocale", "3,5", 3.5, ","},
                                          ReadCase{"PointUnderCommaLocale", "3.5", 3.5, ","},
@@ -157,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(LocaleSeparators, ReadNumberTest,
                                          ReadCase{"DigitIsNoSeparator", "315", 315.0, "1"},
                                          ReadCase{"MinusIsNoSeparator", "3-5", 3.0, "-"},
                                          ReadCase{"LetterIsNoSeparator", "3e5", 3e5, "e"},
-                                         ReadCase{"EmptySeparator", "3,5", 3.0, ""}),
+                                         ReadCase{"CommaBesideAnother", "2,5", 2.5, "\u066B"},
+                                         ReadCase{"EmptySeparator", "3,5", 3.5, ""}),
                          RowName);
 
 } // namespace

@@ -68,6 +68,7 @@ check "worksheet with faults"  2 $'# answer key\n\n 3 4 5\r\n1 2\n1 2 3\n' \
     $'bisectors: ред 4: нужни са три числа, а са дадени 2\nbisectors: ред 5: Некоректни данни!\n' --sides
 check "separator read"         0 ""     "${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides 3,0 4 5
 check "worksheet in Bulgarian" 0 $'3,0 4 5\n' $'3,0 4 5\n'"${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides
+check "comma read under C"     0 $'0,3e1 4 5\n' $'0,3e1 4 5\n'"$sides345" "" --sides
 check "input not read"         2 ""     "" $'bisectors: входът не може да бъде прочетен\n' STDIN=/ --sides
 check "Qt's option as a number" 1 ""    "" $'Некоректни данни!\n' --sides -- -session 4 5
 check "exact values"           0 ""     "$sides345"$'Точни стойности:\nS = 6\nYg_a = 4√10/3\nYg_b = 3√5/2\nYg_c = 12√2/7\n' "" --exact --sides 3 4 5

@@ -301,12 +301,16 @@ TEST(Figure, NothingForWhatIsNotSolved)
     const calc::Solution handMade{.mode = InputMode::Sides,
                                   .outcome = calc::Outcome::Solved,
                                   .triangle = {.sides = {3, std::nan(""), 5}}};
+    calc::Solution flat = handMade;
+    flat.triangle.sides = {2, 2, 0};
     for (const calc::Solution &solution :
          {calc::Solve(InputMode::Sides, {1, 2, 3}), calc::Solve(InputMode::Heights, {4, 7, 10}),
-          calc::Solve(InputMode::Sides, {3e200, 4e200, 5e200}), handMade}) {
+          calc::Solve(InputMode::Sides, {3e200, 4e200, 5e200}), handMade, flat}) {
         EXPECT_EQ(figure::Svg(solution), "");
         EXPECT_EQ(figure::Description(solution), "");
+        EXPECT_NE(figure::NoFigureReason(solution), "");
     }
+    EXPECT_EQ(figure::NoFigureReason(calc::Solve(InputMode::Sides, {3, 4, 5})), "");
 }
 
 TEST(Figure, IsAStandaloneDocumentOrOneForAPage)

@@ -95,6 +95,8 @@ TEST_P(CalculatorTest, ShowsWhatTheUserDid)
               s.result.starts_with("report=") || s.result == calc::kRejected);
     EXPECT_EQ(calculator.FocusRequests(), s.focusRequests);
     EXPECT_EQ(calculator.Announcements(), s.announcements);
+    // What was read out stays for screen readers as long as the result shows it.
+    EXPECT_EQ(calculator.Announcement(), calculator.Solution() ? Expected(s) : "");
 }
 
 const std::array<std::string, 3> kEmpty;
@@ -138,9 +140,9 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  1},
         Scenario{"TextsStayAsTyped",
-                 "load kind=1 type=\t3|4cm|5,9 calculate",
+                 "load kind=1 type=\t3|4cm|5;9 calculate",
                  1,
-                 {"\t3", "4cm", "5,9"},
+                 {"\t3", "4cm", "5;9"},
                  "report=1:3|4|5",
                  1,
                  1},

@@ -9,6 +9,7 @@ The cases and their expected reports come from report_cases (the native library)
 rectangles, texts and tab indices from the layout the page generator wrote. The page is
 photographed on a desktop and on a phone into the folder SCREENSHOTS.
 """
+import base64
 import json
 import os
 import re
@@ -58,7 +59,8 @@ PRETENDED_LANGUAGE = '''
     Object.defineProperty(Navigator.prototype, 'languages', {get: () => Object.freeze(%s)});'''
 
 # The shown controls and what a reader sees of them: the box of each in CSS pixels, its
-# font size, whether its text is cut off; whether the page scrolls sideways.
+# font size, whether its text is cut off; whether the page scrolls sideways; the result
+# box's last line, whether text is left below the box, its scroll and its scroll bar.
 LOOK = '''
     const form = document.querySelector('.Form');
     const box = (element) => {
@@ -78,6 +80,10 @@ LOOK = '''
             parent: e.parentElement.closest('[id]').id,
         }])),
         radios: [...form.querySelectorAll('input[type=radio]')].map(box),
+        result: ((r) => [r.textContent.trimEnd().split('\\n').pop().slice(0, 4),
+                         r.scrollHeight - r.scrollTop - r.clientHeight > 1, r.scrollTop,
+                         r.offsetWidth - r.clientWidth - 2 * r.clientLeft])(
+            document.getElementById('Text1_0')),
     };'''
 
 
@@ -111,6 +117,14 @@ def shown(text):
 
 def items(kind):
     return CONTROLS[f'List1_{kind}']['items']
+
+
+def smallest_text(source, width):
+    """The smallest text, in CSS px, of a picture (an SVG data: URL) shown `width` px wide."""
+    svg = base64.b64decode(source.split(',', 1)[1]).decode()
+    texts = re.findall(r'matrix\(([\d.]+),[^>]*>\s*<text [^>]*font-size="([\d.]+)"', svg)
+    view = float(re.search(r'viewBox="0 0 ([\d.]+)', svg).group(1))
+    return min(float(scale) * float(size) for scale, size in texts) * width / view
 
 
 def overlap(a, b):
@@ -189,6 +203,12 @@ class Page(unittest.TestCase):
         self.calculate(MEDIANS[self.separator])
         look = self.run_js(LOOK)
         controls = look['controls']
+        # The bisectors, the report's end, in view: the window's box scrolled to them, with a
+        # scroll bar that shows; the flowing one as tall as its text.
+        last, below, scrolled, scroll_bar = look['result']
+        self.assertEqual((last, below), ('Yg_c', False))
+        if expected_layout == 'window':
+            self.assertGreater(min(scrolled, scroll_bar - 9), 0)
         self.assertEqual('flowing' if look['flowing'] else 'window', expected_layout)
         self.assertLessEqual(look['sideways'], 0)
         for control_id, control in controls.items():
@@ -212,11 +232,13 @@ class Page(unittest.TestCase):
                 self.assertGreaterEqual(min(control['box'][2:]), 44, f'{control_id} to tap')
         for radio in look['radios']:
             self.assertGreaterEqual(min(radio[2:]), 20)
+        # The formula as wide as the result box, undistorted, its text 12 px or more.
         picture = controls['Picture1_0']['box']
         self.assertAlmostEqual(picture[2], controls['Text1_0']['box'][2], delta=0.5)
-        self.assertAlmostEqual((picture[3] - 4) / (picture[2] - 4),
-                               (CONTROLS['Picture1_0']['rect'][3] - 4) /
-                               (CONTROLS['Picture1_0']['rect'][2] - 4), delta=0.01)
+        source, ratio = self.run_js('''const picture = document.getElementById('Picture1_0');
+            return [picture.getAttribute('src'), picture.naturalHeight / picture.naturalWidth]''')
+        self.assertAlmostEqual((picture[3] - 4) / (picture[2] - 4), ratio, delta=0.01)
+        self.assertGreaterEqual(smallest_text(source, picture[2] - 4), 12)
         self.assertEqual(self.run_js('''const box = document.getElementById('Text1_0');
                                         return box.scrollHeight - box.clientHeight'''), 0)
         if report_on_screen:
@@ -283,6 +305,8 @@ class EnglishPage(TypedCases, Page):
         self.assertEqual(self.inputs(), ['', '', ''])
         self.assertEqual(self.result(), '')
         self.assertEqual(self.focused(), 'Text2_0')
+        self.assertEqual(self.run_js("return document.getElementById('announcer').textContent"),
+                         '')  # nothing of the report left for a screen reader
 
     def test_tab_follows_the_tab_indices(self):
         # The option buttons are one radio group: one stop, the selected one, at the place
@@ -435,8 +459,8 @@ class EnglishPage(TypedCases, Page):
         self.assertEqual(page['language'], LAYOUT_DATA['language'])
         self.assertEqual(page['legend'], spoken['Frame1_0'])
         self.assertEqual(page['picture'], spoken['Picture1_0'])
-        for control in CONTROLS.values():
-            self.assertIsNone(page['live'][control['id']], control['id'])
+        for control in CONTROLS.values():  # one live region speaks: the result box is none
+            self.assertEqual(page['live'][control['id']], control['announced'] and 'off' or None)
         self.assertEqual(page['announcer'], 'polite')
         try:
             self.assertEqual(self.browser.accessible('Frame1_0'), (spoken['Frame1_0'], 'group'))

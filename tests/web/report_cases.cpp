@@ -34,7 +34,7 @@ const Case kTable[] = {
     {"Tiny medians", 2, {"3E-100", "4e-100", "5d-100"}},
     {"Texts read as typed", 1, {" 3 ", "4cm", "&H5"}},
     {"Octal, D exponent, trailing point", 2, {"&O3", "4D0", "+5."}},
-    {"Comma stops reading", 1, {"3,9", "4", "5"}},
+    {"Comma read under a point locale", 1, {"3,5", "4", "5"}},
     {"Refused: degenerate sides", 1, {"1", "2", "3"}},
     {"Refused: empty inputs", 0, {"", "", ""}},
     {"Refused: letters", 2, {"три", "four", "5"}},

@@ -259,4 +259,19 @@ void LayoutTest::resultBoxWrapsAndScrolls()
     QVERIFY(result->verticalScrollBar()->maximum() > 0); // the task text is longer than the box
     QCOMPARE(result->horizontalScrollBar()->maximum(), 0);
     QVERIFY(result->document()->findBlockByNumber(0).layout()->lineCount() > 1);
+
+    // After each "Изчисли" the nine lines of a report of medians show their last, the
+    // bisectors (Yg_a three blocks before the empty one after the last CR LF, Yg_c one).
+    driver.ChooseKind(2);
+    driver.Type({QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
+    for (int press = 0; press < 2; ++press) {
+        result->verticalScrollBar()->setValue(0); // the reader scrolled up
+        driver.Calculate();
+        for (int back : {4, 2}) {
+            const QTextBlock line =
+                result->document()->findBlockByNumber(result->document()->blockCount() - back);
+            QVERIFY(line.text().startsWith(QLatin1String("Yg_")));
+            QVERIFY(result->viewport()->rect().contains(result->cursorRect(QTextCursor(line))));
+        }
+    }
 }
