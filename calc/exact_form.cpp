@@ -173,7 +173,7 @@ std::string RootText(const Rational &square)
         text += "√" + DecimalText(r);
     if (denominator != 1)
         text += "/" + DecimalText(denominator);
-    return Fitting(std::move(text));
+    return Fitting(text);
 }
 
 } // namespace calc::exact
