@@ -3,13 +3,17 @@
 #include "answer_key.h"
 #include "calculate.h"
 #include "figure.h"
+#include "generator.h"
 #include "line_io.h"
+#include "student_sheet.h"
 #include "text_report.h"
 #include "worksheet.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -21,7 +25,9 @@ namespace
 using calc::InputMode;
 
 constexpr std::string_view kUsage =
-    "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n";
+    "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"
+    "          bisectors [--heights | --sides | --medians] --generate N [--impossible K]\n"
+    "                    [--seed S] [--html [--sheet]]\n";
 
 constexpr std::string_view kHelp =
     "Ъглополовящи в триъгълник по трите му височини, страни или медиани.\n"
@@ -36,6 +42,17 @@ constexpr std::string_view kHelp =
     "               отчета, точните стойности и чертежа на всяка тройка\n"
     "  --exact      след отчета и точните стойности, които имат квадрат рационално\n"
     "               число, във вида n√r/d (например Yg_a = 4√10/3)\n"
+    "  --sheet      с --html: листът на учениците вместо ключа: задачите с номерата\n"
+    "               от ключа и място за решението, без отговорите\n"
+    "\n"
+    "  --generate N     N задачи от избрания вид, по една тройка на ред: кратки\n"
+    "                   десетични числа с точни отговори; с --html ключът или листът\n"
+    "                   им направо\n"
+    "  --impossible K   K от тях без триъгълник (изродени, с твърде дълга страна или,\n"
+    "                   за височини, с реципрочни стойности, които не образуват\n"
+    "                   триъгълник)\n"
+    "  --seed S         числото, от което зависи изборът: същото S дава същите задачи\n"
+    "                   навсякъде; без него програмата избира S и го пише в първия ред\n"
     "  -h, --help   тази помощ\n"
     "  --version    версията на програмата\n"
     "\n"
@@ -74,9 +91,24 @@ struct Request {
     std::optional<InputMode> mode;
     std::optional<Format> format;
     bool exact = false;
+    bool sheet = false;
+    // --generate N, --impossible K, --seed S
+    std::optional<int> generate;
+    std::optional<int> impossible;
+    std::optional<std::uint64_t> seed;
     std::vector<std::string_view> numbers;
     std::string problem;
 };
+
+// A whole number written in decimal digits, and nothing else.
+std::optional<std::uint64_t> Whole(std::string_view text)
+{
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
 
 std::string Quoted(std::string_view text)
 {
@@ -93,9 +125,19 @@ Request Parse(std::span<const char *const> arguments)
             request.problem = std::move(problem);
     };
     bool options = true;
-    for (const char *argument : arguments) {
-        const std::string_view text = argument;
-        if (!options || !(text == "-h" || text.starts_with("--"))) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view text = arguments[i];
+        if (options && (text == "--generate" || text == "--impossible" || text == "--seed")) {
+            const std::optional<std::uint64_t> value =
+                i + 1 < arguments.size() ? Whole(arguments[++i]) : std::nullopt;
+            if (!value)
+                fail("след " + std::string(text) + " трябва цяло неотрицателно число");
+            else if (text == "--seed")
+                request.seed = *value;
+            else
+                (text == "--generate" ? request.generate : request.impossible) =
+                    static_cast<int>(std::min<std::uint64_t>(*value, 1'000'000));
+        } else if (!options || !(text == "-h" || text.starts_with("--"))) {
             request.numbers.push_back(text);
         } else if (text == "--") {
             options = false;
@@ -105,6 +147,8 @@ Request Parse(std::span<const char *const> arguments)
             request.version = true;
         } else if (text == "--exact") {
             request.exact = true;
+        } else if (text == "--sheet") {
+            request.sheet = true;
         } else if (text == "--svg" || text == "--html") {
             if (request.format)
                 fail("--svg и --html са взаимно изключващи се");
@@ -128,6 +172,13 @@ Request Parse(std::span<const char *const> arguments)
         request.problem = worksheet::CountProblem(request.numbers.size());
     else if (request.format == Format::Svg && request.numbers.empty())
         request.problem = "--svg чертае една тройка: нужни са три числа";
+    else if (request.sheet && request.format != Format::Html)
+        request.problem = "--sheet е лист за печат: само с --html";
+    else if ((request.impossible || request.seed) && !request.generate)
+        request.problem = "--impossible и --seed са за --generate";
+    else if (request.generate &&
+             (!request.numbers.empty() || request.format == Format::Svg || request.exact))
+        request.problem = "--generate пише задачи: без числа, --svg и --exact";
     return request;
 }
 
@@ -183,23 +234,37 @@ int RunWorksheet(InputMode mode, std::string_view separator, bool exact, int in,
     return status;
 }
 
-// The answer key of a worksheet, or of one triple: the page on standard output, written as
-// it is made, and the reason for every triple without a report on standard error, as for a
-// worksheet.
-int RunAnswerKey(InputMode mode, std::string_view separator,
-                 const std::vector<std::string_view> &numbers, int in, Output &out, Output &err)
+// The printable page of a worksheet, or of one triple: the answer key, or with `sheet` the
+// student's sheet. The page goes to standard output, written as it is made, and the reason
+// for every triple without a report to standard error, as for a worksheet. The worksheet
+// is standard input, or the `list` of exercises made here, whose impossible triples were
+// asked for and are no fault.
+int RunPrintedPage(InputMode mode, std::string_view separator, bool sheet,
+                   const std::vector<std::string_view> &numbers,
+                   std::optional<std::string_view> list, int in, Output &out, Output &err)
 {
     int status = 0;
-    worksheet::Reader reader(mode, separator, {.exactForms = true});
+    worksheet::Reader reader(mode, separator, {.exactForms = !sheet});
     worksheet::AnswerKey key(mode, separator);
+    worksheet::StudentSheet students(mode, separator);
     const auto add = [&](const worksheet::Record &record) {
-        key.Add(out.Pending(), record);
+        if (sheet)
+            students.Add(out.Pending(), record);
+        else
+            key.Add(out.Pending(), record);
         out.Spill();
-        if (!record.Solved())
+        if (!record.Solved() && !list)
             status = std::max(status, SayProblem(record, err));
     };
     if (!numbers.empty()) {
         add(reader.Triple({numbers[0], numbers[1], numbers[2]}));
+    } else if (list) {
+        for (std::string_view rest = *list; !rest.empty();) {
+            const std::size_t end = std::min(rest.find('\n'), rest.size());
+            if (const worksheet::Record *record = reader.Read(rest.substr(0, end)))
+                add(*record);
+            rest.remove_prefix(std::min(end + 1, rest.size()));
+        }
     } else {
         LineReader lines(in);
         for (std::string_view line; lines.Next(line);)
@@ -210,8 +275,32 @@ int RunAnswerKey(InputMode mode, std::string_view separator,
             return 2;
         }
     }
-    key.Finish(out.Pending());
+    if (sheet)
+        students.Finish(out.Pending());
+    else
+        key.Finish(out.Pending());
     return status;
+}
+
+// Exercises made from a seed: their list, or its key or sheet. Without a seed, one is
+// chosen, and the list's first line says which.
+int RunExercises(const Request &request, std::string_view separator, Output &out, Output &err)
+{
+    const teacher::ExerciseRequest exercises{
+        .mode = *request.mode,
+        .count = *request.generate,
+        .impossible = request.impossible.value_or(0),
+        .seed = request.seed ? *request.seed : 1 + std::random_device()() % 999'999};
+    if (const std::string problem = teacher::RequestProblem(exercises); !problem.empty()) {
+        err.Write("bisectors: " + problem + "\n");
+        return 2;
+    }
+    const std::string list = teacher::Exercises(exercises, separator);
+    if (request.format != Format::Html) {
+        out.Write(list);
+        return 0;
+    }
+    return RunPrintedPage(exercises.mode, separator, request.sheet, {}, list, -1, out, err);
 }
 
 int Run(std::span<const char *const> arguments, std::string_view version,
@@ -232,8 +321,11 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         out.Write("bisectors " + std::string(version) + "\n");
         return 0;
     }
+    if (request.generate)
+        return RunExercises(request, decimalSeparator, out, err);
     if (request.format == Format::Html)
-        return RunAnswerKey(*request.mode, decimalSeparator, request.numbers, in, out, err);
+        return RunPrintedPage(*request.mode, decimalSeparator, request.sheet, request.numbers,
+                              std::nullopt, in, out, err);
     if (request.numbers.empty())
         return RunWorksheet(*request.mode, decimalSeparator, request.exact, in, out, err);
 

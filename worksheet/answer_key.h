@@ -8,6 +8,7 @@
 // block at a time, so a worksheet of any length makes a page in time linear in its length and in
 // memory that does not grow with it.
 
+#include "printed_page.h"
 #include "worksheet.h"
 
 #include <cstddef>
@@ -29,18 +30,15 @@ public:
     void Add(std::string &out, const Record &record);
 
     // The number of blocks so far.
-    std::size_t Blocks() const { return blocks_; }
+    std::size_t Blocks() const { return page_.Blocks(); }
 
     // The end of the page, appended to `out`; the key then starts afresh, empty.
     void Finish(std::string &out);
 
 private:
-    void OpenBlock(std::string &out, std::string_view kind);
-
-    calc::InputMode mode_;
     std::string separator_;
+    PrintedPage page_;
     std::string scratch_; // a report before escaping, kept for its capacity
-    std::size_t blocks_ = 0;
 };
 
 } // namespace worksheet

@@ -83,22 +83,28 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {"<svg"},
                    "Некоректни данни!\n"},
-        FigureCase{"SvgWithoutNumbers",
-                   {"--medians", "--svg"},
-                   "3 4 5\n",
-                   2,
-                   {},
-                   {"<svg"},
-                   "bisectors: --svg чертае една тройка: нужни са три числа\n"
-                   "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"},
-        FigureCase{"SvgAndHtml",
-                   {"--sides", "--svg", "--html", "3", "4", "5"},
-                   "",
-                   2,
-                   {},
-                   {"<"},
-                   "bisectors: --svg и --html са взаимно изключващи се\n"
-                   "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"},
+        FigureCase{
+            "SvgWithoutNumbers",
+            {"--medians", "--svg"},
+            "3 4 5\n",
+            2,
+            {},
+            {"<svg"},
+            "bisectors: --svg чертае една тройка: нужни са три числа\n"
+            "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"
+            "          bisectors [--heights | --sides | --medians] --generate N [--impossible K]\n"
+            "                    [--seed S] [--html [--sheet]]\n"},
+        FigureCase{
+            "SvgAndHtml",
+            {"--sides", "--svg", "--html", "3", "4", "5"},
+            "",
+            2,
+            {},
+            {"<"},
+            "bisectors: --svg и --html са взаимно изключващи се\n"
+            "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"
+            "          bisectors [--heights | --sides | --medians] --generate N [--impossible K]\n"
+            "                    [--seed S] [--html [--sheet]]\n"},
         FigureCase{
             "AnswerKey",
             {"--medians", "--html"},

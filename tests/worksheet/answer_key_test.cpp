@@ -1,5 +1,6 @@
 #include "answer_key.h"
 #include "report.h"
+#include "student_sheet.h"
 #include "worksheet.h"
 
 #include <gtest/gtest.h>
@@ -160,6 +161,31 @@ INSTANTIATE_TEST_SUITE_P(
                 {"<td>19.9</td>", "<td>5x</td>"}},
         KeyCase{"Empty", InputMode::Sides, ".", {}, {}, 0, {"Няма задачи."}}),
     RowName<KeyCase>);
+
+// The student's sheet of a worksheet: the key's tasks, numbered alike, the lengths as read,
+// and no answer of any kind, nor a sign of which tasks have none.
+TEST(StudentSheet, HasTheTasksWithoutTheirAnswers)
+{
+    const std::vector<std::string> lines = {"3 4 5", "1 2 3", "# comment", "5,5 5 6", "1 2"};
+    worksheet::Reader reader(InputMode::Sides, ",", {.exactForms = true});
+    worksheet::AnswerKey key(InputMode::Sides, ",");
+    worksheet::StudentSheet sheet(InputMode::Sides, ",");
+    std::string keyPage, sheetPage;
+    for (const std::string &line : lines)
+        if (const worksheet::Record *record = reader.Read(line)) {
+            key.Add(keyPage, *record);
+            sheet.Add(sheetPage, *record);
+        }
+    key.Finish(keyPage);
+    sheet.Finish(sheetPage);
+    for (std::string_view part : {"<h2>Задача 4</h2>", "<td>5,5</td>", "Клас:", "Редът трябва"}) {
+        EXPECT_NE(sheetPage.find(part), std::string::npos) << part;
+        EXPECT_EQ(Count(sheetPage, part), Count(keyPage, part) + (part == "Клас:" ? 1 : 0)) << part;
+    }
+    for (std::string_view answer : {"Лице", "Yg_", "<svg", "Точни", "√", "Некоректни", "refused"})
+        EXPECT_EQ(sheetPage.find(answer), std::string::npos) << answer;
+    EXPECT_EQ(Count(sheetPage, "<div class=\"room\">"), 3u);
+}
 
 TEST(AnswerKey, StartsAfreshAfterFinish)
 {

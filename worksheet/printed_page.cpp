@@ -1,0 +1,117 @@
+#include "printed_page.h"
+
+#include "input_labels.h"
+#include "markup.h"
+#include "numbers.h"
+
+namespace worksheet
+{
+namespace
+{
+
+constexpr std::string_view kStyle = R"(@page { size: A4; margin: 14mm 15mm 16mm; }
+html { font-family: "Liberation Serif", "Times New Roman", serif; font-size: 12pt;
+       color: #000; background: #fff; }
+body { max-width: 180mm; margin: 0 auto; padding: 0 4mm; }
+h1 { font-size: 17pt; margin: 0 0 2pt; }
+.kind { margin: 0 0 8pt; }
+.task { break-inside: avoid; page-break-inside: avoid; display: flex; flex-wrap: wrap;
+        gap: 2mm 6mm; align-items: flex-start; border-top: 0.6pt solid #777; padding: 3mm 0; }
+.task h2 { flex: 0 0 100%; font-size: 13pt; margin: 0; }
+.data { flex: 1 1 70mm; }
+.given { border-collapse: collapse; margin-bottom: 3pt; }
+.given th { font-weight: normal; text-align: left; padding: 0 6pt 0 0; }
+.given td { white-space: pre-wrap; }
+.problem { font-weight: bold; }
+)";
+
+std::string_view KindText(calc::InputMode mode)
+{
+    switch (mode) {
+    case calc::InputMode::Heights:
+        return "Дадени са трите височини на триъгълника: ha, hb и hc.";
+    case calc::InputMode::Medians:
+        return "Дадени са трите медиани на триъгълника: ma, mb и mc.";
+    case calc::InputMode::Sides:
+        break;
+    }
+    return "Дадени са трите страни на триъгълника: a, b и c.";
+}
+
+} // namespace
+
+PrintedPage::PrintedPage(calc::InputMode mode, std::string_view decimalSeparator,
+                         std::string_view heading, std::string_view style,
+                         std::string_view introduction, std::string_view preface)
+    : mode_(mode), separator_(decimalSeparator), heading_(heading), style_(style),
+      introduction_(introduction), preface_(preface)
+{
+}
+
+void PrintedPage::AppendHead(std::string &out) const
+{
+    out += "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>";
+    out += heading_;
+    out += "</title>\n<style>\n";
+    out += kStyle;
+    out += style_;
+    out += "</style>\n</head>\n<body>\n<h1>";
+    out += heading_;
+    out += "</h1>\n<p class=\"kind\">";
+    out += KindText(mode_);
+    if (!introduction_.empty()) {
+        out += ' ';
+        out += introduction_;
+    }
+    out += "</p>\n";
+    out += preface_;
+}
+
+void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_view classes)
+{
+    if (blocks_ == 0)
+        AppendHead(out);
+    const std::string number = std::to_string(++blocks_);
+    out += "<section class=\"";
+    out += classes;
+    out += "\" id=\"task-";
+    out += number;
+    out += "\">\n<h2>Задача ";
+    out += number;
+    out += "</h2>\n<div class=\"data\">\n<table class=\"given\">\n";
+    if (record.Malformed()) {
+        out += "<tr><th>Ред:</th><td>";
+        figure::AppendEscaped(out, record.line);
+        out += "</td></tr>\n</table>\n<p class=\"problem\">Редът трябва да съдържа три числа, "
+               "а съдържа ";
+        out += std::to_string(record.count);
+        out += ".</p>\n";
+        return;
+    }
+    std::string numberText;
+    for (std::size_t i = 0; i < 3; ++i) {
+        out += "<tr><th>";
+        out += calc::kInputLabels[static_cast<int>(mode_)][i];
+        out += "</th><td>";
+        // The length as the core read it from the text, written as the report writes
+        // numbers: what was solved, in the locale's notation.
+        numberText.clear();
+        calc::AppendNumberText(numberText, record.solution->given[i], separator_);
+        figure::AppendEscaped(out, numberText);
+        out += "</td></tr>\n";
+    }
+    out += "</table>\n";
+}
+
+void PrintedPage::Finish(std::string &out)
+{
+    if (blocks_ == 0) {
+        AppendHead(out);
+        out += "<p>Няма задачи.</p>\n";
+    }
+    out += "</body>\n</html>\n";
+    blocks_ = 0;
+}
+
+} // namespace worksheet

@@ -1,0 +1,52 @@
+#pragma once
+
+// What the printable pages of a worksheet share, the answer key and the student's sheet:
+// one self-contained HTML page in Bulgarian for A4, no script, nothing loaded from
+// elsewhere, with a numbered block for each record, each whole on its page, and the
+// lengths of each triple as the core read them. Both pages number a worksheet's records
+// alike, so that a student's task N is the key's task N.
+
+#include "worksheet.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace worksheet
+{
+
+class PrintedPage
+{
+public:
+    // A page of the given heading for triples of one kind; `style` is the page's own CSS,
+    // after the rules the pages share; `introduction` says what is to be done, after the
+    // statement of what is given; `preface`, HTML, comes before the first block.
+    PrintedPage(calc::InputMode mode, std::string_view decimalSeparator, std::string_view heading,
+                std::string_view style, std::string_view introduction = {},
+                std::string_view preface = {});
+
+    // Opens the block of the next record, of the given classes, with its number and data:
+    // the three lengths as read, or the line of a record that is no triple and why. The
+    // page's head comes with the first block, so that nothing is written for a worksheet
+    // that could not be read.
+    void OpenBlock(std::string &out, const Record &record, std::string_view classes);
+
+    // The number of blocks so far.
+    std::size_t Blocks() const { return blocks_; }
+
+    // The end of the page, appended to `out`; the page then starts afresh, empty.
+    void Finish(std::string &out);
+
+private:
+    void AppendHead(std::string &out) const;
+
+    calc::InputMode mode_;
+    std::string separator_;
+    std::string_view heading_;
+    std::string_view style_;
+    std::string_view introduction_;
+    std::string_view preface_;
+    std::size_t blocks_ = 0;
+};
+
+} // namespace worksheet

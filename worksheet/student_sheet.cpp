@@ -1,0 +1,48 @@
+#include "student_sheet.h"
+
+namespace worksheet
+{
+namespace
+{
+
+constexpr std::string_view kHeading = "Задачи — ъглополовящи в триъгълник";
+constexpr std::string_view kTask =
+    "Намерете страните, лицето и дължините на трите вътрешни ъглополовящи на триъгълника "
+    "или обяснете защо такъв триъгълник няма.";
+
+// Room for the solution: ruled lines, drawn as borders so that they print whatever the
+// browser's setting for backgrounds.
+constexpr std::string_view kStyle = R"(.name { margin: 0 0 6pt; }
+.room { flex: 0 0 100%; }
+.room div { height: 8mm; border-bottom: 0.4pt solid #888; }
+)";
+constexpr int kRuledLines = 6;
+constexpr std::string_view kName =
+    "<p class=\"name\">Име: ________________________________ Клас: ________</p>\n";
+
+} // namespace
+
+StudentSheet::StudentSheet(calc::InputMode mode, std::string_view decimalSeparator)
+    : page_(mode, decimalSeparator, kHeading, kStyle, kTask, kName)
+{
+}
+
+void StudentSheet::Add(std::string &out, const Record &record)
+{
+    page_.OpenBlock(out, record, record.Malformed() ? "task malformed" : "task");
+    out += "</div>\n";
+    if (!record.Malformed()) {
+        out += "<div class=\"room\">";
+        for (int line = 0; line < kRuledLines; ++line)
+            out += "<div></div>";
+        out += "</div>\n";
+    }
+    out += "</section>\n";
+}
+
+void StudentSheet::Finish(std::string &out)
+{
+    page_.Finish(out);
+}
+
+} // namespace worksheet

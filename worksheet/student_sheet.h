@@ -1,0 +1,33 @@
+#pragma once
+
+// The student's sheet of a worksheet: the tasks without their answers, numbered as in the
+// answer key (answer_key.h), each with the lengths given and room to write the solution,
+// for A4. Every task looks alike, whether it has a triangle or not: that is the student's
+// to find.
+
+#include "printed_page.h"
+#include "worksheet.h"
+
+#include <string>
+#include <string_view>
+
+namespace worksheet
+{
+
+class StudentSheet
+{
+public:
+    // A sheet of triples of one kind, the lengths written with `decimalSeparator`.
+    explicit StudentSheet(calc::InputMode mode, std::string_view decimalSeparator = ".");
+
+    // The task of one record, appended to `out` (the page's head with the first).
+    void Add(std::string &out, const Record &record);
+
+    // The end of the page, appended to `out`; the sheet then starts afresh, empty.
+    void Finish(std::string &out);
+
+private:
+    PrintedPage page_;
+};
+
+} // namespace worksheet
