@@ -1,5 +1,6 @@
-// Timings of the calculation core: reading an entry, printing a number, and a whole
-// report from three input texts for each input kind (the work behind one "Изчисли").
+// Timings of the calculation core: reading an entry, printing a number, a whole report from
+// three input texts for each input kind (the work behind one "Изчисли"), the same with the
+// exact values (bisectors --exact), and a needle that only the exact path can answer.
 #include "calculate.h"
 
 #include <benchmark/benchmark.h>
@@ -28,18 +29,28 @@ void BM_NumberText(benchmark::State &state)
 }
 BENCHMARK(BM_NumberText);
 
-void Report(benchmark::State &state, calc::InputMode mode, std::array<std::string, 3> inputs)
+void Report(benchmark::State &state, calc::InputMode mode, std::array<std::string, 3> inputs,
+            bool exact)
 {
     std::string report;
     for (auto _ : state) {
         report.clear();
-        calc::AppendReport(report, calc::Calculate(mode, {inputs[0], inputs[1], inputs[2]}));
+        const calc::Solution solution =
+            calc::Calculate(mode, {inputs[0], inputs[1], inputs[2]}, ".", {.exactForms = exact});
+        calc::AppendReport(report, solution);
+        calc::AppendExactValues(report, solution);
         benchmark::DoNotOptimize(report.data());
     }
 }
-BENCHMARK_CAPTURE(Report, Heights, calc::InputMode::Heights, {"4", "3", "2.4"});
-BENCHMARK_CAPTURE(Report, Sides, calc::InputMode::Sides, {"3", "4", "5"});
-BENCHMARK_CAPTURE(Report, Medians, calc::InputMode::Medians, {"3", "4", "5"});
+BENCHMARK_CAPTURE(Report, Heights, calc::InputMode::Heights, {"4", "3", "2.4"}, false);
+BENCHMARK_CAPTURE(Report, Sides, calc::InputMode::Sides, {"3", "4", "5"}, false);
+BENCHMARK_CAPTURE(Report, Medians, calc::InputMode::Medians, {"3", "4", "5"}, false);
+BENCHMARK_CAPTURE(Report, ExactHeights, calc::InputMode::Heights, {"2", "3", "4"}, true);
+BENCHMARK_CAPTURE(Report, ExactSides, calc::InputMode::Sides, {"3.7", "4.1", "5.3"}, true);
+BENCHMARK_CAPTURE(Report, ExactMedians, calc::InputMode::Medians, {"3", "4", "5"}, true);
+BENCHMARK_CAPTURE(Report, NeedleSides, calc::InputMode::Sides, {"1e8", "1e8", "1"}, false);
+BENCHMARK_CAPTURE(Report, NeedleMedians, calc::InputMode::Medians,
+                  {"27.6211", "56.7203", "29.1043"}, false);
 
 } // namespace
 

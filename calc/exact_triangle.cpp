@@ -49,8 +49,11 @@ Rounded RoundToDouble(const Rational &q, bool root, std::int64_t exponent)
 {
     if (q <= 0)
         return {};
-    Integer n = numerator(q);
-    Integer d = denominator(q);
+    return RoundToDouble(numerator(q), denominator(q), root, exponent);
+}
+
+Rounded RoundToDouble(Integer n, Integer d, bool root, std::int64_t exponent)
+{
     // The value lies within a factor of 4 of 2^estimate: far outside the range, stop here.
     const std::int64_t power = root ? 2 * exponent : exponent;
     const double estimate =
@@ -92,7 +95,7 @@ Rounded RoundToDouble(const Rational &q, bool root, std::int64_t exponent)
     return {value, value >= DBL_MIN && value <= DBL_MAX};
 }
 
-ExactTriangle::ExactTriangle(InputMode mode, const std::array<Decimal, 3> &lengths)
+ExactTriangle::ExactTriangle(InputMode mode, const std::array<Decimal, 3> &lengths) : mode_(mode)
 {
     const auto [smallest, largest] =
         std::minmax({lengths[0].Magnitude(), lengths[1].Magnitude(), lengths[2].Magnitude()});
@@ -102,105 +105,152 @@ ExactTriangle::ExactTriangle(InputMode mode, const std::array<Decimal, 3> &lengt
     }
     if (smallest < -kUnscaledMagnitude || largest > kUnscaledMagnitude)
         scale_ = largest;
-    std::array<Rational, 3> x;
     for (std::size_t i = 0; i < 3; ++i)
-        x[i] = ToRational(lengths[i], -scale_);
-    switch (mode) {
-    case InputMode::Heights:
-        FromHeights(x);
-        break;
-    case InputMode::Sides:
-        FromSides(x);
-        break;
-    case InputMode::Medians:
-        FromMedians(x);
-        break;
+        x_[i] = ToRational(lengths[i], -scale_);
+}
+
+ExactTriangle::Entry ExactTriangle::Of(Kind kind, Rational rational, int degree)
+{
+    return {.kind = kind, .rational = std::move(rational), .fixed = {}, .degree = degree};
+}
+
+// Each value is worked out when it is first asked for, from the values it needs: most
+// triangles that come here need only one or two of them.
+const ExactTriangle::Entry &ExactTriangle::At(Named value)
+{
+    Entry &entry = entries_.at(Slot(value));
+    if (!entry.made) {
+        switch (mode_) {
+        case InputMode::Heights:
+            MakeForHeights(value, entry);
+            break;
+        case InputMode::Sides:
+            MakeForSides(value, entry);
+            break;
+        case InputMode::Medians:
+            MakeForMedians(value, entry);
+            break;
+        }
+        entry.made = true;
     }
+    return entry;
 }
 
-void ExactTriangle::Set(Quantity quantity, int index, Kind kind, Rational rational, int degree)
+const Rational &ExactTriangle::Exact(Quantity quantity, int index)
 {
-    entries_.at(Slot({quantity, index})) = {kind, std::move(rational), degree};
+    return At({quantity, index}).rational;
 }
 
-// Heron's formula on the sides themselves: p, p − a, p − b, p − c and S² are rational.
-void ExactTriangle::FromSides(const std::array<Rational, 3> &x)
+// Heron's formula on the sides themselves: p, p − a, p − b, p − c and S² are rational;
+// l_a² = bc((b + c)² − a²) / (b + c)².
+void ExactTriangle::MakeForSides(Named value, Entry &entry)
 {
-    const Rational p = (x[0] + x[1] + x[2]) / 2;
-    Set(Quantity::Heron, 0, Kind::Value, p);
-    Rational areaSquared = p;
-    for (int i = 0; i < 3; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        const Rational &a = x[u], &b = x[(u + 1) % 3], &c = x[(u + 2) % 3];
-        Set(Quantity::Side, i, Kind::Value, a);
-        Set(Quantity::Heron, i + 1, Kind::Value, p - a);
-        areaSquared *= p - a;
-        // l_a² = bc((b + c)² − a²) / (b + c)²
+    const auto i = static_cast<std::size_t>(value.index);
+    const Rational &a = x_[i % 3], &b = x_[(i + 1) % 3], &c = x_[(i + 2) % 3];
+    switch (value.quantity) {
+    case Quantity::Side:
+        entry = Of(Kind::Value, a);
+        break;
+    case Quantity::Heron:
+        entry = Of(Kind::Value, i == 0 ? Rational((x_[0] + x_[1] + x_[2]) / 2)
+                                       : Rational(Exact(Quantity::Heron, 0) - x_[i - 1]));
+        break;
+    case Quantity::Area:
+        entry = Of(Kind::Square,
+                   Exact(Quantity::Heron, 0) * Exact(Quantity::Heron, 1) *
+                       Exact(Quantity::Heron, 2) * Exact(Quantity::Heron, 3),
+                   2);
+        break;
+    case Quantity::Bisector: {
         const Rational sum = b + c;
-        Set(Quantity::Bisector, i, Kind::Square, b * c * (sum * sum - a * a) / (sum * sum));
+        entry = Of(Kind::Square, b * c * (sum * sum - a * a) / (sum * sum));
+        break;
     }
-    Set(Quantity::Area, 0, Kind::Square, areaSquared, 2);
+    default:
+        break;
+    }
 }
 
 // With r = 1/h: 1/S² = P1 · P2 · P3 · P4 and a = 2S·r_a, so that every square is rational.
-void ExactTriangle::FromHeights(const std::array<Rational, 3> &x)
+void ExactTriangle::MakeForHeights(Named value, Entry &entry)
 {
-    std::array<Rational, 3> r;
-    for (std::size_t i = 0; i < 3; ++i) {
-        r[i] = 1 / x[i];
-        Set(Quantity::Reciprocal, static_cast<int>(i), Kind::Value, r[i], -1);
+    const int i = value.index;
+    const auto r = [this](int k) -> const Rational & { return Exact(Quantity::Reciprocal, k % 3); };
+    switch (value.quantity) {
+    case Quantity::Reciprocal:
+        entry = Of(Kind::Value, 1 / x_[static_cast<std::size_t>(i)], -1);
+        break;
+    case Quantity::Factor: { // P1 = r_a + r_b + r_c; P2, P3, P4 turn the sign of r_c, r_b, r_a
+        Rational factor = r(0) + r(1) + r(2);
+        if (i > 0)
+            factor -= 2 * r(3 - i);
+        entry = Of(Kind::Value, factor, -1);
+        break;
     }
-    const std::array<Rational, 4> factors = {r[0] + r[1] + r[2], r[0] + r[1] - r[2],
-                                             r[0] - r[1] + r[2], -r[0] + r[1] + r[2]};
-    Rational inverse = 1;
-    for (int i = 0; i < 4; ++i) {
-        Set(Quantity::Factor, i, Kind::Value, factors[static_cast<std::size_t>(i)], -1);
-        inverse *= factors[static_cast<std::size_t>(i)];
+    case Quantity::InverseAreaSquared:
+        entry = Of(Kind::Value,
+                   Exact(Quantity::Factor, 0) * Exact(Quantity::Factor, 1) *
+                       Exact(Quantity::Factor, 2) * Exact(Quantity::Factor, 3),
+                   -4);
+        break;
+    case Quantity::Area:
+        entry = Of(Kind::Square, 1 / Exact(Quantity::InverseAreaSquared, 0), 2);
+        break;
+    case Quantity::Side:
+        entry = Of(Kind::Square, 4 * Exact(Quantity::Area, 0) * r(i) * r(i));
+        break;
+    case Quantity::Bisector: {
+        const Rational sum = r(i + 1) + r(i + 2);
+        entry = Of(Kind::Square, 4 * Exact(Quantity::Area, 0) * r(i + 1) * r(i + 2) *
+                                     (sum * sum - r(i) * r(i)) / (sum * sum));
+        break;
     }
-    Set(Quantity::InverseAreaSquared, 0, Kind::Value, inverse, -4);
-    const Rational areaSquared = 1 / inverse;
-    Set(Quantity::Area, 0, Kind::Square, areaSquared, 2);
-    for (int i = 0; i < 3; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        const Rational &ra = r[u], &rb = r[(u + 1) % 3], &rc = r[(u + 2) % 3];
-        Set(Quantity::Side, i, Kind::Square, 4 * areaSquared * ra * ra);
-        const Rational sum = rb + rc;
-        Set(Quantity::Bisector, i, Kind::Square,
-            4 * areaSquared * rb * rc * (sum * sum - ra * ra) / (sum * sum));
+    default:
+        break;
     }
 }
 
 // side = (2/3)·√(2m² + 2m'² − m₀²): the squares of the sides are rational, and so is S²
 // (16S² = 2(a²b² + b²c² + c²a²) − a⁴ − b⁴ − c⁴). A bisector's square
 // l_a² = bc((b + c)² − a²)/(b + c)² is rational when bc is; p and p − a are sums of roots.
-void ExactTriangle::FromMedians(const std::array<Rational, 3> &x)
+void ExactTriangle::MakeForMedians(Named value, Entry &entry)
 {
-    for (int i = 0; i < 3; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        const Rational &m0 = x[u], &m = x[(u + 1) % 3], &m1 = x[(u + 2) % 3];
-        const Rational rootSquared = 2 * m * m + 2 * m1 * m1 - m0 * m0;
-        Set(Quantity::MedianRoot, i, Kind::Square, rootSquared);
-        squares_[u] = rootSquared * 4 / 9;
-        Set(Quantity::Side, i, Kind::Square, squares_[u]);
+    const auto i = static_cast<std::size_t>(value.index);
+    const auto square = [this](std::size_t k) -> const Rational & {
+        return Exact(Quantity::Side, static_cast<int>(k % 3));
+    };
+    switch (value.quantity) {
+    case Quantity::MedianRoot: {
+        const Rational &m0 = x_[i], &m = x_[(i + 1) % 3], &m1 = x_[(i + 2) % 3];
+        entry = Of(Kind::Square, 2 * m * m + 2 * m1 * m1 - m0 * m0);
+        break;
     }
-    const Rational &a2 = squares_[0], &b2 = squares_[1], &c2 = squares_[2];
-    const Rational areaSquared =
-        (2 * (a2 * b2 + b2 * c2 + c2 * a2) - (a2 * a2 + b2 * b2 + c2 * c2)) / 16;
-    Set(Quantity::Area, 0, Kind::Square, areaSquared, 2);
-    for (int i = 0; i < 3; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        const Rational &aa = squares_[u], &bb = squares_[(u + 1) % 3], &cc = squares_[(u + 2) % 3];
-        const Rational product = bb * cc;
-        if (IsSquare(product)) {
-            const Rational bc = ExactRoot(product);
-            const Rational sum = bb + cc + 2 * bc;
-            Set(Quantity::Bisector, i, Kind::Square, bc * (sum - aa) / sum);
-        } else {
-            Set(Quantity::Bisector, i, Kind::Later, 0);
+    case Quantity::Side:
+        entry = Of(Kind::Square, Exact(Quantity::MedianRoot, value.index) * 4 / 9);
+        break;
+    case Quantity::Area: {
+        const Rational &a2 = square(0), &b2 = square(1), &c2 = square(2);
+        entry = Of(Kind::Square,
+                   (2 * (a2 * b2 + b2 * c2 + c2 * a2) - (a2 * a2 + b2 * b2 + c2 * c2)) / 16, 2);
+        break;
+    }
+    case Quantity::Bisector: {
+        const Rational product = square(i + 1) * square(i + 2);
+        if (!IsSquare(product)) {
+            EstimateMedianValue(value, entry);
+            break;
         }
+        const Rational bc = ExactRoot(product);
+        const Rational sum = square(i + 1) + square(i + 2) + 2 * bc;
+        entry = Of(Kind::Square, bc * (sum - square(i)) / sum);
+        break;
     }
-    for (int i = 0; i < 4; ++i)
-        Set(Quantity::Heron, i, Kind::Later, 0);
+    case Quantity::Heron:
+        EstimateMedianValue(value, entry);
+        break;
+    default:
+        break;
+    }
 }
 
 // Fixed-point arithmetic for the medians' values that are sums of roots: integers that count
@@ -208,79 +258,88 @@ void ExactTriangle::FromMedians(const std::array<Rational, 3> &x)
 class FixedPoint
 {
 public:
-    // Enough bits for 160 correct ones in the smallest of `values` (all positive).
-    explicit FixedPoint(std::initializer_list<const Rational *> values)
+    explicit FixedPoint(unsigned bits) : bits_(bits) {}
+
+    // Enough bits for 192 correct ones in the smallest of `values` (all positive).
+    static unsigned BitsFor(std::initializer_list<const Rational *> values)
     {
         std::int64_t smallest = 0;
         for (const Rational *value : values)
             smallest = std::min(smallest, Bits(numerator(*value)) - Bits(denominator(*value)));
-        bits_ = static_cast<unsigned>(192 - smallest);
+        return static_cast<unsigned>(192 - smallest);
     }
 
     Integer From(const Rational &q) const { return (numerator(q) << bits_) / denominator(q); }
-    Rational ToRational(const Integer &x) const { return {x, Integer(1) << bits_}; }
     Integer Times(const Integer &x, const Integer &y) const { return (x * y) >> bits_; }
     Integer Over(const Integer &x, const Integer &y) const { return (x << bits_) / y; }
     Integer Root(const Integer &x) const { return RootFloor(Integer(x << bits_)); }
 
 private:
-    unsigned bits_ = 0;
+    unsigned bits_;
 };
 
-// The medians' values that are sums of roots, to 150 bits or more, in forms without
-// cancellation: (b + c)² − a² = 2bc + (b² + c² − a²) where that sum is positive, and
-// 16S² / (2bc − (b² + c² − a²)) where it is not.
-void ExactTriangle::EstimateMedianValues()
+// A medians' value that is a sum of roots, to 150 bits or more, in a form without
+// cancellation: p = (a + b + c)/2; p − a = ((b + c)² − a²) / (2(a + b + c)), and
+// l_a² = bc((b + c)² − a²) / (b + c)², where (b + c)² − a² = 2bc + (b² + c² − a²) when
+// that sum is positive, and 16S² / (2bc − (b² + c² − a²)) when it is not.
+void ExactTriangle::EstimateMedianValue(Named value, Entry &entry)
 {
-    const Rational areaSquared16 = 16 * entries_[Slot({Quantity::Area})].rational;
-    const FixedPoint fixed({&squares_[0], &squares_[1], &squares_[2], &areaSquared16});
-    std::array<Integer, 3> squares, sides;
-    for (std::size_t i = 0; i < 3; ++i) {
-        squares[i] = fixed.From(squares_[i]);
-        sides[i] = fixed.Root(squares[i]);
+    if (fixedBits_ == 0) {
+        const Rational areaSquared16 = 16 * Exact(Quantity::Area, 0);
+        fixedBits_ = FixedPoint::BitsFor({&Exact(Quantity::Side, 0), &Exact(Quantity::Side, 1),
+                                          &Exact(Quantity::Side, 2), &areaSquared16});
+        const FixedPoint fixed(fixedBits_);
+        for (int k = 0; k < 3; ++k) {
+            const auto u = static_cast<std::size_t>(k);
+            fixedSquares_[u] = fixed.From(Exact(Quantity::Side, k));
+            fixedSides_[u] = fixed.Root(fixedSquares_[u]);
+        }
+        fixedPerimeter_ = fixedSides_[0] + fixedSides_[1] + fixedSides_[2];
+        fixedArea16_ = fixed.From(areaSquared16);
     }
-    const Integer area16 = fixed.From(areaSquared16);
-    const Integer perimeter = sides[0] + sides[1] + sides[2];
-    Set(Quantity::Heron, 0, Kind::Estimate, fixed.ToRational(perimeter) / 2);
-    for (int i = 0; i < 3; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        const std::size_t j = (u + 1) % 3, k = (u + 2) % 3;
-        const Integer bc = fixed.Times(sides[j], sides[k]);
-        const Rational excess = squares_[j] + squares_[k] - squares_[u];
-        const Integer t = excess >= 0 ? Integer(2 * bc + fixed.From(excess))
-                                      : fixed.Over(area16, 2 * bc + fixed.From(-excess));
-        Set(Quantity::Heron, i + 1, Kind::Estimate, fixed.ToRational(fixed.Over(t, 2 * perimeter)));
-        if (entries_[Slot({Quantity::Bisector, i})].kind == Kind::Later)
-            Set(Quantity::Bisector, i, Kind::Estimate,
-                fixed.ToRational(
-                    fixed.Root(fixed.Over(fixed.Times(bc, t), squares[j] + squares[k] + 2 * bc))));
+    const FixedPoint fixed(fixedBits_);
+    entry.kind = Kind::Estimate;
+    if (value.quantity == Quantity::Heron && value.index == 0) {
+        entry.fixed = fixedPerimeter_ >> 1;
+        return;
     }
+    const int a = value.quantity == Quantity::Heron ? value.index - 1 : value.index;
+    const int b = (a + 1) % 3, c = (a + 2) % 3;
+    const auto j = static_cast<std::size_t>(b), k = static_cast<std::size_t>(c);
+    const Integer bc = fixed.Times(fixedSides_[j], fixedSides_[k]);
+    const Rational excess =
+        Exact(Quantity::Side, b) + Exact(Quantity::Side, c) - Exact(Quantity::Side, a);
+    const Integer t = excess >= 0 ? Integer(2 * bc + fixed.From(excess))
+                                  : fixed.Over(fixedArea16_, 2 * bc + fixed.From(-excess));
+    if (value.quantity == Quantity::Heron)
+        entry.fixed = fixed.Over(t, 2 * fixedPerimeter_);
+    else
+        entry.fixed = fixed.Root(
+            fixed.Over(fixed.Times(bc, t), fixedSquares_[j] + fixedSquares_[k] + 2 * bc));
 }
 
 Rounded ExactTriangle::Value(Named value)
 {
-    if (entries_.at(Slot(value)).kind == Kind::Later)
-        EstimateMedianValues();
-    const Entry &entry = entries_[Slot(value)];
+    const Entry &entry = At(value);
     const std::int64_t exponent = entry.degree * scale_;
     switch (entry.kind) {
-    case Kind::Value:
     case Kind::Estimate:
+        return RoundToDouble(entry.fixed, Integer(1) << fixedBits_, false, exponent);
+    case Kind::Value:
         return RoundToDouble(entry.rational, false, exponent);
     case Kind::Square:
         return RoundToDouble(entry.rational, true, exponent);
     case Kind::None:
-    case Kind::Later:
         break;
     }
     return {};
 }
 
-std::string ExactTriangle::Form(Named value) const
+std::string ExactTriangle::Form(Named value)
 {
-    const Entry &entry = entries_.at(Slot(value));
     if (!comparable_ || scale_ != 0)
         return {};
+    const Entry &entry = At(value);
     if (entry.kind == Kind::Value)
         return RationalText(entry.rational);
     if (entry.kind == Kind::Square)

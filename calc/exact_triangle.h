@@ -37,35 +37,44 @@ public:
     Rounded Value(Named value);
 
     // The exact form n√r/d, or empty (see ExactForms).
-    std::string Form(Named value) const;
+    std::string Form(Named value);
 
 private:
     enum class Kind {
         None,     // not a value of this kind of solution
         Value,    // `rational` is the value
         Square,   // `rational` is its square
-        Later,    // an approximation not yet made
-        Estimate, // `rational` is an approximation of the value
+        Estimate, // `fixed` is an approximation of the value, in units of 2^−fixedBits_
     };
     struct Entry {
         Kind kind = Kind::None;
         Rational rational;
+        Integer fixed;
         int degree = 1; // the value scales with the lengths to this power
+        bool made = false;
     };
-    void Set(Quantity quantity, int index, Kind kind, Rational rational, int degree = 1);
+    static Entry Of(Kind kind, Rational rational, int degree = 1);
+    const Entry &At(Named value);
+    const Rational &Exact(Quantity quantity, int index);
+    void MakeForSides(Named value, Entry &entry);
+    void MakeForHeights(Named value, Entry &entry);
+    void MakeForMedians(Named value, Entry &entry);
+    void EstimateMedianValue(Named value, Entry &entry);
 
-    void FromSides(const std::array<Rational, 3> &x);
-    void FromHeights(const std::array<Rational, 3> &x);
-    void FromMedians(const std::array<Rational, 3> &x);
-    void EstimateMedianValues();
-
+    InputMode mode_;
+    std::array<Rational, 3> x_; // the lengths, times 10^−scale
     std::array<Entry, kQuantitySlots> entries_;
-    std::array<Rational, 3> squares_; // medians: the squares of the sides
     bool comparable_ = true;
     std::int64_t scale_ = 0; // the lengths were taken times 10^−scale
+    // Medians: for the values that are sums of roots, the squares of the sides, the sides
+    // and their sum in fixed point, made with the first of them.
+    unsigned fixedBits_ = 0;
+    std::array<Integer, 3> fixedSquares_, fixedSides_;
+    Integer fixedPerimeter_, fixedArea16_;
 };
 
-// √q, or q, times 10^exponent, rounded to the nearest double, ties to even.
+// √q, or q, times 10^exponent, rounded to the nearest double, ties to even; q = n/d > 0.
 Rounded RoundToDouble(const Rational &q, bool root, std::int64_t exponent = 0);
+Rounded RoundToDouble(Integer n, Integer d, bool root, std::int64_t exponent = 0);
 
 } // namespace calc::exact

@@ -49,12 +49,6 @@ constexpr auto kMediansValues = WithResults(std::array<Named, 7>{{
 
 } // namespace
 
-std::size_t Slot(Named value)
-{
-    static constexpr std::size_t kFirst[] = {0, 3, 4, 7, 10, 14, 15, 18};
-    return kFirst[static_cast<std::size_t>(value.quantity)] + static_cast<std::size_t>(value.index);
-}
-
 std::span<const Named> ValuesOf(InputMode mode)
 {
     switch (mode) {
@@ -66,32 +60,6 @@ std::span<const Named> ValuesOf(InputMode mode)
         break;
     }
     return kMediansValues;
-}
-
-double &ValueIn(Solution &solution, Named value)
-{
-    const auto i = static_cast<std::size_t>(value.index);
-    Triangle &t = solution.triangle;
-    Derivation &d = solution.derivation;
-    switch (value.quantity) {
-    case Quantity::Side:
-        return t.sides.at(i);
-    case Quantity::Area:
-        return t.area;
-    case Quantity::Bisector:
-        return t.bisectors.at(i);
-    case Quantity::Reciprocal:
-        return d.reciprocals.at(i);
-    case Quantity::Factor:
-        return d.factors.at(i);
-    case Quantity::InverseAreaSquared:
-        return d.inverseAreaSquared;
-    case Quantity::MedianRoot:
-        return d.medianRoots.at(i);
-    case Quantity::Heron:
-        break;
-    }
-    return d.heron.at(i);
 }
 
 std::string &FormIn(ExactForms &forms, Named value)

@@ -31,7 +31,11 @@ struct Named {
 
 // A place for each value of every kind of solution.
 inline constexpr std::size_t kQuantitySlots = 22;
-std::size_t Slot(Named value);
+inline std::size_t Slot(Named value)
+{
+    constexpr std::size_t kFirst[] = {0, 3, 4, 7, 10, 14, 15, 18};
+    return kFirst[static_cast<std::size_t>(value.quantity)] + static_cast<std::size_t>(value.index);
+}
 
 // The values a solution of a kind has, the results first.
 std::span<const Named> ValuesOf(InputMode mode);
@@ -43,7 +47,32 @@ inline bool IsResult(Named value)
            value.quantity == Quantity::Bisector;
 }
 
-double &ValueIn(Solution &solution, Named value);
+inline double &ValueIn(Solution &solution, Named value)
+{
+    const auto i = static_cast<std::size_t>(value.index);
+    Triangle &t = solution.triangle;
+    Derivation &d = solution.derivation;
+    switch (value.quantity) {
+    case Quantity::Side:
+        return t.sides[i];
+    case Quantity::Area:
+        return t.area;
+    case Quantity::Bisector:
+        return t.bisectors[i];
+    case Quantity::Reciprocal:
+        return d.reciprocals[i];
+    case Quantity::Factor:
+        return d.factors[i];
+    case Quantity::InverseAreaSquared:
+        return d.inverseAreaSquared;
+    case Quantity::MedianRoot:
+        return d.medianRoots[i];
+    case Quantity::Heron:
+        break;
+    }
+    return d.heron[i];
+}
+
 std::string &FormIn(ExactForms &forms, Named value);
 
 } // namespace calc

@@ -53,14 +53,15 @@ void AppendReport(std::string &out, const Solution &solution, const ReportStyle 
 
 void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style)
 {
-    const ExactForms &exact = solution.exact;
+    if (solution.outcome != Outcome::Solved || !solution.exact)
+        return;
+    const ExactForms &exact = *solution.exact;
     const bool sidesShown = solution.mode != InputMode::Sides;
     const auto any = [](const auto &forms) {
         return std::any_of(forms.begin(), forms.end(),
                            [](const std::string &f) { return !f.empty(); });
     };
-    if (solution.outcome != Outcome::Solved ||
-        ((!sidesShown || !any(exact.sides)) && exact.area.empty() && !any(exact.bisectors)))
+    if ((!sidesShown || !any(exact.sides)) && exact.area.empty() && !any(exact.bisectors))
         return;
     const auto line = [&](std::string_view label, const std::string &form) {
         if (form.empty())

@@ -77,7 +77,7 @@ void EvaluateSidesOrMedians(InputMode mode, const std::array<double, 3> &given, 
     std::frexp(std::max({given[0], given[1], given[2]}), &exponent);
     std::array<Tracked, 3> x;
     for (std::size_t i = 0; i < 3; ++i)
-        x[i] = Tracked::Rounded(std::ldexp(given[i], -exponent));
+        x[i] = Tracked::Rounded(TimesPowerOfTwo(given[i], -exponent));
 
     std::array<Tracked, 3> sides = x;
     if (mode == InputMode::Medians)
@@ -113,8 +113,8 @@ struct ScaledProduct {
         int carry = 0;
         const double fraction = std::frexp(factor.value, &factorExponent);
         const Tracked product =
-            significand * Tracked{fraction, std::ldexp(factor.bound, -factorExponent)};
-        significand = {std::frexp(product.value, &carry), std::ldexp(product.bound, -carry)};
+            significand * Tracked{fraction, TimesPowerOfTwo(factor.bound, -factorExponent)};
+        significand = {std::frexp(product.value, &carry), TimesPowerOfTwo(product.bound, -carry)};
         exponent += factorExponent + carry;
     }
 };
@@ -137,7 +137,7 @@ void EvaluateHeights(const std::array<double, 3> &given, Evaluation &out)
         return;
     std::array<Tracked, 3> x;
     for (std::size_t i = 0; i < 3; ++i)
-        x[i] = Tracked::Rounded(std::ldexp(given[i], -exponent));
+        x[i] = Tracked::Rounded(TimesPowerOfTwo(given[i], -exponent));
 
     const Tracked ra = 1 / x[0], rb = 1 / x[1], rc = 1 / x[2];
     const Tracked factors[] = {(ra + rb) + rc, (ra + rb) - rc, (ra - rb) + rc,
@@ -246,8 +246,9 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
     if (options.exactForms) {
         if (!triangle)
             triangle.emplace(mode, exactLengths());
+        ExactForms &forms = solution.exact.emplace();
         for (const Named value : values)
-            FormIn(solution.exact, value) = triangle->Form(value);
+            FormIn(forms, value) = triangle->Form(value);
     }
     return solution;
 }

@@ -15,6 +15,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace calc
@@ -94,10 +96,22 @@ inline Tracked RootOrZero(const Tracked &x)
     return {value, x.bound / value + Tracked::Rounding(value)};
 }
 
+// x · 2^exponent, as std::ldexp rounds it: a product with a power of two that is itself a
+// normal double rounds the same, and costs a multiplication.
+inline double TimesPowerOfTwo(double x, int exponent)
+{
+    if (exponent < DBL_MIN_EXP - 1 || exponent >= DBL_MAX_EXP)
+        return std::ldexp(x, exponent);
+    const std::uint64_t bits = static_cast<std::uint64_t>(exponent + 1023) << 52;
+    double power = 0;
+    std::memcpy(&power, &bits, sizeof power); // 2^exponent
+    return x * power;
+}
+
 // Scaling by a power of two, exact where the result stays normal.
 inline Tracked Scaled(const Tracked &x, int exponent)
 {
-    return {std::ldexp(x.value, exponent), std::ldexp(x.bound, exponent) + DBL_TRUE_MIN};
+    return {TimesPowerOfTwo(x.value, exponent), TimesPowerOfTwo(x.bound, exponent) + DBL_TRUE_MIN};
 }
 
 } // namespace calc

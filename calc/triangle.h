@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace calc
@@ -78,10 +79,10 @@ struct Solution {
     // The three lengths as read (the doubles nearest to what was typed).
     std::array<double, 3> given{};
     Refusal refusal = Refusal::None;
-    int refused = -1;        // 0, 1 or 2 when refused
-    Triangle triangle{};     // when solved
-    Derivation derivation{}; // when solved
-    ExactForms exact{};      // when solved and asked for
+    int refused = -1;                // 0, 1 or 2 when refused
+    Triangle triangle{};             // when solved
+    Derivation derivation{};         // when solved
+    std::optional<ExactForms> exact; // when solved and asked for
 
     bool operator==(const Solution &) const = default;
 };

@@ -148,12 +148,14 @@ Triple Altitudes(const Heronian &t)
 // sides, the given ones), the area, and for sides and altitudes the bisectors.
 bool HasExactAnswers(const calc::Solution &solution)
 {
-    const calc::ExactForms &e = solution.exact;
+    if (solution.outcome != calc::Outcome::Solved || !solution.exact)
+        return false;
+    const calc::ExactForms &e = *solution.exact;
     const auto all = [](const std::array<std::string, 3> &forms) {
         return std::none_of(forms.begin(), forms.end(),
                             [](const std::string &f) { return f.empty(); });
     };
-    return solution.outcome == calc::Outcome::Solved && all(e.sides) && !e.area.empty() &&
+    return all(e.sides) && !e.area.empty() &&
            (solution.mode == InputMode::Medians || all(e.bisectors));
 }
 

@@ -327,13 +327,13 @@ TEST_P(ExactFormsTest, WritesEachValueInLowestTerms)
     const ExactCase &c = GetParam();
     const calc::Solution solution =
         calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]}, ".", {.exactForms = true});
-    const calc::ExactForms &e = solution.exact;
+    ASSERT_TRUE(solution.exact);
+    const calc::ExactForms &e = *solution.exact;
     EXPECT_EQ((std::array<std::string, 7>{e.sides[0], e.sides[1], e.sides[2], e.area,
                                           e.bisectors[0], e.bisectors[1], e.bisectors[2]}),
               c.forms);
     // Without asking, none are made.
-    EXPECT_EQ(calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]}).exact,
-              calc::ExactForms{});
+    EXPECT_FALSE(calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]}).exact);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -376,16 +376,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ExactForms, CoverTheDerivation)
 {
     const calc::Solution sides = calc::Calculate(InputMode::Sides, {"3", "4", "5"}, ".", {true});
-    EXPECT_EQ(sides.exact.heron, (std::array<std::string, 4>{"6", "3", "2", "1"}));
+    EXPECT_EQ(sides.exact->heron, (std::array<std::string, 4>{"6", "3", "2", "1"}));
     EXPECT_EQ(sides.derivation.heron, (std::array<double, 4>{6, 3, 2, 1}));
     const calc::Solution heights =
         calc::Calculate(InputMode::Heights, {"4", "3", "2.4"}, ".", {true});
-    EXPECT_EQ(heights.exact.reciprocals, (std::array<std::string, 3>{"1/4", "1/3", "5/12"}));
-    EXPECT_EQ(heights.exact.factors, (std::array<std::string, 4>{"1", "1/6", "1/3", "1/2"}));
-    EXPECT_EQ(heights.exact.inverseAreaSquared, "1/36");
+    EXPECT_EQ(heights.exact->reciprocals, (std::array<std::string, 3>{"1/4", "1/3", "5/12"}));
+    EXPECT_EQ(heights.exact->factors, (std::array<std::string, 4>{"1", "1/6", "1/3", "1/2"}));
+    EXPECT_EQ(heights.exact->inverseAreaSquared, "1/36");
     const calc::Solution medians =
         calc::Calculate(InputMode::Medians, {"3", "4", "5"}, ".", {true});
-    EXPECT_EQ(medians.exact.medianRoots, (std::array<std::string, 3>{"√73", "2√13", "5"}));
+    EXPECT_EQ(medians.exact->medianRoots, (std::array<std::string, 3>{"√73", "2√13", "5"}));
     EXPECT_EQ(medians.given, (std::array<double, 3>{3, 4, 5}));
     std::string block;
     calc::AppendExactValues(block, medians, {.lineEnd = "\n"});

@@ -66,10 +66,11 @@ TEST_P(ExercisesTest, AreAsAsked)
             ++refused;
         } else {
             ASSERT_EQ(solution.outcome, calc::Outcome::Solved) << line;
-            EXPECT_FALSE(solution.exact.area.empty()) << line;
+            ASSERT_TRUE(solution.exact);
+            EXPECT_FALSE(solution.exact->area.empty()) << line;
             for (std::size_t i = 0; i < 3; ++i) {
-                EXPECT_FALSE(solution.exact.sides[i].empty()) << line;
-                EXPECT_TRUE(c.mode == InputMode::Medians || !solution.exact.bisectors[i].empty())
+                EXPECT_FALSE(solution.exact->sides[i].empty()) << line;
+                EXPECT_TRUE(c.mode == InputMode::Medians || !solution.exact->bisectors[i].empty())
                     << line;
             }
         }
