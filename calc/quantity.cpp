@@ -62,28 +62,4 @@ std::span<const Named> ValuesOf(InputMode mode)
     return kMediansValues;
 }
 
-std::string &FormIn(ExactForms &forms, Named value)
-{
-    const auto i = static_cast<std::size_t>(value.index);
-    switch (value.quantity) {
-    case Quantity::Side:
-        return forms.sides.at(i);
-    case Quantity::Area:
-        return forms.area;
-    case Quantity::Bisector:
-        return forms.bisectors.at(i);
-    case Quantity::Reciprocal:
-        return forms.reciprocals.at(i);
-    case Quantity::Factor:
-        return forms.factors.at(i);
-    case Quantity::InverseAreaSquared:
-        return forms.inverseAreaSquared;
-    case Quantity::MedianRoot:
-        return forms.medianRoots.at(i);
-    case Quantity::Heron:
-        break;
-    }
-    return forms.heron.at(i);
-}
-
 } // namespace calc

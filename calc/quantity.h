@@ -47,32 +47,41 @@ inline bool IsResult(Named value)
            value.quantity == Quantity::Bisector;
 }
 
-inline double &ValueIn(Solution &solution, Named value)
+// The place of a value among the members that Triangle and Derivation name: `results`
+// has the sides, the area and the bisectors, `derivation` the rest.
+template<typename Results, typename Derived>
+auto &Place(Results &results, Derived &derivation, Named value)
 {
     const auto i = static_cast<std::size_t>(value.index);
-    Triangle &t = solution.triangle;
-    Derivation &d = solution.derivation;
     switch (value.quantity) {
     case Quantity::Side:
-        return t.sides[i];
+        return results.sides[i];
     case Quantity::Area:
-        return t.area;
+        return results.area;
     case Quantity::Bisector:
-        return t.bisectors[i];
+        return results.bisectors[i];
     case Quantity::Reciprocal:
-        return d.reciprocals[i];
+        return derivation.reciprocals[i];
     case Quantity::Factor:
-        return d.factors[i];
+        return derivation.factors[i];
     case Quantity::InverseAreaSquared:
-        return d.inverseAreaSquared;
+        return derivation.inverseAreaSquared;
     case Quantity::MedianRoot:
-        return d.medianRoots[i];
+        return derivation.medianRoots[i];
     case Quantity::Heron:
         break;
     }
-    return d.heron[i];
+    return derivation.heron[i];
 }
 
-std::string &FormIn(ExactForms &forms, Named value);
+inline double &ValueIn(Solution &solution, Named value)
+{
+    return Place(solution.triangle, solution.derivation, value);
+}
+
+inline std::string &FormIn(ExactForms &forms, Named value)
+{
+    return Place(forms, forms, value);
+}
 
 } // namespace calc
