@@ -1,11 +1,10 @@
 #include "command_line.h"
 
-#include "answer_key.h"
 #include "calculate.h"
 #include "figure.h"
 #include "generator.h"
 #include "line_io.h"
-#include "student_sheet.h"
+#include "printout.h"
 #include "text_report.h"
 #include "worksheet.h"
 
@@ -244,14 +243,11 @@ int RunPrintedPage(InputMode mode, std::string_view separator, bool sheet,
                    std::optional<std::string_view> list, int in, Output &out, Output &err)
 {
     int status = 0;
-    worksheet::Reader reader(mode, separator, {.exactForms = !sheet});
-    worksheet::AnswerKey key(mode, separator);
-    worksheet::StudentSheet students(mode, separator);
+    worksheet::Printout page(
+        mode, separator, sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key);
+    worksheet::Reader reader(mode, separator, page.Options());
     const auto add = [&](const worksheet::Record &record) {
-        if (sheet)
-            students.Add(out.Pending(), record);
-        else
-            key.Add(out.Pending(), record);
+        page.Add(out.Pending(), record);
         out.Spill();
         if (!record.Solved() && !list)
             status = std::max(status, SayProblem(record, err));
@@ -259,12 +255,10 @@ int RunPrintedPage(InputMode mode, std::string_view separator, bool sheet,
     if (!numbers.empty()) {
         add(reader.Triple({numbers[0], numbers[1], numbers[2]}));
     } else if (list) {
-        for (std::string_view rest = *list; !rest.empty();) {
-            const std::size_t end = std::min(rest.find('\n'), rest.size());
-            if (const worksheet::Record *record = reader.Read(rest.substr(0, end)))
+        worksheet::ForEachLine(*list, [&](std::string_view line) {
+            if (const worksheet::Record *record = reader.Read(line))
                 add(*record);
-            rest.remove_prefix(std::min(end + 1, rest.size()));
-        }
+        });
     } else {
         LineReader lines(in);
         for (std::string_view line; lines.Next(line);)
@@ -275,10 +269,7 @@ int RunPrintedPage(InputMode mode, std::string_view separator, bool sheet,
             return 2;
         }
     }
-    if (sheet)
-        students.Finish(out.Pending());
-    else
-        key.Finish(out.Pending());
+    page.Finish(out.Pending());
     return status;
 }
 

@@ -1,0 +1,63 @@
+#pragma once
+
+// The page a teacher prints of a worksheet: its answer key (answer_key.h) or its students'
+// sheet (student_sheet.h), whichever is asked for, so that the command line and the web
+// page make either the same way.
+
+#include "answer_key.h"
+#include "student_sheet.h"
+#include "worksheet.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+namespace worksheet
+{
+
+class Printout
+{
+public:
+    enum class Kind { Key, Sheet };
+
+    Printout(calc::InputMode mode, std::string_view decimalSeparator, Kind kind)
+        : kind_(kind), key_(mode, decimalSeparator), sheet_(mode, decimalSeparator)
+    {
+    }
+
+    // How the records of the page are to be solved: the key shows the exact values.
+    calc::SolveOptions Options() const { return {.exactForms = kind_ == Kind::Key}; }
+
+    void Add(std::string &out, const Record &record)
+    {
+        if (kind_ == Kind::Key)
+            key_.Add(out, record);
+        else
+            sheet_.Add(out, record);
+    }
+
+    void Finish(std::string &out)
+    {
+        if (kind_ == Kind::Key)
+            key_.Finish(out);
+        else
+            sheet_.Finish(out);
+    }
+
+private:
+    Kind kind_;
+    AnswerKey key_;
+    StudentSheet sheet_;
+};
+
+// Each line of `text` to `use`, without its line feed; a last line without one too.
+template<typename Use> void ForEachLine(std::string_view text, Use use)
+{
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        use(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+}
+
+} // namespace worksheet
