@@ -54,6 +54,8 @@ Rounded RoundToDouble(const Rational &q, bool root, std::int64_t exponent)
 
 Rounded RoundToDouble(Integer n, Integer d, bool root, std::int64_t exponent)
 {
+    if (n <= 0 || d <= 0)
+        return {}; // (an estimate of a value far below the range can come out as 0)
     // The value lies within a factor of 4 of 2^estimate: far outside the range, stop here.
     const std::int64_t power = root ? 2 * exponent : exponent;
     const double estimate =

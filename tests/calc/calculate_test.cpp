@@ -189,7 +189,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "&H" + std::string(300, 'F')},
                    kOutOfRange},
         ReportCase{"BeyondTheDoubles", InputMode::Sides, {"1e400", "1e400", "1e400"}, kOutOfRange},
-        ReportCase{"BelowTheDoubles", InputMode::Sides, {"1e-400", "1", "1"}, kOutOfRange}),
+        ReportCase{"BelowTheDoubles", InputMode::Sides, {"1e-400", "1", "1"}, kOutOfRange},
+        ReportCase{"NeedleMediansBeyondTheDoubles",
+                   InputMode::Medians,
+                   {"1e400", "1e400", "5"},
+                   kOutOfRange}),
     RowName);
 
 // Refusals and digits decided on the numbers as typed, not on the doubles nearest to them:
