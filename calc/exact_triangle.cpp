@@ -92,6 +92,14 @@ Rounded RoundToDouble(const Rational &q, bool root, std::int64_t exponent)
     return {value, value >= DBL_MIN && value <= DBL_MAX};
 }
 
+std::string ReciprocalForm(const Decimal &length)
+{
+    if (length.sign <= 0 || length.Magnitude() < -kUnscaledMagnitude ||
+        length.Magnitude() > kUnscaledMagnitude)
+        return {};
+    return RationalText(1 / ToRational(length));
+}
+
 ExactTriangle::ExactTriangle(InputMode mode, const std::array<Decimal, 3> &lengths)
 {
     const auto [smallest, largest] =

@@ -65,6 +65,10 @@ private:
     std::int64_t scale_ = 0; // the lengths were taken times 10^−scale
 };
 
+// The exact form of 1/length, for a positive length within the sizes whose forms are
+// written (ExactForms); empty for the others.
+std::string ReciprocalForm(const Decimal &length);
+
 // √q, or q, times 10^exponent, rounded to the nearest double, ties to even.
 Rounded RoundToDouble(const Rational &q, bool root, std::int64_t exponent = 0);
 
