@@ -4,6 +4,7 @@
 #include "input_labels.h"
 #include "markup.h"
 #include "numbers.h"
+#include "solution.h"
 
 namespace worksheet
 {
@@ -37,6 +38,12 @@ h1 { font-size: 17pt; margin: 0 0 2pt; }
 .report.exact { margin-top: 3pt; }
 figure { flex: 0 0 auto; margin: 0; }
 figure svg { display: block; width: 84mm; height: auto; }
+.steps { flex: 0 0 100%; font-size: 10.5pt; line-height: 1.2; }
+.steps h3 { font-size: 11.5pt; margin: 0; }
+.steps p { margin: 0; }
+.steps .part { font-style: italic; margin-top: 2pt; }
+.steps .step { padding-left: 6mm; text-indent: -3mm; }
+.steps math { font-family: inherit; font-size: 10.5pt; }
 )";
 
 std::string_view KindText(calc::InputMode mode)
@@ -148,7 +155,13 @@ void AnswerKey::Add(std::string &out, const Record &record)
             out += "</figure>\n";
         }
     }
-    out += "</section>\n";
+    // The worked solution, or why there is none, across the block under the data and
+    // the figure.
+    out += "<div class=\"steps\">\n<h3>";
+    out += solution::kHeading;
+    out += "</h3>\n";
+    solution::AppendMathMl(out, solution::Work(solution, separator_));
+    out += "</div>\n</section>\n";
 }
 
 void AnswerKey::Finish(std::string &out)
