@@ -75,5 +75,11 @@ check "exact values"           0 ""     "$sides345"$'Точни стойност
 check "exact values, worksheet" 1 $'3 4 5\n0.1 0.2 0.3\n' \
     $'3 4 5\n'"$medians345"$'Точни стойности:\nBC = 2√73/3\nAC = 4√13/3\nAB = 10/3\nS = 8\n\n0.1 0.2 0.3\nНекоректни данни!\n' \
     $'bisectors: ред 2: Некоректни данни!\n' --medians --exact
+why=$'Решение:\nЗащо данните са некоректни:\n'
+check "steps of a refusal"     1 ""     "$why"$'1/h_b + 1/h_c = 1/2 + 1/2 = 1 = 1/h_a: страните са пропорционални на 1/h_a, 1/h_b и 1/h_c, а едната от тези три стойности не е по-малка от сбора на другите две\n' \
+    $'Некоректни данни!\n' --steps --heights 1 2 2
+check "steps, worksheet"       1 $'0,1 0,2 0,3\n' \
+    $'0,1 0,2 0,3\nНекоректни данни!\n'"$why"$'a + b = 0,1 + 0,2 = 0,3 = c: едната страна не е по-малка от сбора на другите две\n' \
+    $'bisectors: ред 1: Некоректни данни!\n' LC_ALL=bg_BG.UTF-8 --sides --steps
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
