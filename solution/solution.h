@@ -30,7 +30,7 @@
 namespace solution
 {
 
-// The solution's heading, before its parts.
+// The solution's heading, which the writers leave to the text around them.
 inline constexpr std::string_view kHeading = "Решение:";
 
 // One step of a solution: chains of equalities that go together (the three reciprocals;
@@ -56,8 +56,8 @@ struct WorkedSolution {
 // solution (calc::SolveOptions::exactForms); without them every result is its decimal.
 WorkedSolution Work(const calc::Solution &solution, std::string_view decimalSeparator = ".");
 
-// The solution as plain text: the heading, then each part's title and each formula of each
-// step on a line of its own, every line ended by `lineEnd`.
+// The solution as plain text: each part's title and each formula of each step on a line of
+// its own, every line ended by `lineEnd`.
 void AppendText(std::string &out, const WorkedSolution &worked, std::string_view lineEnd = "\n");
 
 // The solution as HTML: a paragraph for each title (class "part") and each step (class

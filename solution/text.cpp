@@ -106,8 +106,6 @@ void Write(std::string &out, const Expression &e)
 
 void AppendText(std::string &out, const WorkedSolution &worked, std::string_view lineEnd)
 {
-    out += kHeading;
-    out += lineEnd;
     for (const Part &part : worked.parts) {
         out += part.title;
         out += lineEnd;

@@ -21,8 +21,11 @@ void TextReport::AddReport(std::string &out, const calc::Solution &solution) con
 
 void TextReport::AddSteps(std::string &out, const calc::Solution &solution) const
 {
-    if (steps_)
-        solution::AppendText(out, solution::Work(solution, separator_));
+    if (!steps_)
+        return;
+    out += solution::kHeading;
+    out += '\n';
+    solution::AppendText(out, solution::Work(solution, separator_));
 }
 
 void TextReport::Add(std::string &out, const Record &record)
