@@ -371,7 +371,7 @@ INSTANTIATE_TEST_SUITE_P(
                         InputMode::Sides,
                         {"1.2345678", "2.3456789", "3.0123456"},
                         {"6172839/5000000", "23456789/10000000", "470679/156250", "", "", "", ""}}),
-    [](const testing::TestParamInfo<ExactCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ExactCase> &row) { return std::string(row.param.name); });
 
 TEST(ExactForms, CoverTheDerivation)
 {
