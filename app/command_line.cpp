@@ -38,11 +38,16 @@ constexpr std::string_view kHelp =
     "  --svg        вместо отчета чертеж на триъгълника и ъглополовящите му, като SVG\n"
     "               (с трите числа)\n"
     "  --html       вместо отчета ключ с отговори за печат: HTML страница с данните,\n"
-    "               отчета, точните стойности и чертежа на всяка тройка\n"
+    "               отчета, точните стойности, чертежа и решението на всяка тройка\n"
     "  --exact      след отчета и точните стойности, които имат квадрат рационално\n"
     "               число, във вида n√r/d (например Yg_a = 4√10/3)\n"
+    "  --steps      след отчета (и точните стойности) решението стъпка по стъпка:\n"
+    "               формулите, числата, заместени в тях, и резултатите, точни и\n"
+    "               десетични, с проверка; за отказана тройка защо е отказана\n"
     "  --sheet      с --html: листът на учениците вместо ключа: задачите с номерата\n"
     "               от ключа и място за решението, без отговорите\n"
+    "  -h, --help   тази помощ\n"
+    "  --version    версията на програмата\n"
     "\n"
     "  --generate N     N задачи от избрания вид, по една тройка на ред: кратки\n"
     "                   десетични числа с точни отговори; с --html ключът или листът\n"
@@ -52,8 +57,6 @@ constexpr std::string_view kHelp =
     "                   триъгълник)\n"
     "  --seed S         числото, от което зависи изборът: същото S дава същите задачи\n"
     "                   навсякъде; без него програмата избира S и го пише в първия ред\n"
-    "  -h, --help   тази помощ\n"
-    "  --version    версията на програмата\n"
     "\n"
     "Програмата извежда лицето, дължините на страните (ако не са дадени) и дължините\n"
     "на трите вътрешни ъглополовящи, както в прозореца. Всяко число се чете както там:\n"
@@ -95,6 +98,7 @@ struct Request {
     std::optional<int> generate;
     std::optional<int> impossible;
     std::optional<std::uint64_t> seed;
+    bool steps = false;
     std::vector<std::string_view> numbers;
     std::string problem;
 };
@@ -146,6 +150,8 @@ Request Parse(std::span<const char *const> arguments)
             request.version = true;
         } else if (text == "--exact") {
             request.exact = true;
+        } else if (text == "--steps") {
+            request.steps = true;
         } else if (text == "--sheet") {
             request.sheet = true;
         } else if (text == "--svg" || text == "--html") {
@@ -207,12 +213,13 @@ int SayProblem(const worksheet::Record &record, Output &err)
 
 // One triple per line: the triple echoed, then its report or the reason it has none, which
 // standard error says too, at once, between the reports before and after it.
-int RunWorksheet(InputMode mode, std::string_view separator, bool exact, int in, Output &out,
+int RunWorksheet(const Request &request, std::string_view separator, int in, Output &out,
                  Output &err)
 {
     int status = 0;
-    worksheet::Reader reader(mode, separator, {.exactForms = exact});
-    worksheet::TextReport report(separator, exact);
+    worksheet::Reader reader(*request.mode, separator,
+                             {.exactForms = request.exact || request.steps});
+    worksheet::TextReport report(separator, request.exact, request.steps);
     LineReader lines(in, &out);
     for (std::string_view line; lines.Next(line);) {
         const worksheet::Record *record = reader.Read(line);
@@ -318,17 +325,20 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         return RunPrintedPage(*request.mode, decimalSeparator, request.sheet, request.numbers,
                               std::nullopt, in, out, err);
     if (request.numbers.empty())
-        return RunWorksheet(*request.mode, decimalSeparator, request.exact, in, out, err);
+        return RunWorksheet(request, decimalSeparator, in, out, err);
 
     const calc::Solution solution =
         calc::Calculate(*request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
-                        decimalSeparator, {.exactForms = request.exact});
+                        decimalSeparator, {.exactForms = request.exact || request.steps});
+    const worksheet::TextReport report(decimalSeparator, request.exact, request.steps);
     if (solution.outcome != calc::Outcome::Solved) {
         SayProblem(calc::RefusalText(solution.outcome), 0, err);
+        if (request.format != Format::Svg) // why, in the worked solution's terms
+            report.AddSteps(out.Pending(), solution);
         return 1;
     }
     if (request.format != Format::Svg) {
-        worksheet::TextReport(decimalSeparator, request.exact).AddReport(out.Pending(), solution);
+        report.AddReport(out.Pending(), solution);
         return 0;
     }
     // A solved triangle may still have no figure (a side of length 0): no empty document.

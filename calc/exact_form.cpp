@@ -168,11 +168,17 @@ std::string RootText(const Rational &square)
         return {};
     const Integer r = rn * rd;
     const Integer denominator = sd * rd;
+    // Appended a part at a time: GCC 12 takes "/" + a temporary string for an overlapping
+    // copy (-Wrestrict) and fails the build.
     std::string text = r == 1 || sn != 1 ? DecimalText(sn) : std::string();
-    if (r != 1)
-        text += "√" + DecimalText(r);
-    if (denominator != 1)
-        text += "/" + DecimalText(denominator);
+    if (r != 1) {
+        text += "√";
+        text += DecimalText(r);
+    }
+    if (denominator != 1) {
+        text += '/';
+        text += DecimalText(denominator);
+    }
     return Fitting(text);
 }
 

@@ -97,6 +97,14 @@ Rounded RoundToDouble(Integer n, Integer d, bool root, std::int64_t exponent)
     return {value, value >= DBL_MIN && value <= DBL_MAX};
 }
 
+std::string ReciprocalForm(const Decimal &length)
+{
+    if (length.sign <= 0 || length.Magnitude() < -kUnscaledMagnitude ||
+        length.Magnitude() > kUnscaledMagnitude)
+        return {};
+    return RationalText(1 / ToRational(length));
+}
+
 ExactTriangle::ExactTriangle(InputMode mode, const std::array<Decimal, 3> &lengths) : mode_(mode)
 {
     const auto [smallest, largest] =

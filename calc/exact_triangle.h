@@ -73,6 +73,10 @@ private:
     Integer fixedPerimeter_, fixedArea16_;
 };
 
+// The exact form of 1/length, for a positive length within the sizes whose forms are
+// written (ExactForms); empty for the others.
+std::string ReciprocalForm(const Decimal &length);
+
 // √q, or q, times 10^exponent, rounded to the nearest double, ties to even; q = n/d > 0.
 Rounded RoundToDouble(const Rational &q, bool root, std::int64_t exponent = 0);
 Rounded RoundToDouble(Integer n, Integer d, bool root, std::int64_t exponent = 0);

@@ -176,6 +176,44 @@ void EvaluateHeights(const std::array<double, 3> &given, Evaluation &out)
     }
 }
 
+// The given lengths worked out again from a solved triangle: h = 2S/a for altitudes,
+// m_a = √(2b² + 2c² − a²)/2 for medians, the sides scaled near 1 so that their squares
+// stay in range.
+std::array<double, 3> GivenAgain(InputMode mode, const Triangle &t)
+{
+    std::array<double, 3> given{};
+    if (mode == InputMode::Heights) {
+        for (std::size_t i = 0; i < 3; ++i)
+            given[i] = 2 * (t.area / t.sides[i]);
+        return given;
+    }
+    int exponent = 0;
+    std::frexp(std::max({t.sides[0], t.sides[1], t.sides[2]}), &exponent);
+    std::array<double, 3> x{};
+    for (std::size_t i = 0; i < 3; ++i)
+        x[i] = TimesPowerOfTwo(t.sides[i], -exponent);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const double root = formulas::MedianRoot(x[i], x[(i + 1) % 3], x[(i + 2) % 3]);
+        given[i] = TimesPowerOfTwo(root / 2, exponent);
+    }
+    return given;
+}
+
+// The reciprocals of altitudes refused because they fail the triangle inequality, which
+// the refusal is about; with their exact forms when the exact lengths are given.
+void RefusedReciprocals(Solution &solution, const std::array<exact::Decimal, 3> *exact)
+{
+    for (std::size_t i = 0; i < 3; ++i) {
+        const double reciprocal = 1 / solution.given[i];
+        solution.derivation.reciprocals[i] = NormalPositive(reciprocal) ? reciprocal : 0;
+    }
+    if (exact != nullptr) {
+        ExactForms &forms = solution.exact.emplace();
+        for (std::size_t i = 0; i < 3; ++i)
+            forms.reciprocals[i] = exact::ReciprocalForm((*exact)[i]);
+    }
+}
+
 } // namespace
 
 Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const SolveOptions &options,
@@ -197,6 +235,8 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
     if (decision.refusal != Refusal::None) {
         solution.refusal = decision.refusal;
         solution.refused = decision.index;
+        if (mode == InputMode::Heights && decision.refusal != Refusal::NotPositive)
+            RefusedReciprocals(solution, options.exactForms ? &exactLengths() : nullptr);
         return solution;
     }
 
@@ -243,6 +283,8 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
         }
     }
     solution.outcome = Outcome::Solved;
+    if (mode != InputMode::Sides)
+        solution.derivation.check = GivenAgain(mode, solution.triangle);
     if (options.exactForms) {
         if (!triangle)
             triangle.emplace(mode, exactLengths());

@@ -37,6 +37,9 @@ struct Derivation {
     std::array<double, 3> medianRoots{};
     // Heron's formula S = √(p(p − a)(p − b)(p − c)): p, p − a, p − b and p − c.
     std::array<double, 4> heron{};
+    // Altitudes and medians: the given lengths worked out again from the sides and the area
+    // found, h_a = 2S/a and m_a = √(2b² + 2c² − a²)/2, as a student checks a solution.
+    std::array<double, 3> check{};
 
     bool operator==(const Derivation &) const = default;
 };
@@ -79,10 +82,12 @@ struct Solution {
     // The three lengths as read (the doubles nearest to what was typed).
     std::array<double, 3> given{};
     Refusal refusal = Refusal::None;
-    int refused = -1;                // 0, 1 or 2 when refused
-    Triangle triangle{};             // when solved
-    Derivation derivation{};         // when solved
-    std::optional<ExactForms> exact; // when solved and asked for
+    int refused = -1;    // 0, 1 or 2 when refused
+    Triangle triangle{}; // when solved
+    // When solved; for altitudes refused as Exceeds or Equals, the reciprocals the refusal
+    // is about (those that are normal doubles), and their exact forms when asked for.
+    Derivation derivation{};
+    std::optional<ExactForms> exact; // when asked for: when solved, or as above
 
     bool operator==(const Solution &) const = default;
 };

@@ -1,6 +1,7 @@
-// The behaviour model (model/calculator.h), the calculation core and the figure, compiled
-// to WebAssembly (model_entry.cpp), as a JavaScript object per model: its actions, its
-// state and the figure of its solution, with texts as JavaScript strings. Loaded by the page and by the tests under Node.
+// The behaviour model (model/calculator.h), the calculation core, the figure and the worked
+// solution, compiled to WebAssembly (model_entry.cpp), as a JavaScript object per model: its
+// actions, its state, and the figure and the working of its solution, with texts as
+// JavaScript strings. Loaded by the page and by the tests under Node.
 'use strict';
 
 // Instantiates the module from its bytes; returns a function that makes a model for a
@@ -70,6 +71,9 @@ function LoadModel(wasm) {
             figureDescription: () => text(core.ModelFigureDescription(model)),
             // The exact values of the solution, a line each after a heading, or ''.
             exactValues: () => text(core.ModelExactValues(model)),
+            // The worked solution as HTML with MathML, and as plain text, or ''.
+            solution: () => text(core.ModelSolution(model)),
+            solutionText: () => text(core.ModelSolutionText(model)),
         };
     };
 }

@@ -1,9 +1,11 @@
 // The behaviour model's entry for the web page, compiled to WebAssembly with the
-// calculation core and the figure: a C function for each of model::Calculator's actions
-// and for each part of its state, and the figure of the solution it shows. Texts cross
+// calculation core, the figure and the worked solution: a C function for each of
+// model::Calculator's actions and for each part of its state, and the figure and the
+// worked solution of the solution it shows. Texts cross
 // as UTF-8 with a final NUL; a text returned stays valid until the model's next action.
 #include "calculator.h"
 #include "figure.h"
+#include "solution.h"
 
 #include <string>
 
@@ -100,6 +102,26 @@ const char *ModelExactValues(const Calculator *model)
     text.clear();
     if (model->Solution())
         calc::AppendExactValues(text, *model->Solution(), {.lineEnd = "\n"});
+    return text.c_str();
+}
+
+// The worked solution of what the result shows, as HTML with MathML, and as plain text, a
+// line a formula, for screen readers; both empty when it shows none.
+const char *ModelSolution(const Calculator *model)
+{
+    static std::string html;
+    html.clear();
+    if (model->Solution())
+        solution::AppendMathMl(html, solution::Work(*model->Solution(), model->DecimalSeparator()));
+    return html.c_str();
+}
+
+const char *ModelSolutionText(const Calculator *model)
+{
+    static std::string text;
+    text.clear();
+    if (model->Solution())
+        solution::AppendText(text, solution::Work(*model->Solution(), model->DecimalSeparator()));
     return text.c_str();
 }
 

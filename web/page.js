@@ -19,6 +19,9 @@
     const figure = document.getElementById('figure');
     const picture = figure.querySelector('img');
     const exact = document.getElementById('exact');
+    const solution = document.getElementById('solution');
+    const steps = document.getElementById('steps');
+    const stepsText = document.getElementById('steps-text');
 
     // Numbers take the decimal separator of the browser's language, as the window takes
     // the system's; a language tag no number format knows ("C", an empty or malformed
@@ -73,6 +76,15 @@
             exact.textContent = model.exactValues();
             if (svg) picture.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(svg)}`;
             else picture.removeAttribute('src');
+            // The worked solution (for a refusal, why), its formulas as MathML that the
+            // core writes, and the same as text for screen readers.
+            const working = model.solution();
+            solution.hidden = working === '';
+            steps.innerHTML = working;
+            stepsText.textContent = model.solutionText();
+            // A step that scrolls sideways is no stop of the Tab key: the formulas are
+            // hidden from screen readers, which read their text instead.
+            for (const step of steps.children) step.tabIndex = -1;
         }
         if (focusRequests !== model.focusRequests()) {
             focusRequests = model.focusRequests();

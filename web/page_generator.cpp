@@ -11,6 +11,7 @@
 //                --html bisectors.html --layout layout.json
 #include "form_html.h"
 #include "main_form_description.h"
+#include "solution.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -69,10 +70,15 @@ const char *const kPage = R"(<!DOCTYPE html>
 )";
 
 // Where the page draws the triangle of each report, beside the window or under it, with
-// the exact values under it.
-const char *const kFigure =
-    "<figure id=\"figure\" class=\"Figure\" hidden><img width=\"460\" height=\"345\" "
-    "alt=\"\"><figcaption id=\"exact\" class=\"Exact\"></figcaption></figure>";
+// the exact values under it, and under that the worked solution: its formulas in MathML,
+// which screen readers pass over for the same as text.
+const char *const kAside =
+    "<div id=\"aside\" class=\"Aside\"><figure id=\"figure\" class=\"Figure\" hidden>"
+    "<img width=\"460\" height=\"345\" alt=\"\"><figcaption id=\"exact\" class=\"Exact\">"
+    "</figcaption></figure><section id=\"solution\" class=\"Solution\" hidden "
+    "aria-labelledby=\"solution-heading\"><h2 id=\"solution-heading\">%1</h2>"
+    "<div id=\"steps\" aria-hidden=\"true\"></div><p id=\"steps-text\" class=\"Spoken\"></p>"
+    "</section></div>";
 
 } // namespace
 
@@ -108,7 +114,10 @@ int main(int argc, char **argv)
     const QString page = QString::fromUtf8(kPage).arg(
         Hash(script), Hash(style), QString::fromUtf8(form.title).toHtmlEscaped(),
         QString::fromLatin1(web::IconSvg(form).toBase64()), style,
-        web::FormHtml(form) + "\n" + kFigure + "\n" + bindings,
+        web::FormHtml(form) + "\n" +
+            QString::fromUtf8(kAside).arg(
+                QString::fromUtf8(solution::kHeading.data(), solution::kHeading.size())) +
+            "\n" + bindings,
         // qCompress puts the length before zlib's stream.
         QString::fromLatin1(qCompress(Read(option("--wasm")), 9).mid(4).toBase64()), script,
         QString::fromUtf8(form.language));

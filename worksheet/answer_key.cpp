@@ -2,6 +2,7 @@
 
 #include "figure.h"
 #include "markup.h"
+#include "solution.h"
 
 namespace worksheet
 {
@@ -24,6 +25,12 @@ constexpr std::string_view kStyle =
 .report.exact { margin-top: 3pt; }
 figure { flex: 0 0 auto; margin: 0; }
 figure svg { display: block; width: 84mm; height: auto; }
+.steps { flex: 0 0 100%; font-size: 10.5pt; line-height: 1.2; }
+.steps h3 { font-size: 11.5pt; margin: 0; }
+.steps p { margin: 0; }
+.steps .part { font-style: italic; margin-top: 2pt; }
+.steps .step { padding-left: 6mm; text-indent: -3mm; }
+.steps math { font-family: inherit; font-size: 10.5pt; }
 )";
 
 } // namespace
@@ -77,7 +84,13 @@ void AnswerKey::Add(std::string &out, const Record &record)
             out += "</figure>\n";
         }
     }
-    out += "</section>\n";
+    // The worked solution, or why there is none, across the block under the data and
+    // the figure.
+    out += "<div class=\"steps\">\n<h3>";
+    out += solution::kHeading;
+    out += "</h3>\n";
+    solution::AppendMathMl(out, solution::Work(solution, separator_));
+    out += "</div>\n</section>\n";
 }
 
 void AnswerKey::Finish(std::string &out)

@@ -2,8 +2,9 @@
 
 // The printable answer key: one self-contained HTML page (Bulgarian, A4) with a block
 // for each record of a worksheet: the lengths as read, the report as the program prints it,
-// the exact values (of records solved with exact forms), and the figure. A refused triple has its
-// refusal and no figure; a worksheet line that is not a triple has a block that says so. The page
+// the exact values (of records solved with exact forms), the figure and the worked solution,
+// its formulas in MathML. A refused triple has its refusal, why, and no figure; a worksheet
+// line that is not a triple has a block that says so. The page
 // has no script and loads nothing: the figures are inline SVG. The page is written as it is made, a
 // block at a time, so a worksheet of any length makes a page in time linear in its length and in
 // memory that does not grow with it.

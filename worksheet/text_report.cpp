@@ -1,10 +1,12 @@
 #include "text_report.h"
 
+#include "solution.h"
+
 namespace worksheet
 {
 
-TextReport::TextReport(std::string_view decimalSeparator, bool exact)
-    : separator_(decimalSeparator), exact_(exact)
+TextReport::TextReport(std::string_view decimalSeparator, bool exact, bool steps)
+    : separator_(decimalSeparator), exact_(exact), steps_(steps)
 {
 }
 
@@ -14,6 +16,16 @@ void TextReport::AddReport(std::string &out, const calc::Solution &solution) con
     calc::AppendReport(out, solution, style);
     if (exact_)
         calc::AppendExactValues(out, solution, style);
+    AddSteps(out, solution);
+}
+
+void TextReport::AddSteps(std::string &out, const calc::Solution &solution) const
+{
+    if (!steps_)
+        return;
+    out += solution::kHeading;
+    out += '\n';
+    solution::AppendText(out, solution::Work(solution, separator_));
 }
 
 void TextReport::Add(std::string &out, const Record &record)
@@ -29,6 +41,8 @@ void TextReport::Add(std::string &out, const Record &record)
     }
     out += Problem(record);
     out += '\n';
+    if (!record.Malformed())
+        AddSteps(out, *record.solution);
 }
 
 } // namespace worksheet

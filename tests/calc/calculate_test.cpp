@@ -375,7 +375,7 @@ INSTANTIATE_TEST_SUITE_P(
                         InputMode::Sides,
                         {"1.2345678", "2.3456789", "3.0123456"},
                         {"6172839/5000000", "23456789/10000000", "470679/156250", "", "", "", ""}}),
-    [](const testing::TestParamInfo<ExactCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ExactCase> &row) { return std::string(row.param.name); });
 
 TEST(ExactForms, CoverTheDerivation)
 {
@@ -387,10 +387,17 @@ TEST(ExactForms, CoverTheDerivation)
     EXPECT_EQ(heights.exact->reciprocals, (std::array<std::string, 3>{"1/4", "1/3", "5/12"}));
     EXPECT_EQ(heights.exact->factors, (std::array<std::string, 4>{"1", "1/6", "1/3", "1/2"}));
     EXPECT_EQ(heights.exact->inverseAreaSquared, "1/36");
+    EXPECT_EQ(heights.derivation.check, heights.given); // 2S/a, 2S/b, 2S/c of S = 6 and 3, 4, 5
+    // A refusal of altitudes is about their reciprocals: 1 = 1/2 + 1/2.
+    const calc::Solution flat = calc::Calculate(InputMode::Heights, {"1", "2", "2"}, ".", {true});
+    EXPECT_EQ(flat.exact->reciprocals, (std::array<std::string, 3>{"1", "1/2", "1/2"}));
+    EXPECT_EQ(flat.derivation.reciprocals, (std::array<double, 3>{1, 0.5, 0.5}));
     const calc::Solution medians =
         calc::Calculate(InputMode::Medians, {"3", "4", "5"}, ".", {true});
     EXPECT_EQ(medians.exact->medianRoots, (std::array<std::string, 3>{"√73", "2√13", "5"}));
     EXPECT_EQ(medians.given, (std::array<double, 3>{3, 4, 5}));
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_NEAR(medians.derivation.check[i], medians.given[i], 1e-14);
     std::string block;
     calc::AppendExactValues(block, medians, {.lineEnd = "\n"});
     EXPECT_EQ(block, "Точни стойности:\nBC = 2√73/3\nAC = 4√13/3\nAB = 10/3\nS = 8\n");

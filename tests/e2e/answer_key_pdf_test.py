@@ -1,9 +1,11 @@
 """The printable answer key as a teacher prints it: `bisectors --html` of a worksheet,
-printed to PDF by headless Chromium, A4. Every block is on the paper, whole: its heading
-and its last line on the same page, in order, with a figure on that page for each solved
-triple.
+printed to PDF, A4, by headless Chromium or by Firefox (driven through firefox.js, the
+web tests' bridge to it). Every block is on the paper, whole: its heading and its last
+line, the end of its worked solution, on the same page, in order, with a figure on that
+page for each solved triple.
 
-answer_key_pdf_test.py BISECTORS"""
+answer_key_pdf_test.py BISECTORS [firefox FIREFOX_JS]"""
+import json
 import os
 import re
 import subprocess
@@ -12,9 +14,30 @@ import tempfile
 
 sys.dont_write_bytecode = True
 app = sys.argv[1]
-# Ten triangles, a refusal and a line that is no triple: twelve blocks.
+engine = sys.argv[2] if len(sys.argv) > 2 else 'chromium'
+# Ten triangles, a refusal and a line that is no triple: twelve blocks. A solved block ends
+# with its last bisector's decimal (the report's Yg_c) after "≈", a refused one with why.
 worksheet = ''.join(f'{k + 2} {k + 3} {k + 4}\n' for k in range(1, 11)) + '1 2 3\n1 2\n'
-blocks = [('Yg_c =', True)] * 10 + [('Некоректни данни!', False), ('Редът трябва', False)]
+report = subprocess.run([app, '--sides'], input=worksheet, capture_output=True, text=True,
+                        env={'LC_ALL': 'C.UTF-8'}).stdout
+blocks = ([('≈ ' + value, True) for value in re.findall(r'^Yg_c = (\S+)$', report, re.M)] +
+          [('не е по-малка от сбора на другите две', False), ('Редът трябва', False)])
+assert len(blocks) == 12, report
+
+
+def print_with_firefox(bridge, url, pdf):
+    """The page printed by Firefox ESR, which firefox.js drives, a command a line."""
+    with subprocess.Popen(['node', bridge], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                          text=True) as node:
+        for command in ({'op': 'launch', 'executable': '/usr/bin/firefox-esr', 'prefs': {}},
+                        {'op': 'open', 'url': url, 'width': 800, 'height': 600},
+                        {'op': 'pdf', 'path': pdf}, {'op': 'quit'}):
+            node.stdin.write(json.dumps(command) + '\n')
+            node.stdin.flush()
+            answer = json.loads(node.stdout.readline())
+            assert 'error' not in answer, answer['error']
+        node.stdin.close()
+
 
 with tempfile.TemporaryDirectory() as work:
     key = os.path.join(work, 'key.html')
@@ -23,11 +46,15 @@ with tempfile.TemporaryDirectory() as work:
                              stderr=subprocess.PIPE, text=True, env={'LC_ALL': 'C.UTF-8'})
     assert run.returncode == 2, run  # the line without a triple
     pdf = os.path.join(work, 'key.pdf')
-    subprocess.run(['chromium', '--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
-                    '--disable-background-networking', '--disable-component-update',
-                    '--disable-sync', f'--user-data-dir={work}/profile',
-                    '--no-pdf-header-footer', f'--print-to-pdf={pdf}', 'file://' + key],
-                   check=True, capture_output=True, timeout=120)
+    if engine == 'firefox':
+        print_with_firefox(sys.argv[3], 'file://' + key, pdf)
+    else:
+        subprocess.run(['chromium', '--headless', '--no-sandbox', '--disable-gpu',
+                        '--no-first-run', '--disable-background-networking',
+                        '--disable-component-update', '--disable-sync',
+                        f'--user-data-dir={work}/profile', '--no-pdf-header-footer',
+                        f'--print-to-pdf={pdf}', 'file://' + key],
+                       check=True, capture_output=True, timeout=120)
     info = subprocess.run(['pdfinfo', pdf], check=True, capture_output=True, text=True).stdout
     pages = int(re.search(r'^Pages:\s+(\d+)', info, re.M).group(1))
     size = re.search(r'^Page size:\s+([\d.]+) x ([\d.]+)', info, re.M)
@@ -43,14 +70,14 @@ for number, (last, drawn) in enumerate(blocks, start=1):
     start = next(p for p, page in enumerate(text) if re.search(rf'Задача {number}\b', page))
     page = text[start]
     after = page[re.search(rf'Задача {number}\b', page).end():]
-    upto = re.split(r'Задача \d+\b', after)[0]
+    upto = ' '.join(re.split(r'Задача \d+\b', after)[0].split())
     place.append((number, start, last in upto))
 failures = [p for p in place if not p[2]]
 order = [p[1] for p in place]
 figures = [len(re.findall(r'^A{1,2}$', page, re.M)) for page in text]
 drawn = [sum(1 for (number, start, _), (_, solved) in zip(place, blocks) if start == p and solved)
          for p in range(pages)]
-print(f'{len(blocks)} blocks on {pages} A4 pages; pages of the blocks: {order}; '
+print(f'{engine}: {len(blocks)} blocks on {pages} A4 pages; pages of the blocks: {order}; '
       f'figures on the pages: {figures}')
 for number, start, _ in failures:
     print(f'block {number} on page {start + 1}: split')

@@ -68,6 +68,10 @@ const ops = {
             }
         }
     },
+    // The page printed to PDF, on the paper its CSS asks for (the answer key's A4).
+    async pdf({ path }) {
+        await page.pdf({ path, preferCSSPageSize: true, printBackground: true });
+    },
     async screenshot({ path, id }) {
         if (id) await (await page.$(`#${id}`)).screenshot({ path });
         else await page.screenshot({ path });

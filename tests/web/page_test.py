@@ -412,15 +412,21 @@ class EnglishPage(TypedCases, Page):
     def test_figure_of_each_report(self):
         """The triangle of a report is drawn beside the window, or under the result where
         the controls flow, with its description as the text alternative and the exact
-        values under it; nothing is drawn for a refusal or after "Изчисти"."""
+        values under it; nothing is drawn for a refusal or after "Изчисти". The worked
+        solution follows, its MathML laid out (a fraction taller than a number), with its
+        text for screen readers; for a refusal, why."""
         figure = '''
             const figure = document.getElementById('figure');
             const box = (id) => document.getElementById(id).getBoundingClientRect();
+            const height = (selector) => document.querySelector(selector)?.getBoundingClientRect().height;
             return {shown: !figure.hidden, alt: figure.querySelector('img').alt,
                     src: figure.querySelector('img').getAttribute('src') || '',
                     exact: document.getElementById('exact').textContent.trimEnd(),
                     figure: [box('figure').left, box('figure').top],
-                    form: [box('MainForm').right, box('Text1_0').bottom]};'''
+                    form: [box('MainForm').right, box('Text1_0').bottom],
+                    solution: [!document.getElementById('solution').hidden,
+                               height('#steps mfrac') > 1.5 * height('#steps mn'),
+                               document.getElementById('steps-text').textContent]};'''
         refused = next(c for c in CASES if c['report'] == 'Некоректни данни!')
         for width, height, beside in ((1280, 800, True), (360, 740, False)):
             with self.subTest(width=width):
@@ -434,14 +440,18 @@ class EnglishPage(TypedCases, Page):
                 self.assertIn('Ъглополовящи: от A — 2.86', drawn['alt'])
                 self.assertEqual(drawn['exact'].split('\n'), ['Точни стойности:', 'BC = 2√73/3',
                                                              'AC = 4√13/3', 'AB = 10/3', 'S = 8'])
+                self.assertEqual(drawn['solution'][:2], [True, True])
+                self.assertIn('\nl_c ≈ 4.96236595640282\n', drawn['solution'][2])
                 if beside:
                     self.assertGreaterEqual(drawn['figure'][0], drawn['form'][0])
                 else:
                     self.assertGreaterEqual(drawn['figure'][1], drawn['form'][1])
                 self.browser.click('Command1_1')
-                self.assertFalse(self.run_js(figure)['shown'])
+                cleared = self.run_js(figure)
+                self.assertEqual((cleared['shown'], cleared['solution'][0]), (False, False))
                 self.calculate(refused)
                 self.assertFalse(self.run_js(figure)['shown'])
+                self.assertIn('c: едната страна не е по-малка', self.run_js(figure)['solution'][2])
         self.assertLessEqual(os.path.getsize(PAGE), 250 * 1024)  # the whole page, figure and all
 
     def test_names_and_roles_for_screen_readers(self):

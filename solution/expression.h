@@ -1,0 +1,120 @@
+#pragma once
+
+// A formula as a small tree, as a student writes it: letters with subscripts, numbers,
+// sums, products, fractions, roots, powers and chains of equalities. The trees are built
+// once (worked.cpp) and written twice, as plain text (text.cpp) and as MathML
+// (mathml.cpp); what both writers share, where brackets go and where a product needs its
+// dot, is decided here.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace solution
+{
+
+// How two neighbours of a chain are related.
+enum class Relation {
+    Equal,       // =
+    Approximate, // ≈: the right-hand side is rounded
+    Less,        // <
+};
+
+struct Expression {
+    enum class Kind {
+        Symbol,   // a letter, with a subscript or not: S, p, a, h_a, l_b
+        Number,   // a positive decimal as the report writes its digits: 6,75082412551434
+        Negative, // −x
+        Sum,      // the operands added; a Negative operand after the first is subtracted
+        Product,  // the operands multiplied, side by side, or with "·" (NeedsDot)
+        Fraction, // numerator / denominator
+        Root,     // √x
+        Power,    // base, exponent
+        Chain,    // the operands related one to the next by `relations`
+    };
+    Kind kind = Kind::Chain;
+    // Symbol: the letter; Number: the digits and the decimal separator.
+    std::string text;
+    char subscript = 0; // Symbol: 'a', 'b', 'c', or none
+    // Number: a decimal that is the value rounded, not the value itself.
+    bool rounded = false;
+    std::vector<Expression> operands;
+    std::vector<Relation> relations; // Chain: one fewer than the operands
+
+    bool operator==(const Expression &) const = default;
+};
+
+// The operands of a sum or a product, moved in where they can be (a braced list would
+// copy every tree).
+template<typename... Operands> std::vector<Expression> List(Operands &&...operands)
+{
+    std::vector<Expression> list;
+    list.reserve(sizeof...(operands));
+    (list.emplace_back(std::forward<Operands>(operands)), ...);
+    return list;
+}
+
+Expression Symbol(std::string_view letter, char subscript = 0);
+Expression Integer(int value);
+Expression Negative(Expression operand);
+// Nested sums and products are flattened into one.
+Expression Sum(std::vector<Expression> terms);
+Expression Product(std::vector<Expression> factors);
+Expression Fraction(Expression numerator, Expression denominator);
+Expression Root(Expression radicand);
+Expression Power(Expression base, int exponent);
+Expression Square(Expression base);
+
+// A number as calc::NumberText writes it ("6,75", "-1", "1,5E-07"), as a tree: a sign
+// before it is a Negative, an exponent a product with a power of ten (1,5 · 10⁻⁷).
+Expression Decimal(std::string_view text, bool rounded);
+
+// An exact form n√r/d (calc::ExactForms) as a tree.
+Expression ExactForm(std::string_view form);
+
+// Whether a decimal as NumberText writes it is exactly the rational exact form n/d (or n):
+// "2,4" is 12/5; "3,33333333333333" is not 10/3, nor is any root.
+bool SameValue(std::string_view decimal, std::string_view separator, std::string_view form);
+
+// Whether any number of the tree is rounded.
+bool Rounded(const Expression &e);
+
+// A chain of equalities, an item at a time: "a = 2S/h_a ≈ 6,75".
+class Chain
+{
+public:
+    explicit Chain(Expression first);
+
+    // The next item, after "=", or after "≈" where it is rounded; an item the same as the
+    // one before it is left out.
+    Chain &Is(Expression item);
+    // The next item after `relation`.
+    Chain &Then(Relation relation, Expression item);
+
+    Expression Take() { return std::move(chain_); }
+
+private:
+    Expression chain_;
+};
+
+// Where an expression stands in its parent, for its brackets.
+enum class Place {
+    Term,        // of a sum, after the first
+    Factor,      // of a product
+    Numerator,   // of a fraction
+    Denominator, // of a fraction
+    Radicand,    // under a root
+    Base,        // of a power
+    Negated,     // after a minus sign
+};
+
+// Whether `e` is put in brackets at `place`. `linear`: written on one line, as plain text
+// is, where a fraction is a slash and a root covers only what follows it.
+bool Bracketed(const Expression &e, Place place, bool linear);
+
+// Whether a product writes "·" between `factor` and the factor before it: before a
+// number or a fraction (2 · 6, 2 · 12/5), where side by side would read as other digits
+// or a mixed number; letters, roots and brackets follow without it (2S, 4√10, p(p − a)).
+bool NeedsDot(const Expression &factor);
+
+} // namespace solution

@@ -1,0 +1,68 @@
+#pragma once
+
+// The worked solution: how the program gets from the three given lengths to the
+// bisectors, step by step, in the notation of a Bulgarian school textbook (a, b, c; h_a,
+// m_a; p, S; l_a for the bisector that the report calls Yg_a).
+//
+//   altitudes   1/h_a …, then 1/S² = (1/h_a + 1/h_b + 1/h_c)(…)(…)(…), S, a = 2S/h_a …
+//   sides       p = (a + b + c)/2, p − a …, and Heron's S = √(p(p − a)(p − b)(p − c))
+//   medians     a = (2/3)√(2m_b² + 2m_c² − m_a²) …, then Heron
+//   then        each bisector, from l_a² = bc − bca²/(b + c)², and a check that works the given
+//               altitudes or medians out again from the sides found
+//
+// Every step is a chain: the formula, the numbers put in, the result, exact where the
+// core has an exact form of it and always with its decimal as the report writes it.
+// A refused triple gets the reason in the same terms ("a + b = 0,1 + 0,2 = 0,3 = c: …").
+//
+// One model, two writers: Work makes the steps from the core's calc::Solution (every number
+// in them is one the core worked out; none is worked out here) as formula trees
+// (expression.h); AppendText writes them as plain text (UTF-8, √ and ² as characters) for
+// the command line and screen readers, AppendMathMl as HTML with MathML for the web page and
+// the answer key. No Qt.
+
+#include "expression.h"
+#include "triangle.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace solution
+{
+
+// The solution's heading, which the writers leave to the text around them.
+inline constexpr std::string_view kHeading = "Решение:";
+
+// One step of a solution: chains of equalities that go together (the three reciprocals;
+// a bisector's square and the bisector), which the text writes a line each and the HTML as
+// one paragraph; and a note after them (why a triple is refused), or the note alone.
+struct Step {
+    std::vector<Expression> formulas; // Chains
+    std::string_view note;
+};
+
+// The steps that find one thing, under a title ("Лице по формулата на Херон:").
+struct Part {
+    std::string_view title;
+    std::vector<Step> steps;
+};
+
+struct WorkedSolution {
+    std::vector<Part> parts;
+};
+
+// The worked solution of a triple the core solved or refused, with the numbers written as
+// the report writes them, with `decimalSeparator`. The exact forms are those of the
+// solution (calc::SolveOptions::exactForms); without them every result is its decimal.
+WorkedSolution Work(const calc::Solution &solution, std::string_view decimalSeparator = ".");
+
+// The solution as plain text: each part's title and each formula of each step on a line of
+// its own, every line ended by `lineEnd`.
+void AppendText(std::string &out, const WorkedSolution &worked, std::string_view lineEnd = "\n");
+
+// The solution as HTML: a paragraph for each title (class "part") and each step (class
+// "step", its formulas one after another), the formulas as MathML, in pieces between which
+// a long chain wraps ("= 6", "+ 1/3"). No heading: the page around it has its own.
+void AppendMathMl(std::string &out, const WorkedSolution &worked);
+
+} // namespace solution
