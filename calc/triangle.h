@@ -87,7 +87,7 @@ struct Solution {
     // When solved; for altitudes refused as Exceeds or Equals, the reciprocals the refusal
     // is about (those that are normal doubles), and their exact forms when asked for.
     Derivation derivation{};
-    std::optional<ExactForms> exact; // when asked for: when solved, or as above
+    std::optional<ExactForms> exact{}; // when asked for: when solved, or as above
 
     bool operator==(const Solution &) const = default;
 };

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ListCase{"MostAltitudes", InputMode::Heights, teacher::kMaxExercises, 0, 5,
                              ","},
                     ListCase{"MostMedians", InputMode::Medians, teacher::kMaxExercises, 0, 6, "."}),
-    [](const testing::TestParamInfo<ListCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ListCase> &row) { return std::string(row.param.name); });
 
 // The list a seed makes does not depend on the machine (the web page's test compares it
 // with the page's).
