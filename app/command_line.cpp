@@ -244,7 +244,8 @@ int RunWorksheet(const Request &request, std::string_view separator, int in, Out
 // student's sheet. The page goes to standard output, written as it is made, and the reason
 // for every triple without a report to standard error, as for a worksheet. The worksheet
 // is standard input, or the `list` of exercises made here, whose impossible triples were
-// asked for and are no fault.
+// asked for and are no fault; nor are they on a students' sheet, where they are the
+// students' to find.
 int RunPrintedPage(InputMode mode, std::string_view separator, bool sheet,
                    const std::vector<std::string_view> &numbers,
                    std::optional<std::string_view> list, int in, Output &out, Output &err)
@@ -256,7 +257,7 @@ int RunPrintedPage(InputMode mode, std::string_view separator, bool sheet,
     const auto add = [&](const worksheet::Record &record) {
         page.Add(out.Pending(), record);
         out.Spill();
-        if (!record.Solved() && !list)
+        if (record.Malformed() || (!record.Solved() && !list && !sheet))
             status = std::max(status, SayProblem(record, err));
     };
     if (!numbers.empty()) {

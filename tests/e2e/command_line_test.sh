@@ -77,6 +77,7 @@ check "exact values, worksheet" 1 $'3 4 5\n0.1 0.2 0.3\n' \
     $'bisectors: ред 2: Некоректни данни!\n' --medians --exact
 check "exercises"              0 ""     $'# bisectors --generate 3 --sides --impossible 1 --seed 2026\n24,2 14 9,2\n43,5 78 40,5\n3 7,4 5,2\n' "" LC_ALL=bg_BG.UTF-8 --sides --generate 3 --impossible 1 --seed 2026
 check "too many exercises"     2 ""     "" $'bisectors: невъзможните задачи трябва да са от 0 до 3\n' --sides --generate 3 --impossible 4
+check "a sheet's impossible task" 0 $'1 2 3\n' "" "" STDOUT=/dev/null --sides --html --sheet
 check "a sheet needs --html"   2 ""     "" $'bisectors: --sheet е лист за печат: само с --html\n'"$usage" --sides --sheet
 why=$'Решение:\nЗащо данните са некоректни:\n'
 check "steps of a refusal"     1 ""     "$why"$'1/h_b + 1/h_c = 1/2 + 1/2 = 1 = 1/h_a: страните са пропорционални на 1/h_a, 1/h_b и 1/h_c, а едната от тези три стойности не е по-малка от сбора на другите две\n' \
