@@ -5,7 +5,8 @@
 'use strict';
 
 // Instantiates the module from its bytes; returns a function that makes a model for a
-// decimal separator. Synchronous: the module is small, and the page is then whole at once.
+// decimal separator, with the teacher's part of the core as its `teacher`. Synchronous:
+// the module is small, and the page is then whole at once.
 function LoadModel(wasm) {
     const instance = new WebAssembly.Instance(new WebAssembly.Module(wasm), {
         env: { emscripten_notify_memory_growth() {} },
@@ -49,7 +50,7 @@ function LoadModel(wasm) {
         }
     };
 
-    return (separator) => {
+    const createModel = (separator) => {
         const model = withText(separator, (address) => core.ModelCreate(address));
         return {
             load: () => core.ModelLoad(model),
@@ -76,6 +77,29 @@ function LoadModel(wasm) {
             solutionText: () => text(core.ModelSolutionText(model)),
         };
     };
+    // The teacher's part: why a request for exercises cannot be met ('' when it can), and
+    // the exercises of a kind (0 altitudes, 1 sides, 2 medians) made from a seed (a string
+    // of digits), as the command line's --generate writes them; and the printable page of a
+    // list, the students' sheet or the answer key, as its --html (--sheet) writes it.
+    createModel.teacher = {
+        problem: (kind, count, impossible, seed) =>
+            withText(seed, (address) =>
+                text(core.TeacherProblem(kind, count, impossible, address)),
+            ),
+        exercises: (kind, count, impossible, seed, separator) =>
+            withText(seed, (seedAddress) =>
+                withText(separator, (address) =>
+                    text(core.TeacherExercises(kind, count, impossible, seedAddress, address)),
+                ),
+            ),
+        page: (kind, list, sheet, separator) =>
+            withText(list, (listAddress) =>
+                withText(separator, (address) =>
+                    text(core.TeacherPage(kind, listAddress, sheet ? 1 : 0, address)),
+                ),
+            ),
+    };
+    return createModel;
 }
 
 if (typeof module !== 'undefined') module.exports = { LoadModel };

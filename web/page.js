@@ -44,7 +44,9 @@
     const wasm = pako.inflate(
         Uint8Array.from(atob(document.getElementById('core').textContent), (c) => c.charCodeAt(0)),
     );
-    const model = LoadModel(wasm)(decimalSeparator());
+    const createModel = LoadModel(wasm);
+    const model = createModel(decimalSeparator());
+    BindTeacher(createModel.teacher, decimalSeparator()); // teacher.js
 
     // Shows the model's state; asks nothing of the model in return.
     let focusRequests = 0;

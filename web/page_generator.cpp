@@ -4,14 +4,16 @@
 // WebAssembly, all inlined (the WebAssembly compressed, in zlib's format, which the page
 // inflates with pako as it starts).
 // A Content-Security-Policy allows nothing but these inlined parts: no connection, no
-// other script or style. It also writes the layout as JSON for the page's tests.
+// other script or style (but the styles of the printed pages that the teacher's part
+// shows). It also writes the layout as JSON for the page's tests.
 //
 // page_generator --wasm core.wasm --css page.css --script pako_inflate.min.js
-//                --script model.js --script layout.js --script page.js
+//                --script model.js --script layout.js --script page.js --script teacher.js
 //                --html bisectors.html --layout layout.json
 #include "form_html.h"
 #include "main_form_description.h"
 #include "solution.h"
+#include "teacher_html.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -111,13 +113,16 @@ int main(int argc, char **argv)
             "\"labels\":\"%2\",\"inputs\":\"%3\",\"buttons\":\"%4\",\"result\":\"%5\"}</script>")
             .arg(window::kKindButtons, window::kLabels, window::kInputs, window::kButtons,
                  window::kResult);
+    QStringList styles{Hash(style)};
+    for (const QString &printout : web::PrintoutStyles())
+        styles << Hash(printout);
     const QString page = QString::fromUtf8(kPage).arg(
-        Hash(script), Hash(style), QString::fromUtf8(form.title).toHtmlEscaped(),
+        Hash(script), styles.join(' '), QString::fromUtf8(form.title).toHtmlEscaped(),
         QString::fromLatin1(web::IconSvg(form).toBase64()), style,
         web::FormHtml(form) + "\n" +
             QString::fromUtf8(kAside).arg(
                 QString::fromUtf8(solution::kHeading.data(), solution::kHeading.size())) +
-            "\n" + bindings,
+            "\n" + web::TeacherHtml(form) + "\n" + bindings,
         // qCompress puts the length before zlib's stream.
         QString::fromLatin1(qCompress(Read(option("--wasm")), 9).mid(4).toBase64()), script,
         QString::fromUtf8(form.language));

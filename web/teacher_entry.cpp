@@ -22,12 +22,19 @@ bool Kind(int kind, calc::InputMode &mode)
     return true;
 }
 
-teacher::ExerciseRequest Request(calc::InputMode mode, int count, int impossible, const char *seed)
+// The request, and why it cannot be met (empty when it can): the seed is a whole number
+// in decimal digits, as the command line's --seed takes it.
+std::string Request(int kind, int count, int impossible, std::string_view seed,
+                    teacher::ExerciseRequest &request)
 {
-    teacher::ExerciseRequest request{.mode = mode, .count = count, .impossible = impossible};
-    const std::string_view digits = seed;
-    std::from_chars(digits.data(), digits.data() + digits.size(), request.seed);
-    return request;
+    if (!Kind(kind, request.mode))
+        return "няма такъв вид задачи";
+    request.count = count;
+    request.impossible = impossible;
+    const auto [end, error] = std::from_chars(seed.data(), seed.data() + seed.size(), request.seed);
+    if (error != std::errc() || end != seed.data() + seed.size())
+        return "числото за повторение трябва да е цяло неотрицателно число";
+    return teacher::RequestProblem(request);
 }
 
 } // namespace
@@ -35,22 +42,21 @@ teacher::ExerciseRequest Request(calc::InputMode mode, int count, int impossible
 extern "C" {
 
 // Why these exercises cannot be made, in Bulgarian; empty when they can.
-const char *TeacherProblem(int kind, int count, int impossible)
+const char *TeacherProblem(int kind, int count, int impossible, const char *seed)
 {
-    calc::InputMode mode{};
-    text = Kind(kind, mode) ? teacher::RequestProblem(Request(mode, count, impossible, ""))
-                            : "няма такъв вид задачи";
+    teacher::ExerciseRequest request;
+    text = Request(kind, count, impossible, seed, request);
     return text.c_str();
 }
 
-// The exercises, a comment line and a triple a line (teacher::Exercises), with the seed
-// in decimal digits.
+// The exercises, a comment line and a triple a line (teacher::Exercises); empty when they
+// cannot be made.
 const char *TeacherExercises(int kind, int count, int impossible, const char *seed,
                              const char *decimalSeparator)
 {
-    calc::InputMode mode{};
-    text = Kind(kind, mode)
-               ? teacher::Exercises(Request(mode, count, impossible, seed), decimalSeparator)
+    teacher::ExerciseRequest request;
+    text = Request(kind, count, impossible, seed, request).empty()
+               ? teacher::Exercises(request, decimalSeparator)
                : std::string();
     return text.c_str();
 }

@@ -98,4 +98,9 @@ void AnswerKey::Finish(std::string &out)
     page_.Finish(out);
 }
 
+std::string AnswerKey::Style()
+{
+    return PrintedPage::Style(kStyle);
+}
+
 } // namespace worksheet

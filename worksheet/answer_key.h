@@ -36,6 +36,9 @@ public:
     // The end of the page, appended to `out`; the key then starts afresh, empty.
     void Finish(std::string &out);
 
+    // The text of the page's style element.
+    static std::string Style();
+
 private:
     std::string separator_;
     PrintedPage page_;

@@ -53,9 +53,8 @@ void PrintedPage::AppendHead(std::string &out) const
     out += "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>";
     out += heading_;
-    out += "</title>\n<style>\n";
-    out += kStyle;
-    out += style_;
+    out += "</title>\n<style>";
+    out += Style(style_);
     out += "</style>\n</head>\n<body>\n<h1>";
     out += heading_;
     out += "</h1>\n<p class=\"kind\">";
@@ -102,6 +101,14 @@ void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_
         out += "</td></tr>\n";
     }
     out += "</table>\n";
+}
+
+std::string PrintedPage::Style(std::string_view style)
+{
+    std::string text = "\n";
+    text += kStyle;
+    text += style;
+    return text;
 }
 
 void PrintedPage::Finish(std::string &out)

@@ -37,6 +37,10 @@ public:
     // The end of the page, appended to `out`; the page then starts afresh, empty.
     void Finish(std::string &out);
 
+    // The text of the page's style element, for a page of the given own style: the web
+    // page that shows the printouts allows exactly these styles.
+    static std::string Style(std::string_view style);
+
 private:
     void AppendHead(std::string &out) const;
 

@@ -28,6 +28,12 @@ public:
     // How the records of the page are to be solved: the key shows the exact values.
     calc::SolveOptions Options() const { return {.exactForms = kind_ == Kind::Key}; }
 
+    // The text of the style element of a page of the kind.
+    static std::string Style(Kind kind)
+    {
+        return kind == Kind::Key ? AnswerKey::Style() : StudentSheet::Style();
+    }
+
     void Add(std::string &out, const Record &record)
     {
         if (kind_ == Kind::Key)

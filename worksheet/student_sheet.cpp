@@ -45,4 +45,9 @@ void StudentSheet::Finish(std::string &out)
     page_.Finish(out);
 }
 
+std::string StudentSheet::Style()
+{
+    return PrintedPage::Style(kStyle);
+}
+
 } // namespace worksheet

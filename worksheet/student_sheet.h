@@ -26,6 +26,9 @@ public:
     // The end of the page, appended to `out`; the sheet then starts afresh, empty.
     void Finish(std::string &out);
 
+    // The text of the page's style element.
+    static std::string Style();
+
 private:
     PrintedPage page_;
 };

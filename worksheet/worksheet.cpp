@@ -42,7 +42,8 @@ const Record *Reader::Read(std::string_view line)
         if (count < record_.triple.size())
             record_.triple[count] = field;
     }
-    record_.fields = copied ? std::string_view(fields_) : std::string_view(begin, end);
+    record_.fields = copied ? std::string_view(fields_)
+                            : std::string_view(begin, static_cast<std::size_t>(end - begin));
     record_.count = count;
     if (count == record_.triple.size()) {
         Solve();

@@ -17,6 +17,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
@@ -452,7 +453,54 @@ class EnglishPage(TypedCases, Page):
                 self.calculate(refused)
                 self.assertFalse(self.run_js(figure)['shown'])
                 self.assertIn('c: едната страна не е по-малка', self.run_js(figure)['solution'][2])
-        self.assertLessEqual(os.path.getsize(PAGE), 250 * 1024)  # the whole page, figure and all
+        self.assertLessEqual(os.path.getsize(PAGE), 300 * 1024)  # the whole page, teacher's part and all
+
+    def test_teacher_prints_a_sheet_and_its_key(self):
+        """The teacher's part makes exercises from a seed (a fresh one, which the list's first
+        line keeps, when none is given), and shows the students' sheet, without an answer,
+        and the key, with one, styled under the page's security policy, with a file to keep."""
+        make = '''
+            document.getElementById('teacher').open = true;
+            document.querySelector('input[name="teacher-kind"][value="1"]').click();
+            for (const [name, value] of Object.entries(arguments[0]))
+                document.getElementById(`teacher-${name}`).value = value;
+            document.getElementById('teacher-generate').click();
+            return document.getElementById('teacher-list').value;'''
+        shown = '''
+            const frame = document.getElementById('teacher-preview');
+            const page = frame.contentDocument;
+            const tasks = page?.querySelectorAll('.task') || [];
+            const link = document.getElementById('teacher-download');
+            return {tasks: tasks.length, reports: page?.querySelectorAll('.report').length,
+                    figures: page?.querySelectorAll('svg').length,
+                    answers: /Yg_|Точни/.test(page?.body?.textContent || ''),
+                    styled: tasks.length > 0 && getComputedStyle(tasks[0]).borderTopStyle === 'solid',
+                    file: [link.href.slice(0, 5), link.download]};'''
+        lines = self.run_js(make, {'count': '4', 'impossible': '1', 'seed': '2026'}).splitlines()
+        self.assertEqual(lines[0], '# bisectors --generate 4 --sides --impossible 1 --seed 2026')
+        self.assertEqual(len(lines), 5)
+        fresh = self.run_js(make, {'seed': ''}).splitlines()[0]
+        self.assertRegex(fresh, r'^# bisectors --generate 4 --sides --impossible 1 --seed [0-9]+$')
+        self.run_js(make, {'seed': '2026'})
+        for button, expected in (('sheet', {'tasks': 4, 'reports': 0, 'figures': 0, 'answers': False,
+                                            'styled': True, 'file': ['blob:', 'задачи.html']}),
+                                 ('key', {'tasks': 4, 'reports': 7, 'figures': 3, 'answers': True,
+                                          'styled': True, 'file': ['blob:', 'ключ.html']})):
+            with self.subTest(button):
+                self.run_js(f"document.getElementById('teacher-{button}').click()")
+                for _ in range(100):
+                    page = self.run_js(shown)
+                    if page['tasks'] == 4 and page['reports'] == expected['reports']:
+                        break
+                    time.sleep(0.05)
+                self.assertEqual(page, expected)
+        self.run_js(make, {'count': '5', 'impossible': '6'})
+        self.assertEqual(self.texts('teacher-status'),
+                         ['Задачите не могат да бъдат създадени: невъзможните задачи трябва да са от 0 до 5.'])
+        try:
+            self.assertEqual(self.browser.problems(), [])
+        except browser.Unsupported:
+            pass
 
     def test_names_and_roles_for_screen_readers(self):
         spoken = {s['id']: s['text'] for s in LAYOUT_DATA['spoken']}

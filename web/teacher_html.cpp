@@ -1,0 +1,58 @@
+#include "teacher_html.h"
+
+#include "generator.h"
+#include "main_form_description.h"
+#include "printout.h"
+
+#include <cstring>
+
+namespace web
+{
+namespace
+{
+
+const char *const kTeacher = R"(<details id="teacher" class="Teacher">
+<summary>За учителя: задачи и ключ с отговорите за печат</summary>
+<fieldset><legend>Вид на задачите</legend>%1</fieldset>
+<p class="Numbers"><label>Брой задачи <input id="teacher-count" type="number" min="1" max="%2" value="10"></label>
+<label>От тях без триъгълник <input id="teacher-impossible" type="number" min="0" max="%2" value="2"></label>
+<label>Число за повторение <input id="teacher-seed" inputmode="numeric" autocomplete="off" placeholder="ново всеки път"></label></p>
+<p><button type="button" id="teacher-generate">Създай задачите</button></p>
+<p id="teacher-status" class="Status" role="status"></p>
+<p><label for="teacher-list">Задачите, по една тройка на ред (или поставете свои):</label><br>
+<textarea id="teacher-list" rows="8" wrap="off" spellcheck="false" autocomplete="off"></textarea></p>
+<p><button type="button" id="teacher-sheet">Лист за учениците</button>
+<button type="button" id="teacher-key">Ключ с отговорите</button></p>
+<div id="teacher-printout" hidden>
+<p><button type="button" id="teacher-print">Печат</button>
+<a id="teacher-download" href="#">Запази страницата</a></p>
+<iframe id="teacher-preview" title="Страницата за печат"></iframe>
+</div>
+</details>)";
+
+} // namespace
+
+QString TeacherHtml(const platform::FormDescription &form)
+{
+    QString kinds;
+    for (const platform::ControlDescription &control : form.controls) {
+        if (std::strcmp(control.name, window::kKindButtons) != 0)
+            continue;
+        kinds += QStringLiteral("<label><input type=\"radio\" name=\"teacher-kind\" value=\"%1\"%2>"
+                                "%3</label>")
+                     .arg(control.index)
+                     .arg(control.index == 0 ? QStringLiteral(" checked") : QString())
+                     .arg(QString::fromUtf8(control.text).toHtmlEscaped());
+    }
+    return QString::fromUtf8(kTeacher).arg(kinds).arg(teacher::kMaxExercises);
+}
+
+QStringList PrintoutStyles()
+{
+    QStringList styles;
+    for (const auto kind : {worksheet::Printout::Kind::Sheet, worksheet::Printout::Kind::Key})
+        styles << QString::fromStdString(worksheet::Printout::Style(kind));
+    return styles;
+}
+
+} // namespace web
