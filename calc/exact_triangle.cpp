@@ -345,9 +345,25 @@ Rounded ExactTriangle::Value(Named value)
     return {};
 }
 
+// Whether the value's square is rational, told before the value is worked out: for
+// medians, p and p − a are sums of roots, and so is a bisector's square when bc is.
+bool ExactTriangle::SquareIsRational(Named value)
+{
+    if (mode_ != InputMode::Medians)
+        return true;
+    if (value.quantity == Quantity::Heron)
+        return false;
+    if (value.quantity != Quantity::Bisector)
+        return true;
+    const auto i = static_cast<std::size_t>(value.index);
+    return IsSquare(Exact(Quantity::Side, static_cast<int>((i + 1) % 3)) *
+                    Exact(Quantity::Side, static_cast<int>((i + 2) % 3)));
+}
+
 std::string ExactTriangle::Form(Named value)
 {
-    if (!comparable_ || scale_ != 0)
+    // No exact form is worth the estimate of a sum of roots, which has none.
+    if (!comparable_ || scale_ != 0 || !SquareIsRational(value))
         return {};
     const Entry &entry = At(value);
     if (entry.kind == Kind::Value)

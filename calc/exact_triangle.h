@@ -60,6 +60,7 @@ private:
     void MakeForHeights(Named value, Entry &entry);
     void MakeForMedians(Named value, Entry &entry);
     void EstimateMedianValue(Named value, Entry &entry);
+    bool SquareIsRational(Named value);
 
     InputMode mode_;
     std::array<Rational, 3> x_; // the lengths, times 10^−scale
