@@ -429,7 +429,7 @@ class EnglishPage(TypedCases, Page):
                                height('#steps mfrac') > 1.5 * height('#steps mn'),
                                document.getElementById('steps-text').textContent]};'''
         refused = next(c for c in CASES if c['report'] == 'Некоректни данни!')
-        for width, height, beside in ((1280, 800, True), (360, 740, False)):
+        for width, height, beside in ((1280, 800, True), (960, 600, True), (360, 740, False)):
             with self.subTest(width=width):
                 self.open(width, height)
                 self.assertFalse(self.run_js(figure)['shown'])
