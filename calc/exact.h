@@ -24,7 +24,7 @@
 #include <istream>
 #include <ostream>
 #if defined(__GLIBCXX__) && !defined(_GLIBCXX_IOSTREAM)
-#define _GLIBCXX_IOSTREAM 1 // NOLINT(bugprone-reserved-identifier): its include guard
+#define _GLIBCXX_IOSTREAM 1 // NOLINT(bugprone-reserved-identifier,readability-identifier-naming)
 #include <boost/multiprecision/cpp_int.hpp>
 #undef _GLIBCXX_IOSTREAM
 #else
