@@ -5,14 +5,24 @@
 // at again whenever the viewport changes size, as it does when the page is zoomed.
 // Where the flowing layout gives a picture less width than the window does (a phone), it
 // shows the picture's narrow version, so that the formula's text is no smaller than in the
-// window.
+// window. The pictures come compressed (form_html.cpp), and are inflated with pako as they
+// are first shown.
 'use strict';
 
 (() => {
     const form = document.querySelector('.Form');
     const cut = (element) =>
         element.scrollWidth > element.clientWidth || element.scrollHeight > element.clientHeight;
-    const wide = new Map(); // each picture's own source, for the window's layout
+    const sources = new Map(); // a compressed picture's data: URL
+    const source = (compressed) => {
+        if (!sources.has(compressed)) {
+            const svg = pako.inflate(Uint8Array.from(atob(compressed), (c) => c.charCodeAt(0)));
+            let binary = '';
+            for (const byte of svg) binary += String.fromCharCode(byte);
+            sources.set(compressed, `data:image/svg+xml;base64,${btoa(binary)}`);
+        }
+        return sources.get(compressed);
+    };
     const Lay = () => {
         form.classList.remove('Flowing');
         const size = (element) => parseFloat(getComputedStyle(element).fontSize);
@@ -20,12 +30,11 @@
         const texts = form.querySelectorAll('.Label, .OptionButton, .CommandButton');
         form.classList.toggle('Flowing', larger || [...texts].some(cut));
         for (const picture of form.querySelectorAll('img[data-narrow]')) {
-            if (!wide.has(picture)) wide.set(picture, picture.getAttribute('src'));
             const windowWidth = parseFloat(getComputedStyle(picture).getPropertyValue('--width'));
             const flowing = getComputedStyle(picture).position === 'static';
             const narrow = flowing && picture.getBoundingClientRect().width < windowWidth;
-            const source = narrow ? picture.dataset.narrow : wide.get(picture);
-            if (picture.getAttribute('src') !== source) picture.setAttribute('src', source);
+            const shown = source(narrow ? picture.dataset.narrow : picture.dataset.wide);
+            if (picture.getAttribute('src') !== shown) picture.setAttribute('src', shown);
         }
     };
     window.addEventListener('resize', Lay);

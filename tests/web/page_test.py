@@ -453,7 +453,7 @@ class EnglishPage(TypedCases, Page):
                 self.calculate(refused)
                 self.assertFalse(self.run_js(figure)['shown'])
                 self.assertIn('c: едната страна не е по-малка', self.run_js(figure)['solution'][2])
-        self.assertLessEqual(os.path.getsize(PAGE), 300 * 1024)  # the whole page, teacher's part and all
+        self.assertLessEqual(os.path.getsize(PAGE), 250 * 1024)  # the whole page, teacher's part and all
 
     def test_teacher_prints_a_sheet_and_its_key(self):
         """The teacher's part makes exercises from a seed (a fresh one, which the list's first
