@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <optional>
 #include <random>
 #include <string>
@@ -103,16 +102,6 @@ struct Request {
     std::string problem;
 };
 
-// A whole number written in decimal digits, and nothing else.
-std::optional<std::uint64_t> Whole(std::string_view text)
-{
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 std::string Quoted(std::string_view text)
 {
     return "„" + std::string(text) + "“";
@@ -132,7 +121,7 @@ Request Parse(std::span<const char *const> arguments)
         const std::string_view text = arguments[i];
         if (options && (text == "--generate" || text == "--impossible" || text == "--seed")) {
             const std::optional<std::uint64_t> value =
-                i + 1 < arguments.size() ? Whole(arguments[++i]) : std::nullopt;
+                i + 1 < arguments.size() ? calc::ReadWhole(arguments[++i]) : std::nullopt;
             if (!value)
                 fail("след " + std::string(text) + " трябва цяло неотрицателно число");
             else if (text == "--seed")

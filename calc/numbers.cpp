@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -341,6 +342,15 @@ std::string NumberText(double value, std::string_view decimalSeparator)
     std::string text;
     AppendNumberText(text, value, decimalSeparator);
     return text;
+}
+
+std::optional<std::uint64_t> ReadWhole(std::string_view text)
+{
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
 }
 
 } // namespace calc

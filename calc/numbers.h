@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,5 +34,10 @@ std::string NumberText(double value, std::string_view decimalSeparator = ".");
 
 // NumberText appended to `out`.
 void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator = ".");
+
+// A whole number written in decimal digits and nothing else (no sign, no blank), as the
+// command line's counts and seeds are; nothing when the text is not one or the number
+// does not fit 64 bits.
+std::optional<std::uint64_t> ReadWhole(std::string_view text);
 
 } // namespace calc

@@ -1,7 +1,10 @@
 #include "expression.h"
 
+#include "numbers.h"
+
 #include <cstdint>
 #include <numeric>
+#include <optional>
 
 namespace solution
 {
@@ -41,18 +44,13 @@ Expression Digits(std::string_view digits, bool rounded)
     return e;
 }
 
-// The digits of a positive integer of at most 19 digits, as a number; false otherwise.
+// The digits of an integer of at most 19 digits, as a number; false otherwise.
 bool ReadInteger(std::string_view digits, std::uint64_t &value)
 {
-    if (digits.empty() || digits.size() > 19)
-        return false;
-    value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
-            return false;
-        value = 10 * value + static_cast<std::uint64_t>(c - '0');
-    }
-    return true;
+    const std::optional<std::uint64_t> read =
+        digits.size() <= 19 ? calc::ReadWhole(digits) : std::nullopt;
+    value = read.value_or(0);
+    return read.has_value();
 }
 
 constexpr std::string_view kRootSign = "√";

@@ -3,9 +3,9 @@
 // as the command line makes them (bisectors --generate, --html --sheet, --html). Texts
 // cross as UTF-8 with a final NUL; a text returned stays valid until the next call.
 #include "generator.h"
+#include "numbers.h"
 #include "printout.h"
 
-#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -31,9 +31,10 @@ std::string Request(int kind, int count, int impossible, std::string_view seed,
         return "няма такъв вид задачи";
     request.count = count;
     request.impossible = impossible;
-    const auto [end, error] = std::from_chars(seed.data(), seed.data() + seed.size(), request.seed);
-    if (error != std::errc() || end != seed.data() + seed.size())
+    const std::optional<std::uint64_t> digits = calc::ReadWhole(seed);
+    if (!digits)
         return "числото за повторение трябва да е цяло неотрицателно число";
+    request.seed = *digits;
     return teacher::RequestProblem(request);
 }
 
