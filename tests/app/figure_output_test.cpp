@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -26,10 +27,6 @@ struct FigureCase {
 std::ostream &operator<<(std::ostream &os, const FigureCase &c)
 {
     return os << c.name;
-}
-std::string RowName(const testing::TestParamInfo<FigureCase> &info)
-{
-    return info.param.name;
 }
 
 std::string Contents(std::FILE *file)
@@ -121,6 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {"<html", "BC = 13,1590338991954", "<svg"},
                    {},
                    ""}),
-    RowName);
+    RowName<FigureCase>);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "line_io.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
         LinesCase{"NulInside", std::string("a\0b\n", 4), 100, {std::string("a\0b", 3)}},
         LinesCase{"AcrossTheBufferEnd", kNearlyFull + "\nyyyyyy\n", 4096, {kNearlyFull, "yyyyyy"}},
         LinesCase{"LongerThanTheBuffer", "a\n" + kLong + "\nend", 10'000, {"a", kLong, "end"}}),
-    [](const testing::TestParamInfo<LinesCase> &info) { return info.param.name; });
+    RowName<LinesCase>);
 
 TEST(LineReader, ReportsAFailedRead)
 {

@@ -1,4 +1,5 @@
 #include "qt_options.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Launch{"JoinedWithoutItsEquals", {"-platform=offscreen"}, false},
                     Launch{"AfterTheEndOfOptions", {"--sides", "--", "-session", "4", "5"}, false},
                     Launch{"NumbersAlone", {"3", "4", "5"}, false}),
-    [](const testing::TestParamInfo<Launch> &info) { return info.param.name; });
+    RowName<Launch>);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "calculate.h"
+#include "row_name.h"
 
 #include <boost/multiprecision/cpp_bin_float.hpp>
 #include <boost/multiprecision/cpp_dec_float.hpp>
@@ -38,10 +39,6 @@ struct ReportCase {
 std::ostream &operator<<(std::ostream &os, const ReportCase &c)
 {
     return os << c.name;
-}
-std::string RowName(const testing::TestParamInfo<ReportCase> &info)
-{
-    return info.param.name;
 }
 
 class CalculateTest : public testing::TestWithParam<ReportCase>
@@ -147,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "Лице на триъгълника S = 5.77350269189626E+299",
                           "Изчислени дължини на ъглополовящи:", "Yg_a = 1E+150", "Yg_b = 1E+150",
                           "Yg_c = 1E+150"})}),
-    RowName);
+    RowName<ReportCase>);
 
 // Refused triples: the message stands alone, without a line end.
 INSTANTIATE_TEST_SUITE_P(
@@ -166,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"AltitudesScalene", InputMode::Heights, {"4", "7", "10"}, kRejected},
         ReportCase{"AltitudeZero", InputMode::Heights, {"0", "1", "1"}, kRejected},
         ReportCase{"AltitudeNegative", InputMode::Heights, {"3", "-4", "5"}, kRejected}),
-    RowName);
+    RowName<ReportCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     OutOfRange, CalculateTest,
@@ -194,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                    InputMode::Medians,
                    {"1e400", "1e400", "5"},
                    kOutOfRange}),
-    RowName);
+    RowName<ReportCase>);
 
 // Refusals and digits decided on the numbers as typed, not on the doubles nearest to them:
 // degenerate decimals are refused, and needles get their exact digits where the formulas
@@ -248,7 +245,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "Лице на триъгълника S = 6.66666666666667E-11",
                           "Изчислени дължини на ъглополовящи:", "Yg_a = 0.888888888888889",
                           "Yg_b = 0.888888888888889", "Yg_c = 1E-10"})}),
-    RowName);
+    RowName<ReportCase>);
 
 // The altitudes of any real triangle give it back: none is refused, and the sides come
 // out as they went in, to rounding.
@@ -375,7 +372,7 @@ INSTANTIATE_TEST_SUITE_P(
                         InputMode::Sides,
                         {"1.2345678", "2.3456789", "3.0123456"},
                         {"6172839/5000000", "23456789/10000000", "470679/156250", "", "", "", ""}}),
-    [](const testing::TestParamInfo<ExactCase> &row) { return std::string(row.param.name); });
+    RowName<ExactCase>);
 
 TEST(ExactForms, CoverTheDerivation)
 {

@@ -1,4 +1,5 @@
 #include "numbers.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +25,6 @@ struct TextCase {
 std::ostream &operator<<(std::ostream &os, const TextCase &c)
 {
     return os << c.name;
-}
-std::string RowName(const testing::TestParamInfo<TextCase> &info)
-{
-    return info.param.name;
 }
 
 class NumberTextTest : public testing::TestWithParam<TextCase>
@@ -58,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Exactly halfway between two fifteen-digit numbers: to the even one.
                     TextCase{"TieRoundsDownToEven", 100000000000000.5, "100000000000000"},
                     TextCase{"TieRoundsUpToEven", 100000000000001.5, "100000000000002"}),
-    RowName);
+    RowName<TextCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     ExponentForm, NumberTextTest,
@@ -72,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"LargestDouble", DBL_MAX, "1.79769313486232E+308"},
                     TextCase{"SmallestNormal", DBL_MIN, "2.2250738585072E-308"},
                     TextCase{"SmallestSubnormal", std::ldexp(1, -1074), "4.94065645841247E-324"}),
-    RowName);
+    RowName<TextCase>);
 
 // The separator is injected, as the window passes the user's locale's.
 INSTANTIATE_TEST_SUITE_P(Separators, NumberTextTest,
@@ -82,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Separators, NumberTextTest,
                                                   ","},
                                          TextCase{"CommaUnusedForIntegers", 6, "6", ","},
                                          TextCase{"MultiByteSeparator", 2.5, "2\u066B5", "\u066B"}),
-                         RowName);
+                         RowName<TextCase>);
 
 TEST(NumberText, DefaultSeparatorIsPoint)
 {

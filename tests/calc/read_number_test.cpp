@@ -1,6 +1,7 @@
 #include "exact.h"
 #include "exact_triangle.h"
 #include "numbers.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +24,6 @@ struct ReadCase {
 std::ostream &operator<<(std::ostream &os, const ReadCase &c)
 {
     return os << c.name;
-}
-std::string RowName(const testing::TestParamInfo<ReadCase> &info)
-{
-    return info.param.name;
 }
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -82,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"SpaceAfterSign", "- 2.5", -2.5}, ReadCase{"NegativeZero", "-0", -0.0},
                     ReadCase{"LeadingZeros", "000123.4500", 123.45},
                     ReadCase{"ZerosAfterPoint", "0.000001", 1e-6}),
-    RowName);
+    RowName<ReadCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     Exponents, ReadNumberTest,
@@ -95,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ExponentStopsAtPoint", "1e2.5", 100.0},
         ReadCase{"HugeExponentOfZero", "0e999999999999999999999", 0.0},
         ReadCase{"ExponentLeadingZeros", "1e0000000000000000000003", 1000.0}),
-    RowName);
+    RowName<ReadCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     HexAndOctal, ReadNumberTest,
@@ -120,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"OctalHalfwayToEven", "&O1" + std::string(17, '0') + "2000", 0x1p63},
         ReadCase{"OctalLastDigitBreaksTheTie", "&O1" + std::string(17, '0') + "20001",
                  0x1.0000000000001p66}),
-    RowName);
+    RowName<ReadCase>);
 
 // Correct rounding for any number of digits, and the edges of the double range.
 INSTANTIATE_TEST_SUITE_P(
@@ -139,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"SmallestSubnormal", "4.9406564584124654e-324", std::ldexp(1, -1074)},
                     ReadCase{"Underflow", "1e-400", 0.0},
                     ReadCase{"NegativeUnderflow", "-1e-400", -0.0}),
-    RowName);
+    RowName<ReadCase>);
 
 // The locale's separator reads as "." and "," do, so that a number reads back as printed.
 INSTANTIATE_TEST_SUITE_P(LocaleSeparators, ReadNumberTest,
@@ -159,6 +156,6 @@ INSTANTIATE_TEST_SUITE_P(LocaleSeparators, ReadNumberTest,
                                          ReadCase{"LetterIsNoSeparator", "3e5", 3e5, "e"},
                                          ReadCase{"CommaBesideAnother", "2,5", 2.5, "\u066B"},
                                          ReadCase{"EmptySeparator", "3,5", 3.5, ""}),
-                         RowName);
+                         RowName<ReadCase>);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "numbers.h"
+#include "row_name.h"
 #include "triangle.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +15,6 @@ namespace
 using calc::InputMode;
 
 // Every row carries its name; the tables below use it as the test's name.
-template<typename Case> std::string RowName(const testing::TestParamInfo<Case> &info)
-{
-    return info.param.name;
-}
 
 struct RejectCase {
     const char *name;

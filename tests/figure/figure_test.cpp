@@ -1,4 +1,5 @@
 #include "figure.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +17,6 @@ namespace
 {
 
 using calc::InputMode;
-
-template<typename Case> std::string RowName(const testing::TestParamInfo<Case> &info)
-{
-    return info.param.name;
-}
 
 struct Vec {
     double x, y;

@@ -1,4 +1,5 @@
 #include "markup.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +10,6 @@ namespace
 {
 
 // Every row carries its name; the tables below use it as the test's name.
-template<typename Case> std::string RowName(const testing::TestParamInfo<Case> &info)
-{
-    return info.param.name;
-}
 
 struct FourDigitsCase {
     const char *name;

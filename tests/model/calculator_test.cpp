@@ -1,4 +1,5 @@
 #include "calculator.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,6 @@ struct Scenario {
 std::ostream &operator<<(std::ostream &os, const Scenario &s)
 {
     return os << s.name;
-}
-std::string RowName(const testing::TestParamInfo<Scenario> &info)
-{
-    return info.param.name;
 }
 
 std::vector<std::string> Split(const std::string &text, char separator)
@@ -175,6 +172,6 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  1,
                  ","}),
-    RowName);
+    RowName<Scenario>);
 
 } // namespace

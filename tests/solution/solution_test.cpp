@@ -1,4 +1,5 @@
 #include "calculate.h"
+#include "row_name.h"
 #include "solution.h"
 
 #include <expat.h>
@@ -200,6 +201,6 @@ INSTANTIATE_TEST_SUITE_P(
              {"Защо няма резултат:",
               "такъв триъгълник има, но някоя от дължините или лицето му е извън обхвата на "
               "числата, с които смята програмата"}}),
-    [](const testing::TestParamInfo<Case> &row) { return std::string(row.param.name); });
+    RowName<Case>);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "calculate.h"
 #include "generator.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ListCase{"MostAltitudes", InputMode::Heights, teacher::kMaxExercises, 0, 5,
                              ","},
                     ListCase{"MostMedians", InputMode::Medians, teacher::kMaxExercises, 0, 6, "."}),
-    [](const testing::TestParamInfo<ListCase> &row) { return std::string(row.param.name); });
+    RowName<ListCase>);
 
 // The list a seed makes does not depend on the machine (the web page's test compares it
 // with the page's).

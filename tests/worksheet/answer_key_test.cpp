@@ -1,5 +1,6 @@
 #include "answer_key.h"
 #include "report.h"
+#include "row_name.h"
 #include "student_sheet.h"
 #include "worksheet.h"
 
@@ -13,10 +14,6 @@ namespace
 {
 
 // Every row carries its name; the tables below use it as the test's name.
-template<typename Case> std::string RowName(const testing::TestParamInfo<Case> &info)
-{
-    return info.param.name;
-}
 
 using calc::InputMode;
 

@@ -1,3 +1,4 @@
+#include "row_name.h"
 #include "worksheet.h"
 
 #include <gtest/gtest.h>
@@ -28,10 +29,6 @@ struct SheetCase {
 std::ostream &operator<<(std::ostream &os, const SheetCase &c)
 {
     return os << c.name;
-}
-std::string RowName(const testing::TestParamInfo<SheetCase> &info)
-{
-    return info.param.name;
 }
 
 class ReaderTest : public testing::TestWithParam<SheetCase>
@@ -77,6 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
                               {"4 7 10", "4,0 5 10", "1e300 1e300 1e300"},
                               {"1|4 7 10|3|Некоректни данни!", "2|4,0 5 10|3|",
                                "3|1e300 1e300 1e300|3|Числата са извън допустимия обхват!"}}),
-    RowName);
+    RowName<SheetCase>);
 
 } // namespace
