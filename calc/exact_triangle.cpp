@@ -245,12 +245,11 @@ void ExactTriangle::MakeForMedians(Named value, Entry &entry)
         break;
     }
     case Quantity::Bisector: {
-        const Rational product = square(i + 1) * square(i + 2);
-        if (!IsSquare(product)) {
+        if (!SquareIsRational(value)) {
             EstimateMedianValue(value, entry);
             break;
         }
-        const Rational bc = ExactRoot(product);
+        const Rational bc = ExactRoot(square(i + 1) * square(i + 2));
         const Rational sum = square(i + 1) + square(i + 2) + 2 * bc;
         entry = Of(Kind::Square, bc * (sum - square(i)) / sum);
         break;
