@@ -9,6 +9,12 @@
 // are first shown.
 'use strict';
 
+// The bytes of a part of the page carried compressed, zlib's format in base64 (the pictures
+// here, the core in page.js), inflated with pako.
+function Inflate(base64) {
+    return pako.inflate(Uint8Array.from(atob(base64), (c) => c.charCodeAt(0)));
+}
+
 (() => {
     const form = document.querySelector('.Form');
     const cut = (element) =>
@@ -16,7 +22,7 @@
     const sources = new Map(); // a compressed picture's data: URL
     const source = (compressed) => {
         if (!sources.has(compressed)) {
-            const svg = pako.inflate(Uint8Array.from(atob(compressed), (c) => c.charCodeAt(0)));
+            const svg = Inflate(compressed);
             let binary = '';
             for (const byte of svg) binary += String.fromCharCode(byte);
             sources.set(compressed, `data:image/svg+xml;base64,${btoa(binary)}`);

@@ -41,9 +41,7 @@
     };
 
     // The calculation core, compressed (pako inflates it, before anything is shown).
-    const wasm = pako.inflate(
-        Uint8Array.from(atob(document.getElementById('core').textContent), (c) => c.charCodeAt(0)),
-    );
+    const wasm = Inflate(document.getElementById('core').textContent); // layout.js
     const createModel = LoadModel(wasm);
     const model = createModel(decimalSeparator());
     BindTeacher(createModel.teacher, decimalSeparator()); // teacher.js
