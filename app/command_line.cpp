@@ -6,6 +6,7 @@
 #include "line_io.h"
 #include "printout.h"
 #include "text_report.h"
+#include "utf8.h"
 #include "worksheet.h"
 
 #include <algorithm>
@@ -102,9 +103,13 @@ struct Request {
     std::string problem;
 };
 
+// An argument in quotes, as UTF-8 whatever its bytes.
 std::string Quoted(std::string_view text)
 {
-    return "„" + std::string(text) + "“";
+    std::string quoted = "„";
+    calc::AppendUtf8(quoted, text);
+    quoted += "“";
+    return quoted;
 }
 
 // Options are "-h" and the words that start with "--"; every other argument is a number

@@ -66,6 +66,11 @@ check "worksheet"              0 $'3 4 5\n\t3\t4  5 \n' \
 check "worksheet with faults"  2 $'# answer key\n\n 3 4 5\r\n1 2\n1 2 3\n' \
     $'3 4 5\n'"$sides345"$'\n1 2\nнужни са три числа, а са дадени 2\n\n1 2 3\nНекоректни данни!\n' \
     $'bisectors: ред 4: нужни са три числа, а са дадени 2\nbisectors: ред 5: Некоректни данни!\n' --sides
+fffd=$'\xef\xbf\xbd' # U+FFFD, for each byte that is not UTF-8
+check "bytes not UTF-8 echoed" 2 $'3 4 5\xff\n1\xc0\xaf 2\n' \
+    $'3 4 5'"$fffd"$'\n'"$sides345"$'\n1'"$fffd$fffd"$' 2\nнужни са три числа, а са дадени 2\n' \
+    $'bisectors: ред 2: нужни са три числа, а са дадени 2\n' --sides
+check "option not UTF-8"       2 ""     "" $'bisectors: непозната опция „--cm'"$fffd$fffd"$'“\n'"$usage" --sides $'--cm\xe2\x82' 3 4 5
 check "separator read"         0 ""     "${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides 3,0 4 5
 check "worksheet in Bulgarian" 0 $'3,0 4 5\n' $'3,0 4 5\n'"${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides
 check "comma read under C"     0 $'0,3e1 4 5\n' $'0,3e1 4 5\n'"$sides345" "" --sides
