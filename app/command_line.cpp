@@ -23,10 +23,16 @@ namespace
 
 using calc::InputMode;
 
+// Every option, in the forms the manual page's synopsis gives, within 80 columns.
 constexpr std::string_view kUsage =
-    "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"
-    "          bisectors [--heights | --sides | --medians] --generate N [--impossible K]\n"
-    "                    [--seed S] [--html [--sheet]]\n";
+    "Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n"
+    "                    [X1 X2 X3]\n"
+    "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
+    "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
+    "          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n"
+    "                    [--seed S] [--html [--sheet]]\n"
+    "          bisectors -h | --help | --version\n"
+    "          bisectors [ОПЦИЯ-НА-QT ...]\n";
 
 constexpr std::string_view kHelp =
     "Ъглополовящи в триъгълник по трите му височини, страни или медиани.\n"
