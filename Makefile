@@ -102,7 +102,9 @@ fuzz: PART_ARGS = -DBISECTORS_FUZZ=ON
 fuzz: build
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) cmake --build $(BUILD_DIR) --target fuzz
 
-# The Debian package, written to $(BUILD_DIR)/bisectors_<version>_<arch>.deb.
+# The Debian package, written to $(BUILD_DIR)/bisectors_<version>_<arch>.deb, with the
+# web edition in it.
+package: PART_ARGS = -DBISECTORS_WEB=ON
 package: build
 	@cd $(BUILD_DIR) && cpack
 

@@ -6,6 +6,7 @@
 #include "line_io.h"
 #include "printout.h"
 #include "text_report.h"
+#include "utf8.h"
 #include "worksheet.h"
 
 #include <algorithm>
@@ -22,10 +23,16 @@ namespace
 
 using calc::InputMode;
 
+// Every option, in the forms the manual page's synopsis gives, within 80 columns.
 constexpr std::string_view kUsage =
-    "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"
-    "          bisectors [--heights | --sides | --medians] --generate N [--impossible K]\n"
-    "                    [--seed S] [--html [--sheet]]\n";
+    "Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n"
+    "                    [X1 X2 X3]\n"
+    "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
+    "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
+    "          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n"
+    "                    [--seed S] [--html [--sheet]]\n"
+    "          bisectors -h | --help | --version\n"
+    "          bisectors [ОПЦИЯ-НА-QT ...]\n";
 
 constexpr std::string_view kHelp =
     "Ъглополовящи в триъгълник по трите му височини, страни или медиани.\n"
@@ -102,9 +109,13 @@ struct Request {
     std::string problem;
 };
 
+// An argument in quotes, as UTF-8 whatever its bytes.
 std::string Quoted(std::string_view text)
 {
-    return "„" + std::string(text) + "“";
+    std::string quoted = "„";
+    calc::AppendUtf8(quoted, text);
+    quoted += "“";
+    return quoted;
 }
 
 // Options are "-h" and the words that start with "--"; every other argument is a number

@@ -93,6 +93,9 @@ bisectors_decide(BISECTORS_A11Y_TESTS "accessibility test" ${reasons})
 
 bisectors_part(BISECTORS_PACKAGE_TESTS "Build the Debian package in a test and check it")
 set(reasons ${without_tests} ${without_window})
+if(BISECTORS_WINDOW AND NOT BISECTORS_WEB)
+    list(APPEND reasons "no web edition")
+endif()
 foreach(tool dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli man
              rsvg-convert compare file)
     string(MAKE_C_IDENTIFIER "TOOL_${tool}" variable)

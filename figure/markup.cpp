@@ -1,5 +1,7 @@
 #include "markup.h"
 
+#include "utf8.h"
+
 #include <fast_float/fast_float.h>
 #include <fmt/compile.h>
 #include <fmt/format.h>
@@ -10,42 +12,6 @@
 
 namespace figure
 {
-namespace
-{
-
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
-
-// The length of the well-formed UTF-8 sequence at the start of `text`, 0 if there is none.
-std::size_t SequenceLength(std::string_view text)
-{
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF; // the allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
-        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing beyond U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    return length;
-}
-
-} // namespace
 
 void AppendEscaped(std::string &out, std::string_view text)
 {
@@ -73,10 +39,10 @@ void AppendEscaped(std::string &out, std::string_view text)
             out += c;
             break;
         default:
-            length = SequenceLength(text);
+            length = calc::Utf8SequenceLength(text);
             if (length == 0 ||
                 (length == 1 && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F))) {
-                out += kReplacement;
+                out += calc::kReplacementCharacter;
                 length = 1;
             } else {
                 out += text.substr(0, length);

@@ -18,6 +18,10 @@ const char *const kTaskText =
     "бутона за начало на изчисляване и за изтриване на въведените входни данни и изведените "
     "дължини на ъглополовящи.\r\n";
 
+// Said in place of the emptied result: the inputs and the result are gone, and the kind is
+// the first option's again (the focus, in its first input, a screen reader names itself).
+const char *const kClearedText = "Въведените данни и резултатът са изтрити. Видът е „Височини“.";
+
 Calculator::Calculator(std::string_view decimalSeparator)
     : separator_(decimalSeparator), result_(kTaskText)
 {
@@ -31,12 +35,6 @@ const std::string &Calculator::Input(int index) const
 const char *Calculator::Label(int index) const
 {
     return kInputLabels[static_cast<int>(kind_)][index];
-}
-
-const std::string &Calculator::Announcement() const
-{
-    static const std::string nothing;
-    return announcements_ > 0 ? result_ : nothing;
 }
 
 void Calculator::Load()
@@ -66,6 +64,7 @@ void Calculator::Calculate()
     result_.clear();
     calc::AppendReport(result_, solution, {.decimalSeparator = separator_, .lineEnd = "\r\n"});
     solution_ = solution;
+    announcement_ = result_;
     ++announcements_;
 }
 
@@ -74,6 +73,8 @@ void Calculator::Clear()
     ResetInputs();
     result_.clear();
     solution_.reset();
+    announcement_ = kClearedText;
+    ++announcements_;
 }
 
 // Back to altitudes with empty inputs and the focus in the first of them.

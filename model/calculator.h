@@ -31,6 +31,9 @@ using calc::kInputLabels;
 // The statement of the exercise the program answers, the result text at start.
 extern const char *const kTaskText;
 
+// What "Изчисти" says to screen readers: what it did, as the window then shows it.
+extern const char *const kClearedText;
+
 class Calculator
 {
 public:
@@ -49,13 +52,15 @@ public:
     // The solution the result reports, if it reports one, with its exact forms.
     const std::optional<calc::Solution> &Solution() const { return solution_; }
     // Counters that grow each time the view should move the focus to the first input,
-    // and each time it should read the result out to screen readers (even when it reads
-    // as before) and show its end, where a report has the bisectors.
+    // and each time it should read the Announcement out to screen readers, once (even
+    // when it reads as before) and show the result's end, where a report has the
+    // bisectors.
     unsigned FocusRequests() const { return focusRequests_; }
     unsigned Announcements() const { return announcements_; }
-    // What screen readers may still find of the last announcement: the result it read
-    // out, until "Изчисти" empties it (nothing before the first).
-    const std::string &Announcement() const;
+    // The last announcement, which screen readers may still find: the result after
+    // "Изчисли", kClearedText after "Изчисти", which leaves nothing of the old report
+    // (nothing before the first).
+    const std::string &Announcement() const { return announcement_; }
 
     // What the user does.
     void Load();                     // the window has loaded: the inputs are reset
@@ -73,6 +78,7 @@ private:
     std::array<std::string, kInputCount> inputs_;
     std::string result_;
     std::optional<calc::Solution> solution_;
+    std::string announcement_;
     unsigned focusRequests_ = 0;
     unsigned announcements_ = 0;
 };

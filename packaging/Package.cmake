@@ -17,7 +17,8 @@ its three altitudes, its three sides or its three medians: pick the kind, type
 the three lengths and press „Изчисли“. The program finds the sides and the area
 and prints the lengths of the three internal angle bisectors. On the command
 line it prints the same report for one triangle, or for a whole worksheet of
-triangles read from standard input.")
+triangles read from standard input. The web edition, one page that any browser
+opens offline, is /usr/share/bisectors/bisectors.html.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -29,5 +30,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 # The window asks for Times New Roman; Liberation Serif has the same metrics.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+
+# The package carries the web edition, which only a build with it has.
+if(NOT BISECTORS_WEB)
+    bisectors_leave_out("the web page from the Debian package (no web edition)")
+endif()
 
 include(CPack)

@@ -237,8 +237,9 @@ QString FormHtml(const FormDescription &form)
         announced = announced || (control->flags & platform::Announced);
     }
     html += "\n</main>";
-    // Where the window announces a text box's new texts, a live region speaks them: one
-    // that the page writes anew for every announcement, even of the same text.
+    // Where the window announces a text box's new texts, a live region speaks them (and
+    // whatever else the window announces): one that the page writes anew for every
+    // announcement, even of the same text.
     if (announced)
         html +=
             QStringLiteral("\n<div id=\"announcer\" class=\"Spoken\" aria-live=\"polite\"></div>");

@@ -60,9 +60,6 @@
             if (input.value !== text) input.value = text;
         });
         const text = model.result().replace(/\r\n/g, '\n');
-        // What a screen reader can still find of the last announcement goes with it:
-        // "Изчисти" leaves nothing of the old report in the live region either.
-        if (model.announcement() === '' && announcer.textContent !== '') announcer.textContent = '';
         if (result.textContent !== text) {
             result.textContent = text;
             result.scrollTop = 0;
@@ -94,10 +91,12 @@
             announcements = model.announcements();
             // The end of a report in view: the bisectors, under the sides and the area.
             result.scrollTop = result.scrollHeight;
-            // A live region speaks when its text changes: the same report twice differs
-            // by a trailing no-break space, so every press is read out.
+            // The report, or what "Изчисти" did, in place of the old report. A live region
+            // speaks when its text changes: the same text twice differs by a trailing
+            // no-break space, so every press is read out, once.
             spokenOnce = !spokenOnce;
-            announcer.textContent = text + (spokenOnce ? '' : '\u00a0');
+            announcer.textContent =
+                model.announcement().replace(/\r\n/g, '\n') + (spokenOnce ? '' : '\u00a0');
         }
     };
     const act = (action) => () => {

@@ -52,14 +52,12 @@ void MainForm::ShowState()
     }
     // Each report or refusal is read out once, and shown with its end in view: the
     // bisectors, which the box of six lines would otherwise hide under the sides and the
-    // area. After "Изчисти" screen readers find nothing left of it.
-    const QString announcement = QString::fromStdString(model_.Announcement());
+    // area. So is what "Изчисти" did, in place of the report, of which screen readers then
+    // find nothing left.
     if (announcements_ != model_.Announcements()) {
         announcements_ = model_.Announcements();
         form_.ShowEnd(kResult, 0);
-        form_.Announce(announcement);
-    } else if (announcement.isEmpty()) {
-        form_.Announce(announcement);
+        form_.Announce(QString::fromStdString(model_.Announcement()));
     }
 }
 

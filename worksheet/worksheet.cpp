@@ -1,6 +1,7 @@
 #include "worksheet.h"
 
 #include "fields.h"
+#include "utf8.h"
 
 namespace worksheet
 {
@@ -45,6 +46,7 @@ const Record *Reader::Read(std::string_view line)
     record_.fields = copied ? std::string_view(fields_)
                             : std::string_view(begin, static_cast<std::size_t>(end - begin));
     record_.count = count;
+    EchoAsUtf8();
     if (count == record_.triple.size()) {
         Solve();
     } else {
@@ -66,8 +68,19 @@ const Record &Reader::Triple(const std::array<std::string_view, 3> &texts)
     record_.fields = fields_;
     record_.count = texts.size();
     record_.triple = texts;
+    EchoAsUtf8();
     Solve();
     return record_;
+}
+
+void Reader::EchoAsUtf8()
+{
+    // The fields are the line's bytes but for blanks, which split no UTF-8 sequence: they
+    // are well-formed when the line is, which is what is checked, once.
+    if (calc::Utf8ValidLength(record_.line) == record_.line.size())
+        return;
+    record_.line = calc::ValidUtf8(record_.line, utf8Line_);
+    record_.fields = calc::ValidUtf8(record_.fields, utf8Fields_);
 }
 
 void Reader::Solve()

@@ -25,18 +25,21 @@ namespace worksheet
 {
 
 // A line of a worksheet that is a task, or should be one. Its texts are views into the
-// line and into the Reader that made it.
+// line and into the Reader that made it. What the writers echo, the line and its fields,
+// is UTF-8 whatever the line's bytes: each byte that is not part of a well-formed UTF-8
+// sequence shows as U+FFFD (calc/utf8.h). The triple keeps the bytes, which the core
+// reads as they are.
 struct Record {
     // The line's number in the worksheet, from 1; 0 for three numbers given on their own.
     long number = 0;
-    // The line as typed, without a final CR.
+    // The line as typed, without a final CR, as UTF-8.
     std::string_view line;
-    // Its fields, one space between them.
+    // Its fields, one space between them, as UTF-8.
     std::string_view fields;
     // How many fields the line has; a task has three.
     std::size_t count = 0;
-    // The fields of a task, the three lengths as typed into the boxes; empty for a line
-    // that is no triple.
+    // The fields of a task, the three lengths as typed into the boxes, byte for byte;
+    // empty for a line that is no triple.
     std::array<std::string_view, 3> triple{};
     // The core's solution of the triple; none for a line that is no triple.
     std::optional<calc::Solution> solution;
@@ -64,12 +67,17 @@ public:
 
 private:
     void Solve();
+    // Makes the record's line and fields UTF-8, when they are not.
+    void EchoAsUtf8();
 
     calc::InputMode mode_;
     std::string separator_;
     calc::SolveOptions options_;
     long lines_ = 0;
     std::string fields_;
+    // The line and the fields as UTF-8, for a line that is not.
+    std::string utf8Line_;
+    std::string utf8Fields_;
     Record record_;
 };
 

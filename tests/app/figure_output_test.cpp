@@ -88,9 +88,14 @@ INSTANTIATE_TEST_SUITE_P(
             {},
             {"<svg"},
             "bisectors: --svg чертае една тройка: нужни са три числа\n"
-            "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"
-            "          bisectors [--heights | --sides | --medians] --generate N [--impossible K]\n"
-            "                    [--seed S] [--html [--sheet]]\n"},
+            "Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n"
+            "                    [X1 X2 X3]\n"
+            "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
+            "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
+            "          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n"
+            "                    [--seed S] [--html [--sheet]]\n"
+            "          bisectors -h | --help | --version\n"
+            "          bisectors [ОПЦИЯ-НА-QT ...]\n"},
         FigureCase{
             "SvgAndHtml",
             {"--sides", "--svg", "--html", "3", "4", "5"},
@@ -99,9 +104,14 @@ INSTANTIATE_TEST_SUITE_P(
             {},
             {"<"},
             "bisectors: --svg и --html са взаимно изключващи се\n"
-            "Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n"
-            "          bisectors [--heights | --sides | --medians] --generate N [--impossible K]\n"
-            "                    [--seed S] [--html [--sheet]]\n"},
+            "Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n"
+            "                    [X1 X2 X3]\n"
+            "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
+            "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
+            "          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n"
+            "                    [--seed S] [--html [--sheet]]\n"
+            "          bisectors -h | --help | --version\n"
+            "          bisectors [ОПЦИЯ-НА-QT ...]\n"},
         FigureCase{
             "AnswerKey",
             {"--medians", "--html"},

@@ -7,7 +7,7 @@ app=$1
 passed=0
 failed=0
 
-usage=$'Употреба: bisectors [--heights | --sides | --medians] [--exact] [X1 X2 X3]\n          bisectors [--heights | --sides | --medians] --generate N [--impossible K]\n                    [--seed S] [--html [--sheet]]\n'
+usage=$'Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n                    [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n                    [--seed S] [--html [--sheet]]\n          bisectors -h | --help | --version\n          bisectors [ОПЦИЯ-НА-QT ...]\n'
 sides345=$'Лице на триъгълника S = 6\nИзчислени дължини на ъглополовящи:\nYg_a = 4.21637021355784\nYg_b = 3.35410196624968\nYg_c = 2.42436610692531\n'
 medians345=$'Изчислени дължини на страни:\nBC = 5.69600249687835\nAC = 4.80740170061865\nAB = 3.33333333333333\nЛице на триъгълника S = 8\nИзчислени дължини на ъглополовящи:\nYg_a = 2.85998323467242\nYg_b = 3.68842731893544\nYg_c = 4.96236595640282\n'
 
@@ -66,6 +66,11 @@ check "worksheet"              0 $'3 4 5\n\t3\t4  5 \n' \
 check "worksheet with faults"  2 $'# answer key\n\n 3 4 5\r\n1 2\n1 2 3\n' \
     $'3 4 5\n'"$sides345"$'\n1 2\nнужни са три числа, а са дадени 2\n\n1 2 3\nНекоректни данни!\n' \
     $'bisectors: ред 4: нужни са три числа, а са дадени 2\nbisectors: ред 5: Некоректни данни!\n' --sides
+fffd=$'\xef\xbf\xbd' # U+FFFD, for each byte that is not UTF-8
+check "bytes not UTF-8 echoed" 2 $'3 4 5\xff\n1\xc0\xaf 2\n' \
+    $'3 4 5'"$fffd"$'\n'"$sides345"$'\n1'"$fffd$fffd"$' 2\nнужни са три числа, а са дадени 2\n' \
+    $'bisectors: ред 2: нужни са три числа, а са дадени 2\n' --sides
+check "option not UTF-8"       2 ""     "" $'bisectors: непозната опция „--cm'"$fffd$fffd"$'“\n'"$usage" --sides $'--cm\xe2\x82' 3 4 5
 check "separator read"         0 ""     "${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides 3,0 4 5
 check "worksheet in Bulgarian" 0 $'3,0 4 5\n' $'3,0 4 5\n'"${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides
 check "comma read under C"     0 $'0,3e1 4 5\n' $'0,3e1 4 5\n'"$sides345" "" --sides
@@ -85,5 +90,21 @@ check "steps of a refusal"     1 ""     "$why"$'1/h_b + 1/h_c = 1/2 + 1/2 = 1 = 
 check "steps, worksheet"       1 $'0,1 0,2 0,3\n' \
     $'0,1 0,2 0,3\nНекоректни данни!\n'"$why"$'a + b = 0,1 + 0,2 = 0,3 = c: едната страна не е по-малка от сбора на другите две\n' \
     $'bisectors: ред 1: Некоректни данни!\n' LC_ALL=bg_BG.UTF-8 --sides --steps
+# The usage the program prints names every option that its help describes, and so do the
+# manual pages' synopses.
+options=$(env LC_ALL=C.UTF-8 "$app" --help | grep -oE '^  (-h, )?--[a-z]+' | grep -oE -- '-h|--[a-z]+')
+printed=$(env LC_ALL=C.UTF-8 "$app" --no-such-option 2>&1 >/dev/null | tail -n +2)
+here=$(dirname "$0")
+for option in $options; do
+    for where in usage "$here/../../packaging/bisectors.1.in" "$here/../../packaging/bisectors.bg.1.in"; do
+        if [[ $where == usage ]]; then text=$printed; else text=$(awk '/^\.SH/ { n++ } n == 2' "$where" | sed 's/\\-/-/g'); fi
+        if grep -qw -- "$option" <<<"$text"; then
+            passed=$((passed + 1))
+        else
+            failed=$((failed + 1))
+            echo "FAIL: $option is not in the synopsis of $where" >&2
+        fi
+    done
+done
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

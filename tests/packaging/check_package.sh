@@ -3,15 +3,16 @@
 # system gets from it: the files and their places, the metadata validators, the manual
 # pages, lintian, and one version everywhere.
 #
-#   check_package.sh BUILD_DIR APP_ID VERSION VERSION_PROBE
+#   check_package.sh BUILD_DIR APP_ID VERSION VERSION_PROBE WEB_PAGE
 #
 # VERSION_PROBE is a library preloaded into the packaged program that prints its
-# QCoreApplication::applicationVersion once start-up is done (version_probe.cpp).
+# QCoreApplication::applicationVersion once start-up is done (version_probe.cpp);
+# WEB_PAGE is the web edition the build made, which the package must carry.
 # pass and fail always succeed, so "test && pass ... || fail ..." is an if-then-else.
 # shellcheck disable=SC2015
 set -uo pipefail
 
-build=$1 app_id=$2 version=$3 probe=$4
+build=$1 app_id=$2 version=$3 probe=$4 web_page=$5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -74,6 +75,7 @@ wanted=$(sort <<EOF2
 usr/bin/bisectors
 usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/bisectors/window.so
 usr/share/applications/$app_id.desktop
+usr/share/bisectors/bisectors.html
 usr/share/doc/bisectors/changelog.gz
 usr/share/doc/bisectors/copyright
 usr/share/icons/hicolor/32x32/apps/bisectors.png
@@ -85,7 +87,7 @@ usr/share/metainfo/$app_id.metainfo.xml
 EOF2
 )
 if [ "$files" = "$wanted" ]; then
-    pass "the package holds exactly the program, its window module, desktop files, documents and manual pages"
+    pass "the package holds exactly the program, its window module, web page, desktop files, documents and manual pages"
 else
     fail "unexpected package contents:"
     diff <(echo "$wanted") <(echo "$files") | sed 's/^/      /'
@@ -104,6 +106,19 @@ svg=$root/usr/share/icons/hicolor/scalable/apps/bisectors.svg
 file -b "$png" | grep -q '^PNG image data, 32 x 32,' &&
     pass "the PNG icon is 32 x 32" || fail "PNG icon: $(file -b "$png")"
 file -b "$svg" | grep -q 'SVG' && pass "the scalable icon is SVG" || fail "SVG icon: $(file -b "$svg")"
+# The web edition as the build made it, readable by every user, as the manual pages and
+# the README name it.
+page=$root/usr/share/bisectors/bisectors.html
+cmp -s "$page" "$web_page" && [ "$(stat -c %a "$page")" = 644 ] &&
+    pass "the web page is the built one, mode 644" ||
+    fail "the packaged web page differs from $web_page or is not mode 644: $(stat -c %a "$page")"
+# Each document that names it, as often as it has parts (the README's Bulgarian and English).
+for named in README.md:2 packaging/bisectors.1.in:1 packaging/bisectors.bg.1.in:1; do
+    document=${named%:*} times=${named#*:}
+    [ "$(grep -c '/usr/share/bisectors/bisectors\.html' "$(dirname "$0")/../../$document")" -ge "$times" ] &&
+        pass "$document names the web page's place" ||
+        fail "$document does not name /usr/share/bisectors/bisectors.html in each part"
+done
 
 # The committed PNG must still be what the SVG draws (packaging/render-icon makes it).
 if command -v rsvg-convert >/dev/null && command -v compare >/dev/null; then

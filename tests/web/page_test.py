@@ -299,15 +299,30 @@ class EnglishPage(TypedCases, Page):
             self.assertEqual(self.result(), shown(CASES[0]['report']))
 
     def test_clear_starts_over_with_altitudes(self):
+        report = shown(MEDIANS['.']['report'])
         self.calculate(MEDIANS['.'])
+        # What each write of the live region leaves in it: how many changes, and the text.
+        self.run_js('''const announcer = document.getElementById('announcer');
+            window.spoken = [];
+            new MutationObserver((changes) => spoken.push([changes.length, announcer.textContent]))
+                .observe(announcer, {childList: true, characterData: true, subtree: true});''')
         self.browser.click('Command1_1')
         self.assertTrue(self.checked(0))
         self.assertEqual(self.labels(), items(0))
         self.assertEqual(self.inputs(), ['', '', ''])
         self.assertEqual(self.result(), '')
         self.assertEqual(self.focused(), 'Text2_0')
-        self.assertEqual(self.run_js("return document.getElementById('announcer').textContent"),
-                         '')  # nothing of the report left for a screen reader
+        self.browser.click('Command1_1')
+        # Each press is read out once: what it did, naming the kind it went back to, with
+        # nothing of the report left for a screen reader.
+        spoken = self.run_js('return window.spoken')
+        self.assertEqual([count for count, _ in spoken], [1, 1])
+        self.assertNotEqual(spoken[0][1], spoken[1][1])
+        said = {text.rstrip('\u00a0') for _, text in spoken}
+        self.assertEqual(len(said), 1)
+        said = said.pop()
+        self.assertIn(f"„{CONTROLS['Option1_0']['text']}“", said)
+        self.assertFalse([line for line in report.split('\n') if line and line in said], said)
 
     def test_tab_follows_the_tab_indices(self):
         # The option buttons are one radio group: one stop, the selected one, at the place

@@ -64,6 +64,8 @@ void BehaviourTest::controlsShowTheModel_data()
                                                 << "Option1_1";
     QTest::newRow("clear from medians") << "2tx" << sides << 0 << false << ""
                                         << "Text2_0";
+    QTest::newRow("clear after a report") << "1t=x" << sides << 0 << false << ""
+                                          << "Text2_0";
 }
 
 void BehaviourTest::controlsShowTheModel()
@@ -100,11 +102,14 @@ void BehaviourTest::controlsShowTheModel()
     else
         QCOMPARE(driver.Result(), result);
     QCOMPARE(driver.FocusedControl(), focus);
-    // What "Изчисли" wrote is read out to screen readers.
+    // What "Изчисли" wrote, or what "Изчисти" did, whichever came last, is read out to
+    // screen readers.
+    const qsizetype calculated = actions.lastIndexOf(QLatin1Char('='));
+    const qsizetype cleared = actions.lastIndexOf(QLatin1Char('x'));
     QCOMPARE(driver.form.Window().LastAnnouncement(),
-             actions.contains(QLatin1Char('='))
-                 ? QString(result).replace(QStringLiteral("\r\n"), "\n")
-                 : QString());
+             cleared > calculated ? QString::fromUtf8(model::kClearedText)
+             : calculated >= 0    ? QString(result).replace(QStringLiteral("\r\n"), "\n")
+                                  : QString());
 }
 
 // The window reads and prints numbers with its locale's decimal separator ("." and "," read too).

@@ -1,3 +1,4 @@
+#include "report.h"
 #include "row_name.h"
 #include "worksheet.h"
 
@@ -75,5 +76,84 @@ INSTANTIATE_TEST_SUITE_P(
                               {"1|4 7 10|3|Некоректни данни!", "2|4,0 5 10|3|",
                                "3|1e300 1e300 1e300|3|Числата са извън допустимия обхват!"}}),
     RowName<SheetCase>);
+
+// A line with bytes that are not UTF-8: what the writers echo of it, and what it says.
+struct EchoCase {
+    const char *name;
+    std::string line;
+    std::string echoedLine;
+    std::string echoedFields;
+    std::string problem;
+};
+
+std::ostream &operator<<(std::ostream &os, const EchoCase &c)
+{
+    return os << c.name;
+}
+
+class EchoTest : public testing::TestWithParam<EchoCase>
+{
+};
+
+// The line and its fields are echoed as UTF-8, a U+FFFD for each stray byte, while the
+// triple is answered or refused from the bytes as they are.
+TEST_P(EchoTest, EchoesTheLineAsUtf8)
+{
+    const EchoCase &c = GetParam();
+    worksheet::Reader reader(InputMode::Sides);
+    const worksheet::Record *record = reader.Read(c.line);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->line, c.echoedLine);
+    EXPECT_EQ(record->fields, c.echoedFields);
+    EXPECT_EQ(worksheet::Problem(*record), c.problem);
+    if (!record->Malformed()) {
+        EXPECT_EQ(record->solution, calc::Calculate(InputMode::Sides, record->triple, "."));
+    }
+}
+
+const std::string kFffd = "\xEF\xBF\xBD"; // U+FFFD
+const std::string kRefused(calc::kRejected);
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, EchoTest,
+    testing::Values(
+        EchoCase{"Utf8AsTyped", "3 4 5 # Ъгъл ≈ 4,2 😀", "3 4 5 # Ъгъл ≈ 4,2 😀",
+                 "3 4 5 # Ъгъл ≈ 4,2 😀", "нужни са три числа, а са дадени 8"},
+        EchoCase{"LoneContinuationBytes", "3 4 5\x80\xBF", "3 4 5" + kFffd + kFffd,
+                 "3 4 5" + kFffd + kFffd, ""},
+        // Past eight bytes of ASCII, where the check goes on byte by byte.
+        EchoCase{"AfterAWordOfAscii", "3.000000 4.000000 5\xBF", "3.000000 4.000000 5" + kFffd,
+                 "3.000000 4.000000 5" + kFffd, ""},
+        EchoCase{"TruncatedSequences", "3\xD0 4\xE2\x82 5\xF0\x9F\x98",
+                 "3" + kFffd + " 4" + kFffd + kFffd + " 5" + kFffd + kFffd + kFffd,
+                 "3" + kFffd + " 4" + kFffd + kFffd + " 5" + kFffd + kFffd + kFffd, ""},
+        EchoCase{"TruncatedAtTheEnd", "3 4 5 \xE2", "3 4 5 " + kFffd, "3 4 5 " + kFffd,
+                 "нужни са три числа, а са дадени 4"},
+        // An overlong "3" is no digit: the side reads as 0 and the triple is refused.
+        EchoCase{"OverlongEncodings", "\xC0\xB3 \xE0\x80\xB4 \xF0\x80\x80\xB5",
+                 kFffd + kFffd + " " + kFffd + kFffd + kFffd + " " + kFffd + kFffd + kFffd + kFffd,
+                 kFffd + kFffd + " " + kFffd + kFffd + kFffd + " " + kFffd + kFffd + kFffd + kFffd,
+                 kRefused},
+        EchoCase{"Surrogates", "3 4 5 \xED\xA0\xBD\xED\xB8\x80",
+                 "3 4 5 " + kFffd + kFffd + kFffd + kFffd + kFffd + kFffd,
+                 "3 4 5 " + kFffd + kFffd + kFffd + kFffd + kFffd + kFffd,
+                 "нужни са три числа, а са дадени 4"},
+        EchoCase{"BeyondU10FFFF", "3 4 5\xF4\x90\x80\x80", "3 4 5" + kFffd + kFffd + kFffd + kFffd,
+                 "3 4 5" + kFffd + kFffd + kFffd + kFffd, ""},
+        // Blanks between the fields are echoed as one space, the line as typed.
+        EchoCase{"BytesF5ToFF", "3\t4\xF5\xF8\xFE\xFF  5\r",
+                 "3\t4" + kFffd + kFffd + kFffd + kFffd + "  5",
+                 "3 4" + kFffd + kFffd + kFffd + kFffd + " 5", ""}),
+    RowName<EchoCase>);
+
+// Three numbers given on their own are echoed the same way.
+TEST(Reader, EchoesATripleAsUtf8)
+{
+    worksheet::Reader reader(InputMode::Sides);
+    const worksheet::Record &record = reader.Triple({"3\xFF", "4", "5"});
+    EXPECT_EQ(record.fields, "3" + kFffd + " 4 5");
+    EXPECT_EQ(record.line, record.fields);
+    EXPECT_TRUE(record.Solved());
+}
 
 } // namespace

@@ -1,0 +1,60 @@
+#pragma once
+
+// Text as UTF-8: what the program writes is UTF-8 whatever bytes it was given, so the
+// texts it echoes (a worksheet's line, an argument) show each byte that is not part of a
+// well-formed UTF-8 sequence as U+FFFD, the replacement character, one for each byte.
+// Well-formed means as Unicode defines it: no overlong forms, no surrogates, nothing
+// beyond U+10FFFF.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace calc
+{
+
+// U+FFFD in UTF-8.
+inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+
+// The length of the well-formed UTF-8 sequence at the start of `text` (1 to 4), 0 if
+// there is none.
+std::size_t Utf8SequenceLength(std::string_view text);
+
+// The length of the longest start of `text` that is well-formed UTF-8 from `from` on,
+// `from` being where such a start ends.
+std::size_t Utf8ValidLength(std::string_view text, std::size_t from);
+
+// The length of the longest start of `text` that is well-formed UTF-8: text.size() when
+// all of it is. ASCII, what worksheets almost always are, is passed over eight bytes at a
+// time.
+inline std::size_t Utf8ValidLength(std::string_view text)
+{
+    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+    std::size_t i = 0;
+    for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & kHighBits) != 0)
+            break;
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+        ++i;
+    return i == text.size() ? i : Utf8ValidLength(text, i);
+}
+
+// Appends `text` with each byte that is not part of a well-formed sequence as U+FFFD.
+void AppendUtf8(std::string &out, std::string_view text);
+
+// `text` itself when it is well-formed UTF-8; otherwise `storage`, made its copy with
+// U+FFFD for each stray byte.
+inline std::string_view ValidUtf8(std::string_view text, std::string &storage)
+{
+    if (Utf8ValidLength(text) == text.size())
+        return text;
+    storage.clear();
+    AppendUtf8(storage, text);
+    return storage;
+}
+
+} // namespace calc
