@@ -82,9 +82,9 @@
             solution.hidden = working === '';
             steps.innerHTML = working;
             stepsText.textContent = model.solutionText();
-            // A step that scrolls sideways is no stop of the Tab key: the formulas are
+            // A row that scrolls sideways is no stop of the Tab key: the formulas are
             // hidden from screen readers, which read their text instead.
-            for (const step of steps.children) step.tabIndex = -1;
+            for (const row of steps.querySelectorAll('.lhs, .row')) row.tabIndex = -1;
         }
         if (focusRequests !== model.focusRequests()) {
             focusRequests = model.focusRequests();
