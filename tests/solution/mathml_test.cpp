@@ -1,3 +1,6 @@
+#include "calculate.h"
+#include "exact_values.h"
+#include "report.h"
 #include "row_name.h"
 #include "solution.h"
 
@@ -174,5 +177,47 @@ INSTANTIATE_TEST_SUITE_P(
                    "a | =−1 | <0 | b | =2: | why"},
         LayoutCase{"ANoteAlone", {}, "why", "why"}),
     RowName<LayoutCase>);
+
+struct ExactCase {
+    const char *name;
+    calc::InputMode mode;
+    std::array<const char *, 3> inputs;
+};
+
+std::ostream &operator<<(std::ostream &os, const ExactCase &c)
+{
+    return os << c.name;
+}
+
+class ExactValuesTest : public testing::TestWithParam<ExactCase>
+{
+};
+
+// The formulas of the exact values say what the report's lines say, and nothing where it
+// lists none.
+TEST_P(ExactValuesTest, AreTheReportsExactLines)
+{
+    const ExactCase &c = GetParam();
+    const calc::Solution solved =
+        calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]}, ".", {.exactForms = true});
+    std::string report;
+    calc::AppendExactValues(report, solved, {.lineEnd = "\n"});
+    if (!report.empty())
+        report.erase(0, calc::kExactHeading.size() + 1);
+    const Step values = ExactValues(solved);
+    std::string text; // the title's empty line, then a formula a line
+    if (!values.formulas.empty())
+        AppendText(text, {.parts = {{"", {values}}}});
+    EXPECT_EQ(text, report.empty() ? "" : "\n" + report);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Triples, ExactValuesTest,
+    testing::Values(ExactCase{"Medians", calc::InputMode::Medians, {"3", "4", "5"}},
+                    ExactCase{"Sides", calc::InputMode::Sides, {"3", "4", "5"}},
+                    ExactCase{"Altitudes", calc::InputMode::Heights, {"4", "5", "10"}},
+                    ExactCase{"Decimals", calc::InputMode::Sides, {"3.1", "4.3", "5.7"}},
+                    ExactCase{"Refused", calc::InputMode::Sides, {"1", "2", "3"}}),
+    RowName<ExactCase>);
 
 } // namespace

@@ -88,7 +88,8 @@ LOOK = '''
     };'''
 
 
-# The worked solution as rows, for a kind and three lengths: on a phone and on a desktop.
+# The worked solution and the exact values, as rows, for a kind and three lengths: on a
+# phone and on a desktop.
 NOTEBOOK_CASES = [(2, ['3', '4', '5']), (0, ['4', '5', '10']),
                   (2, ['12.3456789', '23.4567891', '34.5678912'])]
 # Each cell of their grids: how far its content overflows it, by how much its widest
@@ -465,16 +466,17 @@ class EnglishPage(TypedCases, Page):
     def test_figure_of_each_report(self):
         """The triangle of a report is drawn beside the window, or under the result where
         the controls flow, with its description as the text alternative and the exact
-        values under it; nothing is drawn for a refusal or after "Изчисти". The worked
-        solution follows, its MathML laid out (a fraction taller than a number), with its
-        text for screen readers; for a refusal, why."""
+        values under it, as formulas and as text; nothing is drawn for a refusal or after
+        "Изчисти". The worked solution follows, its MathML laid out (a fraction taller
+        than a number), with its text for screen readers; for a refusal, why."""
         figure = '''
             const figure = document.getElementById('figure');
             const box = (id) => document.getElementById(id).getBoundingClientRect();
             const height = (selector) => document.querySelector(selector)?.getBoundingClientRect().height;
             return {shown: !figure.hidden, alt: figure.querySelector('img').alt,
                     src: figure.querySelector('img').getAttribute('src') || '',
-                    exact: document.getElementById('exact').textContent.trimEnd(),
+                    exact: document.getElementById('exact-text').textContent.trimEnd(),
+                    exactRows: document.querySelectorAll('#exact-math .row').length,
                     figure: [box('figure').left, box('figure').top],
                     form: [box('MainForm').right, box('Text1_0').bottom],
                     solution: [!document.getElementById('solution').hidden,
@@ -493,6 +495,7 @@ class EnglishPage(TypedCases, Page):
                 self.assertIn('Ъглополовящи: от A — 2.86', drawn['alt'])
                 self.assertEqual(drawn['exact'].split('\n'), ['Точни стойности:', 'BC = 2√73/3',
                                                              'AC = 4√13/3', 'AB = 10/3', 'S = 8'])
+                self.assertEqual(drawn['exactRows'], 4)  # and as formulas
                 self.assertEqual(drawn['solution'][:2], [True, True])
                 self.assertIn('\nl_c ≈ 4.96236595640282\n', drawn['solution'][2])
                 if beside:
