@@ -1,8 +1,15 @@
-// The worked solution as HTML with Presentation MathML: a paragraph a step, its chain cut
-// into <math> elements at each relation and between the terms and factors of a sum or a
-// product that follows one, so that the browser wraps a long chain as it wraps words.
+// The worked solution as HTML with Presentation MathML, laid out as in a notebook: a step
+// is a grid of two columns (the page's CSS), each chain's left-hand side in the first and
+// each of its relations a row of the second ("= …", "≈ …"), so that the relations stand
+// one under the other. MathML has no line breaking of its own: a row is cut into <math>
+// elements where it may wrap onto a further line, before a term of a sum and before a
+// factor of a product that a dot or brackets set apart (· 2√13, )(), and never inside
+// brackets, a fraction or a root. A term that is such a product is a group that wraps
+// only where it cannot have a line of its own.
 #include "markup.h"
 #include "solution.h"
+
+#include <optional>
 
 namespace solution
 {
@@ -13,6 +20,9 @@ using figure::AppendEscaped;
 using Kind = Expression::Kind;
 
 constexpr std::string_view kRelations[] = {"=", "≈", "&lt;"};
+constexpr std::string_view kDot = "·";
+constexpr std::string_view kInvisibleTimes = "&#x2062;";
+constexpr std::string_view kPieceEnd = "</mrow></math>";
 
 void Write(std::string &out, const Expression &e);
 
@@ -23,9 +33,24 @@ void WriteAt(std::string &out, const Expression &e, Place place)
         Write(out, e);
         return;
     }
-    out += "<mrow><mo>(</mo>";
+    out += "<mrow><mo fence=\"true\">(</mo>";
     Write(out, e);
-    out += "<mo>)</mo></mrow>";
+    out += "<mo fence=\"true\">)</mo></mrow>";
+}
+
+// The factors [begin, end) of a product: a dot, or the invisible times of factors side by
+// side, between them.
+void WriteFactors(std::string &out, const std::vector<Expression> &factors, std::size_t begin,
+                  std::size_t end)
+{
+    for (std::size_t i = begin; i < end; ++i) {
+        if (i > begin) {
+            out += "<mo>";
+            out += NeedsDot(factors[i]) ? kDot : kInvisibleTimes;
+            out += "</mo>";
+        }
+        WriteAt(out, factors[i], Place::Factor);
+    }
 }
 
 void Write(std::string &out, const Expression &e)
@@ -71,11 +96,7 @@ void Write(std::string &out, const Expression &e)
         return;
     case Kind::Product:
         out += "<mrow>";
-        for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            if (i > 0) // a dot, or the invisible times of factors side by side
-                out += NeedsDot(e.operands[i]) ? "<mo>·</mo>" : "<mo>&#x2062;</mo>";
-            WriteAt(out, e.operands[i], Place::Factor);
-        }
+        WriteFactors(out, e.operands, 0, e.operands.size());
         out += "</mrow>";
         return;
     case Kind::Fraction:
@@ -106,75 +127,135 @@ void Write(std::string &out, const Expression &e)
         out += e.operands[0].subscript != 0 ? "</msubsup>" : "</msup>";
         return;
     case Kind::Chain:
-        // (written a piece at a time by AppendMathMl)
+        // (written as rows by AppendMathMl)
         return;
     }
 }
 
-// A piece of a chain between two places where a line may break: an expression with the
-// operator before it, in brackets where it stands in a sum or a product.
-struct Piece {
-    std::string_view before;
-    const Expression *e;
-    bool bracketed = false; // (as a term or a factor)
-    Place place = Place::Term;
-};
-
-// The pieces of a chain: its first item whole, then each item after its relation, a sum
-// a term at a time and a product a factor at a time.
-std::vector<Piece> Pieces(const Expression &chain)
+// Whether a row may break before factor `i` of a product: where a dot stands, or between
+// two factors in brackets. Never between a coefficient and what it multiplies (2√13, 2S).
+bool BreaksBefore(const std::vector<Expression> &factors, std::size_t i)
 {
-    std::vector<Piece> pieces;
-    if (chain.operands.empty())
-        return pieces;
-    pieces.push_back({{}, &chain.operands[0]});
-    for (std::size_t i = 1; i < chain.operands.size(); ++i) {
-        const Expression &item = chain.operands[i];
-        const std::string_view relation =
-            kRelations[static_cast<std::size_t>(chain.relations[i - 1])];
-        if (item.kind != Kind::Sum && item.kind != Kind::Product) {
-            pieces.push_back({relation, &item});
-            continue;
-        }
-        for (std::size_t n = 0; n < item.operands.size(); ++n) {
-            const Expression &part = item.operands[n];
-            if (item.kind == Kind::Product)
-                pieces.push_back({n == 0           ? relation
-                                  : NeedsDot(part) ? std::string_view("·")
-                                                   : std::string_view("&#x2062;"),
-                                  &part, true, Place::Factor});
-            else if (n == 0)
-                pieces.push_back({relation, &part});
-            else if (part.kind == Kind::Negative)
-                pieces.push_back({"−", &part.operands.front(), true, Place::Negated});
-            else
-                pieces.push_back({"+", &part, true, Place::Term});
-        }
-    }
-    return pieces;
+    return NeedsDot(factors[i]) || (Bracketed(factors[i - 1], Place::Factor, false) &&
+                                    Bracketed(factors[i], Place::Factor, false));
 }
 
-// A <math> a piece, with a place to break the line between them, but for the first two:
-// a left-hand side alone on a line says nothing. An operator at the start of a <math>
-// stands between two operands, and is spaced so.
-void WriteChain(std::string &out, const Expression &chain)
+// Whether a row may break inside `e`: a product with such a place.
+bool BreaksInside(const Expression &e)
 {
-    const std::vector<Piece> pieces = Pieces(chain);
-    for (std::size_t n = 0; n < pieces.size(); ++n) {
-        const Piece &piece = pieces[n];
-        if (n != 1)
-            out += n == 0 ? "<math>" : "<wbr/><math>";
-        if (!piece.before.empty()) {
-            out += n == 1 ? "<mo>" : "<mo form=\"infix\">";
-            out += piece.before;
-            out += "</mo>";
+    if (e.kind != Kind::Product)
+        return false;
+    for (std::size_t i = 1; i < e.operands.size(); ++i)
+        if (BreaksBefore(e.operands, i))
+            return true;
+    return false;
+}
+
+// A cell of the grid, written a piece at a time: each piece a <math> that begins with the
+// operator before it, with a place to break the line before it (but the first).
+class Cell
+{
+public:
+    explicit Cell(std::string &out) : out_(out) {}
+
+    // `e` after `before`, where nothing brackets it: an item of a chain, or a term of a
+    // sum that a group holds.
+    void Item(std::string_view before, const Expression &e)
+    {
+        if (e.kind == Kind::Sum) {
+            for (std::size_t i = 0; i < e.operands.size(); ++i) {
+                const Expression &term = e.operands[i];
+                if (i == 0)
+                    Group(before, term, std::nullopt);
+                else if (term.kind == Kind::Negative)
+                    Group("−", term.operands.front(), Place::Negated);
+                else
+                    Group("+", term, Place::Term);
+            }
+            return;
         }
-        if (piece.bracketed)
-            WriteAt(out, *piece.e, piece.place);
-        else
-            Write(out, *piece.e);
-        if (n != 0 || pieces.size() == 1)
-            out += "</math>";
+        if (e.kind != Kind::Product) {
+            Piece(before, [&] { Write(out_, e); });
+            return;
+        }
+        // A product a run of factors at a time, from one place to break to the next.
+        const std::vector<Expression> &factors = e.operands;
+        std::size_t begin = 0;
+        for (std::size_t end = 1; end <= factors.size(); ++end) {
+            if (end < factors.size() && !BreaksBefore(factors, end))
+                continue;
+            Piece(begin == 0                 ? before
+                  : NeedsDot(factors[begin]) ? kDot
+                                             : kInvisibleTimes,
+                  [&] { WriteFactors(out_, factors, begin, end); });
+            begin = end;
+        }
+    }
+
+    // After the last piece, inside it: the colon before a note.
+    void Colon()
+    {
+        if (const std::size_t end = out_.rfind(kPieceEnd); end != std::string::npos)
+            out_.insert(end, "<mtext>:</mtext>");
+    }
+
+private:
+    template<typename Content> void Piece(std::string_view before, Content &&content)
+    {
+        if (pieces_++ > 0 && !grouping_)
+            out_ += "<wbr/>";
+        grouping_ = false;
+        out_ += "<math><mrow>"; // one child: Firefox breaks lines between those of a <math>
+        if (!before.empty()) {
+            // At the start of a <math> an operator stands between two operands all the same.
+            out_ += "<mo form=\"infix\">";
+            out_ += before;
+            out_ += "</mo>";
+        }
+        content();
+        out_ += kPieceEnd;
+    }
+
+    // A term of a sum: a product that may break is a group of its own, which wraps inside
+    // only where it is wider than a line.
+    void Group(std::string_view before, const Expression &term, std::optional<Place> place)
+    {
+        if ((place && Bracketed(term, *place, false)) || !BreaksInside(term)) {
+            Piece(before, [&] {
+                if (place)
+                    WriteAt(out_, term, *place);
+                else
+                    Write(out_, term);
+            });
+            return;
+        }
+        if (pieces_ > 0)
+            out_ += "<wbr/>";
+        out_ += "<span class=\"group\">";
+        grouping_ = true;
+        Item(before, term);
+        out_ += "</span>";
+    }
+
+    std::string &out_;
+    std::size_t pieces_ = 0;
+    bool grouping_ = false; // the next piece opens a group: its break is before the group
+};
+
+// A chain as cells of the step's grid: its first item, then a row for each relation.
+void WriteChain(std::string &out, const Expression &chain, bool colon)
+{
+    for (std::size_t i = 0; i < chain.operands.size(); ++i) {
+        out += i == 0 ? (chain.operands.size() == 1 ? "<div class=\"lhs alone\">"
+                                                    : "<div class=\"lhs\">")
+                      : "<div class=\"row\">";
+        Cell cell(out);
+        cell.Item(i == 0 ? std::string_view()
+                         : kRelations[static_cast<std::size_t>(chain.relations[i - 1])],
+                  chain.operands[i]);
+        if (colon && i + 1 == chain.operands.size())
+            cell.Colon();
+        out += "</div>";
     }
 }
 
@@ -187,18 +268,16 @@ void AppendMathMl(std::string &out, const WorkedSolution &worked)
         AppendEscaped(out, part.title);
         out += "</p>\n";
         for (const Step &step : part.steps) {
-            out += "<p class=\"step\">";
-            for (std::size_t i = 0; i < step.formulas.size(); ++i) {
-                if (i > 0)
-                    out += "; ";
-                WriteChain(out, step.formulas[i]);
-            }
+            out += "<div class=\"step\">";
+            for (std::size_t i = 0; i < step.formulas.size(); ++i)
+                WriteChain(out, step.formulas[i],
+                           !step.note.empty() && i + 1 == step.formulas.size());
             if (!step.note.empty()) {
-                if (!step.formulas.empty())
-                    out += ": ";
+                out += "<p class=\"note\">";
                 AppendEscaped(out, step.note);
+                out += "</p>";
             }
-            out += "</p>\n";
+            out += "</div>\n";
         }
     }
 }

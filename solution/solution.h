@@ -35,7 +35,7 @@ inline constexpr std::string_view kHeading = "Решение:";
 
 // One step of a solution: chains of equalities that go together (the three reciprocals;
 // a bisector's square and the bisector), which the text writes a line each and the HTML as
-// one paragraph; and a note after them (why a triple is refused), or the note alone.
+// one grid; and a note after them (why a triple is refused), or the note alone.
 struct Step {
     std::vector<Expression> formulas; // Chains
     std::string_view note;
@@ -60,9 +60,11 @@ WorkedSolution Work(const calc::Solution &solution, std::string_view decimalSepa
 // its own, every line ended by `lineEnd`.
 void AppendText(std::string &out, const WorkedSolution &worked, std::string_view lineEnd = "\n");
 
-// The solution as HTML: a paragraph for each title (class "part") and each step (class
-// "step", its formulas one after another), the formulas as MathML, in pieces between which
-// a long chain wraps ("= 6", "+ 1/3"). No heading: the page around it has its own.
+// The solution as HTML: a paragraph for each title (class "part") and a grid for each step
+// (class "step"): a formula's first item (class "lhs"), then a row for each relation (class
+// "row"), the note after them (class "note"). The formulas are MathML, a row in pieces
+// between which it may wrap ("= 6", "+ 1/3"; a group of them class "group"). No heading:
+// the page around it has its own.
 void AppendMathMl(std::string &out, const WorkedSolution &worked);
 
 } // namespace solution

@@ -72,6 +72,8 @@ function LoadModel(wasm) {
             figureDescription: () => text(core.ModelFigureDescription(model)),
             // The exact values of the solution, a line each after a heading, or ''.
             exactValues: () => text(core.ModelExactValues(model)),
+            // The same as HTML with MathML, a formula a row, or ''.
+            exactMathMl: () => text(core.ModelExactMathMl(model)),
             // The worked solution as HTML with MathML, and as plain text, or ''.
             solution: () => text(core.ModelSolution(model)),
             solutionText: () => text(core.ModelSolutionText(model)),

@@ -4,7 +4,9 @@
 // worked solution of the solution it shows. Texts cross
 // as UTF-8 with a final NUL; a text returned stays valid until the model's next action.
 #include "calculator.h"
+#include "exact_values.h"
 #include "figure.h"
+#include "report.h"
 #include "solution.h"
 
 #include <string>
@@ -103,6 +105,20 @@ const char *ModelExactValues(const Calculator *model)
     if (model->Solution())
         calc::AppendExactValues(text, *model->Solution(), {.lineEnd = "\n"});
     return text.c_str();
+}
+
+// The same as HTML with MathML, a formula a row, under the heading; empty when there are none.
+const char *ModelExactMathMl(const Calculator *model)
+{
+    static std::string html;
+    html.clear();
+    if (model->Solution()) {
+        solution::WorkedSolution values;
+        values.parts.push_back({calc::kExactHeading, {solution::ExactValues(*model->Solution())}});
+        if (!values.parts.front().steps.front().formulas.empty())
+            solution::AppendMathMl(html, values);
+    }
+    return html.c_str();
 }
 
 // The worked solution of what the result shows, as HTML with MathML, and as plain text, a

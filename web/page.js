@@ -16,9 +16,11 @@
     const [calculateButton, clearButton] = controls(names.buttons, 2);
     const result = document.getElementById(`${names.result}_0`);
     const announcer = document.getElementById('announcer');
+    const aside = document.getElementById('aside');
     const figure = document.getElementById('figure');
     const picture = figure.querySelector('img');
-    const exact = document.getElementById('exact');
+    const exactMath = document.getElementById('exact-math');
+    const exactText = document.getElementById('exact-text');
     const solution = document.getElementById('solution');
     const steps = document.getElementById('steps');
     const stepsText = document.getElementById('steps-text');
@@ -70,7 +72,9 @@
             );
             figure.hidden = svg === '';
             picture.alt = model.figureDescription();
-            exact.textContent = model.exactValues();
+            // The exact values as formulas, and as text for screen readers.
+            exactMath.innerHTML = model.exactMathMl();
+            exactText.textContent = model.exactValues();
             if (svg) picture.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(svg)}`;
             else picture.removeAttribute('src');
             // The worked solution (for a refusal, why), its formulas as MathML that the
@@ -79,9 +83,9 @@
             solution.hidden = working === '';
             steps.innerHTML = working;
             stepsText.textContent = model.solutionText();
-            // A step that scrolls sideways is no stop of the Tab key: the formulas are
+            // A row that scrolls sideways is no stop of the Tab key: the formulas are
             // hidden from screen readers, which read their text instead.
-            for (const step of steps.children) step.tabIndex = -1;
+            for (const row of aside.querySelectorAll('.lhs, .row')) row.tabIndex = -1;
         }
         if (focusRequests !== model.focusRequests()) {
             focusRequests = model.focusRequests();

@@ -72,11 +72,12 @@ const char *const kPage = R"(<!DOCTYPE html>
 )";
 
 // Where the page draws the triangle of each report, beside the window or under it, with
-// the exact values under it, and under that the worked solution: its formulas in MathML,
-// which screen readers pass over for the same as text.
+// the exact values under it, and under that the worked solution: the formulas of both in
+// MathML, which screen readers pass over for the same as text.
 const char *const kAside =
     "<div id=\"aside\" class=\"Aside\"><figure id=\"figure\" class=\"Figure\" hidden>"
     "<img width=\"460\" height=\"345\" alt=\"\"><figcaption id=\"exact\" class=\"Exact\">"
+    "<div id=\"exact-math\" aria-hidden=\"true\"></div><p id=\"exact-text\" class=\"Spoken\"></p>"
     "</figcaption></figure><section id=\"solution\" class=\"Solution\" hidden "
     "aria-labelledby=\"solution-heading\"><h2 id=\"solution-heading\">%1</h2>"
     "<div id=\"steps\" aria-hidden=\"true\"></div><p id=\"steps-text\" class=\"Spoken\"></p>"

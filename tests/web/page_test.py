@@ -88,6 +88,33 @@ LOOK = '''
     };'''
 
 
+# The worked solution and the exact values, as rows, for a kind and three lengths: on a
+# phone and on a desktop.
+NOTEBOOK_CASES = [(2, ['3', '4', '5']), (0, ['4', '5', '10']),
+                  (2, ['12.3456789', '23.4567891', '34.5678912'])]
+# Each cell of their grids: how far its content overflows it, by how much its widest
+# <math> (a piece that cannot break) is wider than its room, its overflow, its tab index,
+# the operators that begin its further lines, whether any piece is broken across lines;
+# how far the whole overflows; the smallest number or letter that is no script.
+ROWS = """
+    const aside = document.getElementById('aside');
+    const cells = [...aside.querySelectorAll('.lhs, .row')].map((cell) => {
+        const pieces = [...cell.querySelectorAll('math')].map((m) => [m, m.getBoundingClientRect()]);
+        const room = cell.clientWidth - parseFloat(getComputedStyle(cell).paddingLeft);
+        return {over: cell.scrollWidth - cell.clientWidth,
+                widest: Math.max(...pieces.map(([, r]) => r.width)) - room,
+                overflow: getComputedStyle(cell).overflowX, tab: cell.tabIndex,
+                breaks: pieces.filter(([, r], i) => i > 0 && r.left < pieces[i - 1][1].right - 1)
+                    .map(([m]) => m.querySelector('mo')?.textContent),
+                split: pieces.some(([m]) => m.getClientRects().length > 1)};
+    });
+    const sizes = [...aside.querySelectorAll('mn, mi')]
+        .filter((e) => !e.closest(':is(msub, msup, msubsup) > :not(:first-child)'))
+        .map((e) => parseFloat(getComputedStyle(e).fontSize));
+    return {cells, over: aside.scrollWidth - aside.clientWidth, smallest: Math.min(...sizes),
+            text: parseFloat(getComputedStyle(aside).fontSize)};"""
+
+
 # What shows the keyboard focus on the control that has it (an option button for its
 # radio): the control, its outline and the colours round it.
 FOCUS_LOOK = '''
@@ -425,19 +452,46 @@ class EnglishPage(TypedCases, Page):
         self.assertNotEqual(announced[0], announced[1])  # each press changes the live region
         self.assertNotEqual(announced[1], announced[2])
 
+    def test_solution_in_rows(self):
+        """A relation a row, on one line on a desktop; on a phone rows break only before a
+        relation or an operator of their top level, and nothing sticks out: a row scrolls
+        only where a piece of it that cannot break is wider than the row. No fraction is
+        shrunk below 80% of the text."""
+        for (kind, inputs), (width, height) in ((c, s) for c in NOTEBOOK_CASES
+                                                for s in ((1280, 800), (360, 740))):
+            with self.subTest(kind=kind, inputs=inputs, width=width):
+                self.open(width, height)
+                self.browser.click(f'Option1_{kind}')
+                for k, text in enumerate(inputs):
+                    self.browser.type(f'Text2_{k}', text)
+                self.browser.click('Command1_0')
+                rows = self.run_js(ROWS)
+                self.assertLessEqual(rows['over'], 0)
+                self.assertGreaterEqual(rows['smallest'], 0.8 * rows['text'])
+                for cell in rows['cells']:
+                    self.assertEqual((cell['tab'], cell['split']), (-1, False), cell)
+                    self.assertLessEqual(set(cell['breaks']), set('=≈<+−·\u2062'), cell)
+                    if width > 1000:
+                        self.assertEqual((cell['breaks'], cell['over'] <= 0), ([], True), cell)
+                    elif cell['over'] > 0:
+                        self.assertEqual((cell['overflow'], cell['widest'] > 0), ('auto', True), cell)
+                if width < 1000:
+                    self.assertTrue(any(cell['breaks'] for cell in rows['cells']))
+
     def test_figure_of_each_report(self):
         """The triangle of a report is drawn beside the window, or under the result where
         the controls flow, with its description as the text alternative and the exact
-        values under it; nothing is drawn for a refusal or after "Изчисти". The worked
-        solution follows, its MathML laid out (a fraction taller than a number), with its
-        text for screen readers; for a refusal, why."""
+        values under it, as formulas and as text; nothing is drawn for a refusal or after
+        "Изчисти". The worked solution follows, its MathML laid out (a fraction taller
+        than a number), with its text for screen readers; for a refusal, why."""
         figure = '''
             const figure = document.getElementById('figure');
             const box = (id) => document.getElementById(id).getBoundingClientRect();
             const height = (selector) => document.querySelector(selector)?.getBoundingClientRect().height;
             return {shown: !figure.hidden, alt: figure.querySelector('img').alt,
                     src: figure.querySelector('img').getAttribute('src') || '',
-                    exact: document.getElementById('exact').textContent.trimEnd(),
+                    exact: document.getElementById('exact-text').textContent.trimEnd(),
+                    exactRows: document.querySelectorAll('#exact-math .row').length,
                     figure: [box('figure').left, box('figure').top],
                     form: [box('MainForm').right, box('Text1_0').bottom],
                     solution: [!document.getElementById('solution').hidden,
@@ -456,6 +510,7 @@ class EnglishPage(TypedCases, Page):
                 self.assertIn('Ъглополовящи: от A — 2.86', drawn['alt'])
                 self.assertEqual(drawn['exact'].split('\n'), ['Точни стойности:', 'BC = 2√73/3',
                                                              'AC = 4√13/3', 'AB = 10/3', 'S = 8'])
+                self.assertEqual(drawn['exactRows'], 4)  # and as formulas
                 self.assertEqual(drawn['solution'][:2], [True, True])
                 self.assertIn('\nl_c ≈ 4.96236595640282\n', drawn['solution'][2])
                 if beside:
