@@ -12,7 +12,7 @@ namespace
 using figure::AppendEscaped;
 using Kind = Expression::Kind;
 
-constexpr std::string_view kRelations[] = {"=", "≈", "&lt;"};
+constexpr std::string_view kRelations[] = {"=", "≈", "&lt;", "&gt;"};
 
 void Write(std::string &out, const Expression &e);
 
@@ -73,7 +73,7 @@ void Write(std::string &out, const Expression &e)
         out += "<mrow>";
         for (std::size_t i = 0; i < e.operands.size(); ++i) {
             if (i > 0) // a dot, or the invisible times of factors side by side
-                out += NeedsDot(e.operands[i]) ? "<mo>·</mo>" : "<mo>&#x2062;</mo>";
+                out += NeedsDot(e.operands[i - 1], e.operands[i]) ? "<mo>·</mo>" : "<mo>&#x2062;</mo>";
             WriteAt(out, e.operands[i], Place::Factor);
         }
         out += "</mrow>";
@@ -104,6 +104,15 @@ void Write(std::string &out, const Expression &e)
         }
         Write(out, e.operands[1]);
         out += e.operands[0].subscript != 0 ? "</msubsup>" : "</msup>";
+        return;
+    case Kind::Ratio:
+        out += "<mrow>";
+        for (std::size_t i = 0; i < e.operands.size(); ++i) {
+            if (i > 0)
+                out += "<mo>:</mo>";
+            Write(out, e.operands[i]);
+        }
+        out += "</mrow>";
         return;
     case Kind::Chain:
         // (written a piece at a time by AppendMathMl)
@@ -140,7 +149,7 @@ std::vector<Piece> Pieces(const Expression &chain)
             const Expression &part = item.operands[n];
             if (item.kind == Kind::Product)
                 pieces.push_back({n == 0           ? relation
-                                  : NeedsDot(part) ? std::string_view("·")
+                                  : NeedsDot(item.operands[n - 1], part) ? std::string_view("·")
                                                    : std::string_view("&#x2062;"),
                                   &part, true, Place::Factor});
             else if (n == 0)

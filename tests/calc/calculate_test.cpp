@@ -327,7 +327,7 @@ TEST_P(ExactFormsTest, WritesEachValueInLowestTerms)
 {
     const ExactCase &c = GetParam();
     const calc::Solution solution =
-        calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]}, ".", {.exactForms = true});
+        calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]}, ".", {.exactValues = true});
     ASSERT_TRUE(solution.exact);
     const calc::ExactForms &e = *solution.exact;
     EXPECT_EQ((std::array<std::string, 7>{e.sides[0], e.sides[1], e.sides[2], e.area,

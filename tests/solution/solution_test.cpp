@@ -82,7 +82,7 @@ TEST_P(SolutionTest, AgreesWithTheReport)
 {
     const Case &c = GetParam();
     const calc::Solution solution = calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]},
-                                                    c.separator, {.exactForms = true});
+                                                    c.separator, {.exactValues = true});
     const solution::WorkedSolution worked = solution::Work(solution, c.separator);
     std::string text;
     solution::AppendText(text, worked);

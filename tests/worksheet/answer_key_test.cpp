@@ -61,7 +61,7 @@ class AnswerKeyTest : public testing::TestWithParam<KeyCase>
 TEST_P(AnswerKeyTest, WritesABlockForEachTriple)
 {
     const KeyCase &c = GetParam();
-    worksheet::Reader reader(c.mode, c.separator, {.exactForms = true});
+    worksheet::Reader reader(c.mode, c.separator, {.exactValues = true});
     worksheet::AnswerKey key(c.mode, c.separator);
     std::string page;
     std::vector<Line> results;
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StudentSheet, HasTheTasksWithoutTheirAnswers)
 {
     const std::vector<std::string> lines = {"3 4 5", "1 2 3", "# comment", "5,5 5 6", "1 2"};
-    worksheet::Reader reader(InputMode::Sides, ",", {.exactForms = true});
+    worksheet::Reader reader(InputMode::Sides, ",", {.exactValues = true});
     worksheet::AnswerKey key(InputMode::Sides, ",");
     worksheet::StudentSheet sheet(InputMode::Sides, ",");
     std::string keyPage, sheetPage;
