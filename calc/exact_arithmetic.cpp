@@ -276,8 +276,8 @@ Interval Root(const Interval &x)
     Integer upper = x.upper_;
     std::int64_t exponent = x.exponent_;
     // An even exponent, and enough bits under the root for `bits` above it.
-    std::int64_t shift = std::max<std::int64_t>(
-        2 * (static_cast<std::int64_t>(x.bits_) + 2) - Bits(upper), 0);
+    std::int64_t shift =
+        std::max<std::int64_t>(2 * (static_cast<std::int64_t>(x.bits_) + 2) - Bits(upper), 0);
     if ((exponent - shift) % 2 != 0)
         ++shift;
     lower <<= static_cast<unsigned>(shift);

@@ -83,7 +83,8 @@ Rounded RoundToDouble(Integer n, Integer d, bool root, std::int64_t exponent)
     const double value =
         std::ldexp(static_cast<double>(kept.convert_to<std::uint64_t>()), static_cast<int>(scale));
     const bool edge = value == DBL_MAX || value == DBL_MIN;
-    return {value, value >= DBL_MIN && value <= DBL_MAX && (!edge || WithinNormalDoubles(n, d, root))};
+    return {value,
+            value >= DBL_MIN && value <= DBL_MAX && (!edge || WithinNormalDoubles(n, d, root))};
 }
 
 Digits RoundToDigits(const Rational &q, bool root, std::int64_t exponent, bool negative)

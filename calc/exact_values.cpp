@@ -81,8 +81,8 @@ T Formula(InputMode mode, Named value, const At &at, const Constant &constant)
         return of(Quantity::AltitudeArea) / of(Quantity::HeronArea);
     case Quantity::Factor: {
         // P1 = r_a + r_b + r_c; P2, P3, P4 turn the sign of r_c, r_b, r_a.
-        T factor = of(Quantity::Reciprocal, 0) + of(Quantity::Reciprocal, 1) +
-                   of(Quantity::Reciprocal, 2);
+        T factor =
+            of(Quantity::Reciprocal, 0) + of(Quantity::Reciprocal, 1) + of(Quantity::Reciprocal, 2);
         if (i > 0)
             factor = factor - constant(2, 1) * of(Quantity::Reciprocal, 3 - i);
         return factor;
@@ -91,7 +91,8 @@ T Formula(InputMode mode, Named value, const At &at, const Constant &constant)
         return of(Quantity::Factor, 0) * of(Quantity::Factor, 1) * of(Quantity::Factor, 2) *
                of(Quantity::Factor, 3);
     case Quantity::MedianRadicand: {
-        const T m = of(Quantity::Given, i), mj = of(Quantity::Given, j), mk = of(Quantity::Given, k);
+        const T m = of(Quantity::Given, i), mj = of(Quantity::Given, j),
+                mk = of(Quantity::Given, k);
         return constant(2, 1) * mj * mj + constant(2, 1) * mk * mk - m * m;
     }
     case Quantity::CheckRadicand:
@@ -135,8 +136,7 @@ Values::Values(InputMode mode, const std::array<Decimal, 3> &lengths) : mode_(mo
         positive_[i] = lengths[i].sign > 0;
         magnitudes[i] = lengths[i].sign != 0 ? lengths[i].Magnitude() : 0;
     }
-    const auto [smallest, largest] = std::minmax(magnitudes.begin(), magnitudes.end(),
-                                                 [](auto a, auto b) { return *a < *b; });
+    const auto [smallest, largest] = std::minmax_element(magnitudes.begin(), magnitudes.end());
     if (*largest - *smallest > kMaxSpread) {
         comparable_ = false;
         return;

@@ -313,8 +313,8 @@ void AppendDigits(std::string &out, const Digits &rounded, std::string_view deci
         fraction(1);
         out += exponent < 0 ? "E-" : "E+";
         // At least two digits, as many as there are beyond.
-        const std::uint64_t magnitude =
-            exponent < 0 ? static_cast<std::uint64_t>(-exponent) : static_cast<std::uint64_t>(exponent);
+        const std::uint64_t magnitude = exponent < 0 ? static_cast<std::uint64_t>(-exponent)
+                                                     : static_cast<std::uint64_t>(exponent);
         char reversed[20];
         std::size_t n = 0;
         for (std::uint64_t m = magnitude; m != 0 || n < 2; m /= 10)

@@ -75,8 +75,8 @@ struct Evaluation {
     Tracked &operator[](Named value) { return values[Place(value)]; }
     static std::size_t Place(Named value)
     {
-        return static_cast<std::size_t>(
-            std::find(kResults.begin(), kResults.end(), value) - kResults.begin());
+        return static_cast<std::size_t>(std::find(kResults.begin(), kResults.end(), value) -
+                                        kResults.begin());
     }
 
     std::array<Tracked, kResults.size()> values;
@@ -199,9 +199,10 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
     };
     const auto finish = [&](Outcome outcome) {
         solution.outcome = outcome;
-        if (options.exactValues)
+        if (options.exactValues) {
             exactValues();
-        solution.exact = std::move(values);
+            solution.exact = std::move(values);
+        }
         return solution;
     };
 
@@ -229,9 +230,10 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
     };
     Triangle &t = solution.triangle;
     const auto number = [&t](Named value) -> Number & {
-        return value.quantity == Quantity::Area     ? t.area
-               : value.quantity == Quantity::Side ? t.sides.at(static_cast<std::size_t>(value.index))
-                                                    : t.bisectors.at(static_cast<std::size_t>(value.index));
+        return value.quantity == Quantity::Area ? t.area
+               : value.quantity == Quantity::Side
+                   ? t.sides.at(static_cast<std::size_t>(value.index))
+                   : t.bisectors.at(static_cast<std::size_t>(value.index));
     };
     if (std::all_of(kResults.begin(), kResults.end(), trusted)) {
         for (const Named value : kResults)

@@ -73,7 +73,14 @@ struct Solution {
     // for: of a solved triangle, and of a refused one the values its refusal is about.
     std::shared_ptr<const exact::Values> exact;
 
-    bool operator==(const Solution &) const = default;
+    // Equal outcomes and values; the exact values, made from the same lengths, count by
+    // whether they are there.
+    bool operator==(const Solution &other) const
+    {
+        return mode == other.mode && outcome == other.outcome && given == other.given &&
+               refusal == other.refusal && refused == other.refused && triangle == other.triangle &&
+               (exact == nullptr) == (other.exact == nullptr);
+    }
 };
 
 struct SolveOptions {

@@ -192,7 +192,8 @@ Lines LinesOf(const Scene &scene, calc::InputMode mode)
         const Point end = t < 0 ? p : q;
         if ((t < 0 || t > 1) && Length(Minus(foot, end)) > 0.5)
             lines.under.push_back({end, foot, kExtensionStroke, "extension"});
-        lines.over.push_back({vertex[i], foot, kGivenStroke, given.figureClass, given.figureIds[i]});
+        lines.over.push_back(
+            {vertex[i], foot, kGivenStroke, given.figureClass, given.figureIds[i]});
     }
     for (std::size_t i = 0; mode == calc::InputMode::Heights && i < 3; ++i) {
         // The right angle at the foot, on the side of the altitude's vertex and towards
@@ -357,7 +358,8 @@ Frame Draw(const calc::Solution &solution, const FigureOptions &options, Painter
     for (std::size_t i = 0; scene.given && i < 3; ++i)
         painter.Dot(
             scene.givenFeet[i], kFootRadius, kGivenColour,
-            {solution.mode == calc::InputMode::Heights ? "foot altitude-foot" : "foot median-foot", given.feet[i]});
+            {solution.mode == calc::InputMode::Heights ? "foot altitude-foot" : "foot median-foot",
+             given.feet[i]});
     for (std::size_t i = 0; i < 3; ++i)
         painter.Dot(scene.bisectorFeet[i], kFootRadius, kBisectorColour,
                     {"foot bisector-foot", kBisectorFootIds[i]});

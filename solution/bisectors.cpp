@@ -40,8 +40,8 @@ void Worker::Bisectors()
         const int j = calc::Next(i), k = calc::Next(i, 2);
         const char letter = calc::kSideLetters.at(static_cast<std::size_t>(i));
         const auto segment = [letter](int vertex) {
-            return Symbol(std::string(calc::kVertexNames.at(static_cast<std::size_t>(vertex))) + "L",
-                          letter);
+            return Symbol(
+                std::string(calc::kVertexNames.at(static_cast<std::size_t>(vertex))) + "L", letter);
         };
         Step step;
         // The segment next to vertex j is a_i·a_k/(a_j + a_k); the one next to k, a_i·a_j/….
@@ -56,8 +56,8 @@ void Worker::Bisectors()
             step.formulas.push_back(chain.Take());
         }
         Chain square(Square(Named("l", i)));
-        square.Is(Sum(List(Pair(j, k, times(Letter)),
-                           Negative(Product(List(segment(j), segment(k)))))));
+        square.Is(
+            Sum(List(Pair(j, k, times(Letter)), Negative(Product(List(segment(j), segment(k)))))));
         square.Is(Sum(List(Pair(j, k, times(side)),
                            Negative(Product(List(n_.Put(Quantity::NearSegment, i),
                                                  n_.Put(Quantity::FarSegment, i)))))));
@@ -70,8 +70,8 @@ void Worker::Bisectors()
             // l = √(22k²/9) = (k/3)√22 = (√22/3) · k, k as found
             bisector.Is(Root(n_.Put(Quantity::BisectorSquare, i)));
             bisector.Is(n_.Put(Quantity::BaseBisector, i));
-            bisector.Is(Product(
-                List(n_.Value(Quantity::BaseBisector, i), n_.Value(Quantity::Scale))));
+            bisector.Is(
+                Product(List(n_.Value(Quantity::BaseBisector, i), n_.Value(Quantity::Scale))));
             n_.Finish(bisector, Quantity::Bisector, i, true);
         } else {
             n_.Root(bisector, Quantity::BisectorSquare, Quantity::Bisector, i, true);
@@ -79,8 +79,8 @@ void Worker::Bisectors()
         step.formulas.push_back(bisector.Take());
         if (!n_.HasForm(Quantity::Bisector, i))
             step.note = kNoForm;
-        const std::string note =
-            n_.ReportNote(s_.triangle.bisectors.at(static_cast<std::size_t>(i)), Quantity::Bisector, i);
+        const std::string note = n_.ReportNote(
+            s_.triangle.bisectors.at(static_cast<std::size_t>(i)), Quantity::Bisector, i);
         if (!note.empty())
             step.note += (step.note.empty() ? "" : "; ") + note;
         part.steps.push_back(std::move(step));

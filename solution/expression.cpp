@@ -131,8 +131,9 @@ Expression DecimalOf(const calc::Digits &digits, std::string_view separator, boo
     const std::int64_t exponent = digits.exponent;
     Expression power = Node(Kind::Power, {});
     power.operands.push_back(Digits("10", false));
-    const std::string magnitude = std::to_string(
-        exponent < 0 ? static_cast<std::uint64_t>(-(exponent + 1)) + 1 : static_cast<std::uint64_t>(exponent));
+    const std::string magnitude =
+        std::to_string(exponent < 0 ? static_cast<std::uint64_t>(-(exponent + 1)) + 1
+                                    : static_cast<std::uint64_t>(exponent));
     power.operands.push_back(exponent < 0 ? Negative(Digits(magnitude, false))
                                           : Digits(magnitude, false));
     std::vector<Expression> factors;

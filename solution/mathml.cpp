@@ -73,7 +73,8 @@ void Write(std::string &out, const Expression &e)
         out += "<mrow>";
         for (std::size_t i = 0; i < e.operands.size(); ++i) {
             if (i > 0) // a dot, or the invisible times of factors side by side
-                out += NeedsDot(e.operands[i - 1], e.operands[i]) ? "<mo>·</mo>" : "<mo>&#x2062;</mo>";
+                out +=
+                    NeedsDot(e.operands[i - 1], e.operands[i]) ? "<mo>·</mo>" : "<mo>&#x2062;</mo>";
             WriteAt(out, e.operands[i], Place::Factor);
         }
         out += "</mrow>";
@@ -148,9 +149,10 @@ std::vector<Piece> Pieces(const Expression &chain)
         for (std::size_t n = 0; n < item.operands.size(); ++n) {
             const Expression &part = item.operands[n];
             if (item.kind == Kind::Product)
-                pieces.push_back({n == 0           ? relation
-                                  : NeedsDot(item.operands[n - 1], part) ? std::string_view("·")
-                                                   : std::string_view("&#x2062;"),
+                pieces.push_back({n == 0 ? relation
+                                  : NeedsDot(item.operands[n - 1], part)
+                                      ? std::string_view("·")
+                                      : std::string_view("&#x2062;"),
                                   &part, true, Place::Factor});
             else if (n == 0)
                 pieces.push_back({relation, &part});

@@ -40,7 +40,8 @@ Expression Notation::Form(const Surd &form) const
         return form.d == 1 ? Whole(form.n) : Fraction(Whole(form.n), Whole(form.d));
     }
     Expression root = solution::Root(Whole(form.r));
-    Expression numerator = form.n == 1 ? std::move(root) : Product(List(Whole(form.n), std::move(root)));
+    Expression numerator =
+        form.n == 1 ? std::move(root) : Product(List(Whole(form.n), std::move(root)));
     return form.d == 1 ? std::move(numerator) : Fraction(std::move(numerator), Whole(form.d));
 }
 
@@ -102,14 +103,17 @@ bool Notation::OverRoot(Chain &chain, Quantity quantity, int index) const
     // q√r = qr/√r, written so where qr is a whole number or a fraction.
     const Surd &form = *value.form;
     const calc::exact::Rational numerator(form.n * form.r, form.d);
-    chain.Is(Fraction(Form({boost::multiprecision::numerator(numerator), 1, boost::multiprecision::denominator(numerator)}),
+    chain.Is(Fraction(Form({boost::multiprecision::numerator(numerator), 1,
+                            boost::multiprecision::denominator(numerator)}),
                       solution::Root(Whole(form.r))));
     return true;
 }
 
 Expression Notation::TimesScale(Quantity coefficient, int index, int power) const
 {
-    const auto k = [power] { return power == 1 ? Symbol("k") : solution::Power(Symbol("k"), power); };
+    const auto k = [power] {
+        return power == 1 ? Symbol("k") : solution::Power(Symbol("k"), power);
+    };
     const calc::exact::Exact &value = Of(coefficient, index);
     if (!value.form)
         return Product(List(DecimalOf(coefficient, index), k()));
@@ -137,7 +141,7 @@ std::string Notation::ReportNote(const calc::Number &reported, Quantity quantity
     calc::AppendDigits(exact, Of(quantity, index).digits, separator_);
     if (printed == exact)
         return {};
-    return "в отчета " + printed + ": цифрите на формулата, до 10⁻¹⁰ от точната стойност";
+    return "отчетът дава " + printed + ", цифрите на формулата си, до 10⁻¹⁰ от точната стойност";
 }
 
 } // namespace solution

@@ -83,8 +83,9 @@ void Worker::Refusal()
     // Medians whose side would be the root of a negative number.
     if (s_.mode == InputMode::Medians && n_.Of(Quantity::MedianRadicand, i).value.Sign() < 0) {
         const Expression twice = Integer(2);
-        Chain radicand(Sum(List(Product(List(twice, Square(Given(j)))),
-                                Product(List(twice, Square(Given(k)))), Negative(Square(Given(i))))));
+        Chain radicand(
+            Sum(List(Product(List(twice, Square(Given(j)))), Product(List(twice, Square(Given(k)))),
+                     Negative(Square(Given(i))))));
         radicand.Is(Sum(List(Product(List(twice, Square(n_.Value(Quantity::Given, j)))),
                              Product(List(twice, Square(n_.Value(Quantity::Given, k)))),
                              Negative(Square(n_.Value(Quantity::Given, i))))));

@@ -74,16 +74,14 @@ Expression Worker::Given(int i) const
     return letter.empty() ? Letter(i) : Named(letter, i);
 }
 
-void Worker::AddResult(Step &step, Chain chain, Q quantity, int index) const
+void Worker::AddResult(Part &part, Chain chain, Q quantity, int index) const
 {
     n_.Finish(chain, quantity, index, true);
-    step.formulas.push_back(chain.Take());
     const calc::Triangle &t = s_.triangle;
     const auto i = static_cast<std::size_t>(index);
-    const std::string note =
-        n_.ReportNote(quantity == Q::Area ? t.area : t.sides.at(i), quantity, index);
-    if (!note.empty())
-        step.note += (step.note.empty() ? "" : "; ") + note;
+    part.steps.push_back(
+        {List(chain.Take()),
+         n_.ReportNote(quantity == Q::Area ? t.area : t.sides.at(i), quantity, index)});
 }
 
 WorkedSolution Worker::Work()
@@ -125,12 +123,8 @@ void Worker::Heron(const std::array<Expression, 3> &x, const Expression &p, cons
     const auto value = [&](Quantity quantity, int index, int power) {
         return inK ? n_.TimesScale(quantity, index, power) : n_.Value(quantity, index);
     };
-    const auto base = [&](int i) {
-        return value(inK ? Quantity::Ratio : Quantity::Given, i, 1);
-    };
-    Part &part = Add(inK                                ? kHeronInK
-                     : s_.mode == InputMode::Medians ? kMediansArea
-                                                      : kHeron);
+    const auto base = [&](int i) { return value(inK ? Quantity::Ratio : Quantity::Given, i, 1); };
+    Part &part = Add(inK ? kHeronInK : s_.mode == InputMode::Medians ? kMediansArea : kHeron);
     Chain half(p);
     half.Is(Fraction(Sum(List(x[0], x[1], x[2])), Integer(2)));
     half.Is(Fraction(Sum(List(base(0), base(1), base(2))), Integer(2)));
@@ -164,12 +158,8 @@ void Worker::Heron(const std::array<Expression, 3> &x, const Expression &p, cons
         n_.Root(s, Quantity::HeronSquare, Quantity::HeronArea);
         part.steps.push_back({List(s.Take()), {}});
     } else {
-        Step step;
         n_.Root(s, Quantity::HeronSquare, Quantity::Area, 0, true);
-        step.formulas.push_back(s.Take());
-        const std::string note = n_.ReportNote(s_.triangle.area, Quantity::Area);
-        step.note = note;
-        part.steps.push_back(std::move(step));
+        part.steps.push_back({List(s.Take()), n_.ReportNote(s_.triangle.area, Quantity::Area)});
     }
 }
 
@@ -186,13 +176,11 @@ void Worker::Medians()
         const int j = calc::Next(i), k = calc::Next(i, 2);
         Chain chain(Letter(i));
         chain.Is(Product(List(twoThirds, MedianRoot(Given(i), Given(j), Given(k)))));
-        chain.Is(Product(List(twoThirds, MedianRoot(n_.Value(Quantity::Given, i),
-                                                    n_.Value(Quantity::Given, j),
-                                                    n_.Value(Quantity::Given, k)))));
+        chain.Is(Product(
+            List(twoThirds, MedianRoot(n_.Value(Quantity::Given, i), n_.Value(Quantity::Given, j),
+                                       n_.Value(Quantity::Given, k)))));
         chain.Is(Product(List(twoThirds, Root(n_.Value(Quantity::MedianRadicand, i)))));
-        Step step;
-        AddResult(step, std::move(chain), Quantity::Side, i);
-        sides.steps.push_back(std::move(step));
+        AddResult(sides, std::move(chain), Quantity::Side, i);
     }
     const Expression p = Symbol("p", 'm');
     const Expression area = Symbol("S", 'm');
@@ -200,9 +188,7 @@ void Worker::Medians()
     Chain s(Symbol("S"));
     s.Is(Product(List(Fraction(Integer(4), Integer(3)), area)));
     s.Is(Product(List(Fraction(Integer(4), Integer(3)), n_.Value(Quantity::HeronArea))));
-    Step step;
-    AddResult(step, std::move(s), Quantity::Area, 0);
-    worked_.parts.back().steps.push_back(std::move(step));
+    AddResult(worked_.parts.back(), std::move(s), Quantity::Area, 0);
 }
 
 // a : b : c = 1/h_a : 1/h_b : 1/h_c in whole numbers, a = x_a·k …; Heron's formula in k; k
@@ -238,8 +224,9 @@ void Worker::Heights()
     Part &scale = Add(kScale);
     Chain area(Symbol("S"));
     area.Is(Fraction(Product(List(Letter(0), Given(0))), Integer(2)));
-    area.Is(Fraction(Product(List(n_.TimesScale(Quantity::Ratio, 0, 1), n_.Value(Quantity::Given, 0))),
-                     Integer(2)));
+    area.Is(
+        Fraction(Product(List(n_.TimesScale(Quantity::Ratio, 0, 1), n_.Value(Quantity::Given, 0))),
+                 Integer(2)));
     area.Is(n_.TimesScale(Quantity::AltitudeArea, 0, 1));
     Chain equation(n_.TimesScale(Quantity::HeronArea, 0, 2));
     equation.Is(n_.TimesScale(Quantity::AltitudeArea, 0, 1));
@@ -250,18 +237,16 @@ void Worker::Heights()
     scale.steps.push_back({List(area.Take(), equation.Take(), k.Take()), {}});
 
     Part &results = Add(kSidesAndArea);
-    Step step;
     for (int i = 0; i < 3; ++i) {
         Chain side(Letter(i));
         side.Is(n_.TimesScale(Quantity::Ratio, i, 1));
         side.Is(Product(List(n_.Value(Quantity::Ratio, i), n_.Value(Quantity::Scale))));
-        AddResult(step, std::move(side), Quantity::Side, i);
+        AddResult(results, std::move(side), Quantity::Side, i);
     }
     Chain s(Symbol("S"));
     s.Is(n_.TimesScale(Quantity::AltitudeArea, 0, 1));
     s.Is(Product(List(n_.Value(Quantity::AltitudeArea), n_.Value(Quantity::Scale))));
-    AddResult(step, std::move(s), Quantity::Area, 0);
-    results.steps.push_back(std::move(step));
+    AddResult(results, std::move(s), Quantity::Area, 0);
 }
 
 // 1/S² = P1 · P2 · P3 · P4 of the reciprocals, as letters and as numbers, and its value.
@@ -299,19 +284,15 @@ void Worker::HeightsByIdentity()
     s.Is(Reciprocal(Root(Reciprocal(Square(Symbol("S"))))));
     s.Is(Reciprocal(Root(n_.Value(Quantity::InverseAreaSquared))));
     n_.OverRoot(s, Quantity::Area);
-    Step step;
-    AddResult(step, std::move(s), Quantity::Area, 0);
-    area.steps.push_back(std::move(step));
+    AddResult(area, std::move(s), Quantity::Area, 0);
 
     Part &sides = Add(kSides);
-    Step found;
     for (int i = 0; i < 3; ++i) {
         Chain side(Letter(i));
         side.Is(Fraction(Twice(Symbol("S")), Given(i)));
         side.Is(Fraction(Twice(n_.Value(Quantity::Area)), n_.Value(Quantity::Given, i)));
-        AddResult(found, std::move(side), Quantity::Side, i);
+        AddResult(sides, std::move(side), Quantity::Side, i);
     }
-    sides.steps.push_back(std::move(found));
 }
 
 // The second route to S: the identity 1/S² = P1 · P2 · P3 · P4.

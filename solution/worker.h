@@ -44,9 +44,9 @@ private:
     void Heron(const std::array<Expression, 3> &sides, const Expression &p, const Expression &area);
     void HeightsCheck();
     void MediansCheck();
-    // The result chain of a side or the area, with the report's note where its digits
-    // differ.
-    void AddResult(Step &step, Chain chain, Q quantity, int index) const;
+    // The step of a side or the area, the chain finished with its value, with the report's
+    // note where its digits differ.
+    void AddResult(Part &part, Chain chain, Q quantity, int index) const;
 
     void Bisectors();
     void BisectorsCheck();
