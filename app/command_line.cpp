@@ -3,6 +3,7 @@
 #include "calculate.h"
 #include "figure.h"
 #include "generator.h"
+#include "kinds.h"
 #include "line_io.h"
 #include "printout.h"
 #include "text_report.h"
@@ -81,14 +82,6 @@ constexpr std::string_view kHelp =
     "Изходен код: 0 при успех, 1 при некоректни данни или триъгълник, който не може да\n"
     "бъде начертан (--svg), 2 при грешка в командния ред или във входен ред.\n";
 
-struct Kind {
-    std::string_view option;
-    InputMode mode;
-};
-constexpr std::array kKinds = {Kind{"--heights", InputMode::Heights},
-                               Kind{"--sides", InputMode::Sides},
-                               Kind{"--medians", InputMode::Medians}};
-
 // What is written for each triple: the report, the figure, or an answer key of them all.
 enum class Format { Report, Svg, Html };
 
@@ -159,9 +152,9 @@ Request Parse(std::span<const char *const> arguments)
                 fail("--svg и --html са взаимно изключващи се");
             request.format = text == "--svg" ? Format::Svg : Format::Html;
         } else if (const auto kind =
-                       std::find_if(kKinds.begin(), kKinds.end(),
-                                    [text](const Kind &k) { return k.option == text; });
-                   kind == kKinds.end()) {
+                       std::find_if(calc::kKinds.begin(), calc::kKinds.end(),
+                                    [text](const calc::KindWords &k) { return k.option == text; });
+                   kind == calc::kKinds.end()) {
             fail("непозната опция " + Quoted(text));
         } else if (request.mode) {
             fail("видът на данните е зададен два пъти");
@@ -218,7 +211,7 @@ int RunWorksheet(const Request &request, std::string_view separator, int in, Out
 {
     int status = 0;
     worksheet::Reader reader(*request.mode, separator,
-                             {.exactForms = request.exact || request.steps});
+                             {.exactValues = request.exact || request.steps});
     worksheet::TextReport report(separator, request.exact, request.steps);
     LineReader lines(in, &out);
     for (std::string_view line; lines.Next(line);) {
@@ -330,7 +323,7 @@ int Run(std::span<const char *const> arguments, std::string_view version,
 
     const calc::Solution solution =
         calc::Calculate(*request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
-                        decimalSeparator, {.exactForms = request.exact || request.steps});
+                        decimalSeparator, {.exactValues = request.exact || request.steps});
     const worksheet::TextReport report(decimalSeparator, request.exact, request.steps);
     if (solution.outcome != calc::Outcome::Solved) {
         SayProblem(calc::RefusalText(solution.outcome), 0, err);

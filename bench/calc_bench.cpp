@@ -36,7 +36,7 @@ void Report(benchmark::State &state, calc::InputMode mode, std::array<std::strin
     for (auto _ : state) {
         report.clear();
         const calc::Solution solution =
-            calc::Calculate(mode, {inputs[0], inputs[1], inputs[2]}, ".", {.exactForms = exact});
+            calc::Calculate(mode, {inputs[0], inputs[1], inputs[2]}, ".", {.exactValues = exact});
         calc::AppendReport(report, solution);
         calc::AppendExactValues(report, solution);
         benchmark::DoNotOptimize(report.data());

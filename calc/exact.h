@@ -11,10 +11,12 @@
 // be far beyond the range of doubles); the solution's values are then rationals or their
 // square roots, computed with Boost.Multiprecision's integers and rationals.
 //
-//   exact.h            Decimal: reading a text exactly, comparing, multiplying
-//   exact_decision.h   which triples have a triangle, decided exactly
-//   exact_triangle.h   the solution's values from exact lengths, correctly rounded
-//   exact_form.h       a value whose square is rational written as n√r/d
+//   exact.h              Decimal: reading a text exactly, comparing, multiplying
+//   exact_decision.h     which triples have a triangle, decided exactly
+//   exact_arithmetic.h   rationals and their roots exactly, other values between bounds
+//   exact_values.h       every named value of a solution from exact lengths
+//   exact_rounding.h     an exact value rounded once, to a double or to fifteen digits
+//   exact_form.h         a value whose square is rational written as n√r/d
 
 // cpp_int.hpp includes <iostream> for stream operators that the core never uses. With
 // libstdc++ that header also gives every file that includes it a static initializer of

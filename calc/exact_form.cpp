@@ -128,6 +128,10 @@ bool SplitSquare(Integer n, Integer &square, Integer &rest)
     return SplitCofactor(n, square, rest);
 }
 
+// Beyond these bits, the numerator and denominator need more digits than a form holds.
+constexpr unsigned kMaxRationalBits = 136;
+constexpr unsigned kMaxSquareBits = 300;
+
 std::size_t Length(const std::string &text)
 {
     std::size_t characters = 0;
@@ -136,50 +140,62 @@ std::size_t Length(const std::string &text)
     return characters;
 }
 
-std::string Fitting(const std::string &text)
-{
-    return Length(text) <= kMaxFormLength ? text : std::string();
-}
-
-// Beyond these bits, the numerator and denominator need more digits than a form holds.
-constexpr unsigned kMaxRationalBits = 136;
-constexpr unsigned kMaxSquareBits = 300;
-
 } // namespace
 
-std::string RationalText(const Rational &value)
+std::string IntegerText(const Integer &n)
 {
-    const Integer &n = numerator(value);
-    const Integer &d = denominator(value);
-    if (n <= 0 || msb(n) + msb(d) > kMaxRationalBits)
-        return {};
-    return Fitting(d == 1 ? DecimalText(n) : DecimalText(n) + "/" + DecimalText(d));
+    return n < 0 ? "-" + DecimalText(-n) : n == 0 ? std::string("0") : DecimalText(n);
 }
 
-std::string RootText(const Rational &square)
+std::string FormText(const Surd &form)
 {
-    const Integer &n = numerator(square);
-    const Integer &d = denominator(square);
-    if (n <= 0 || msb(n) + msb(d) > kMaxSquareBits)
-        return {};
-    // √(n/d) = sn√rn / (sd√rd) = sn√(rn·rd) / (sd·rd); n and d are coprime, and so the result.
-    Integer sn, rn, sd, rd;
-    if (!SplitSquare(n, sn, rn) || !SplitSquare(d, sd, rd))
-        return {};
-    const Integer r = rn * rd;
-    const Integer denominator = sd * rd;
     // Appended a part at a time: GCC 12 takes "/" + a temporary string for an overlapping
     // copy (-Wrestrict) and fails the build.
-    std::string text = r == 1 || sn != 1 ? DecimalText(sn) : std::string();
-    if (r != 1) {
+    std::string text;
+    if (form.n < 0)
+        text += "−";
+    const Integer magnitude = abs(form.n);
+    if (form.r == 1 || magnitude != 1)
+        text += DecimalText(magnitude);
+    if (form.r != 1) {
         text += "√";
-        text += DecimalText(r);
+        text += DecimalText(form.r);
     }
-    if (denominator != 1) {
+    if (form.d != 1) {
         text += '/';
-        text += DecimalText(denominator);
+        text += DecimalText(form.d);
     }
-    return Fitting(text);
+    return text;
+}
+
+std::optional<Surd> FormOf(const Quadratic &value)
+{
+    Surd form;
+    const Integer &n = numerator(value.number());
+    const Integer &d = denominator(value.number());
+    switch (value.kind()) {
+    case Quadratic::Kind::None:
+        return std::nullopt;
+    case Quadratic::Kind::Rational:
+        if (n != 0 && msb(abs(n)) + msb(d) > kMaxRationalBits)
+            return std::nullopt;
+        form = {n, 1, d};
+        break;
+    case Quadratic::Kind::Root: {
+        if (msb(n) + msb(d) > kMaxSquareBits)
+            return std::nullopt;
+        // √(n/d) = sn√rn / (sd√rd) = sn√(rn·rd) / (sd·rd); n and d are coprime, and so the
+        // result.
+        Integer sn, rn, sd, rd;
+        if (!SplitSquare(n, sn, rn) || !SplitSquare(d, sd, rd))
+            return std::nullopt;
+        form = {value.Sign() < 0 ? Integer(-sn) : sn, rn * rd, sd * rd};
+        break;
+    }
+    }
+    if (Length(FormText(form)) > kMaxFormLength)
+        return std::nullopt;
+    return form;
 }
 
 } // namespace calc::exact

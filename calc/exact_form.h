@@ -1,24 +1,38 @@
 #pragma once
 
 // A value written exactly, as a student writes it: n√r/d in lowest terms, r square-free
-// ("4√10/3", "√3", "400√231/231", "12/5", "8").
+// ("4√10/3", "√3", "400√231/231", "12/5", "8"), its parts as numbers.
 
-#include "exact.h"
+#include "exact_arithmetic.h"
 
+#include <optional>
 #include <string>
 
 namespace calc::exact
 {
 
+// n√r/d: d > 0, r ≥ 1 square-free (1 for a rational), n and d coprime; the sign is n's.
+struct Surd {
+    Integer n = 0;
+    Integer r = 1;
+    Integer d = 1;
+
+    bool Rational() const { return r == 1; }
+    bool operator==(const Surd &) const = default;
+};
+
 // The longest exact form written; a longer one helps no student.
 inline constexpr std::size_t kMaxFormLength = 40;
 
-// A positive rational as n/d (or n).
-std::string RationalText(const Rational &value);
+// The form of a known value, when it is at most kMaxFormLength characters long and, for a
+// root, the square-free part of its square can be found quickly (none when it has a factor
+// of three or more primes above 65536).
+std::optional<Surd> FormOf(const Quadratic &value);
 
-// The square root of a positive rational as n√r/d. Empty when it would be longer than
-// kMaxFormLength characters, or when the square-free part of its square cannot be found
-// quickly (a factor of three or more primes above 65536).
-std::string RootText(const Rational &square);
+// The form as text: "−4√10/3", "12/5".
+std::string FormText(const Surd &form);
+
+// The decimal digits of a whole number, with a minus sign when it is negative.
+std::string IntegerText(const Integer &n);
 
 } // namespace calc::exact

@@ -101,13 +101,7 @@ double DecimalValue(numeral::Scanner &in, std::string_view separator)
     return form.negative ? -magnitude : magnitude;
 }
 
-// A positive number rounded to fifteen significant digits: the digits without trailing
-// zeros, and the decimal exponent of the first.
-struct FifteenDigits {
-    char digits[17];
-    std::size_t count = 0;
-    int exponent = 0;
-};
+using FifteenDigits = Digits;
 
 // Reads {fmt}'s text of a positive double, fixed or exponent form, as significant digits
 // (at most seventeen, trailing zeros dropped) and the decimal exponent of the first.
@@ -290,22 +284,22 @@ double ReadNumber(std::string_view text, std::string_view decimalSeparator)
     return DecimalValue(in, numeral::UsableSeparator(decimalSeparator) ? decimalSeparator : "");
 }
 
-void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator)
+Digits FifteenDigitsOf(double magnitude)
 {
-    if (value == 0) {
-        out += '0'; // negative zero too
+    return RoundToFifteenDigits(magnitude);
+}
+
+void AppendDigits(std::string &out, const Digits &rounded, std::string_view decimalSeparator)
+{
+    if (rounded.count == 0) {
+        out += '0';
         return;
     }
-    if (!std::isfinite(value)) {
-        out += std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf";
-        return;
-    }
-    if (value < 0)
+    if (rounded.negative)
         out += '-';
-    const FifteenDigits rounded = RoundToFifteenDigits(std::fabs(value));
     const char *digits = rounded.digits;
     const std::size_t count = rounded.count;
-    const int exponent = rounded.exponent;
+    const std::int64_t exponent = rounded.exponent;
 
     const std::string_view significant(digits, count);
     const auto fraction = [&](std::size_t from) {
@@ -318,11 +312,15 @@ void AppendNumberText(std::string &out, double value, std::string_view decimalSe
         out += digits[0];
         fraction(1);
         out += exponent < 0 ? "E-" : "E+";
-        const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude >= 100)
-            out += static_cast<char>('0' + magnitude / 100);
-        out += static_cast<char>('0' + magnitude / 10 % 10);
-        out += static_cast<char>('0' + magnitude % 10);
+        // At least two digits, as many as there are beyond.
+        const std::uint64_t magnitude = exponent < 0 ? static_cast<std::uint64_t>(-exponent)
+                                                     : static_cast<std::uint64_t>(exponent);
+        char reversed[20];
+        std::size_t n = 0;
+        for (std::uint64_t m = magnitude; m != 0 || n < 2; m /= 10)
+            reversed[n++] = static_cast<char>('0' + m % 10);
+        while (n > 0)
+            out += reversed[--n];
     } else if (exponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
         out += significant.substr(0, integerDigits);
@@ -335,6 +333,21 @@ void AppendNumberText(std::string &out, double value, std::string_view decimalSe
         out.append(static_cast<std::size_t>(-exponent - 1), '0');
         out += significant;
     }
+}
+
+void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator)
+{
+    if (value == 0) {
+        out += '0'; // negative zero too
+        return;
+    }
+    if (!std::isfinite(value)) {
+        out += std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf";
+        return;
+    }
+    Digits rounded = RoundToFifteenDigits(std::fabs(value));
+    rounded.negative = value < 0;
+    AppendDigits(out, rounded, decimalSeparator);
 }
 
 std::string NumberText(double value, std::string_view decimalSeparator)

@@ -26,6 +26,29 @@ namespace calc
 // double range reads as an infinity of its sign, one too small for it as zero.
 double ReadNumber(std::string_view text, std::string_view decimalSeparator = ".");
 
+// A value rounded to at most fifteen significant digits: the digits without trailing
+// zeros (none for zero), the decimal exponent of the first, and the sign; `exact` when
+// they are the value itself, not rounded.
+struct Digits {
+    char digits[17] = {};
+    std::size_t count = 0;
+    std::int64_t exponent = 0;
+    bool negative = false;
+    bool exact = false;
+
+    bool operator==(const Digits &other) const
+    {
+        return std::string_view(digits, count) == std::string_view(other.digits, other.count) &&
+               exponent == other.exponent && negative == other.negative;
+    }
+};
+
+// A positive double rounded to fifteen significant digits (`exact` left unset).
+Digits FifteenDigitsOf(double magnitude);
+
+// The digits as NumberText writes a number (below).
+void AppendDigits(std::string &out, const Digits &digits, std::string_view decimalSeparator = ".");
+
 // Writes a number for the report: at most 15 significant digits, correctly rounded,
 // without trailing zeros or a bare separator; exponent form ("1.5E-07", "6E+200") when
 // the rounded value's decimal exponent is below -4 or at least 15. Negative zero is "0".

@@ -1,6 +1,8 @@
 #include "report.h"
 
+#include "exact_values.h"
 #include "numbers.h"
+#include "quantity.h"
 
 #include <algorithm>
 
@@ -9,10 +11,11 @@ namespace calc
 namespace
 {
 
-void AppendLine(std::string &out, std::string_view label, double value, const ReportStyle &style)
+void AppendLine(std::string &out, std::string_view label, const Number &number,
+                const ReportStyle &style)
 {
     out += label;
-    AppendNumberText(out, value, style.decimalSeparator);
+    AppendNumber(out, number, style.decimalSeparator);
     out += style.lineEnd;
 }
 
@@ -51,33 +54,48 @@ void AppendReport(std::string &out, const Solution &solution, const ReportStyle 
         AppendLine(out, kBisectorLabels[i], t.bisectors[i], style);
 }
 
+void AppendNumber(std::string &out, const Number &number, std::string_view decimalSeparator)
+{
+    if (number.digits.count > 0)
+        AppendDigits(out, number.digits, decimalSeparator);
+    else
+        AppendNumberText(out, number.value, decimalSeparator);
+}
+
+void AppendExactValue(std::string &out, const exact::Exact &value, std::string_view separator)
+{
+    out += exact::FormText(*value.form);
+    if (value.form->r == 1 && value.form->d == 1)
+        return; // a whole number is its own decimal
+    out += value.digits.exact ? " = " : " ≈ ";
+    AppendDigits(out, value.digits, separator);
+}
+
 void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style)
 {
     if (solution.outcome != Outcome::Solved || !solution.exact)
         return;
-    const ExactForms &exact = *solution.exact;
+    const exact::Values &values = *solution.exact;
     const bool sidesShown = solution.mode != InputMode::Sides;
-    const auto any = [](const auto &forms) {
-        return std::any_of(forms.begin(), forms.end(),
-                           [](const std::string &f) { return !f.empty(); });
-    };
-    if ((!sidesShown || !any(exact.sides)) && exact.area.empty() && !any(exact.bisectors))
+    std::string lines;
+    for (const Named value : kResults) {
+        if (value.quantity == Quantity::Side && !sidesShown)
+            continue;
+        const exact::Exact &exact = values.Of(value);
+        if (!exact.form)
+            continue;
+        const auto i = static_cast<std::size_t>(value.index);
+        lines += value.quantity == Quantity::Side   ? kSideLabels[i]
+                 : value.quantity == Quantity::Area ? kExactAreaLabel
+                                                    : kBisectorLabels[i];
+        AppendExactValue(lines, exact, style.decimalSeparator);
+        lines += style.lineEnd;
+    }
+    if (lines.empty())
         return;
-    const auto line = [&](std::string_view label, const std::string &form) {
-        if (form.empty())
-            return;
-        out += label;
-        out += form;
-        out += style.lineEnd;
-    };
     out += kExactHeading;
     out += style.lineEnd;
-    if (sidesShown)
-        for (std::size_t i = 0; i < 3; ++i)
-            line(kSideLabels[i], exact.sides[i]);
-    line(kExactAreaLabel, exact.area);
-    for (std::size_t i = 0; i < 3; ++i)
-        line(kBisectorLabels[i], exact.bisectors[i]);
+    out += lines;
 }
 
 std::string ReportText(const Solution &solution, const ReportStyle &style)

@@ -32,11 +32,23 @@ struct ReportStyle {
 // a triangle out of range kOutOfRange alone, both without a line end.
 void AppendReport(std::string &out, const Solution &solution, const ReportStyle &style = {});
 
-// The exact values of a solution made with SolveOptions::exactForms, appended to `out`:
+// A value of the report as the report prints it: its own digits where it has them, else
+// those of its double.
+void AppendNumber(std::string &out, const Number &number, std::string_view decimalSeparator = ".");
+
+// The exact values of a solution made with SolveOptions::exactValues, appended to `out`:
 // kExactHeading, then a line for each value of the report that has an exact form, with
-// the report's label ("BC = 2√73/3", "S = 8", "Yg_a = 4√10/3"), each ended by the style's
-// line end. Nothing where no value has one.
+// the report's label and its decimal, rounded once from the exact value ("BC = 2√73/3 ≈
+// 5.69600249687835", "S = 8", "AB = 1/10 = 0.1"), each ended by the style's line end.
+// Nothing where no value has one.
 void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style = {});
+
+namespace exact
+{
+struct Exact;
+}
+// One exact value with a form: "4√10/3 ≈ 4.21637021355784", "1/10 = 0.1".
+void AppendExactValue(std::string &out, const exact::Exact &value, std::string_view separator);
 
 // What the report of a triple without a triangle says: kRejected or kOutOfRange (empty for
 // a solved one).

@@ -1,7 +1,7 @@
 #include "solve.h"
 
 #include "exact_decision.h"
-#include "exact_triangle.h"
+#include "exact_values.h"
 #include "formulas.h"
 #include "quantity.h"
 
@@ -23,6 +23,14 @@ constexpr double kTrusted = 0.99e-10;
 bool NormalPositive(double x)
 {
     return x >= DBL_MIN && x <= DBL_MAX;
+}
+
+// A formula's result this close to either end of the normal doubles leaves open whether
+// the exact value lies within them: the exact value decides.
+constexpr double kEdge = 1e-9;
+bool InsideTheEnds(double x)
+{
+    return x >= DBL_MIN * (1 + kEdge) && x <= DBL_MAX * (1 - kEdge);
 }
 
 // The refusal decided in doubles where the margin is wider than rounding, from the
@@ -61,12 +69,17 @@ QuickDecision DecideQuickly(InputMode mode, const std::array<double, 3> &x)
     return {true};
 }
 
-// The formulas in double arithmetic, each value with its error bound, by Slot.
+// The formulas in double arithmetic, each result with its error bound.
 struct Evaluation {
     Evaluation() { values.fill({0, Tracked::kUnknown}); }
-    Tracked &operator[](Named value) { return values[Slot(value)]; }
+    Tracked &operator[](Named value) { return values[Place(value)]; }
+    static std::size_t Place(Named value)
+    {
+        return static_cast<std::size_t>(std::find(kResults.begin(), kResults.end(), value) -
+                                        kResults.begin());
+    }
 
-    std::array<Tracked, kQuantitySlots> values;
+    std::array<Tracked, kResults.size()> values;
 };
 
 // Sides and medians, scaled so that the largest is in [0.5, 1): every intermediate value
@@ -84,13 +97,9 @@ void EvaluateSidesOrMedians(InputMode mode, const std::array<double, 3> &given, 
         for (int i = 0; i < 3; ++i) {
             const auto u = static_cast<std::size_t>(i);
             const Tracked root = formulas::MedianRoot(x[u], x[(u + 1) % 3], x[(u + 2) % 3]);
-            out[{Quantity::MedianRoot, i}] = Scaled(root, exponent);
             sides[u] = (root + root) / 3;
         }
     const formulas::HeronTerms<Tracked> heron = formulas::Heron(sides[0], sides[1], sides[2]);
-    const Tracked heronTerms[] = {heron.p, heron.pa, heron.pb, heron.pc};
-    for (int i = 0; i < 4; ++i)
-        out[{Quantity::Heron, i}] = Scaled(heronTerms[i], exponent);
     out[{Quantity::Area}] = Scaled(heron.area, 2 * exponent);
     for (int i = 0; i < 3; ++i) {
         const auto u = static_cast<std::size_t>(i);
@@ -142,18 +151,12 @@ void EvaluateHeights(const std::array<double, 3> &given, Evaluation &out)
     const Tracked ra = 1 / x[0], rb = 1 / x[1], rc = 1 / x[2];
     const Tracked factors[] = {(ra + rb) + rc, (ra + rb) - rc, (ra - rb) + rc,
                                ((-1) / x[0] + rb) + rc};
-    const Tracked reciprocals[] = {ra, rb, rc};
-    for (int i = 0; i < 3; ++i)
-        out[{Quantity::Reciprocal, i}] = Scaled(reciprocals[i], -exponent);
     ScaledProduct product;
     for (int i = 0; i < 4; ++i) {
-        out[{Quantity::Factor, i}] = Scaled(factors[i], -exponent);
         if (!(factors[i].value > 0))
             return; // rounding has made the reciprocals degenerate: no bound on anything
         product.Multiply(factors[i]);
     }
-    out[{Quantity::InverseAreaSquared}] =
-        Scaled(product.significand, product.exponent - 4 * exponent);
     // S = 1 / √product = s · 2^k, with the square root taken of an even power of two.
     if (product.exponent % 2 != 0) {
         product.significand = 2 * product.significand;
@@ -176,55 +179,31 @@ void EvaluateHeights(const std::array<double, 3> &given, Evaluation &out)
     }
 }
 
-// The given lengths worked out again from a solved triangle: h = 2S/a for altitudes,
-// m_a = √(2b² + 2c² − a²)/2 for medians, the sides scaled near 1 so that their squares
-// stay in range.
-std::array<double, 3> GivenAgain(InputMode mode, const Triangle &t)
-{
-    std::array<double, 3> given{};
-    if (mode == InputMode::Heights) {
-        for (std::size_t i = 0; i < 3; ++i)
-            given[i] = 2 * (t.area / t.sides[i]);
-        return given;
-    }
-    int exponent = 0;
-    std::frexp(std::max({t.sides[0], t.sides[1], t.sides[2]}), &exponent);
-    std::array<double, 3> x{};
-    for (std::size_t i = 0; i < 3; ++i)
-        x[i] = TimesPowerOfTwo(t.sides[i], -exponent);
-    for (std::size_t i = 0; i < 3; ++i) {
-        const double root = formulas::MedianRoot(x[i], x[(i + 1) % 3], x[(i + 2) % 3]);
-        given[i] = TimesPowerOfTwo(root / 2, exponent);
-    }
-    return given;
-}
-
-// The reciprocals of altitudes refused because they fail the triangle inequality, which
-// the refusal is about; with their exact forms when the exact lengths are given.
-void RefusedReciprocals(Solution &solution, const std::array<exact::Decimal, 3> *exact)
-{
-    for (std::size_t i = 0; i < 3; ++i) {
-        const double reciprocal = 1 / solution.given[i];
-        solution.derivation.reciprocals[i] = NormalPositive(reciprocal) ? reciprocal : 0;
-    }
-    if (exact != nullptr) {
-        ExactForms &forms = solution.exact.emplace();
-        for (std::size_t i = 0; i < 3; ++i)
-            forms.reciprocals[i] = exact::ReciprocalForm((*exact)[i]);
-    }
-}
-
 } // namespace
 
 Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const SolveOptions &options,
                    const ExactLengths &exact)
 {
     Solution solution{.mode = mode, .given = given};
+    std::shared_ptr<exact::Values> values;
     std::optional<std::array<exact::Decimal, 3>> lengths;
     const auto exactLengths = [&]() -> const std::array<exact::Decimal, 3> & {
         if (!lengths)
             lengths = exact();
         return *lengths;
+    };
+    const auto exactValues = [&]() -> const exact::Values & {
+        if (!values)
+            values = std::make_shared<exact::Values>(mode, exactLengths());
+        return *values;
+    };
+    const auto finish = [&](Outcome outcome) {
+        solution.outcome = outcome;
+        if (options.exactValues) {
+            exactValues();
+            solution.exact = std::move(values);
+        }
+        return solution;
     };
 
     QuickDecision decision = DecideQuickly(mode, given);
@@ -235,9 +214,7 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
     if (decision.refusal != Refusal::None) {
         solution.refusal = decision.refusal;
         solution.refused = decision.index;
-        if (mode == InputMode::Heights && decision.refusal != Refusal::NotPositive)
-            RefusedReciprocals(solution, options.exactForms ? &exactLengths() : nullptr);
-        return solution;
+        return finish(Outcome::Rejected);
     }
 
     Evaluation formulas;
@@ -247,52 +224,47 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
         else
             EvaluateSidesOrMedians(mode, given, formulas);
     }
-    const std::span<const Named> values = ValuesOf(mode);
-    const bool trusted = std::all_of(values.begin(), values.end(),
-                                     [&](Named value) { return formulas[value].Within(kTrusted); });
-
-    std::optional<exact::ExactTriangle> triangle;
-    if (trusted) {
-        for (const Named value : values)
-            ValueIn(solution, value) = formulas[value].value;
-    } else {
-        triangle.emplace(mode, exactLengths());
-        if (!triangle->Comparable()) {
-            solution.outcome = Outcome::OutOfRange;
-            return solution;
+    const auto trusted = [&](Named value) {
+        const Tracked &formula = formulas[value];
+        return formula.Within(kTrusted) && InsideTheEnds(formula.value);
+    };
+    Triangle &t = solution.triangle;
+    const auto number = [&t](Named value) -> Number & {
+        return value.quantity == Quantity::Area ? t.area
+               : value.quantity == Quantity::Side
+                   ? t.sides.at(static_cast<std::size_t>(value.index))
+                   : t.bisectors.at(static_cast<std::size_t>(value.index));
+    };
+    if (std::all_of(kResults.begin(), kResults.end(), trusted)) {
+        for (const Named value : kResults)
+            number(value).value = formulas[value].value;
+        return finish(Outcome::Solved);
+    }
+    const exact::Values &exactTriangle = exactValues();
+    if (!exactTriangle.Comparable()) {
+        solution.triangle = {};
+        return finish(Outcome::OutOfRange);
+    }
+    for (const Named value : kResults) {
+        const Tracked &formula = formulas[value];
+        if (trusted(value)) {
+            number(value).value = formula.value;
+            continue;
         }
-        bool inRange = true;
-        for (const Named value : values) {
-            const Tracked &formula = formulas[value];
-            if (formula.Within(kTrusted)) {
-                ValueIn(solution, value) = formula.value;
-                continue;
-            }
-            const exact::Rounded rounded = triangle->Value(value);
-            const bool agrees =
-                rounded.inRange && std::isfinite(formula.value) &&
-                std::fabs(formula.value - rounded.value) <= kAgreement * rounded.value;
-            ValueIn(solution, value) = agrees ? formula.value : rounded.value;
-            inRange = inRange && (rounded.inRange || !IsResult(value));
-        }
-        if (!inRange) {
+        const exact::Rounded rounded = exactTriangle.Nearest(value);
+        if (!rounded.inRange) {
             solution.triangle = {};
-            solution.derivation = {};
-            solution.outcome = Outcome::OutOfRange;
-            return solution;
+            return finish(Outcome::OutOfRange);
         }
+        // The formula's digits where it is within 1e-10 of the exact value; else the exact
+        // value's own, rounded once.
+        if (std::isfinite(formula.value) &&
+            std::fabs(formula.value - rounded.value) <= kAgreement * rounded.value)
+            number(value).value = formula.value;
+        else
+            number(value) = {rounded.value, exactTriangle.DigitsOf(value)};
     }
-    solution.outcome = Outcome::Solved;
-    if (mode != InputMode::Sides)
-        solution.derivation.check = GivenAgain(mode, solution.triangle);
-    if (options.exactForms) {
-        if (!triangle)
-            triangle.emplace(mode, exactLengths());
-        ExactForms &forms = solution.exact.emplace();
-        for (const Named value : values)
-            FormIn(forms, value) = triangle->Form(value);
-    }
-    return solution;
+    return finish(Outcome::Solved);
 }
 
 } // namespace calc

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "numbers.h"
+
 #include <array>
-#include <optional>
-#include <string>
+#include <memory>
 
 namespace calc
 {
+namespace exact
+{
+class Values;
+}
 
 // The kind of the three lengths the user enters.
 enum class InputMode : short {
@@ -14,51 +19,31 @@ enum class InputMode : short {
     Medians = 2, // ma, mb, mc: the medians from A, B and C
 };
 
+// A value of the report: the double, and the fifteen digits the report prints of it.
+// A value the double formulas could not vouch for is worked out exactly; its digits are
+// then rounded once, from the exact value, and may differ from the double's in the last.
+struct Number {
+    double value = 0;
+    Digits digits{}; // none (count 0): those of `value`
+
+    bool operator==(const Number &) const = default;
+};
+
 // A solved triangle ABC. Index 0, 1, 2 stands for A, B, C: side 0 is a = BC, opposite A;
 // bisector 0 is the internal bisector from A to BC.
 struct Triangle {
-    std::array<double, 3> sides{};
-    double area = 0;
-    std::array<double, 3> bisectors{};
+    std::array<Number, 3> sides{};
+    Number area{};
+    std::array<Number, 3> bisectors{};
+
+    // The doubles alone, for the geometry.
+    std::array<double, 3> Sides() const { return {sides[0].value, sides[1].value, sides[2].value}; }
+    std::array<double, 3> Bisectors() const
+    {
+        return {bisectors[0].value, bisectors[1].value, bisectors[2].value};
+    }
 
     bool operator==(const Triangle &) const = default;
-};
-
-// The values the formulas pass through on the way from the given lengths to the
-// triangle, for a solution worked step by step.
-struct Derivation {
-    // Altitudes: the reciprocals 1/ha, 1/hb, 1/hc; the four factors of
-    // 1/S² = P1 · P2 · P3 · P4, P1 = 1/ha + 1/hb + 1/hc and P2, P3, P4 with the sign of
-    // 1/hc, 1/hb, 1/ha turned; and 1/S² itself.
-    std::array<double, 3> reciprocals{};
-    std::array<double, 4> factors{};
-    double inverseAreaSquared = 0;
-    // Medians: the roots r = √(2m² + 2m'² − m₀²) of side = 2r/3, for a, b and c.
-    std::array<double, 3> medianRoots{};
-    // Heron's formula S = √(p(p − a)(p − b)(p − c)): p, p − a, p − b and p − c.
-    std::array<double, 4> heron{};
-    // Altitudes and medians: the given lengths worked out again from the sides and the area
-    // found, h_a = 2S/a and m_a = √(2b² + 2c² − a²)/2, as a student checks a solution.
-    std::array<double, 3> check{};
-
-    bool operator==(const Derivation &) const = default;
-};
-
-// The exact values of a solution, written n√r/d in lowest terms with r square-free
-// ("4√10/3", "√3", "12/5", "8"), for each value whose square is rational and whose text
-// is at most 40 characters; empty for the others. Made only when asked for.
-struct ExactForms {
-    std::array<std::string, 3> sides;
-    std::string area;
-    std::array<std::string, 3> bisectors;
-    // The same for the values of the derivation.
-    std::array<std::string, 3> reciprocals;
-    std::array<std::string, 4> factors;
-    std::string inverseAreaSquared;
-    std::array<std::string, 3> medianRoots;
-    std::array<std::string, 4> heron;
-
-    bool operator==(const ExactForms &) const = default;
 };
 
 // What became of an entered triple.
@@ -84,16 +69,22 @@ struct Solution {
     Refusal refusal = Refusal::None;
     int refused = -1;    // 0, 1 or 2 when refused
     Triangle triangle{}; // when solved
-    // When solved; for altitudes refused as Exceeds or Equals, the reciprocals the refusal
-    // is about (those that are normal doubles), and their exact forms when asked for.
-    Derivation derivation{};
-    std::optional<ExactForms> exact{}; // when asked for: when solved, or as above
+    // Every named value of the solution exactly (quantity.h, exact_values.h), when asked
+    // for: of a solved triangle, and of a refused one the values its refusal is about.
+    std::shared_ptr<const exact::Values> exact;
 
-    bool operator==(const Solution &) const = default;
+    // Equal outcomes and values; the exact values, made from the same lengths, count by
+    // whether they are there.
+    bool operator==(const Solution &other) const
+    {
+        return mode == other.mode && outcome == other.outcome && given == other.given &&
+               refusal == other.refusal && refused == other.refused && triangle == other.triangle &&
+               (exact == nullptr) == (other.exact == nullptr);
+    }
 };
 
 struct SolveOptions {
-    bool exactForms = false; // make Solution::exact
+    bool exactValues = false; // make Solution::exact
 };
 
 // Solves the triangle of three lengths of one kind, the doubles taken as the exact

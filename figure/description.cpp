@@ -36,7 +36,7 @@ public:
         text_ += number.text;
     }
     // "Name: first = x; second = y; third = z."
-    void Lengths(std::string_view heading, const std::string_view (&names)[3],
+    void Lengths(std::string_view heading, const std::array<std::string_view, 3> &names,
                  const std::array<double, 3> &values)
     {
         text_ += heading;
@@ -59,18 +59,18 @@ private:
 
 std::string Description(const calc::Solution &solution, std::string_view decimalSeparator)
 {
-    const calc::Triangle &t = solution.triangle;
+    const std::array<double, 3> sides = solution.triangle.Sides();
     if (solution.outcome != calc::Outcome::Solved ||
-        !std::all_of(t.sides.begin(), t.sides.end(),
+        !std::all_of(sides.begin(), sides.end(),
                      [](double side) { return std::isfinite(side) && side > 0; }))
         return {};
 
     // The sides scaled so that the longest is between 0.5 and 1: their squares stay doubles.
     int exponent = 0;
-    std::frexp(std::max({t.sides[0], t.sides[1], t.sides[2]}), &exponent);
+    std::frexp(std::max({sides[0], sides[1], sides[2]}), &exponent);
     std::array<double, 3> s{};
     for (std::size_t i = 0; i < 3; ++i)
-        s[i] = std::ldexp(t.sides[i], -exponent);
+        s[i] = std::ldexp(sides[i], -exponent);
     const auto longest = static_cast<std::size_t>(std::max_element(s.begin(), s.end()) - s.begin());
     const std::size_t j = (longest + 1) % 3, k = (longest + 2) % 3;
     const double excess = (s[j] * s[j] + s[k] * s[k]) - s[longest] * s[longest];
@@ -79,11 +79,8 @@ std::string Description(const calc::Solution &solution, std::string_view decimal
                                                          : Angle::Right;
 
     Writer out(decimalSeparator);
-    out << "Триъгълник ABC по три "
-        << (solution.mode == calc::InputMode::Heights   ? "височини"
-            : solution.mode == calc::InputMode::Medians ? "медиани"
-                                                        : "страни")
-        << ", ";
+    const calc::KindWords &given = calc::Words(solution.mode);
+    out << "Триъгълник ABC по три " << given.plural << ", ";
     if (s[0] == s[1] && s[1] == s[2]) {
         out << "равностранен.";
     } else {
@@ -102,9 +99,8 @@ std::string Description(const calc::Solution &solution, std::string_view decimal
         }
     }
 
-    const GivenNames &given = Given(solution.mode);
     if (solution.mode == calc::InputMode::Heights) {
-        out << " Височини:";
+        out << " " << given.caption << ":";
         out.Lengths("", given.segments, solution.given);
         // The feet of the altitudes from the two other vertices.
         const std::string_view feet[2] = {given.feet[std::min(j, k)], given.feet[std::max(j, k)]};
@@ -116,14 +112,14 @@ std::string Description(const calc::Solution &solution, std::string_view decimal
             out << " Петите " << feet[0] << " и " << feet[1] << " съвпадат с върха "
                 << kVertexNames[longest] << ".";
     } else if (solution.mode == calc::InputMode::Medians) {
-        out << " Медиани:";
+        out << " " << given.caption << ":";
         out.Lengths("", given.segments, solution.given);
     }
-    out.Lengths(" Страни:", kSideNames, t.sides);
+    out.Lengths(" Страни:", kSideNames, sides);
     out << " Ъглополовящи:";
     for (std::size_t i = 0; i < 3; ++i) {
         out << (i ? "; от " : " от ");
-        out.Length(kVertexNames[i], t.bisectors[i], " — ");
+        out.Length(kVertexNames[i], solution.triangle.bisectors[i].value, " — ");
     }
     out << ".";
     if (out.Rounded())

@@ -82,7 +82,7 @@ bool Drawable(const calc::Solution &solution)
 {
     if (solution.outcome != calc::Outcome::Solved)
         return false;
-    for (double side : solution.triangle.sides)
+    for (double side : solution.triangle.Sides())
         if (!(std::isfinite(side) && side > 0))
             return false;
     return true;
@@ -100,7 +100,7 @@ struct Scene {
 
 Scene Fit(const calc::Solution &solution, double width, double height)
 {
-    const Placement placement = PlaceTriangle(solution.triangle.sides);
+    const Placement placement = PlaceTriangle(solution.triangle.Sides());
     Scene scene;
     scene.given = solution.mode != calc::InputMode::Sides;
     const auto &feet =
@@ -184,7 +184,7 @@ struct Lines {
 Lines LinesOf(const Scene &scene, calc::InputMode mode)
 {
     const auto &vertex = scene.vertices;
-    const GivenNames &given = Given(mode);
+    const calc::KindWords &given = calc::Words(mode);
     Lines lines;
     for (std::size_t i = 0; scene.given && i < 3; ++i) {
         const Point p = vertex[(i + 1) % 3], q = vertex[(i + 2) % 3], foot = scene.givenFeet[i];
@@ -192,7 +192,8 @@ Lines LinesOf(const Scene &scene, calc::InputMode mode)
         const Point end = t < 0 ? p : q;
         if ((t < 0 || t > 1) && Length(Minus(foot, end)) > 0.5)
             lines.under.push_back({end, foot, kExtensionStroke, "extension"});
-        lines.over.push_back({vertex[i], foot, kGivenStroke, given.kind, given.ids[i]});
+        lines.over.push_back(
+            {vertex[i], foot, kGivenStroke, given.figureClass, given.figureIds[i]});
     }
     for (std::size_t i = 0; mode == calc::InputMode::Heights && i < 3; ++i) {
         // The right angle at the foot, on the side of the altitude's vertex and towards
@@ -270,7 +271,7 @@ std::vector<Label> PlaceLabels(const Scene &scene, const calc::Solution &solutio
                                 .leaderAllowed = false}));
     }
 
-    const GivenNames &given = Given(solution.mode);
+    const calc::KindWords &given = calc::Words(solution.mode);
     for (std::size_t i = 0; scene.given && i < 3; ++i) {
         // Feet at one point (the right angle's vertex, for two altitudes) share a label,
         // "H, G", rather than spell a word of letters side by side.
@@ -317,7 +318,7 @@ std::vector<Label> PlaceLabels(const Scene &scene, const calc::Solution &solutio
             {at(0.5), across, true, 0},  {at(0.35), across, true, 6}, {at(0.65), across, true, 6},
             {at(0.2), across, true, 14}, {at(0.8), across, true, 14}, {to, direction, false, 10}};
         const ShortNumber length =
-            FourDigits(solution.triangle.bisectors[i], options.decimalSeparator);
+            FourDigits(solution.triangle.bisectors[i].value, options.decimalSeparator);
         lengths[i] =
             place(std::string(kBisectorNames[i]) + (length.exact ? " = " : " ≈ ") + length.text,
                   kLengthFont, "label length-label",
@@ -353,11 +354,12 @@ Frame Draw(const calc::Solution &solution, const FigureOptions &options, Painter
     painter.Polygon(scene.vertices, kTriangleStroke, "none", {"triangle"});
     for (const Segment &s : lines.over)
         painter.Line(s.from, s.to, s.stroke, {s.kind, s.name});
-    const GivenNames &given = Given(solution.mode);
+    const calc::KindWords &given = calc::Words(solution.mode);
     for (std::size_t i = 0; scene.given && i < 3; ++i)
         painter.Dot(
             scene.givenFeet[i], kFootRadius, kGivenColour,
-            {given.kind == "altitude" ? "foot altitude-foot" : "foot median-foot", given.feet[i]});
+            {solution.mode == calc::InputMode::Heights ? "foot altitude-foot" : "foot median-foot",
+             given.feet[i]});
     for (std::size_t i = 0; i < 3; ++i)
         painter.Dot(scene.bisectorFeet[i], kFootRadius, kBisectorColour,
                     {"foot bisector-foot", kBisectorFootIds[i]});

@@ -102,14 +102,14 @@ void CheckRoundTrip(double value, std::string_view separator)
 void CheckTriangle(const calc::Solution &solution, const std::array<double, 3> &given)
 {
     const calc::Triangle &t = solution.triangle;
-    const auto &s = t.sides;
+    const std::array<double, 3> s = t.Sides();
     for (std::size_t i = 0; i < 3; ++i)
         if (!(s[i] > 0 && s[i] < s[(i + 1) % 3] + s[(i + 2) % 3] + s[i] * 1e-9))
             Fail("a side that belongs to no triangle", calc::ReportText(solution));
     if (solution.mode != calc::InputMode::Heights)
         return;
     for (std::size_t i = 0; i < 3; ++i) {
-        const double altitude = 2 * (t.area / s[i]);
+        const double altitude = 2 * (t.area.value / s[i]);
         // (An altitude typed beyond the range of doubles reads as 0 or infinity.)
         if (std::isfinite(altitude) && given[i] >= DBL_MIN && std::isfinite(given[i]) &&
             std::fabs(altitude - given[i]) > given[i] * 1e-6)

@@ -34,7 +34,7 @@ const std::string &Calculator::Input(int index) const
 
 const char *Calculator::Label(int index) const
 {
-    return kInputLabels[static_cast<int>(kind_)][index];
+    return calc::Words(kind_).labels.at(static_cast<std::size_t>(index)).data();
 }
 
 void Calculator::Load()
@@ -60,7 +60,7 @@ void Calculator::Calculate()
 {
     // With the exact values, which the page shows under the figure.
     const calc::Solution solution = calc::Calculate(kind_, {inputs_[0], inputs_[1], inputs_[2]},
-                                                    separator_, {.exactForms = true});
+                                                    separator_, {.exactValues = true});
     result_.clear();
     calc::AppendReport(result_, solution, {.decimalSeparator = separator_, .lineEnd = "\r\n"});
     solution_ = solution;

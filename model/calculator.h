@@ -10,7 +10,7 @@
 // without a display. The calculation itself is the core's (calc/).
 
 #include "calculate.h"
-#include "input_labels.h"
+#include "kinds.h"
 
 #include <array>
 #include <optional>
@@ -23,10 +23,6 @@ namespace model
 using calc::InputMode;
 
 inline constexpr int kInputCount = 3;
-
-// The input labels of each kind, in the order of InputMode: the core's, which the answer
-// key shares.
-using calc::kInputLabels;
 
 // The statement of the exercise the program answers, the result text at start.
 extern const char *const kTaskText;

@@ -44,17 +44,6 @@ Expression Digits(std::string_view digits, bool rounded)
     return e;
 }
 
-// The digits of an integer of at most 19 digits, as a number; false otherwise.
-bool ReadInteger(std::string_view digits, std::uint64_t &value)
-{
-    const std::optional<std::uint64_t> read =
-        digits.size() <= 19 ? calc::ReadWhole(digits) : std::nullopt;
-    value = read.value_or(0);
-    return read.has_value();
-}
-
-constexpr std::string_view kRootSign = "√";
-
 } // namespace
 
 Expression Symbol(std::string_view letter, char subscript)
@@ -113,80 +102,44 @@ Expression Square(Expression base)
     return Power(std::move(base), 2);
 }
 
-Expression Decimal(std::string_view text, bool rounded)
+Expression Ratio(std::vector<Expression> terms)
 {
-    if (text.starts_with('-'))
-        return Negative(Decimal(text.substr(1), rounded));
-    const std::size_t e = text.find('E');
-    if (e == std::string_view::npos)
+    return Node(Kind::Ratio, std::move(terms));
+}
+
+Expression Whole(std::string digits)
+{
+    return Digits(digits, false);
+}
+
+Expression DecimalOf(const calc::Digits &digits, std::string_view separator, bool rounded)
+{
+    if (digits.negative) {
+        calc::Digits magnitude = digits;
+        magnitude.negative = false;
+        return Negative(DecimalOf(magnitude, separator, rounded));
+    }
+    std::string text;
+    if (digits.count == 0 || (digits.exponent >= -4 && digits.exponent < 15)) {
+        calc::AppendDigits(text, digits, separator);
         return Digits(text, rounded);
-    // E+200, E-07: the exponent without its plus sign and its leading zeros.
-    std::string_view exponent = text.substr(e + 1);
-    const bool negative = exponent.starts_with('-');
-    if (negative || exponent.starts_with('+'))
-        exponent.remove_prefix(1);
-    while (exponent.size() > 1 && exponent.front() == '0')
-        exponent.remove_prefix(1);
-    Expression ten = Node(Kind::Power, {});
-    ten.operands.push_back(Digits("10", false));
-    ten.operands.push_back(negative ? Negative(Digits(exponent, false)) : Digits(exponent, false));
+    }
+    // 1,5 · 10⁻⁷: the digits of the mantissa, then the power of ten.
+    calc::Digits mantissa = digits;
+    mantissa.exponent = 0;
+    calc::AppendDigits(text, mantissa, separator);
+    const std::int64_t exponent = digits.exponent;
+    Expression power = Node(Kind::Power, {});
+    power.operands.push_back(Digits("10", false));
+    const std::string magnitude =
+        std::to_string(exponent < 0 ? static_cast<std::uint64_t>(-(exponent + 1)) + 1
+                                    : static_cast<std::uint64_t>(exponent));
+    power.operands.push_back(exponent < 0 ? Negative(Digits(magnitude, false))
+                                          : Digits(magnitude, false));
     std::vector<Expression> factors;
-    factors.push_back(Digits(text.substr(0, e), rounded));
-    factors.push_back(std::move(ten));
+    factors.push_back(Digits(text, rounded));
+    factors.push_back(std::move(power));
     return Product(std::move(factors));
-}
-
-Expression ExactForm(std::string_view form)
-{
-    const std::size_t slash = form.find('/');
-    const std::string_view above = form.substr(0, slash);
-    const std::size_t root = above.find(kRootSign);
-    Expression numerator;
-    if (root == std::string_view::npos) {
-        numerator = Digits(above, false);
-    } else {
-        Expression radical = Root(Digits(above.substr(root + kRootSign.size()), false));
-        if (root == 0) {
-            numerator = std::move(radical);
-        } else {
-            std::vector<Expression> factors;
-            factors.push_back(Digits(above.substr(0, root), false));
-            factors.push_back(std::move(radical));
-            numerator = Product(std::move(factors));
-        }
-    }
-    if (slash == std::string_view::npos)
-        return numerator;
-    return Fraction(std::move(numerator), Digits(form.substr(slash + 1), false));
-}
-
-bool SameValue(std::string_view decimal, std::string_view separator, std::string_view form)
-{
-    if (form.empty() || form.find(kRootSign) != std::string_view::npos)
-        return false;
-    const std::size_t slash = form.find('/');
-    std::uint64_t numerator = 0;
-    std::uint64_t denominator = 1;
-    if (!ReadInteger(form.substr(0, slash), numerator) ||
-        (slash != std::string_view::npos && !ReadInteger(form.substr(slash + 1), denominator)))
-        return false;
-    // The decimal as digits over a power of ten, in lowest terms: the form's, if the same.
-    std::string digits(decimal);
-    std::uint64_t power = 1;
-    if (const std::size_t point = decimal.find(separator);
-        !separator.empty() && point != std::string_view::npos) {
-        const std::size_t places = decimal.size() - point - separator.size();
-        if (places > 19)
-            return false;
-        for (std::size_t i = 0; i < places; ++i)
-            power *= 10;
-        digits.erase(point, separator.size());
-    }
-    std::uint64_t value = 0;
-    if (!ReadInteger(digits, value) || value == 0)
-        return false;
-    const std::uint64_t common = std::gcd(value, power);
-    return value / common == numerator && power / common == denominator;
 }
 
 bool Rounded(const Expression &e)
@@ -239,21 +192,24 @@ bool Bracketed(const Expression &e, Place place, bool linear)
     case Kind::Root:
     case Kind::Power:
         return place == Place::Base;
+    case Kind::Ratio:
     case Kind::Chain:
         break;
     }
     return true;
 }
 
-bool NeedsDot(const Expression &factor)
+bool NeedsDot(const Expression &before, const Expression &factor)
 {
     switch (factor.kind) {
     case Kind::Number:
     case Kind::Fraction:
         return true;
+    case Kind::Symbol: // a · h_a, BL_a · CL_a; but 2h_a
+        return (factor.subscript != 0 || factor.text.size() > 1) && before.kind != Kind::Number;
     case Kind::Product:
     case Kind::Power:
-        return NeedsDot(factor.operands.front());
+        return NeedsDot(before, factor.operands.front());
     default:
         return false;
     }

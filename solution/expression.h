@@ -6,6 +6,8 @@
 // (mathml.cpp); what both writers share, where brackets go and where a product needs its
 // dot, is decided here.
 
+#include "numbers.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,7 @@ enum class Relation {
     Equal,       // =
     Approximate, // ≈: the right-hand side is rounded
     Less,        // <
+    Greater,     // >
 };
 
 struct Expression {
@@ -30,6 +33,7 @@ struct Expression {
         Fraction, // numerator / denominator
         Root,     // √x
         Power,    // base, exponent
+        Ratio,    // the operands in proportion: 5 : 4 : 2
         Chain,    // the operands related one to the next by `relations`
     };
     Kind kind = Kind::Chain;
@@ -65,16 +69,14 @@ Expression Root(Expression radicand);
 Expression Power(Expression base, int exponent);
 Expression Square(Expression base);
 
-// A number as calc::NumberText writes it ("6,75", "-1", "1,5E-07"), as a tree: a sign
-// before it is a Negative, an exponent a product with a power of ten (1,5 · 10⁻⁷).
-Expression Decimal(std::string_view text, bool rounded);
+Expression Ratio(std::vector<Expression> terms);
 
-// An exact form n√r/d (calc::ExactForms) as a tree.
-Expression ExactForm(std::string_view form);
+// A whole number written in decimal digits, as it is (no sign).
+Expression Whole(std::string digits);
 
-// Whether a decimal as NumberText writes it is exactly the rational exact form n/d (or n):
-// "2,4" is 12/5; "3,33333333333333" is not 10/3, nor is any root.
-bool SameValue(std::string_view decimal, std::string_view separator, std::string_view form);
+// A number as calc::AppendDigits writes it, as a tree: a sign before it is a Negative, an
+// exponent a product with a power of ten (1,5 · 10⁻⁷). `rounded`: it is the value rounded.
+Expression DecimalOf(const calc::Digits &digits, std::string_view separator, bool rounded);
 
 // Whether any number of the tree is rounded.
 bool Rounded(const Expression &e);
@@ -114,7 +116,9 @@ bool Bracketed(const Expression &e, Place place, bool linear);
 
 // Whether a product writes "·" between `factor` and the factor before it: before a
 // number or a fraction (2 · 6, 2 · 12/5), where side by side would read as other digits
-// or a mixed number; letters, roots and brackets follow without it (2S, 4√10, p(p − a)).
-bool NeedsDot(const Expression &factor);
+// or a mixed number, and before a name with a subscript or of two letters after anything but
+// a number (a · h_a, BL_a · CL_a, but 2m_b); letters, roots and brackets follow without it
+// (2S, 4√10, p(p − a)).
+bool NeedsDot(const Expression &before, const Expression &factor);
 
 } // namespace solution

@@ -19,7 +19,7 @@ namespace
 using figure::AppendEscaped;
 using Kind = Expression::Kind;
 
-constexpr std::string_view kRelations[] = {"=", "≈", "&lt;"};
+constexpr std::string_view kRelations[] = {"=", "≈", "&lt;", "&gt;"};
 constexpr std::string_view kDot = "·";
 constexpr std::string_view kInvisibleTimes = "&#x2062;";
 constexpr std::string_view kPieceEnd = "</mrow></math>";
@@ -46,7 +46,7 @@ void WriteFactors(std::string &out, const std::vector<Expression> &factors, std:
     for (std::size_t i = begin; i < end; ++i) {
         if (i > begin) {
             out += "<mo>";
-            out += NeedsDot(factors[i]) ? kDot : kInvisibleTimes;
+            out += NeedsDot(factors[i - 1], factors[i]) ? kDot : kInvisibleTimes;
             out += "</mo>";
         }
         WriteAt(out, factors[i], Place::Factor);
@@ -126,6 +126,15 @@ void Write(std::string &out, const Expression &e)
         Write(out, e.operands[1]);
         out += e.operands[0].subscript != 0 ? "</msubsup>" : "</msup>";
         return;
+    case Kind::Ratio:
+        out += "<mrow>";
+        for (std::size_t i = 0; i < e.operands.size(); ++i) {
+            if (i > 0)
+                out += "<mo>:</mo>";
+            Write(out, e.operands[i]);
+        }
+        out += "</mrow>";
+        return;
     case Kind::Chain:
         // (written as rows by AppendMathMl)
         return;
@@ -136,8 +145,9 @@ void Write(std::string &out, const Expression &e)
 // two factors in brackets. Never between a coefficient and what it multiplies (2√13, 2S).
 bool BreaksBefore(const std::vector<Expression> &factors, std::size_t i)
 {
-    return NeedsDot(factors[i]) || (Bracketed(factors[i - 1], Place::Factor, false) &&
-                                    Bracketed(factors[i], Place::Factor, false));
+    return NeedsDot(factors[i - 1], factors[i]) ||
+           (Bracketed(factors[i - 1], Place::Factor, false) &&
+            Bracketed(factors[i], Place::Factor, false));
 }
 
 // Whether a row may break inside `e`: a product with such a place.
@@ -184,9 +194,9 @@ public:
         for (std::size_t end = 1; end <= factors.size(); ++end) {
             if (end < factors.size() && !BreaksBefore(factors, end))
                 continue;
-            Piece(begin == 0                 ? before
-                  : NeedsDot(factors[begin]) ? kDot
-                                             : kInvisibleTimes,
+            Piece(begin == 0                                     ? before
+                  : NeedsDot(factors[begin - 1], factors[begin]) ? kDot
+                                                                 : kInvisibleTimes,
                   [&] { WriteFactors(out_, factors, begin, end); });
             begin = end;
         }

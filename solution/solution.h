@@ -1,24 +1,29 @@
 #pragma once
 
 // The worked solution: how the program gets from the three given lengths to the
-// bisectors, step by step, in the notation of a Bulgarian school textbook (a, b, c; h_a,
-// m_a; p, S; l_a for the bisector that the report calls Yg_a).
+// bisectors, step by step, as a teacher works it on the board, in the notation of a
+// Bulgarian school textbook (a, b, c; h_a, m_a; p, S; l_a for the bisector that the report
+// calls Yg_a; L_a for its foot).
 //
-//   altitudes   1/h_a …, then 1/S² = (1/h_a + 1/h_b + 1/h_c)(…)(…)(…), S, a = 2S/h_a …
-//   sides       p = (a + b + c)/2, p − a …, and Heron's S = √(p(p − a)(p − b)(p − c))
-//   medians     a = (2/3)√(2m_b² + 2m_c² − m_a²) …, then Heron
-//   then        each bisector, from l_a² = bc − bca²/(b + c)², and a check that works the given
-//               altitudes or medians out again from the sides found
+//   altitudes   a : b : c = 1/h_a : 1/h_b : 1/h_c in whole numbers, a = x_a·k …, Heron's
+//               formula in k, k from S = a·h_a/2; checked by 1/S² = P1·P2·P3·P4
+//   sides       p, p − a …, and Heron's S = √(p(p − a)(p − b)(p − c)), its square factor
+//               taken out of the root
+//   medians     a = (2/3)√(2m_b² + 2m_c² − m_a²) …, and S = (4/3)·S_m, S_m by Heron on the
+//               medians; checked by the medians worked back from the sides
+//   then        each bisector through the segments its foot cuts the opposite side into,
+//               l_a² = bc − BL_a·CL_a, checked by l_a² = bc − bca²/(b + c)²
 //
-// Every step is a chain: the formula, the numbers put in, the result, exact where the
-// core has an exact form of it and always with its decimal as the report writes it.
-// A refused triple gets the reason in the same terms ("a + b = 0,1 + 0,2 = 0,3 = c: …").
+// Every step is a chain: the formula, the numbers put in as exact values (fractions and
+// roots), the simplified result, and only at its end a decimal, rounded once from the exact
+// value. A value with no short exact form is said to have none and given as a decimal. A
+// refused triple gets the reason in the same terms ("a + b = 0,1 + 0,2 = 0,3 = c: …").
 //
-// One model, two writers: Work makes the steps from the core's calc::Solution (every number
-// in them is one the core worked out; none is worked out here) as formula trees
-// (expression.h); AppendText writes them as plain text (UTF-8, √ and ² as characters) for
-// the command line and screen readers, AppendMathMl as HTML with MathML for the web page and
-// the answer key. No Qt.
+// One model, three writers: Work makes the steps from the core's calc::Solution and its
+// exact values (every number in them is one the core worked out; none is worked out here)
+// as formula trees (expression.h); AppendText writes them as plain text (UTF-8, √ and ² as
+// characters) for the command line and screen readers, AppendMathMl as HTML with MathML for
+// the web page and the answer key. No Qt.
 
 #include "expression.h"
 #include "triangle.h"
@@ -38,7 +43,7 @@ inline constexpr std::string_view kHeading = "Решение:";
 // one grid; and a note after them (why a triple is refused), or the note alone.
 struct Step {
     std::vector<Expression> formulas; // Chains
-    std::string_view note;
+    std::string note;
 };
 
 // The steps that find one thing, under a title ("Лице по формулата на Херон:").
@@ -53,7 +58,7 @@ struct WorkedSolution {
 
 // The worked solution of a triple the core solved or refused, with the numbers written as
 // the report writes them, with `decimalSeparator`. The exact forms are those of the
-// solution (calc::SolveOptions::exactForms); without them every result is its decimal.
+// solution (calc::SolveOptions::exactValues); without them every result is its decimal.
 WorkedSolution Work(const calc::Solution &solution, std::string_view decimalSeparator = ".");
 
 // The solution as plain text: each part's title and each formula of each step on a line of

@@ -10,7 +10,7 @@ namespace
 using Kind = Expression::Kind;
 
 constexpr std::string_view kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-constexpr std::string_view kRelations[] = {" = ", " ≈ ", " < "};
+constexpr std::string_view kRelations[] = {" = ", " ≈ ", " < ", " > "};
 
 void Write(std::string &out, const Expression &e);
 
@@ -74,7 +74,7 @@ void Write(std::string &out, const Expression &e)
         return;
     case Kind::Product:
         for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            if (i > 0 && NeedsDot(e.operands[i]))
+            if (i > 0 && NeedsDot(e.operands[i - 1], e.operands[i]))
                 out += " · ";
             WriteAt(out, e.operands[i], Place::Factor);
         }
@@ -91,6 +91,13 @@ void Write(std::string &out, const Expression &e)
     case Kind::Power:
         WriteAt(out, e.operands[0], Place::Base);
         WriteExponent(out, e.operands[1]);
+        return;
+    case Kind::Ratio:
+        for (std::size_t i = 0; i < e.operands.size(); ++i) {
+            if (i > 0)
+                out += " : ";
+            Write(out, e.operands[i]);
+        }
         return;
     case Kind::Chain:
         for (std::size_t i = 0; i < e.operands.size(); ++i) {

@@ -1,6 +1,8 @@
 #include "generator.h"
 
 #include "calculate.h"
+#include "exact_values.h"
+#include "kinds.h"
 
 #include <algorithm>
 #include <array>
@@ -150,13 +152,15 @@ bool HasExactAnswers(const calc::Solution &solution)
 {
     if (solution.outcome != calc::Outcome::Solved || !solution.exact)
         return false;
-    const calc::ExactForms &e = *solution.exact;
-    const auto all = [](const std::array<std::string, 3> &forms) {
-        return std::none_of(forms.begin(), forms.end(),
-                            [](const std::string &f) { return f.empty(); });
+    const calc::exact::Values &values = *solution.exact;
+    const auto has = [&values](calc::Quantity quantity, int index) {
+        return values.Of(quantity, index).form.has_value();
     };
-    return all(e.sides) && !e.area.empty() &&
-           (solution.mode == InputMode::Medians || all(e.bisectors));
+    for (int i = 0; i < 3; ++i)
+        if (!has(calc::Quantity::Side, i) ||
+            (solution.mode != InputMode::Medians && !has(calc::Quantity::Bisector, i)))
+            return false;
+    return has(calc::Quantity::Area, 0);
 }
 
 std::string Text(Cents cents, std::string_view separator)
@@ -174,7 +178,7 @@ std::string Text(Cents cents, std::string_view separator)
 calc::Solution Solve(InputMode mode, const Triple &t)
 {
     const std::string a = Text(t[0], "."), b = Text(t[1], "."), c = Text(t[2], ".");
-    return calc::Calculate(mode, {a, b, c}, ".", {.exactForms = true});
+    return calc::Calculate(mode, {a, b, c}, ".", {.exactValues = true});
 }
 
 // The problems with a triangle of a kind, in a fixed order, each with its exact answers.
@@ -237,19 +241,6 @@ Triple Impossible(InputMode mode, Random &random)
     }
 }
 
-std::string_view KindOption(InputMode mode)
-{
-    switch (mode) {
-    case InputMode::Heights:
-        return "--heights";
-    case InputMode::Medians:
-        return "--medians";
-    case InputMode::Sides:
-        break;
-    }
-    return "--sides";
-}
-
 } // namespace
 
 std::string RequestProblem(const ExerciseRequest &request)
@@ -286,7 +277,7 @@ std::string Exercises(const ExerciseRequest &request, std::string_view decimalSe
     random.Shuffle(problems);
 
     std::string text = "# bisectors --generate " + std::to_string(request.count) + " ";
-    text += KindOption(request.mode);
+    text += calc::Words(request.mode).option;
     if (request.impossible > 0)
         text += " --impossible " + std::to_string(request.impossible);
     text += " --seed " + std::to_string(request.seed) + "\n";

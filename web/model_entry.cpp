@@ -4,7 +4,7 @@
 // worked solution of the solution it shows. Texts cross
 // as UTF-8 with a final NUL; a text returned stays valid until the model's next action.
 #include "calculator.h"
-#include "exact_values.h"
+#include "exact_block.h"
 #include "figure.h"
 #include "report.h"
 #include "solution.h"
@@ -103,7 +103,8 @@ const char *ModelExactValues(const Calculator *model)
     static std::string text;
     text.clear();
     if (model->Solution())
-        calc::AppendExactValues(text, *model->Solution(), {.lineEnd = "\n"});
+        calc::AppendExactValues(text, *model->Solution(),
+                                {.decimalSeparator = model->DecimalSeparator(), .lineEnd = "\n"});
     return text.c_str();
 }
 
@@ -114,7 +115,9 @@ const char *ModelExactMathMl(const Calculator *model)
     html.clear();
     if (model->Solution()) {
         solution::WorkedSolution values;
-        values.parts.push_back({calc::kExactHeading, {solution::ExactValues(*model->Solution())}});
+        values.parts.push_back(
+            {calc::kExactHeading,
+             {solution::ExactValues(*model->Solution(), model->DecimalSeparator())}});
         if (!values.parts.front().steps.front().formulas.empty())
             solution::AppendMathMl(html, values);
     }

@@ -31,8 +31,8 @@ const char *const kQuotation = "Неприятното в това да си п�
 // The input labels of each input kind; list m holds those of InputMode m.
 std::vector<const char *> Labels(int kind)
 {
-    const auto &labels = model::kInputLabels[kind];
-    return {labels[0], labels[1], labels[2]};
+    const auto &labels = calc::kKinds.at(static_cast<std::size_t>(kind)).labels;
+    return {labels[0].data(), labels[1].data(), labels[2].data()};
 }
 
 // Spoken names: the frame of the three kinds, the result box, and the formula read out.
@@ -62,12 +62,12 @@ platform::FormDescription MainFormDescription()
 //           kind           name        i  left   top   width height tab background text                      container flags
             {Label,         "Label1",   0,  600,    0,  5535,  375,   2, kOrange,   "Ъглополовящи в  триъгълник - височини, медиани", nullptr, Centered},
             {Frame,         "Frame1",   0,  120,  480,  1935, 1575,   4, kLavender, "Frame1"},
-            {OptionButton,  "Option1",  0,  240,  120,  1575,  375,   5, kOrange,   "Височини",                "Frame1"},
-            {OptionButton,  "Option1",  1,  240,  600,  1575,  375,   6, kOrange,   "Страни",                  "Frame1"},
-            {OptionButton,  "Option1",  2,  240, 1080,  1575,  375,  13, kOrange,   "Медиани",                 "Frame1"},
-            {Label,         "Label2",   0, 3000,  600,  2175,  375,   7, kOrange,   model::kInputLabels[0][0]},
-            {Label,         "Label2",   1, 3000, 1080,  2175,  375,   9, kOrange,   model::kInputLabels[0][1]},
-            {Label,         "Label2",   2, 3000, 1560,  2175,  375,  11, kOrange,   model::kInputLabels[0][2]},
+            {OptionButton,  "Option1",  0,  240,  120,  1575,  375,   5, kOrange,   calc::kKinds[0].caption.data(), "Frame1"},
+            {OptionButton,  "Option1",  1,  240,  600,  1575,  375,   6, kOrange,   calc::kKinds[1].caption.data(), "Frame1"},
+            {OptionButton,  "Option1",  2,  240, 1080,  1575,  375,  13, kOrange,   calc::kKinds[2].caption.data(), "Frame1"},
+            {Label,         "Label2",   0, 3000,  600,  2175,  375,   7, kOrange,   calc::kKinds[0].labels[0].data()},
+            {Label,         "Label2",   1, 3000, 1080,  2175,  375,   9, kOrange,   calc::kKinds[0].labels[1].data()},
+            {Label,         "Label2",   2, 3000, 1560,  2175,  375,  11, kOrange,   calc::kKinds[0].labels[2].data()},
             {TextBox,       "Text2",    0, 5160,  600,  1215,  405,   8, kUsual,    ""},
             {TextBox,       "Text2",    1, 5160, 1080,  1215,  405,  10, kUsual,    ""},
             {TextBox,       "Text2",    2, 5160, 1560,  1215,  405,  12, kUsual,    ""},

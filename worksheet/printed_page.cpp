@@ -1,6 +1,6 @@
 #include "printed_page.h"
 
-#include "input_labels.h"
+#include "kinds.h"
 #include "markup.h"
 #include "numbers.h"
 
@@ -25,19 +25,6 @@ h1 { font-size: 17pt; margin: 0 0 2pt; }
 .problem { font-weight: bold; }
 )";
 
-std::string_view KindText(calc::InputMode mode)
-{
-    switch (mode) {
-    case calc::InputMode::Heights:
-        return "Дадени са трите височини на триъгълника: ha, hb и hc.";
-    case calc::InputMode::Medians:
-        return "Дадени са трите медиани на триъгълника: ma, mb и mc.";
-    case calc::InputMode::Sides:
-        break;
-    }
-    return "Дадени са трите страни на триъгълника: a, b и c.";
-}
-
 } // namespace
 
 PrintedPage::PrintedPage(calc::InputMode mode, std::string_view decimalSeparator,
@@ -58,7 +45,7 @@ void PrintedPage::AppendHead(std::string &out) const
     out += "</style>\n</head>\n<body>\n<h1>";
     out += heading_;
     out += "</h1>\n<p class=\"kind\">";
-    out += KindText(mode_);
+    out += calc::Words(mode_).given;
     if (!introduction_.empty()) {
         out += ' ';
         out += introduction_;
@@ -91,7 +78,7 @@ void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_
     std::string numberText;
     for (std::size_t i = 0; i < 3; ++i) {
         out += "<tr><th>";
-        out += calc::kInputLabels[static_cast<int>(mode_)][i];
+        out += calc::Words(mode_).labels[i];
         out += "</th><td>";
         // The length as the core read it from the text, written as the report writes
         // numbers: what was solved, in the locale's notation.

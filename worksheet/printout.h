@@ -26,7 +26,7 @@ public:
     }
 
     // How the records of the page are to be solved: the key shows the exact values.
-    calc::SolveOptions Options() const { return {.exactForms = kind_ == Kind::Key}; }
+    calc::SolveOptions Options() const { return {.exactValues = kind_ == Kind::Key}; }
 
     // The text of the style element of a page of the kind.
     static std::string Style(Kind kind)

@@ -1,4 +1,5 @@
 #include "calculate.h"
+#include "exact_values.h"
 #include "row_name.h"
 
 #include <boost/multiprecision/cpp_bin_float.hpp>
@@ -269,7 +270,7 @@ TEST(Calculate, AltitudesOfRealTrianglesGiveThemBack)
         ASSERT_EQ(solution.outcome, calc::Outcome::Solved)
             << altitudes[0] << " " << altitudes[1] << " " << altitudes[2];
         for (std::size_t i = 0; i < 3; ++i)
-            EXPECT_NEAR(solution.triangle.sides[i], sides[i], 1e-6 * longest);
+            EXPECT_NEAR(solution.triangle.sides[i].value, sides[i], 1e-6 * longest);
     }
 }
 
@@ -298,10 +299,12 @@ TEST(Calculate, ScalingByPowersOfTwoIsExact)
             ASSERT_EQ(scaled.outcome, calc::Outcome::Solved) << trial << " " << exponent;
             const calc::Triangle &t = scaled.triangle;
             for (std::size_t i = 0; i < 3; ++i) {
-                EXPECT_EQ(t.sides[i], std::ldexp(direct.triangle.sides[i], exponent)) << trial;
-                EXPECT_EQ(t.bisectors[i], std::ldexp(direct.triangle.bisectors[i], exponent));
+                EXPECT_EQ(t.sides[i].value, std::ldexp(direct.triangle.sides[i].value, exponent))
+                    << trial;
+                EXPECT_EQ(t.bisectors[i].value,
+                          std::ldexp(direct.triangle.bisectors[i].value, exponent));
             }
-            EXPECT_EQ(t.area, std::ldexp(direct.triangle.area, 2 * exponent));
+            EXPECT_EQ(t.area.value, std::ldexp(direct.triangle.area.value, 2 * exponent));
         }
     }
 }
@@ -326,13 +329,15 @@ class ExactFormsTest : public testing::TestWithParam<ExactCase>
 TEST_P(ExactFormsTest, WritesEachValueInLowestTerms)
 {
     const ExactCase &c = GetParam();
-    const calc::Solution solution =
-        calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]}, ".", {.exactForms = true});
+    const calc::Solution solution = calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]},
+                                                    ".", {.exactValues = true});
     ASSERT_TRUE(solution.exact);
-    const calc::ExactForms &e = *solution.exact;
-    EXPECT_EQ((std::array<std::string, 7>{e.sides[0], e.sides[1], e.sides[2], e.area,
-                                          e.bisectors[0], e.bisectors[1], e.bisectors[2]}),
-              c.forms);
+    std::array<std::string, 7> forms;
+    for (std::size_t i = 0; i < 7; ++i) {
+        const calc::exact::Exact &value = solution.exact->Of(calc::kResults[i]);
+        forms[i] = value.form ? calc::exact::FormText(*value.form) : "";
+    }
+    EXPECT_EQ(forms, c.forms);
     // Without asking, none are made.
     EXPECT_FALSE(calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]}).exact);
 }
@@ -374,30 +379,63 @@ INSTANTIATE_TEST_SUITE_P(
                         {"6172839/5000000", "23456789/10000000", "470679/156250", "", "", "", ""}}),
     RowName<ExactCase>);
 
+// The forms of the values a solution passes through, by name.
+std::vector<std::string> Forms(const calc::Solution &solution, calc::Quantity quantity, int count)
+{
+    std::vector<std::string> forms;
+    for (int i = 0; i < count; ++i) {
+        const calc::exact::Exact &value = solution.exact->Of(quantity, i);
+        forms.push_back(value.form ? calc::exact::FormText(*value.form) : "");
+    }
+    return forms;
+}
+
 TEST(ExactForms, CoverTheDerivation)
 {
+    using Q = calc::Quantity;
+    using Texts = std::vector<std::string>;
     const calc::Solution sides = calc::Calculate(InputMode::Sides, {"3", "4", "5"}, ".", {true});
-    EXPECT_EQ(sides.exact->heron, (std::array<std::string, 4>{"6", "3", "2", "1"}));
-    EXPECT_EQ(sides.derivation.heron, (std::array<double, 4>{6, 3, 2, 1}));
+    EXPECT_EQ(Forms(sides, Q::HeronDifference, 3), (Texts{"3", "2", "1"}));
+    EXPECT_EQ(Forms(sides, Q::HalfPerimeter, 1), Texts{"6"});
+    // l_a² = bc − BL_a · CL_a = 20 − (5/3)(4/3) = 160/9
+    EXPECT_EQ(Forms(sides, Q::NearSegment, 1), Texts{"5/3"});
+    EXPECT_EQ(Forms(sides, Q::FarSegment, 1), Texts{"4/3"});
+    EXPECT_EQ(Forms(sides, Q::BisectorSquare, 3), (Texts{"160/9", "45/4", "288/49"}));
     const calc::Solution heights =
         calc::Calculate(InputMode::Heights, {"4", "3", "2.4"}, ".", {true});
-    EXPECT_EQ(heights.exact->reciprocals, (std::array<std::string, 3>{"1/4", "1/3", "5/12"}));
-    EXPECT_EQ(heights.exact->factors, (std::array<std::string, 4>{"1", "1/6", "1/3", "1/2"}));
-    EXPECT_EQ(heights.exact->inverseAreaSquared, "1/36");
-    EXPECT_EQ(heights.derivation.check, heights.given); // 2S/a, 2S/b, 2S/c of S = 6 and 3, 4, 5
-    // A refusal of altitudes is about their reciprocals: 1 = 1/2 + 1/2.
+    EXPECT_EQ(Forms(heights, Q::Reciprocal, 3), (Texts{"1/4", "1/3", "5/12"}));
+    EXPECT_EQ(Forms(heights, Q::Ratio, 3), (Texts{"3", "4", "5"}));
+    EXPECT_EQ(Forms(heights, Q::Factor, 4), (Texts{"1", "1/6", "1/3", "1/2"}));
+    EXPECT_EQ(Forms(heights, Q::InverseAreaSquared, 1), Texts{"1/36"});
+    EXPECT_EQ(Forms(heights, Q::Scale, 1), Texts{"1"}); // the ratio is the triangle
+    // 4 5 10: a : b : c = 5 : 4 : 2, S = (k²/4)√231 = 10k
+    const calc::Solution obtuse =
+        calc::Calculate(InputMode::Heights, {"4", "5", "10"}, ".", {true});
+    EXPECT_EQ(Forms(obtuse, Q::HeronSquare, 1), Texts{"231/16"});
+    EXPECT_EQ(Forms(obtuse, Q::AltitudeArea, 1), Texts{"10"});
+    EXPECT_EQ(Forms(obtuse, Q::Scale, 1), Texts{"40√231/231"});
+    EXPECT_EQ(Forms(obtuse, Q::BisectorSquare, 1), Texts{"22/9"}); // in k²
+    // A refusal of altitudes is about their reciprocals: 1 = 1/2 + 1/2, 2 = 1 + 1.
     const calc::Solution flat = calc::Calculate(InputMode::Heights, {"1", "2", "2"}, ".", {true});
-    EXPECT_EQ(flat.exact->reciprocals, (std::array<std::string, 3>{"1", "1/2", "1/2"}));
-    EXPECT_EQ(flat.derivation.reciprocals, (std::array<double, 3>{1, 0.5, 0.5}));
+    EXPECT_EQ(Forms(flat, Q::Reciprocal, 3), (Texts{"1", "1/2", "1/2"}));
+    EXPECT_EQ(Forms(flat, Q::Ratio, 3), (Texts{"2", "1", "1"}));
     const calc::Solution medians =
         calc::Calculate(InputMode::Medians, {"3", "4", "5"}, ".", {true});
-    EXPECT_EQ(medians.exact->medianRoots, (std::array<std::string, 3>{"√73", "2√13", "5"}));
+    EXPECT_EQ(Forms(medians, Q::MedianRadicand, 3), (Texts{"73", "52", "25"}));
+    EXPECT_EQ(Forms(medians, Q::CheckRadicand, 3), (Texts{"36", "64", "100"})); // 4m²
+    EXPECT_EQ(Forms(medians, Q::HeronArea, 1), Texts{"6"});                     // S_m = (3/4)S
     EXPECT_EQ(medians.given, (std::array<double, 3>{3, 4, 5}));
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_NEAR(medians.derivation.check[i], medians.given[i], 1e-14);
     std::string block;
     calc::AppendExactValues(block, medians, {.lineEnd = "\n"});
-    EXPECT_EQ(block, "Точни стойности:\nBC = 2√73/3\nAC = 4√13/3\nAB = 10/3\nS = 8\n");
+    EXPECT_EQ(block, "Точни стойности:\nBC = 2√73/3 ≈ 5.69600249687835\nAC = 4√13/3 ≈ "
+                     "4.80740170061865\nAB = 10/3 ≈ 3.33333333333333\nS = 8\n");
+    // An exact decimal is written in full, and the report keeps its formula's digits.
+    const calc::Solution needle =
+        calc::Calculate(InputMode::Medians, {"0.1", "10", "10"}, ".", {true});
+    block.clear();
+    calc::AppendExactValues(block, needle, {.lineEnd = "\n"});
+    EXPECT_NE(block.find("Yg_a = 1/10 = 0.1\n"), std::string::npos) << block;
+    EXPECT_EQ(calc::NumberText(needle.triangle.bisectors[0].value), "0.0999999999999901");
 }
 
 // Against exact geometry, evaluated here on its own: random triples within a hair of
@@ -476,8 +514,9 @@ TEST(Calculate, AgreesWithExactGeometry)
             expected[4 + i] = sqrt(b * c * (b + c - expected[i]) * (b + c + expected[i])) / (b + c);
         }
         const calc::Triangle &t = solution.triangle;
-        const std::array<double, 7> printed{t.sides[0],     t.sides[1],     t.sides[2],    t.area,
-                                            t.bisectors[0], t.bisectors[1], t.bisectors[2]};
+        const std::array<double, 7> printed{
+            t.sides[0].value,     t.sides[1].value,     t.sides[2].value,    t.area.value,
+            t.bisectors[0].value, t.bisectors[1].value, t.bisectors[2].value};
         for (std::size_t i = 0; i < 7; ++i)
             EXPECT_LE(abs(Real(printed[i]) - expected[i]), expected[i] * 1e-10)
                 << "value " << i << " of " << texts[0] << " " << texts[1] << " " << texts[2];

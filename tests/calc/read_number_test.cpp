@@ -1,5 +1,5 @@
 #include "exact.h"
-#include "exact_triangle.h"
+#include "exact_rounding.h"
 #include "numbers.h"
 #include "row_name.h"
 

@@ -77,10 +77,10 @@ TEST_P(SolveTest, GivesSidesAndArea)
     ASSERT_EQ(solution.outcome, calc::Outcome::Solved);
     EXPECT_EQ(solution.mode, c.mode);
     const calc::Triangle &t = solution.triangle;
-    EXPECT_EQ(calc::NumberText(t.sides[0]), c.a);
-    EXPECT_EQ(calc::NumberText(t.sides[1]), c.b);
-    EXPECT_EQ(calc::NumberText(t.sides[2]), c.c);
-    EXPECT_EQ(calc::NumberText(t.area), c.area);
+    EXPECT_EQ(calc::NumberText(t.sides[0].value), c.a);
+    EXPECT_EQ(calc::NumberText(t.sides[1].value), c.b);
+    EXPECT_EQ(calc::NumberText(t.sides[2].value), c.c);
+    EXPECT_EQ(calc::NumberText(t.area.value), c.area);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Solve, SidesGiveHeronExactly)
 {
-    EXPECT_EQ(calc::Solve(InputMode::Sides, {3, 4, 5}).triangle.area, 6.0);
+    EXPECT_EQ(calc::Solve(InputMode::Sides, {3, 4, 5}).triangle.area.value, 6.0);
     EXPECT_EQ(calc::HeronArea(3, 4, 5), 6.0);
 }
 

@@ -136,8 +136,8 @@ TEST_P(FigureGeometryTest, VerticesAreTheSidesApart)
     ASSERT_EQ(figure_.solution.outcome, calc::Outcome::Solved);
     for (std::size_t i = 0; i < 3; ++i) {
         const double drawn = Norm(figure_.Vertex((i + 1) % 3) - figure_.Vertex((i + 2) % 3));
-        EXPECT_NEAR(drawn / figure_.root["data-scale"] / figure_.solution.triangle.sides[i], 1,
-                    kTolerance)
+        EXPECT_NEAR(drawn / figure_.root["data-scale"] / figure_.solution.triangle.sides[i].value,
+                    1, kTolerance)
             << "side " << i;
     }
 }
@@ -156,7 +156,8 @@ TEST_P(FigureGeometryTest, BisectorsEndWhereTheyDivideTheSides)
         EXPECT_LE(std::fabs(Cross(q - p, foot - p)), kTolerance * Dot(q - p, q - p));
         EXPECT_GE(Dot(foot - p, q - p), 0);
         EXPECT_LE(Dot(foot - p, q - p), Dot(q - p, q - p));
-        EXPECT_NEAR(Norm(foot - p) / Norm(q - foot) / (t.sides[(i + 2) % 3] / t.sides[(i + 1) % 3]),
+        EXPECT_NEAR(Norm(foot - p) / Norm(q - foot) /
+                        (t.sides[(i + 2) % 3].value / t.sides[(i + 1) % 3].value),
                     1, kTolerance)
             << letter;
         const Element &line = figure_.ById("bisector-" + letter);
@@ -166,7 +167,8 @@ TEST_P(FigureGeometryTest, BisectorsEndWhereTheyDivideTheSides)
         std::string text = labels[i]->text;
         EXPECT_TRUE(text.starts_with("Yg_" + letter)) << text;
         std::replace(text.begin(), text.end(), ',', '.');
-        EXPECT_NEAR(std::stod(text.substr(text.rfind(' '))) / t.bisectors[i], 1, 5e-4) << text;
+        EXPECT_NEAR(std::stod(text.substr(text.rfind(' '))) / t.bisectors[i].value, 1, 5e-4)
+            << text;
     }
 }
 
@@ -296,9 +298,9 @@ TEST(Figure, NothingForWhatIsNotSolved)
 {
     const calc::Solution handMade{.mode = InputMode::Sides,
                                   .outcome = calc::Outcome::Solved,
-                                  .triangle = {.sides = {3, std::nan(""), 5}}};
+                                  .triangle = {.sides = {{{3}, {std::nan("")}, {5}}}}};
     calc::Solution flat = handMade;
-    flat.triangle.sides = {2, 2, 0};
+    flat.triangle.sides = {{{2}, {2}, {0}}};
     for (const calc::Solution &solution :
          {calc::Solve(InputMode::Sides, {1, 2, 3}), calc::Solve(InputMode::Heights, {4, 7, 10}),
           calc::Solve(InputMode::Sides, {3e200, 4e200, 5e200}), handMade, flat}) {

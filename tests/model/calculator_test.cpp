@@ -87,7 +87,10 @@ TEST_P(CalculatorTest, ShowsWhatTheUserDid)
     EXPECT_EQ(static_cast<int>(calculator.Kind()), s.kind);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(calculator.Input(i), s.inputs[static_cast<std::size_t>(i)]) << i;
-        EXPECT_STREQ(calculator.Label(i), model::kInputLabels[s.kind][i]) << i;
+        EXPECT_STREQ(calculator.Label(i), calc::kKinds.at(static_cast<std::size_t>(s.kind))
+                                              .labels.at(static_cast<std::size_t>(i))
+                                              .data())
+            << i;
     }
     EXPECT_EQ(calculator.Result(), Expected(s));
     // The solution is there as long as the result shows a calculation.

@@ -1,5 +1,5 @@
 #include "calculate.h"
-#include "exact_values.h"
+#include "exact_block.h"
 #include "report.h"
 #include "row_name.h"
 #include "solution.h"
@@ -111,7 +111,7 @@ Expression Formula(std::vector<Expression> items, std::vector<Relation> relation
 struct LayoutCase {
     const char *name;
     std::vector<Expression> formulas;
-    std::string_view note;
+    std::string note;
     std::string line; // as Reader reads it
 };
 
@@ -136,12 +136,20 @@ TEST_P(LayoutTest, RowsBreakOnlyAtTheTopLevel)
 
 const Expression kA = Symbol("a"), kB = Symbol("b"), kP = Symbol("p");
 
+// A decimal that is the value rounded.
+Expression Decimal(const char *digits)
+{
+    Expression number = Whole(digits);
+    number.rounded = true;
+    return number;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Steps, LayoutTest,
     testing::Values(
         LayoutCase{"ARowARelation",
                    {Formula({kA, Fraction(Product(List(N(2), Symbol("S"))), Symbol("h", 'a')),
-                             Decimal("6.75", true)})},
+                             Decimal("6.75")})},
                    {},
                    "a | ={2S/h_a} | ≈6.75"},
         LayoutCase{
@@ -165,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    "y | =p(p−a) ^ (p−b)"},
         LayoutCase{"AProductTermWrapsOnlyWhereItHasALineOfItsOwn",
-                   {Formula({Symbol("l"), Sum(List(Product(List(Decimal("4.8", true), N(3))),
+                   {Formula({Symbol("l"), Sum(List(Product(List(Decimal("4.8"), N(3))),
                                                    Negative(Fraction(N(1), N(2))),
                                                    Product(List(N(2), N(3), kA))))})},
                    {},
@@ -198,8 +206,8 @@ class ExactValuesTest : public testing::TestWithParam<ExactCase>
 TEST_P(ExactValuesTest, AreTheReportsExactLines)
 {
     const ExactCase &c = GetParam();
-    const calc::Solution solved =
-        calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]}, ".", {.exactForms = true});
+    const calc::Solution solved = calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]},
+                                                  ".", {.exactValues = true});
     std::string report;
     calc::AppendExactValues(report, solved, {.lineEnd = "\n"});
     if (!report.empty())

@@ -1,4 +1,5 @@
 #include "calculate.h"
+#include "exact_values.h"
 #include "generator.h"
 #include "row_name.h"
 
@@ -68,10 +69,13 @@ TEST_P(ExercisesTest, AreAsAsked)
         } else {
             ASSERT_EQ(solution.outcome, calc::Outcome::Solved) << line;
             ASSERT_TRUE(solution.exact);
-            EXPECT_FALSE(solution.exact->area.empty()) << line;
-            for (std::size_t i = 0; i < 3; ++i) {
-                EXPECT_FALSE(solution.exact->sides[i].empty()) << line;
-                EXPECT_TRUE(c.mode == InputMode::Medians || !solution.exact->bisectors[i].empty())
+            const auto form = [&](calc::Quantity quantity, int i) {
+                return solution.exact->Of(quantity, i).form.has_value();
+            };
+            EXPECT_TRUE(form(calc::Quantity::Area, 0)) << line;
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_TRUE(form(calc::Quantity::Side, i)) << line;
+                EXPECT_TRUE(c.mode == InputMode::Medians || form(calc::Quantity::Bisector, i))
                     << line;
             }
         }

@@ -61,7 +61,7 @@ class AnswerKeyTest : public testing::TestWithParam<KeyCase>
 TEST_P(AnswerKeyTest, WritesABlockForEachTriple)
 {
     const KeyCase &c = GetParam();
-    worksheet::Reader reader(c.mode, c.separator, {.exactForms = true});
+    worksheet::Reader reader(c.mode, c.separator, {.exactValues = true});
     worksheet::AnswerKey key(c.mode, c.separator);
     std::string page;
     std::vector<Line> results;
@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 {("<pre class=\"report\">Лице на триъгълника S = 6\nИзчислени дължини на "
                   "ъглополовящи:\nYg_a = 4.21637021355784\n"),
-                 "<pre class=\"report exact\">Точни стойности:\nS = 6\nYg_a = 4√10/3\n",
+                 "<pre class=\"report exact\">Точни стойности:\nS = 6\nYg_a = 4√10/3 ≈ 4.21637021355784\n",
                  "<section class=\"task refused\" id=\"task-2\">",
                  "<pre class=\"report\">" + kRejected + "</pre>",
                  "<tr><th>Страна BC (a):</th><td>1</td></tr>",
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StudentSheet, HasTheTasksWithoutTheirAnswers)
 {
     const std::vector<std::string> lines = {"3 4 5", "1 2 3", "# comment", "5,5 5 6", "1 2"};
-    worksheet::Reader reader(InputMode::Sides, ",", {.exactForms = true});
+    worksheet::Reader reader(InputMode::Sides, ",", {.exactValues = true});
     worksheet::AnswerKey key(InputMode::Sides, ",");
     worksheet::StudentSheet sheet(InputMode::Sides, ",");
     std::string keyPage, sheetPage;

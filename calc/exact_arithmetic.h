@@ -1,0 +1,96 @@
+#pragma once
+
+// Arithmetic on the solution's values exactly, and on approximations that know their error.
+//
+// Every value of a triangle given by rational lengths is a rational, the square root of a
+// rational, or (for medians, whose sides are such roots with different radicands) a sum of
+// unlike roots and what is made of it. Quadratic keeps the first two exactly; the third
+// kind it cannot hold, and says so (Kind::None), and such a value is then approximated: an
+// Interval holds it between two binary fractions that round outward, so that the digits
+// it is printed with are known to be right once both ends round alike.
+
+#include "exact.h"
+
+#include <cstdint>
+
+namespace calc::exact
+{
+
+class Quadratic
+{
+public:
+    enum class Kind : std::uint8_t {
+        None,     // not of this form: only approximations are known
+        Rational, // number() is the value
+        Root,     // the value is sign() · √number(), number() > 0 not the square of a rational
+    };
+
+    Quadratic() = default;
+    Quadratic(const Rational &value) : kind_(Kind::Rational), number_(value) {} // NOLINT
+    Quadratic(std::int64_t value) : kind_(Kind::Rational), number_(value) {}    // NOLINT
+
+    // √square for square ≥ 0: rational where the square is the square of a rational.
+    static Quadratic RootOf(const Rational &square, int sign = 1);
+
+    Kind kind() const { return kind_; }
+    bool Known() const { return kind_ != Kind::None; }
+    // −1, 0 or 1.
+    int Sign() const;
+    // Rational: the value; Root: its square.
+    const Rational &number() const { return number_; }
+    // The square of the value, for a known one.
+    Rational Squared() const { return kind_ == Kind::Root ? number_ : number_ * number_; }
+
+    friend Quadratic operator+(const Quadratic &x, const Quadratic &y);
+    friend Quadratic operator-(const Quadratic &x, const Quadratic &y);
+    friend Quadratic operator*(const Quadratic &x, const Quadratic &y);
+    friend Quadratic operator/(const Quadratic &x, const Quadratic &y);
+    Quadratic operator-() const;
+
+private:
+    Kind kind_ = Kind::None;
+    int sign_ = 0; // of a Root
+    Rational number_;
+};
+
+// √x of a value x ≥ 0: known when x is rational.
+Quadratic Root(const Quadratic &x);
+
+// A real number between lower · 2^exponent and upper · 2^exponent, lower ≤ upper, with
+// about `bits` significant bits at each end. Every operation rounds its ends outward, so
+// the exact result of exact operands always lies within.
+class Interval
+{
+public:
+    Interval() = default;
+    // The rational (or √rational) value between its two nearest binary fractions of `bits`.
+    static Interval Of(const Quadratic &known, unsigned bits);
+
+    friend Interval operator+(const Interval &x, const Interval &y);
+    friend Interval operator-(const Interval &x, const Interval &y);
+    friend Interval operator*(const Interval &x, const Interval &y);
+    friend Interval operator/(const Interval &x, const Interval &y);
+    friend Interval Root(const Interval &x);
+
+    // Whether the interval is usable: false once a division by an interval around zero, or
+    // a root of a negative one, left nothing known.
+    bool Known() const { return known_; }
+    // The ends as rationals.
+    Rational Lower() const;
+    Rational Upper() const;
+
+private:
+    Interval(Integer lower, Integer upper, std::int64_t exponent, unsigned bits);
+    void Trim();
+
+    Integer lower_, upper_;
+    std::int64_t exponent_ = 0;
+    unsigned bits_ = 0;
+    bool known_ = false;
+};
+
+// Whether a rational is the square of one, and if so, its root.
+bool IsSquare(const Integer &n);
+bool IsSquare(const Rational &q);
+
+} // namespace calc::exact

@@ -1,0 +1,118 @@
+// The steps of the bisectors: the segments their feet cut the opposite sides into, the
+// squares of the bisectors, the bisectors; and the same squares again by the formula.
+#include "worker.h"
+
+#include <algorithm>
+#include <string>
+
+namespace solution
+{
+namespace
+{
+
+using calc::Quantity;
+
+constexpr std::string_view kBisectors =
+    "Ъглополовящите (l_a, l_b и l_c са Yg_a, Yg_b и Yg_c от отчета): петата L_a на l_a дели "
+    "BC в отношение BL_a : CL_a = c : b, и така нататък:";
+constexpr std::string_view kCheck = "Проверка с формулата l_a² = bc − bca²/(b + c)²:";
+constexpr std::string_view kNoForm = "без кратък точен вид";
+
+// A product or a sum of two of a, b, c, in the alphabet's order: ac, b + c.
+template<typename Make> Expression Pair(int x, int y, Make make)
+{
+    return make(std::min(x, y), std::max(x, y));
+}
+
+} // namespace
+
+void Worker::Bisectors()
+{
+    Part &part = Add(kBisectors);
+    const auto side = [this](int n) { return n_.Side(n); };
+    const auto times = [](const auto &of) {
+        return [&of](int x, int y) { return Product(List(of(x), of(y))); };
+    };
+    const auto plus = [](const auto &of) {
+        return [&of](int x, int y) { return Sum(List(of(x), of(y))); };
+    };
+    for (int i = 0; i < 3; ++i) {
+        const int j = calc::Next(i), k = calc::Next(i, 2);
+        const char letter = calc::kSideLetters.at(static_cast<std::size_t>(i));
+        const auto segment = [letter](int vertex) {
+            return Symbol(
+                std::string(calc::kVertexNames.at(static_cast<std::size_t>(vertex))) + "L", letter);
+        };
+        Step step;
+        // The segment next to vertex j is a_i·a_k/(a_j + a_k); the one next to k, a_i·a_j/….
+        for (const auto &[vertex, other, product, quantity] :
+             {std::tuple{j, k, Quantity::NearProduct, Quantity::NearSegment},
+              std::tuple{k, j, Quantity::FarProduct, Quantity::FarSegment}}) {
+            Chain chain(segment(vertex));
+            chain.Is(Fraction(Pair(i, other, times(Letter)), Pair(j, k, plus(Letter))));
+            chain.Is(Fraction(Pair(i, other, times(side)), Pair(j, k, plus(side))));
+            chain.Is(Fraction(n_.Put(product, i), n_.Put(Quantity::AdjacentSum, i)));
+            n_.Finish(chain, quantity, i);
+            step.formulas.push_back(chain.Take());
+        }
+        Chain square(Square(Named("l", i)));
+        square.Is(
+            Sum(List(Pair(j, k, times(Letter)), Negative(Product(List(segment(j), segment(k)))))));
+        square.Is(Sum(List(Pair(j, k, times(side)),
+                           Negative(Product(List(n_.Put(Quantity::NearSegment, i),
+                                                 n_.Put(Quantity::FarSegment, i)))))));
+        square.Is(Sum(List(n_.Put(Quantity::AdjacentProduct, i),
+                           Negative(n_.Put(Quantity::SegmentProduct, i)))));
+        n_.Finish(square, Quantity::BisectorSquare, i);
+        step.formulas.push_back(square.Take());
+        Chain bisector(Named("l", i));
+        if (s_.mode == calc::InputMode::Heights) {
+            // l = √(22k²/9) = (k/3)√22 = (√22/3) · k, k as found
+            bisector.Is(Root(n_.Put(Quantity::BisectorSquare, i)));
+            bisector.Is(n_.Put(Quantity::BaseBisector, i));
+            bisector.Is(
+                Product(List(n_.Value(Quantity::BaseBisector, i), n_.Value(Quantity::Scale))));
+            n_.Finish(bisector, Quantity::Bisector, i, true);
+        } else {
+            n_.Root(bisector, Quantity::BisectorSquare, Quantity::Bisector, i, true);
+        }
+        step.formulas.push_back(bisector.Take());
+        if (!n_.HasForm(Quantity::Bisector, i))
+            step.note = kNoForm;
+        const std::string note = n_.ReportNote(
+            s_.triangle.bisectors.at(static_cast<std::size_t>(i)), Quantity::Bisector, i);
+        if (!note.empty())
+            step.note += (step.note.empty() ? "" : "; ") + note;
+        part.steps.push_back(std::move(step));
+    }
+}
+
+// l_a² = bc − bca²/(b + c)², the textbook's formula, to the same squares.
+void Worker::BisectorsCheck()
+{
+    Part &part = Add(kCheck);
+    const auto side = [this](int n) { return n_.Side(n); };
+    Step check;
+    for (int i = 0; i < 3; ++i) {
+        const int j = std::min(calc::Next(i), calc::Next(i, 2));
+        const int k = std::max(calc::Next(i), calc::Next(i, 2));
+        const auto formula = [&](const auto &of) {
+            return Sum(List(Product(List(of(j), of(k))),
+                            Negative(Fraction(Product(List(of(j), of(k), Square(of(i)))),
+                                              Square(Sum(List(of(j), of(k))))))));
+        };
+        Chain chain(Square(Named("l", i)));
+        chain.Is(formula(Letter));
+        chain.Is(formula(side));
+        chain.Is(Sum(List(n_.Put(Quantity::AdjacentProduct, i),
+                          Negative(Fraction(n_.Put(Quantity::FormulaNumerator, i),
+                                            n_.Put(Quantity::AdjacentSumSquare, i))))));
+        chain.Is(Sum(List(n_.Put(Quantity::AdjacentProduct, i),
+                          Negative(n_.Put(Quantity::SegmentProduct, i)))));
+        n_.Finish(chain, Quantity::BisectorSquare, i);
+        check.formulas.push_back(chain.Take());
+    }
+    part.steps.push_back(std::move(check));
+}
+
+} // namespace solution

@@ -1,0 +1,153 @@
+#include "notation.h"
+
+#include "report.h"
+
+namespace solution
+{
+
+using calc::Quantity;
+using BigInteger = calc::exact::Integer;
+using calc::exact::Surd;
+
+Notation::Notation(const calc::Solution &solution, std::string_view separator)
+    : values_(*solution.exact), separator_(separator),
+      inK_(solution.mode == calc::InputMode::Heights && solution.outcome == calc::Outcome::Solved)
+{
+    for (int i = 0; i < 3; ++i) {
+        const calc::exact::Quadratic &given = values_.Of(Quantity::Given, i).value;
+        decimals_ = decimals_ || (given.Known() && denominator(given.number()) != 1);
+    }
+}
+
+Expression Notation::Whole(const BigInteger &n)
+{
+    if (n < 0)
+        return Negative(Whole(BigInteger(-n)));
+    return solution::Whole(calc::exact::IntegerText(n));
+}
+
+Expression FormOf(const Surd &form)
+{
+    if (form.n < 0)
+        return Negative(FormOf({BigInteger(-form.n), form.r, form.d}));
+    Expression numerator = Notation::Whole(form.n);
+    if (!form.Rational()) {
+        Expression root = solution::Root(Notation::Whole(form.r));
+        numerator =
+            form.n == 1 ? std::move(root) : Product(List(std::move(numerator), std::move(root)));
+    }
+    return form.d == 1 ? std::move(numerator)
+                       : Fraction(std::move(numerator), Notation::Whole(form.d));
+}
+
+Expression Notation::Form(const Surd &form) const
+{
+    if (form.Rational() && decimals_ && form.d != 1) {
+        const calc::Digits digits =
+            calc::exact::RoundToDigits(calc::exact::Rational(form.n, form.d), false);
+        if (digits.exact)
+            return solution::DecimalOf(digits, separator_, false);
+    }
+    return FormOf(form);
+}
+
+Expression Notation::DecimalOf(Quantity quantity, int index) const
+{
+    const calc::Digits &digits = Of(quantity, index).digits;
+    return solution::DecimalOf(digits, separator_, !digits.exact);
+}
+
+Expression Notation::Value(Quantity quantity, int index) const
+{
+    const calc::exact::Exact &value = Of(quantity, index);
+    return value.form ? Form(*value.form) : DecimalOf(quantity, index);
+}
+
+Expression Notation::Put(Quantity quantity, int index) const
+{
+    const calc::QuantityInfo &info = calc::Info(quantity);
+    if (inK_ && info.ofBase && HasForm(quantity, index))
+        return TimesScale(quantity, index, info.degree);
+    return Value(quantity, index);
+}
+
+Expression Notation::Side(int index) const
+{
+    return inK_ ? TimesScale(Quantity::Ratio, index, 1) : Value(Quantity::Side, index);
+}
+
+void Notation::Finish(Chain &chain, Quantity quantity, int index, bool decimal) const
+{
+    const calc::exact::Exact &value = Of(quantity, index);
+    if (value.form)
+        chain.Is(Put(quantity, index));
+    if (decimal || !value.form)
+        chain.Is(DecimalOf(quantity, index));
+}
+
+void Notation::Root(Chain &chain, Quantity square, Quantity root, int index, bool decimal) const
+{
+    const calc::exact::Exact &squared = Of(square, index);
+    chain.Is(solution::Root(Value(square, index)));
+    const calc::exact::Exact &value = Of(root, index);
+    if (squared.form && squared.form->Rational() && value.form && !value.form->Rational() &&
+        value.form->n != 1 && squared.form->d == value.form->d * value.form->d) {
+        // √(n²r/d²) = √(n² · r)/d: the square factor shown before it is taken out.
+        const Surd &form = *value.form;
+        const BigInteger squareFactor = form.n * form.n;
+        Expression inside = solution::Root(Product(List(Whole(squareFactor), Whole(form.r))));
+        chain.Is(form.d == 1 ? std::move(inside) : Fraction(std::move(inside), Whole(form.d)));
+    }
+    Finish(chain, root, index, decimal);
+}
+
+bool Notation::OverRoot(Chain &chain, Quantity quantity, int index) const
+{
+    const calc::exact::Exact &value = Of(quantity, index);
+    if (!value.form || value.form->Rational())
+        return false;
+    // q√r = qr/√r, written so where qr is a whole number or a fraction.
+    const Surd &form = *value.form;
+    const calc::exact::Rational numerator(form.n * form.r, form.d);
+    chain.Is(Fraction(Form({boost::multiprecision::numerator(numerator), 1,
+                            boost::multiprecision::denominator(numerator)}),
+                      solution::Root(Whole(form.r))));
+    return true;
+}
+
+Expression Notation::TimesScale(Quantity coefficient, int index, int power) const
+{
+    const auto k = [power] {
+        return power == 1 ? Symbol("k") : solution::Power(Symbol("k"), power);
+    };
+    const calc::exact::Exact &value = Of(coefficient, index);
+    if (!value.form)
+        return Product(List(DecimalOf(coefficient, index), k()));
+    const Surd &form = *value.form;
+    if (form.Rational() && (form.d == 1 || decimals_)) {
+        Expression number = Form(form); // 5, or 5,5 where it is a decimal
+        if (number.kind == Expression::Kind::Number && number.text == "1")
+            return k();
+        if (number.kind != Expression::Kind::Fraction)
+            return Product(List(std::move(number), k()));
+    }
+    // n·k^p/d, then the root after it: 11k/2, (k²/4)√231.
+    Expression numerator = form.n == 1 ? k() : Product(List(Whole(form.n), k()));
+    Expression scaled =
+        form.d == 1 ? std::move(numerator) : Fraction(std::move(numerator), Whole(form.d));
+    if (form.Rational())
+        return scaled;
+    return Product(List(std::move(scaled), solution::Root(Whole(form.r))));
+}
+
+std::string Notation::ReportNote(const calc::Number &reported, Quantity quantity, int index) const
+{
+    std::string printed, exact;
+    calc::AppendNumber(printed, reported, separator_);
+    calc::AppendDigits(exact, Of(quantity, index).digits, separator_);
+    if (printed == exact)
+        return {};
+    return "отчетът дава " + printed + ", цифрите на формулата си, до 10⁻¹⁰ от точната стойност";
+}
+
+} // namespace solution
