@@ -1,7 +1,9 @@
 // Timings of the calculation core: reading an entry, printing a number, a whole report from
 // three input texts for each input kind (the work behind one "Изчисли"), the same with the
-// exact values (bisectors --exact), and a needle that only the exact path can answer.
+// exact values (bisectors --exact), a needle that only the exact path can answer, and the
+// worked solution of a school triple (bisectors --steps).
 #include "calculate.h"
+#include "solution.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,6 +53,24 @@ BENCHMARK_CAPTURE(Report, ExactMedians, calc::InputMode::Medians, {"3", "4", "5"
 BENCHMARK_CAPTURE(Report, NeedleSides, calc::InputMode::Sides, {"1e8", "1e8", "1"}, false);
 BENCHMARK_CAPTURE(Report, NeedleMedians, calc::InputMode::Medians,
                   {"27.6211", "56.7203", "29.1043"}, false);
+
+// The report, the exact values and the worked solution as text, from the three texts.
+void Steps(benchmark::State &state, calc::InputMode mode, std::array<std::string, 3> inputs)
+{
+    std::string text;
+    for (auto _ : state) {
+        text.clear();
+        const calc::Solution solution =
+            calc::Calculate(mode, {inputs[0], inputs[1], inputs[2]}, ".", {.exactValues = true});
+        calc::AppendReport(text, solution);
+        calc::AppendExactValues(text, solution);
+        solution::AppendText(text, solution::Work(solution));
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK_CAPTURE(Steps, Heights, calc::InputMode::Heights, {"4", "5", "10"});
+BENCHMARK_CAPTURE(Steps, Sides, calc::InputMode::Sides, {"9.45", "8.23", "1.3"});
+BENCHMARK_CAPTURE(Steps, Medians, calc::InputMode::Medians, {"3", "4", "5"});
 
 } // namespace
 

@@ -31,6 +31,8 @@ const std::vector<std::uint32_t> &SmallPrimes()
 // the whole of the standard streams with it, too much for the web page's core.)
 std::string DecimalText(Integer n)
 {
+    if (n == 0 || msb(n) < 64)
+        return std::to_string(n.convert_to<std::uint64_t>());
     constexpr std::uint64_t kChunk = 10'000'000'000'000'000'000U;
     std::string reversed;
     while (n != 0) {

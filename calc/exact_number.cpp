@@ -78,6 +78,29 @@ Integer RootFloor(const Integer &n)
 
 Integer PowerOfTen(std::int64_t n)
 {
+    // The powers that fit a machine word, at once; the others from them.
+    static constexpr std::uint64_t kSmall[] = {1U,
+                                               10U,
+                                               100U,
+                                               1'000U,
+                                               10'000U,
+                                               100'000U,
+                                               1'000'000U,
+                                               10'000'000U,
+                                               100'000'000U,
+                                               1'000'000'000U,
+                                               10'000'000'000U,
+                                               100'000'000'000U,
+                                               1'000'000'000'000U,
+                                               10'000'000'000'000U,
+                                               100'000'000'000'000U,
+                                               1'000'000'000'000'000U,
+                                               10'000'000'000'000'000U,
+                                               100'000'000'000'000'000U,
+                                               1'000'000'000'000'000'000U,
+                                               10'000'000'000'000'000'000U};
+    if (n >= 0 && n < 20)
+        return Integer(kSmall[static_cast<std::size_t>(n)]);
     return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(n));
 }
 

@@ -24,10 +24,20 @@ bool WithinNormalDoubles(const Integer &n, const Integer &d, bool root)
     return n <= d * most && Integer(n << least) >= d;
 }
 
-// ⌊log10 x⌋ for x = √(n/d) or n/d, give or take one.
+// log2 of n > 0, to about 53 bits.
+double Log2(const Integer &n)
+{
+    const std::int64_t bits = Bits(n) + 1;
+    const std::int64_t drop = std::max<std::int64_t>(bits - 60, 0);
+    const auto top =
+        static_cast<double>(static_cast<std::uint64_t>(n >> static_cast<unsigned>(drop)));
+    return std::log2(top) + static_cast<double>(drop);
+}
+
+// ⌊log10 x⌋ for x = √(n/d) or n/d, give or take one (where x is all but a power of ten).
 std::int64_t DecadeEstimate(const Integer &n, const Integer &d, bool root)
 {
-    const double log2 = static_cast<double>(Bits(n) - Bits(d));
+    const double log2 = Log2(n) - Log2(d);
     return static_cast<std::int64_t>(std::floor(log2 * 0.30102999566398120 / (root ? 2 : 1)));
 }
 

@@ -195,15 +195,17 @@ Quadratic Values::Make(Named value) const
 
 Interval Values::Approximate(Named value, unsigned bits) const
 {
-    const Quadratic &known = ValueOf(value);
-    if (known.Known())
-        return Interval::Of(known, bits);
     if (approximationBits_ != bits) {
         approximations_.assign(kQuantitySlots, std::nullopt);
         approximationBits_ = bits;
     }
     std::optional<Interval> &approximation = approximations_[Slot(value)];
-    if (!approximation)
+    if (approximation)
+        return *approximation;
+    const Quadratic &known = ValueOf(value);
+    if (known.Known())
+        approximation = Interval::Of(known, bits);
+    else
         approximation = Formula<Interval>(
             mode_, value, [this, bits](Named other) { return Approximate(other, bits); },
             [bits](int n, int d) { return Interval::Of(Quadratic(Rational(n, d)), bits); });
@@ -241,16 +243,22 @@ const Digits &Values::DigitsOf(Named value) const
     return digits;
 }
 
-const Exact &Values::Of(Named value) const
+const std::optional<Surd> &Values::FormOf(Named value) const
 {
-    DigitsOf(value);
     Entry &entry = At(value);
     if (!entry.formMade) {
         entry.formMade = true;
         if (!Scaled())
-            entry.exact.form = FormOf(entry.exact.value);
+            entry.exact.form = exact::FormOf(ValueOf(value));
     }
-    return entry.exact;
+    return entry.exact.form;
+}
+
+const Exact &Values::Of(Named value) const
+{
+    DigitsOf(value);
+    FormOf(value);
+    return At(value).exact;
 }
 
 Rounded Values::Nearest(Named value) const

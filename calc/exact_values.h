@@ -57,7 +57,11 @@ public:
     const Exact &Of(Named value) const;
     const Exact &Of(Quantity quantity, int index = 0) const { return Of({quantity, index}); }
 
-    // Only its digits (the report's exact path needs no form).
+    // The value alone, its form alone, or its digits alone: each is worked out only when
+    // it is asked for (the report's exact path needs no form, a formula no digits of a value
+    // that has one).
+    const Quadratic &ValueOf(Named value) const;
+    const std::optional<Surd> &FormOf(Named value) const;
     const Digits &DigitsOf(Named value) const;
 
     // The value rounded to the nearest double, and whether it lies in the range of normal
@@ -72,7 +76,6 @@ private:
         bool formMade = false;
     };
     Entry &At(Named value) const;
-    const Quadratic &ValueOf(Named value) const;
     Quadratic Make(Named value) const;
     Quadratic Ratio(int index) const;
     // The approximation of a value that is not known exactly, with about `bits` bits.

@@ -81,9 +81,9 @@ void AppendExactValues(std::string &out, const Solution &solution, const ReportS
     for (const Named value : kResults) {
         if (value.quantity == Quantity::Side && !sidesShown)
             continue;
-        const exact::Exact &exact = values.Of(value);
-        if (!exact.form)
+        if (!values.FormOf(value))
             continue;
+        const exact::Exact &exact = values.Of(value);
         const auto i = static_cast<std::size_t>(value.index);
         lines += value.quantity == Quantity::Side   ? kSideLabels[i]
                  : value.quantity == Quantity::Area ? kExactAreaLabel

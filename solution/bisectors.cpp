@@ -16,7 +16,6 @@ constexpr std::string_view kBisectors =
     "Ъглополовящите (l_a, l_b и l_c са Yg_a, Yg_b и Yg_c от отчета): петата L_a на l_a дели "
     "BC в отношение BL_a : CL_a = c : b, и така нататък:";
 constexpr std::string_view kCheck = "Проверка с формулата l_a² = bc − bca²/(b + c)²:";
-constexpr std::string_view kNoForm = "без кратък точен вид";
 
 // A product or a sum of two of a, b, c, in the alphabet's order: ac, b + c.
 template<typename Make> Expression Pair(int x, int y, Make make)
@@ -77,12 +76,8 @@ void Worker::Bisectors()
             n_.Root(bisector, Quantity::BisectorSquare, Quantity::Bisector, i, true);
         }
         step.formulas.push_back(bisector.Take());
-        if (!n_.HasForm(Quantity::Bisector, i))
-            step.note = kNoForm;
-        const std::string note = n_.ReportNote(
-            s_.triangle.bisectors.at(static_cast<std::size_t>(i)), Quantity::Bisector, i);
-        if (!note.empty())
-            step.note += (step.note.empty() ? "" : "; ") + note;
+        step.note =
+            n_.Notes(s_.triangle.bisectors.at(static_cast<std::size_t>(i)), Quantity::Bisector, i);
         part.steps.push_back(std::move(step));
     }
 }

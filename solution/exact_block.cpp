@@ -29,14 +29,14 @@ Step ExactValues(const calc::Solution &solution, std::string_view decimalSeparat
     for (const calc::Named value : calc::kResults) {
         if (value.quantity == calc::Quantity::Side && solution.mode == calc::InputMode::Sides)
             continue;
-        const calc::exact::Exact &exact = solution.exact->Of(value);
-        if (!exact.form)
+        if (!solution.exact->FormOf(value))
             continue;
+        const calc::exact::Exact &exact = solution.exact->Of(value);
         const auto i = static_cast<std::size_t>(value.index);
         Chain chain(Label(value.quantity == calc::Quantity::Side   ? calc::kSideLabels[i]
                           : value.quantity == calc::Quantity::Area ? calc::kExactAreaLabel
                                                                    : calc::kBisectorLabels[i]));
-        chain.Then(Relation::Equal, FormOf(*exact.form));
+        chain.Then(Relation::Equal, FormExpression(*exact.form));
         if (!exact.form->Rational() || exact.form->d != 1) // a whole number is its own decimal
             chain.Is(DecimalOf(exact.digits, decimalSeparator, !exact.digits.exact));
         step.formulas.push_back(chain.Take());

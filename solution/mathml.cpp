@@ -1,11 +1,11 @@
 // The worked solution as HTML with Presentation MathML, laid out as in a notebook: a step
-// is a grid of two columns (the page's CSS), each chain's left-hand side in the first and
-// each of its relations a row of the second ("= …", "≈ …"), so that the relations stand
-// one under the other. MathML has no line breaking of its own: a row is cut into <math>
-// elements where it may wrap onto a further line, before a term of a sum and before a
-// factor of a product that a dot or brackets set apart (· 2√13, )(), and never inside
-// brackets, a fraction or a root. A term that is such a product is a group that wraps
-// only where it cannot have a line of its own.
+// is a grid of two columns (the page's CSS), a formula a row: its left-hand side in the
+// first column, its relations ("= …", "≈ …") in the second. MathML has no line breaking of
+// its own: a row is cut into <math> elements where it may wrap onto a further line, at a
+// relation first (each relation is a group that keeps to one line where it fits one, and
+// the further lines start under the first relation), then before a term of a sum and
+// before a factor of a product that a dot or brackets set apart (· 2√13, )(), and never
+// inside brackets, a fraction or a root. A term that is such a product is a group too.
 #include "markup.h"
 #include "solution.h"
 
@@ -202,6 +202,17 @@ public:
         }
     }
 
+    // A relation of a chain, "= …": a group of its own.
+    void Relation(std::string_view relation, const Expression &e)
+    {
+        if (pieces_ > 0)
+            out_ += "<wbr/>";
+        out_ += "<span class=\"group\">";
+        grouping_ = true;
+        Item(relation, e);
+        out_ += "</span>";
+    }
+
     // After the last piece, inside it: the colon before a note.
     void Colon()
     {
@@ -252,21 +263,25 @@ private:
     bool grouping_ = false; // the next piece opens a group: its break is before the group
 };
 
-// A chain as cells of the step's grid: its first item, then a row for each relation.
+// A chain as cells of the step's grid: its first item, then its relations in one row,
+// each a group: the row wraps at a relation first, its further lines starting under the
+// first relation, and inside a relation only where that is wider than a line.
 void WriteChain(std::string &out, const Expression &chain, bool colon)
 {
-    for (std::size_t i = 0; i < chain.operands.size(); ++i) {
-        out += i == 0 ? (chain.operands.size() == 1 ? "<div class=\"lhs alone\">"
-                                                    : "<div class=\"lhs\">")
-                      : "<div class=\"row\">";
+    out += chain.operands.size() == 1 ? "<div class=\"lhs alone\">" : "<div class=\"lhs\">";
+    Cell(out).Item({}, chain.operands.front());
+    if (chain.operands.size() > 1) {
+        out += "</div><div class=\"row\">";
         Cell cell(out);
-        cell.Item(i == 0 ? std::string_view()
-                         : kRelations[static_cast<std::size_t>(chain.relations[i - 1])],
-                  chain.operands[i]);
-        if (colon && i + 1 == chain.operands.size())
+        for (std::size_t i = 1; i < chain.operands.size(); ++i)
+            cell.Relation(kRelations[static_cast<std::size_t>(chain.relations[i - 1])],
+                          chain.operands[i]);
+        if (colon)
             cell.Colon();
-        out += "</div>";
+    } else if (colon) {
+        Cell(out).Colon();
     }
+    out += "</div>";
 }
 
 } // namespace

@@ -14,7 +14,7 @@ Notation::Notation(const calc::Solution &solution, std::string_view separator)
       inK_(solution.mode == calc::InputMode::Heights && solution.outcome == calc::Outcome::Solved)
 {
     for (int i = 0; i < 3; ++i) {
-        const calc::exact::Quadratic &given = values_.Of(Quantity::Given, i).value;
+        const calc::exact::Quadratic &given = values_.ValueOf({Quantity::Given, i});
         decimals_ = decimals_ || (given.Known() && denominator(given.number()) != 1);
     }
 }
@@ -26,10 +26,10 @@ Expression Notation::Whole(const BigInteger &n)
     return solution::Whole(calc::exact::IntegerText(n));
 }
 
-Expression FormOf(const Surd &form)
+Expression FormExpression(const Surd &form)
 {
     if (form.n < 0)
-        return Negative(FormOf({BigInteger(-form.n), form.r, form.d}));
+        return Negative(FormExpression({BigInteger(-form.n), form.r, form.d}));
     Expression numerator = Notation::Whole(form.n);
     if (!form.Rational()) {
         Expression root = solution::Root(Notation::Whole(form.r));
@@ -48,19 +48,26 @@ Expression Notation::Form(const Surd &form) const
         if (digits.exact)
             return solution::DecimalOf(digits, separator_, false);
     }
-    return FormOf(form);
+    return FormExpression(form);
 }
 
 Expression Notation::DecimalOf(Quantity quantity, int index) const
 {
-    const calc::Digits &digits = Of(quantity, index).digits;
+    const calc::Digits &digits = values_.DigitsOf({quantity, index});
     return solution::DecimalOf(digits, separator_, !digits.exact);
 }
 
 Expression Notation::Value(Quantity quantity, int index) const
 {
-    const calc::exact::Exact &value = Of(quantity, index);
-    return value.form ? Form(*value.form) : DecimalOf(quantity, index);
+    const std::optional<Surd> &form = FormOf(quantity, index);
+    if (!form)
+        return DecimalOf(quantity, index);
+    if (form->Rational() && decimals_ && form->d != 1) {
+        const calc::Digits &digits = values_.DigitsOf({quantity, index});
+        if (digits.exact) // the decimal it is exactly
+            return solution::DecimalOf(digits, separator_, false);
+    }
+    return FormExpression(*form);
 }
 
 Expression Notation::Put(Quantity quantity, int index) const
@@ -78,22 +85,22 @@ Expression Notation::Side(int index) const
 
 void Notation::Finish(Chain &chain, Quantity quantity, int index, bool decimal) const
 {
-    const calc::exact::Exact &value = Of(quantity, index);
-    if (value.form)
+    const bool form = HasForm(quantity, index);
+    if (form)
         chain.Is(Put(quantity, index));
-    if (decimal || !value.form)
+    if (decimal || !form)
         chain.Is(DecimalOf(quantity, index));
 }
 
 void Notation::Root(Chain &chain, Quantity square, Quantity root, int index, bool decimal) const
 {
-    const calc::exact::Exact &squared = Of(square, index);
+    const std::optional<Surd> &squared = FormOf(square, index);
     chain.Is(solution::Root(Value(square, index)));
-    const calc::exact::Exact &value = Of(root, index);
-    if (squared.form && squared.form->Rational() && value.form && !value.form->Rational() &&
-        value.form->n != 1 && squared.form->d == value.form->d * value.form->d) {
+    const std::optional<Surd> &rootForm = FormOf(root, index);
+    if (squared && squared->Rational() && rootForm && !rootForm->Rational() && rootForm->n != 1 &&
+        squared->d == rootForm->d * rootForm->d) {
         // √(n²r/d²) = √(n² · r)/d: the square factor shown before it is taken out.
-        const Surd &form = *value.form;
+        const Surd &form = *rootForm;
         const BigInteger squareFactor = form.n * form.n;
         Expression inside = solution::Root(Product(List(Whole(squareFactor), Whole(form.r))));
         chain.Is(form.d == 1 ? std::move(inside) : Fraction(std::move(inside), Whole(form.d)));
@@ -103,11 +110,11 @@ void Notation::Root(Chain &chain, Quantity square, Quantity root, int index, boo
 
 bool Notation::OverRoot(Chain &chain, Quantity quantity, int index) const
 {
-    const calc::exact::Exact &value = Of(quantity, index);
-    if (!value.form || value.form->Rational())
+    const std::optional<Surd> &written = FormOf(quantity, index);
+    if (!written || written->Rational())
         return false;
     // q√r = qr/√r, written so where qr is a whole number or a fraction.
-    const Surd &form = *value.form;
+    const Surd &form = *written;
     const calc::exact::Rational numerator(form.n * form.r, form.d);
     chain.Is(Fraction(Form({boost::multiprecision::numerator(numerator), 1,
                             boost::multiprecision::denominator(numerator)}),
@@ -120,12 +127,12 @@ Expression Notation::TimesScale(Quantity coefficient, int index, int power) cons
     const auto k = [power] {
         return power == 1 ? Symbol("k") : solution::Power(Symbol("k"), power);
     };
-    const calc::exact::Exact &value = Of(coefficient, index);
-    if (!value.form)
+    const std::optional<Surd> &written = FormOf(coefficient, index);
+    if (!written)
         return Product(List(DecimalOf(coefficient, index), k()));
-    const Surd &form = *value.form;
+    const Surd &form = *written;
     if (form.Rational() && (form.d == 1 || decimals_)) {
-        Expression number = Form(form); // 5, or 5,5 where it is a decimal
+        Expression number = Value(coefficient, index); // 5, or 5,5 where it is a decimal
         if (number.kind == Expression::Kind::Number && number.text == "1")
             return k();
         if (number.kind != Expression::Kind::Fraction)
@@ -140,14 +147,19 @@ Expression Notation::TimesScale(Quantity coefficient, int index, int power) cons
     return Product(List(std::move(scaled), solution::Root(Whole(form.r))));
 }
 
-std::string Notation::ReportNote(const calc::Number &reported, Quantity quantity, int index) const
+std::string Notation::Notes(const calc::Number &reported, Quantity quantity, int index) const
 {
+    const calc::exact::Exact &value = Of(quantity, index);
+    std::string notes = value.form || value.digits.exact ? "" : "без кратък точен вид";
     std::string printed, exact;
     calc::AppendNumber(printed, reported, separator_);
-    calc::AppendDigits(exact, Of(quantity, index).digits, separator_);
-    if (printed == exact)
-        return {};
-    return "отчетът дава " + printed + ", цифрите на формулата си, до 10⁻¹⁰ от точната стойност";
+    calc::AppendDigits(exact, value.digits, separator_);
+    if (printed != exact) {
+        notes += notes.empty() ? "" : "; ";
+        notes +=
+            "отчетът дава " + printed + ", цифрите на формулата си, до 10⁻¹⁰ от точната стойност";
+    }
+    return notes;
 }
 
 } // namespace solution

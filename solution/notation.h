@@ -16,7 +16,7 @@ namespace solution
 {
 
 // n√r/d as a student writes it.
-Expression FormOf(const calc::exact::Surd &form);
+Expression FormExpression(const calc::exact::Surd &form);
 
 class Notation
 {
@@ -28,9 +28,13 @@ public:
     {
         return values_.Of(quantity, index);
     }
+    const std::optional<calc::exact::Surd> &FormOf(calc::Quantity quantity, int index = 0) const
+    {
+        return values_.FormOf({quantity, index});
+    }
     bool HasForm(calc::Quantity quantity, int index = 0) const
     {
-        return Of(quantity, index).form.has_value();
+        return FormOf(quantity, index).has_value();
     }
 
     // The value as it is.
@@ -63,10 +67,10 @@ public:
     // The value times k^power: "11k/2", "(k²/4)√231", "5k".
     Expression TimesScale(calc::Quantity coefficient, int index, int power) const;
 
-    // The note of a result whose report prints other digits than the decimal here (the
-    // digits of the formula, within 1e-10 of the exact value); empty otherwise.
-    std::string ReportNote(const calc::Number &reported, calc::Quantity quantity,
-                           int index = 0) const;
+    // The note of a result: that it has no short exact form, and that the report prints
+    // other digits than the decimal here (the digits of the formula, within 1e-10 of the
+    // exact value); empty when there is nothing to say.
+    std::string Notes(const calc::Number &reported, calc::Quantity quantity, int index = 0) const;
 
     std::string_view Separator() const { return separator_; }
 

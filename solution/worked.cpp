@@ -78,10 +78,9 @@ void Worker::AddResult(Part &part, Chain chain, Q quantity, int index) const
 {
     n_.Finish(chain, quantity, index, true);
     const calc::Triangle &t = s_.triangle;
-    const auto i = static_cast<std::size_t>(index);
-    part.steps.push_back(
-        {List(chain.Take()),
-         n_.ReportNote(quantity == Q::Area ? t.area : t.sides.at(i), quantity, index)});
+    const calc::Number &reported =
+        quantity == Q::Area ? t.area : t.sides.at(static_cast<std::size_t>(index));
+    part.steps.push_back({List(chain.Take()), n_.Notes(reported, quantity, index)});
 }
 
 WorkedSolution Worker::Work()
@@ -159,7 +158,7 @@ void Worker::Heron(const std::array<Expression, 3> &x, const Expression &p, cons
         part.steps.push_back({List(s.Take()), {}});
     } else {
         n_.Root(s, Quantity::HeronSquare, Quantity::Area, 0, true);
-        part.steps.push_back({List(s.Take()), n_.ReportNote(s_.triangle.area, Quantity::Area)});
+        part.steps.push_back({List(s.Take()), n_.Notes(s_.triangle.area, Quantity::Area)});
     }
 }
 

@@ -20,7 +20,7 @@ constexpr double kFigureHeight = 270;
 
 // The key's own rules, after those of every printed page. The worked solution is laid out
 // as on the web page (page.css): a step a grid, a formula's left-hand side in the first
-// column and its relations a row each in the second, fractions at full size, brackets and
+// column and its relations in the second, fractions at full size, brackets and
 // roots from a font for formulas; on paper two steps stand side by side where both fit
 // across the page, so that a block keeps to one page.
 constexpr std::string_view kStyle =
@@ -33,12 +33,12 @@ figure svg { display: block; width: 84mm; height: auto; }
          display: flex; flex-wrap: wrap; align-items: flex-start; column-gap: 6mm; }
 .steps h3 { flex: 0 0 100%; font-size: 11.5pt; margin: 0; }
 .steps p { margin: 0; }
-.steps .part { flex: 0 0 100%; font-style: italic; margin-top: 2pt; }
+.steps .part { flex: 0 0 100%; font-style: italic; margin-top: 2pt; break-after: avoid; }
 .steps .step { flex: 1 1 76mm; display: grid;
                grid-template-columns: fit-content(50%) minmax(min-content, 1fr);
                align-items: baseline; padding-left: 6mm; break-inside: avoid; }
 .steps .note, .steps .alone { grid-column: 1 / -1; }
-.steps .row { grid-column: 2; padding-left: 1.5em; text-indent: -1.5em; }
+.steps .row { grid-column: 2; }
 .steps .group { display: inline-block; padding-left: 1em; text-indent: -1em; }
 .steps math { font-family: inherit; font-size: 10.5pt; math-style: normal; }
 .steps mi { text-transform: none; font-style: italic; }

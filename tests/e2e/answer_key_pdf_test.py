@@ -16,12 +16,14 @@ sys.dont_write_bytecode = True
 app = sys.argv[1]
 engine = sys.argv[2] if len(sys.argv) > 2 else 'chromium'
 # Ten triangles, a refusal and a line that is no triple: twelve blocks. A solved block ends
-# with its last bisector's decimal (the report's Yg_c) after "≈", a refused one with why.
+# with the check of its bisectors, one step under its title, which never stands apart from
+# it; a refused one with why.
 worksheet = ''.join(f'{k + 2} {k + 3} {k + 4}\n' for k in range(1, 11)) + '1 2 3\n1 2\n'
-report = subprocess.run([app, '--sides'], input=worksheet, capture_output=True, text=True,
-                        env={'LC_ALL': 'C.UTF-8'}).stdout
-blocks = ([('≈ ' + value, True) for value in re.findall(r'^Yg_c = (\S+)$', report, re.M)] +
-          [('не е по-малка от сбора на другите две', False), ('Редът трябва', False)])
+report = subprocess.run([app, '--sides', '--steps'], input=worksheet, capture_output=True,
+                        text=True, env={'LC_ALL': 'C.UTF-8'}).stdout
+checks = re.findall(r'^(Проверка с формулата)', report, re.M)
+blocks = ([(title, True) for title in checks] +
+          [('изисква всяка страна да е по-малка от сбора', False), ('Редът трябва', False)])
 assert len(blocks) == 12, report
 
 

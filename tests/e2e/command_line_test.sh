@@ -76,19 +76,19 @@ check "worksheet in Bulgarian" 0 $'3,0 4 5\n' $'3,0 4 5\n'"${sides345//./,}" "" 
 check "comma read under C"     0 $'0,3e1 4 5\n' $'0,3e1 4 5\n'"$sides345" "" --sides
 check "input not read"         2 ""     "" $'bisectors: входът не може да бъде прочетен\n' STDIN=/ --sides
 check "Qt's option as a number" 1 ""    "" $'Некоректни данни!\n' --sides -- -session 4 5
-check "exact values"           0 ""     "$sides345"$'Точни стойности:\nS = 6\nYg_a = 4√10/3\nYg_b = 3√5/2\nYg_c = 12√2/7\n' "" --exact --sides 3 4 5
+check "exact values"           0 ""     "$sides345"$'Точни стойности:\nS = 6\nYg_a = 4√10/3 ≈ 4.21637021355784\nYg_b = 3√5/2 ≈ 3.35410196624968\nYg_c = 12√2/7 ≈ 2.42436610692531\n' "" --exact --sides 3 4 5
 check "exact values, worksheet" 1 $'3 4 5\n0.1 0.2 0.3\n' \
-    $'3 4 5\n'"$medians345"$'Точни стойности:\nBC = 2√73/3\nAC = 4√13/3\nAB = 10/3\nS = 8\n\n0.1 0.2 0.3\nНекоректни данни!\n' \
+    $'3 4 5\n'"$medians345"$'Точни стойности:\nBC = 2√73/3 ≈ 5.69600249687835\nAC = 4√13/3 ≈ 4.80740170061865\nAB = 10/3 ≈ 3.33333333333333\nS = 8\n\n0.1 0.2 0.3\nНекоректни данни!\n' \
     $'bisectors: ред 2: Некоректни данни!\n' --medians --exact
 check "exercises"              0 ""     $'# bisectors --generate 3 --sides --impossible 1 --seed 2026\n24,2 14 9,2\n43,5 78 40,5\n3 7,4 5,2\n' "" LC_ALL=bg_BG.UTF-8 --sides --generate 3 --impossible 1 --seed 2026
 check "too many exercises"     2 ""     "" $'bisectors: невъзможните задачи трябва да са от 0 до 3\n' --sides --generate 3 --impossible 4
 check "a sheet's impossible task" 0 $'1 2 3\n' "" "" STDOUT=/dev/null --sides --html --sheet
 check "a sheet needs --html"   2 ""     "" $'bisectors: --sheet е лист за печат: само с --html\n'"$usage" --sides --sheet
 why=$'Решение:\nЗащо данните са некоректни:\n'
-check "steps of a refusal"     1 ""     "$why"$'1/h_b + 1/h_c = 1/2 + 1/2 = 1 = 1/h_a: страните са пропорционални на 1/h_a, 1/h_b и 1/h_c, а едната от тези три стойности не е по-малка от сбора на другите две\n' \
+check "steps of a refusal"     1 ""     "$why"$'a : b : c = 1/h_a : 1/h_b : 1/h_c = 1/1 : 1/2 : 1/2 = 2 : 1 : 1\n1 + 1 = 2: страните са обратно пропорционални на височините, а за a : b : c неравенството на триъгълника не е изпълнено\n' \
     $'Некоректни данни!\n' --steps --heights 1 2 2
 check "steps, worksheet"       1 $'0,1 0,2 0,3\n' \
-    $'0,1 0,2 0,3\nНекоректни данни!\n'"$why"$'a + b = 0,1 + 0,2 = 0,3 = c: едната страна не е по-малка от сбора на другите две\n' \
+    $'0,1 0,2 0,3\nНекоректни данни!\n'"$why"$'a + b = 0,1 + 0,2 = 0,3 = c: неравенството на триъгълника изисква всяка страна да е по-малка от сбора на другите две\n' \
     $'bisectors: ред 1: Некоректни данни!\n' LC_ALL=bg_BG.UTF-8 --sides --steps
 # The usage the program prints names every option that its help describes, and so do the
 # manual pages' synopses.

@@ -124,8 +124,9 @@ class LayoutTest : public testing::TestWithParam<LayoutCase>
 {
 };
 
-// A step is cells of a grid: each chain's first item, then a row for each relation, cut
-// only before a term, a dotted factor or a bracket that follows a bracket.
+// A step is cells of a grid: each chain's first item, then a row of its relations, each a
+// group, cut only before a relation, a term, a dotted factor or a bracket that follows a
+// bracket.
 TEST_P(LayoutTest, RowsBreakOnlyAtTheTopLevel)
 {
     std::string html;
@@ -151,38 +152,38 @@ INSTANTIATE_TEST_SUITE_P(
                    {Formula({kA, Fraction(Product(List(N(2), Symbol("S"))), Symbol("h", 'a')),
                              Decimal("6.75")})},
                    {},
-                   "a | ={2S/h_a} | ≈6.75"},
+                   "a | [={2S/h_a}] ^ [≈6.75]"},
         LayoutCase{
             "AnyNumberOfRelations",
             {Formula({kA, N(1), N(2), N(3), N(4), N(5)},
                      {Relation::Equal, Relation::Equal, Relation::Approximate, Relation::Less})},
             {},
-            "a | =1 | =2 | ≈3 | <4 | =5"},
+            "a | [=1] ^ [=2] ^ [≈3] ^ [<4] ^ [=5]"},
         LayoutCase{"ACoefficientStaysWithItsRoot",
                    {Formula({kA, Product(List(Fraction(N(2), N(3)), N(2), Root(N(13))))})},
                    {},
-                   "a | ={2/3} ^ ·2√{13}"},
+                   "a | [={2/3} ^ ·2√{13}]"},
         LayoutCase{"SumsBreakBeforeEachTermAtTheTopLevelOnly",
                    {Formula({Sum(List(kA, kB)), Sum(List(N(1), N(2), Negative(N(3)))),
                              Root(Sum(List(N(1), N(2)))), Fraction(Sum(List(N(1), N(2))), N(3))})},
                    {},
-                   "a ^ +b | =1 ^ +2 ^ −3 | =√{1+2} | ={1+2/3}"},
+                   "a ^ +b | [=1 ^ +2 ^ −3] ^ [=√{1+2}] ^ [={1+2/3}]"},
         LayoutCase{"BracketsBreakOnlyBetweenEachOther",
                    {Formula({Symbol("y"), Product(List(kP, Sum(List(kP, Negative(kA))),
                                                        Sum(List(kP, Negative(kB)))))})},
                    {},
-                   "y | =p(p−a) ^ (p−b)"},
+                   "y | [=p(p−a) ^ (p−b)]"},
         LayoutCase{"AProductTermWrapsOnlyWhereItHasALineOfItsOwn",
                    {Formula({Symbol("l"), Sum(List(Product(List(Decimal("4.8"), N(3))),
                                                    Negative(Fraction(N(1), N(2))),
                                                    Product(List(N(2), N(3), kA))))})},
                    {},
-                   "l | [≈4.8 ^ ·3] ^ −{1/2} ^ [+2 ^ ·3a]"},
+                   "l | [[≈4.8 ^ ·3] ^ −{1/2} ^ [+2 ^ ·3a]]"},
         LayoutCase{"ANoteAfterTheLastRow",
                    {Formula({kA, Negative(N(1)), N(0)}, {Relation::Equal, Relation::Less}),
                     Formula({kB, N(2)})},
                    "why",
-                   "a | =−1 | <0 | b | =2: | why"},
+                   "a | [=−1] ^ [<0] | b | [=2:] | why"},
         LayoutCase{"ANoteAlone", {}, "why", "why"}),
     RowName<LayoutCase>);
 
