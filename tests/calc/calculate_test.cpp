@@ -191,6 +191,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"NeedleMediansBeyondTheDoubles",
                    InputMode::Medians,
                    {"1e400", "1e400", "5"},
+                   kOutOfRange},
+        // An area whose exact value is just beyond the largest double, to which it rounds.
+        ReportCase{"AreaJustBeyondTheLargest",
+                   InputMode::Sides,
+                   {"2.301428339167898403291729e154", "2.735660101275049045422243e154",
+                    "1.563234343585742311669853e154"},
                    kOutOfRange}),
     RowName<ReportCase>);
 
@@ -238,6 +244,15 @@ INSTANTIATE_TEST_SUITE_P(
                    Lines({"Лице на триъгълника S = 5E-301",
                           "Изчислени дължини на ъглополовящи:", "Yg_a = 1",
                           "Yg_b = 1.4142135623731E-300", "Yg_c = 1.4142135623731E-300"})},
+        // Rounded once, from the exact S = 91.47461212985985…, not through its double.
+        ReportCase{
+            "NeedleAltitudesRoundedOnce",
+            InputMode::Heights,
+            {"9.35635e-1", "2.22089e-1", "1.794851469732e-1"},
+            Lines({"Изчислени дължини на страни:", "BC = 195.534823151891", "AC = 823.76535649996",
+                   "AB = 1019.30007772196", "Лице на триъгълника S = 91.4746121298599",
+                   "Изчислени дължини на ъглополовящи:", "Yg_a = 911.160365043507",
+                   "Yg_b = 328.124651837262", "Yg_c = 0.179485157967778"})},
         ReportCase{"NeedleMedians",
                    InputMode::Medians,
                    {"1", "1", "1e-10"},
@@ -484,7 +499,9 @@ TEST(Calculate, AgreesWithExactGeometry)
         bool triangle = true;
         for (std::size_t i = 0; i < 3; ++i)
             triangle = triangle && terms[i] < terms[(i + 1) % 3] + terms[(i + 2) % 3];
-        const calc::Solution solution = calc::Calculate(mode, {texts[0], texts[1], texts[2]});
+        // Every tenth with its exact values, which the worked solution and --exact print.
+        const calc::Solution solution = calc::Calculate(mode, {texts[0], texts[1], texts[2]}, ".",
+                                                        {.exactValues = trial % 10 == 0});
         ASSERT_EQ(solution.outcome == calc::Outcome::Rejected, !triangle)
             << texts[0] << " " << texts[1] << " " << texts[2];
         if (!triangle)
@@ -517,9 +534,21 @@ TEST(Calculate, AgreesWithExactGeometry)
         const std::array<double, 7> printed{
             t.sides[0].value,     t.sides[1].value,     t.sides[2].value,    t.area.value,
             t.bisectors[0].value, t.bisectors[1].value, t.bisectors[2].value};
-        for (std::size_t i = 0; i < 7; ++i)
+        for (std::size_t i = 0; i < 7; ++i) {
             EXPECT_LE(abs(Real(printed[i]) - expected[i]), expected[i] * 1e-10)
                 << "value " << i << " of " << texts[0] << " " << texts[1] << " " << texts[2];
+            if (!solution.exact)
+                continue;
+            // The solution's decimal is the exact value rounded once to fifteen digits: no
+            // farther from it than half a unit of the fifteenth digit, nor nearer to the
+            // next fifteen-digit number.
+            std::string digits;
+            calc::AppendDigits(digits, solution.exact->DigitsOf(calc::kResults[i]));
+            const Real rounded(digits), unit = pow(Real(10), floor(log10(rounded)) - 14);
+            EXPECT_LE(abs(rounded - expected[i]), unit / 2 * (1 + 1e-20))
+                << digits << ", value " << i << " of " << texts[0] << " " << texts[1] << " "
+                << texts[2];
+        }
     }
     EXPECT_GT(solved, 1000);
 }
