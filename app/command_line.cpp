@@ -30,8 +30,8 @@ constexpr std::string_view kUsage =
     "                    [X1 X2 X3]\n"
     "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
     "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
-    "          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n"
-    "                    [--seed S] [--html [--sheet]]\n"
+    "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
+    "                    [--impossible K] [--variants V] [--seed S] [--html [--sheet]]\n"
     "          bisectors -h | --help | --version\n"
     "          bisectors [ОПЦИЯ-НА-QT ...]\n";
 
@@ -60,9 +60,16 @@ constexpr std::string_view kHelp =
     "  --generate N     N задачи от избрания вид, по една тройка на ред: кратки\n"
     "                   десетични числа с точни отговори; с --html ключът или листът\n"
     "                   им направо\n"
-    "  --impossible K   K от тях без триъгълник (изродени, с твърде дълга страна или,\n"
-    "                   за височини, с реципрочни стойности, които не образуват\n"
-    "                   триъгълник)\n"
+    "  --level L        1: малки цели числа или с един десетичен знак и кратки точни\n"
+    "                   отговори (ъглополовящите с числа до 100); 2 (без --level):\n"
+    "                   кратки десетични числа с точни отговори; 3: по-дълги десетични\n"
+    "                   числа, тъпоъгълни и много издължени триъгълници\n"
+    "  --impossible K   K от тях без триъгълник, от различни видове: точно равенство,\n"
+    "                   твърде дълга страна, десетични числа, чийто сбор е точно\n"
+    "                   третото (0,1 + 0,2 = 0,3); за височини реципрочните им стойности,\n"
+    "                   за медиани и 2m_b² + 2m_c² < m_a²\n"
+    "  --variants V     V варианта (от 2 до 4), А, Б, В, Г, от едно и също ниво и със\n"
+    "                   същите видове невъзможни задачи\n"
     "  --seed S         числото, от което зависи изборът: същото S дава същите задачи\n"
     "                   навсякъде; без него програмата избира S и го пише в първия ред\n"
     "\n"
@@ -98,10 +105,12 @@ struct Request {
     std::optional<Format> format;
     bool exact = false;
     bool sheet = false;
-    // --generate N, --impossible K, --seed S
+    // --generate N, --impossible K, --seed S, --level L, --variants V
     std::optional<int> generate;
     std::optional<int> impossible;
     std::optional<std::uint64_t> seed;
+    std::optional<int> level;
+    std::optional<int> variants;
     bool steps = false;
     std::vector<std::string_view> numbers;
     std::string problem;
@@ -128,16 +137,23 @@ Request Parse(std::span<const char *const> arguments)
     bool options = true;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view text = arguments[i];
-        if (options && (text == "--generate" || text == "--impossible" || text == "--seed")) {
+        if (options && (text == "--generate" || text == "--impossible" || text == "--seed" ||
+                        text == "--level" || text == "--variants")) {
             const std::optional<std::uint64_t> value =
                 i + 1 < arguments.size() ? calc::ReadWhole(arguments[++i]) : std::nullopt;
+            const auto count = [&value] {
+                return static_cast<int>(std::min<std::uint64_t>(*value, 1'000'000));
+            };
             if (!value)
                 fail("след " + std::string(text) + " трябва цяло неотрицателно число");
             else if (text == "--seed")
                 request.seed = *value;
+            else if (text == "--level")
+                request.level = count();
+            else if (text == "--variants")
+                request.variants = count();
             else
-                (text == "--generate" ? request.generate : request.impossible) =
-                    static_cast<int>(std::min<std::uint64_t>(*value, 1'000'000));
+                (text == "--generate" ? request.generate : request.impossible) = count();
         } else if (!options || !(text == "-h" || text.starts_with("--"))) {
             request.numbers.push_back(text);
         } else if (text == "--") {
@@ -177,8 +193,9 @@ Request Parse(std::span<const char *const> arguments)
         request.problem = "--svg чертае една тройка: нужни са три числа";
     else if (request.sheet && request.format != Format::Html)
         request.problem = "--sheet е лист за печат: само с --html";
-    else if ((request.impossible || request.seed) && !request.generate)
-        request.problem = "--impossible и --seed са за --generate";
+    else if ((request.impossible || request.seed || request.level || request.variants) &&
+             !request.generate)
+        request.problem = "--level, --impossible, --variants и --seed са за --generate";
     else if (request.generate &&
              (!request.numbers.empty() || request.format == Format::Svg || request.exact))
         request.problem = "--generate пише задачи: без числа, --svg и --exact";
@@ -287,7 +304,9 @@ int RunExercises(const Request &request, std::string_view separator, Output &out
         .mode = *request.mode,
         .count = *request.generate,
         .impossible = request.impossible.value_or(0),
-        .seed = request.seed ? *request.seed : 1 + std::random_device()() % 999'999};
+        .seed = request.seed ? *request.seed : 1 + std::random_device()() % 999'999,
+        .level = request.level.value_or(2),
+        .variants = request.variants.value_or(1)};
     if (const std::string problem = teacher::RequestProblem(exercises); !problem.empty()) {
         err.Write("bisectors: " + problem + "\n");
         return 2;

@@ -6,6 +6,12 @@
 namespace worksheet
 {
 
+// A comment line that starts a variant of a list of exercises, "# Вариант Б": the tasks
+// after it are numbered from 1 again, under that name. The variants are named by the
+// letters of the Bulgarian alphabet, in order.
+inline constexpr std::string_view kVariantMark = "# Вариант ";
+inline constexpr std::string_view kVariantLetters[] = {"А", "Б", "В", "Г"};
+
 // The fields of one line of a worksheet, as Reader reads them: the texts between spaces
 // and tabs, a final CR ignored (a file saved on Windows). A line with no field, or whose
 // first field starts with "#", is no task and is skipped.

@@ -92,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
             "                    [X1 X2 X3]\n"
             "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
             "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
-            "          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n"
-            "                    [--seed S] [--html [--sheet]]\n"
+            "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
+            "                    [--impossible K] [--variants V] [--seed S] [--html [--sheet]]\n"
             "          bisectors -h | --help | --version\n"
             "          bisectors [ОПЦИЯ-НА-QT ...]\n"},
         FigureCase{
@@ -108,8 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
             "                    [X1 X2 X3]\n"
             "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
             "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
-            "          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n"
-            "                    [--seed S] [--html [--sheet]]\n"
+            "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
+            "                    [--impossible K] [--variants V] [--seed S] [--html [--sheet]]\n"
             "          bisectors -h | --help | --version\n"
             "          bisectors [ОПЦИЯ-НА-QT ...]\n"},
         FigureCase{

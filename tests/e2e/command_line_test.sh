@@ -7,7 +7,7 @@ app=$1
 passed=0
 failed=0
 
-usage=$'Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n                    [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n                    [--seed S] [--html [--sheet]]\n          bisectors -h | --help | --version\n          bisectors [ОПЦИЯ-НА-QT ...]\n'
+usage=$'Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n                    [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --generate N [--level L]\n                    [--impossible K] [--variants V] [--seed S] [--html [--sheet]]\n          bisectors -h | --help | --version\n          bisectors [ОПЦИЯ-НА-QT ...]\n'
 sides345=$'Лице на триъгълника S = 6\nИзчислени дължини на ъглополовящи:\nYg_a = 4.21637021355784\nYg_b = 3.35410196624968\nYg_c = 2.42436610692531\n'
 medians345=$'Изчислени дължини на страни:\nBC = 5.69600249687835\nAC = 4.80740170061865\nAB = 3.33333333333333\nЛице на триъгълника S = 8\nИзчислени дължини на ъглополовящи:\nYg_a = 2.85998323467242\nYg_b = 3.68842731893544\nYg_c = 4.96236595640282\n'
 
@@ -80,7 +80,7 @@ check "exact values"           0 ""     "$sides345"$'Точни стойност
 check "exact values, worksheet" 1 $'3 4 5\n0.1 0.2 0.3\n' \
     $'3 4 5\n'"$medians345"$'Точни стойности:\nBC = 2√73/3 ≈ 5.69600249687835\nAC = 4√13/3 ≈ 4.80740170061865\nAB = 10/3 ≈ 3.33333333333333\nS = 8\n\n0.1 0.2 0.3\nНекоректни данни!\n' \
     $'bisectors: ред 2: Некоректни данни!\n' --medians --exact
-check "exercises"              0 ""     $'# bisectors --generate 3 --sides --impossible 1 --seed 2026\n24,2 14 9,2\n43,5 78 40,5\n3 7,4 5,2\n' "" LC_ALL=bg_BG.UTF-8 --sides --generate 3 --impossible 1 --seed 2026
+check "exercises"              0 ""     $'# bisectors --generate 3 --sides --impossible 1 --seed 2026\n34 21,5 30,5\n30 25 25\n3 15 18\n' "" LC_ALL=bg_BG.UTF-8 --sides --generate 3 --impossible 1 --seed 2026
 check "too many exercises"     2 ""     "" $'bisectors: невъзможните задачи трябва да са от 0 до 3\n' --sides --generate 3 --impossible 4
 check "a sheet's impossible task" 0 $'1 2 3\n' "" "" STDOUT=/dev/null --sides --html --sheet
 check "a sheet needs --html"   2 ""     "" $'bisectors: --sheet е лист за печат: само с --html\n'"$usage" --sides --sheet

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <sstream>
 #include <string>
@@ -15,6 +16,7 @@ namespace
 {
 
 using calc::InputMode;
+using calc::Quantity;
 
 struct ListCase {
     const char *name;
@@ -23,6 +25,8 @@ struct ListCase {
     int impossible;
     std::uint64_t seed;
     const char *separator;
+    int level = 2;
+    int variants = 1;
 };
 
 std::ostream &operator<<(std::ostream &os, const ListCase &c)
@@ -34,55 +38,87 @@ class ExercisesTest : public testing::TestWithParam<ListCase>
 {
 };
 
-// Every exercise as asked: a triangle with exact answers, or none, as many as asked of
-// each; short decimals; no two alike, whatever the order of their lengths; and the same
-// list again from the same seed.
+// Whether a form's whole numbers are at most 100.
+bool Nice(const std::optional<calc::exact::Surd> &form)
+{
+    return form && abs(form->n) <= 100 && form->r <= 100 && form->d <= 100;
+}
+
+// Every exercise as its level promises: a triangle with the answers of the level, or none,
+// as many of each as asked, in each variant; no two alike in the whole list, whatever the
+// order of their lengths; and the same list again from the same seed.
 TEST_P(ExercisesTest, AreAsAsked)
 {
     const ListCase &c = GetParam();
-    const teacher::ExerciseRequest request{c.mode, c.count, c.impossible, c.seed};
+    const teacher::ExerciseRequest request{c.mode, c.count, c.impossible,
+                                           c.seed, c.level, c.variants};
     ASSERT_EQ(teacher::RequestProblem(request), "");
     const std::string list = teacher::Exercises(request, c.separator);
     EXPECT_EQ(teacher::Exercises(request, c.separator), list);
-    EXPECT_NE(teacher::Exercises({c.mode, c.count, c.impossible, c.seed + 1}, c.separator), list);
+    teacher::ExerciseRequest other = request;
+    ++other.seed;
+    EXPECT_NE(teacher::Exercises(other, c.separator), list);
 
     std::istringstream lines(list);
     std::string line;
     std::getline(lines, line);
     EXPECT_TRUE(line.starts_with("# bisectors --generate " + std::to_string(c.count)));
     EXPECT_TRUE(line.ends_with("--seed " + std::to_string(c.seed))) << line;
-    int refused = 0;
+    const std::size_t places = static_cast<std::size_t>(c.level == 1 ? 1 : c.level == 2 ? 2 : 3);
     std::set<std::vector<std::string>> seen;
-    for (int k = 0; k < c.count; ++k) {
-        ASSERT_TRUE(std::getline(lines, line));
-        std::istringstream fields(line);
-        std::vector<std::string> triple(3);
-        fields >> triple[0] >> triple[1] >> triple[2];
-        for (const std::string &length : triple) {
-            const std::size_t separator = length.find(c.separator);
-            EXPECT_TRUE(separator == std::string::npos || length.size() - separator <= 3) << line;
+    for (int v = 0; v < c.variants; ++v) {
+        if (c.variants > 1) {
+            ASSERT_TRUE(std::getline(lines, line));
+            EXPECT_TRUE(line.starts_with("# Вариант ")) << line;
         }
-        const calc::Solution solution =
-            calc::Calculate(c.mode, {triple[0], triple[1], triple[2]}, c.separator, {true});
-        if (solution.outcome == calc::Outcome::Rejected) {
-            ++refused;
-        } else {
-            ASSERT_EQ(solution.outcome, calc::Outcome::Solved) << line;
-            ASSERT_TRUE(solution.exact);
-            const auto form = [&](calc::Quantity quantity, int i) {
-                return solution.exact->Of(quantity, i).form.has_value();
-            };
-            EXPECT_TRUE(form(calc::Quantity::Area, 0)) << line;
-            for (int i = 0; i < 3; ++i) {
-                EXPECT_TRUE(form(calc::Quantity::Side, i)) << line;
-                EXPECT_TRUE(c.mode == InputMode::Medians || form(calc::Quantity::Bisector, i))
+        int refused = 0;
+        std::set<calc::Refusal> why;
+        for (int k = 0; k < c.count; ++k) {
+            ASSERT_TRUE(std::getline(lines, line));
+            std::istringstream fields(line);
+            std::vector<std::string> triple(3);
+            fields >> triple[0] >> triple[1] >> triple[2];
+            for (const std::string &length : triple) {
+                const std::size_t separator = length.find(c.separator);
+                EXPECT_TRUE(separator == std::string::npos ||
+                            length.size() - separator <= places + 1)
                     << line;
             }
+            const calc::Solution solution = calc::Calculate(
+                c.mode, {triple[0], triple[1], triple[2]}, c.separator, {.exactValues = true});
+            std::sort(triple.begin(), triple.end());
+            EXPECT_TRUE(seen.insert(triple).second) << line;
+            if (solution.outcome == calc::Outcome::Rejected) {
+                ++refused;
+                why.insert(solution.refusal);
+                continue;
+            }
+            ASSERT_EQ(solution.outcome, calc::Outcome::Solved) << line;
+            const auto form = [&](Quantity quantity, int i) {
+                return solution.exact->FormOf({quantity, i});
+            };
+            int nice = 0;
+            for (int i = 0; i < 3; ++i) {
+                if (c.level < 3) {
+                    EXPECT_TRUE(form(Quantity::Side, i)) << line;
+                    EXPECT_TRUE(c.mode == InputMode::Medians || form(Quantity::Bisector, i))
+                        << line;
+                }
+                nice += Nice(form(Quantity::Bisector, i)) ? 1 : 0;
+            }
+            if (c.level == 1)
+                EXPECT_GE(nice, c.mode == InputMode::Medians ? 1 : 3) << line;
+            if (c.level == 3) { // obtuse, or a needle
+                std::array<double, 3> s = solution.triangle.Sides();
+                std::sort(s.begin(), s.end());
+                EXPECT_TRUE(s[2] * s[2] > s[0] * s[0] + s[1] * s[1] || s[2] > 4.5 * s[0]) << line;
+            }
         }
-        std::sort(triple.begin(), triple.end());
-        EXPECT_TRUE(seen.insert(triple).second) << line;
+        EXPECT_EQ(refused, c.impossible);
+        // Impossible in more than one way: too long and exactly degenerate among any three.
+        if (c.impossible >= 3)
+            EXPECT_GT(why.size(), 1U) << list;
     }
-    EXPECT_EQ(refused, c.impossible);
     EXPECT_FALSE(std::getline(lines, line));
 }
 
@@ -94,7 +130,15 @@ INSTANTIATE_TEST_SUITE_P(
                     ListCase{"AllImpossible", InputMode::Heights, 10, 10, 4, "."},
                     ListCase{"MostAltitudes", InputMode::Heights, teacher::kMaxExercises, 0, 5,
                              ","},
-                    ListCase{"MostMedians", InputMode::Medians, teacher::kMaxExercises, 0, 6, "."}),
+                    ListCase{"MostMedians", InputMode::Medians, teacher::kMaxExercises, 0, 6, "."},
+                    ListCase{"ClassSides", InputMode::Sides, 20, 4, 7, ",", 1},
+                    ListCase{"ClassAltitudes", InputMode::Heights, 12, 3, 8, ".", 1},
+                    ListCase{"ClassMedians", InputMode::Medians, 20, 4, 9, ".", 1},
+                    ListCase{"HardSides", InputMode::Sides, 20, 3, 10, ".", 3},
+                    ListCase{"HardAltitudes", InputMode::Heights, 20, 3, 11, ",", 3},
+                    ListCase{"HardMedians", InputMode::Medians, 20, 4, 12, ".", 3},
+                    ListCase{"Variants", InputMode::Sides, 8, 3, 13, ",", 2, 4},
+                    ListCase{"ClassVariants", InputMode::Heights, 6, 2, 14, ".", 1, 2}),
     RowName<ListCase>);
 
 // The list a seed makes does not depend on the machine (the web page's test compares it
@@ -103,7 +147,7 @@ TEST(Exercises, AreTheSameEverywhere)
 {
     EXPECT_EQ(teacher::Exercises({InputMode::Sides, 3, 1, 2026}),
               "# bisectors --generate 3 --sides --impossible 1 --seed 2026\n"
-              "24.2 14 9.2\n43.5 78 40.5\n3 7.4 5.2\n");
+              "34 21.5 30.5\n30 25 25\n3 15 18\n");
 }
 
 TEST(Exercises, RefuseRequestsOutOfRange)
@@ -111,6 +155,9 @@ TEST(Exercises, RefuseRequestsOutOfRange)
     EXPECT_NE(teacher::RequestProblem({InputMode::Sides, 0, 0, 1}), "");
     EXPECT_NE(teacher::RequestProblem({InputMode::Sides, teacher::kMaxExercises + 1, 0, 1}), "");
     EXPECT_NE(teacher::RequestProblem({InputMode::Sides, 3, 4, 1}), "");
+    EXPECT_NE(teacher::RequestProblem({InputMode::Sides, 3, 0, 1, 4}), "");
+    EXPECT_NE(teacher::RequestProblem({InputMode::Sides, 3, 0, 1, 2, 5}), "");
+    EXPECT_NE(teacher::RequestProblem({InputMode::Heights, 40, 0, 1, 1}), ""); // too few
     EXPECT_EQ(teacher::Exercises({InputMode::Sides, 3, 4, 1}), "");
 }
 
