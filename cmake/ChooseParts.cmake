@@ -28,6 +28,28 @@ if(NOT Fontconfig_FOUND)
 endif()
 bisectors_decide(BISECTORS_FONTCONFIG "early font configuration" ${reasons})
 
+# Documents for Word and Writer (--docx): the figures painted with cairo, the parts packed
+# with libzip, in a module of their own beside the window's, loaded only for --docx.
+bisectors_part(BISECTORS_DOCX "Write documents for Word and Writer (--docx) with cairo and libzip")
+set(reasons ${without_window})
+find_package(PkgConfig QUIET)
+# libzip through pkg-config: Debian's CMake files for it fail where its tools (zipcmp)
+# are not installed.
+if(PkgConfig_FOUND)
+    pkg_check_modules(CAIRO QUIET IMPORTED_TARGET GLOBAL cairo-ft cairo-png)
+    pkg_check_modules(LIBZIP QUIET IMPORTED_TARGET GLOBAL libzip)
+endif()
+if(NOT CAIRO_FOUND)
+    list(APPEND reasons "no cairo")
+endif()
+if(NOT LIBZIP_FOUND)
+    list(APPEND reasons "no libzip")
+endif()
+if(NOT Fontconfig_FOUND)
+    list(APPEND reasons "no fontconfig headers")
+endif()
+bisectors_decide(BISECTORS_DOCX "documents for Word and Writer" ${reasons})
+
 bisectors_part(BISECTORS_WEB "Build the web edition")
 set(reasons ${without_window})
 bisectors_need_program(reasons EMXX em++)
