@@ -91,9 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
             "Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n"
             "                    [X1 X2 X3]\n"
             "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
-            "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
+            "          bisectors {--heights|--sides|--medians} {--html|--docx} [--sheet]\n"
+            "                    [X1 X2 X3]\n"
             "          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n"
-            "                    [--seed S] [--html [--sheet]]\n"
+            "                    [--seed S] [{--html|--docx} [--sheet]]\n"
             "          bisectors -h | --help | --version\n"
             "          bisectors [ОПЦИЯ-НА-QT ...]\n"},
         FigureCase{
@@ -103,13 +104,14 @@ INSTANTIATE_TEST_SUITE_P(
             2,
             {},
             {"<"},
-            "bisectors: --svg и --html са взаимно изключващи се\n"
+            "bisectors: --svg, --html и --docx са взаимно изключващи се\n"
             "Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n"
             "                    [X1 X2 X3]\n"
             "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
-            "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
+            "          bisectors {--heights|--sides|--medians} {--html|--docx} [--sheet]\n"
+            "                    [X1 X2 X3]\n"
             "          bisectors {--heights|--sides|--medians} --generate N [--impossible K]\n"
-            "                    [--seed S] [--html [--sheet]]\n"
+            "                    [--seed S] [{--html|--docx} [--sheet]]\n"
             "          bisectors -h | --help | --version\n"
             "          bisectors [ОПЦИЯ-НА-QT ...]\n"},
         FigureCase{
