@@ -131,6 +131,9 @@ foreach(tool dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli 
     bisectors_need_program(reasons ${variable} ${tool})
 endforeach()
 bisectors_need_program(reasons LOCALEDEF localedef)
+if(BISECTORS_WINDOW AND NOT BISECTORS_DOCX)
+    list(APPEND reasons "no documents for Word and Writer")
+endif()
 bisectors_decide(BISECTORS_PACKAGE_TESTS "package test" ${reasons})
 
 bisectors_part(BISECTORS_STARTUP_BENCH "Build the start-up benchmark (bench/startup) and run it once as a test")
