@@ -58,8 +58,9 @@ std::vector<double> ReadDashes(std::string_view text)
 }
 
 // The face of the families the SVG asks for (kFontFamilies), the first that fontconfig
-// has, and its generic family after them: a serif face whatever is installed.
-cairo_font_face_t *Face(bool italic)
+// has, and its generic family after them: a serif face whatever is installed. Made once
+// for the process: cairo keeps the faces it makes from patterns.
+cairo_font_face_t *MakeFace(bool italic)
 {
     FcPattern *pattern = FcPatternCreate();
     std::string_view families = kFontFamilies;
@@ -77,6 +78,13 @@ cairo_font_face_t *Face(bool italic)
     return face;
 }
 
+cairo_font_face_t *Face(bool italic)
+{
+    static cairo_font_face_t *const kUpright = MakeFace(false);
+    static cairo_font_face_t *const kItalic = MakeFace(true);
+    return italic ? kItalic : kUpright;
+}
+
 cairo_status_t AppendBytes(void *closure, const unsigned char *data, unsigned int length)
 {
     static_cast<std::string *>(closure)->append(reinterpret_cast<const char *>(data), length);
@@ -89,7 +97,7 @@ CairoPainter::CairoPainter(double width, double height, double resolution)
     : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24,
                                           static_cast<int>(std::ceil(width * resolution)),
                                           static_cast<int>(std::ceil(height * resolution)))),
-      cairo_(cairo_create(surface_)), upright_(Face(false)), italic_(Face(true))
+      cairo_(cairo_create(surface_))
 {
     cairo_set_source_rgb(cairo_, 1, 1, 1);
     cairo_paint(cairo_);
@@ -109,8 +117,6 @@ CairoPainter::~CairoPainter()
 {
     cairo_destroy(cairo_);
     cairo_surface_destroy(surface_);
-    cairo_font_face_destroy(upright_);
-    cairo_font_face_destroy(italic_);
 }
 
 void CairoPainter::SetColour(std::string_view colour, double opacity)
@@ -177,7 +183,7 @@ void CairoPainter::Text(Point centre, std::string_view text, const Font &font, c
 
     // The text centred on its advance, on the SVG's baseline.
     const std::string utf8(text);
-    cairo_set_font_face(cairo_, font.italic ? italic_ : upright_);
+    cairo_set_font_face(cairo_, Face(font.italic));
     cairo_set_font_size(cairo_, font.size);
     cairo_text_extents_t extents;
     cairo_text_extents(cairo_, utf8.c_str(), &extents);

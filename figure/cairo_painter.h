@@ -40,8 +40,6 @@ private:
 
     cairo_surface_t *surface_;
     cairo_t *cairo_;
-    cairo_font_face_t *upright_;
-    cairo_font_face_t *italic_;
 };
 
 } // namespace figure
