@@ -25,7 +25,7 @@ DEPS ?=
 # tools are installed; `make test` and CI ask for each, so that a missing tool fails the
 # configuration instead of leaving a test out.
 PARTS = DEB_BUILDFLAGS WEB BROWSER_TESTS E2E_TESTS A11Y_TESTS PACKAGE_TESTS STARTUP_BENCH COMMAND_LINE_BENCH \
-	BENCH FUZZ SANITIZED_TESTS FORMAT_CHECK WEB_FORMAT_CHECK CLANG_TIDY FONTCONFIG
+	BENCH FUZZ SANITIZED_TESTS FORMAT_CHECK WEB_FORMAT_CHECK CLANG_TIDY FONTCONFIG DOCX
 EVERY_PART = $(foreach part,$(PARTS),-DBISECTORS_$(part)=ON)
 # libFuzzer comes with clang only: a GCC build leaves the fuzzer out.
 ifeq ($(findstring clang,$(notdir $(CXX))),)

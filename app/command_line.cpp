@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "calculate.h"
+#include "docx_module.h"
 #include "figure.h"
 #include "generator.h"
 #include "kinds.h"
@@ -29,9 +30,11 @@ constexpr std::string_view kUsage =
     "Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n"
     "                    [X1 X2 X3]\n"
     "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
-    "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
+    "          bisectors {--heights|--sides|--medians} {--html|--docx} [--sheet]\n"
+    "                    [X1 X2 X3]\n"
     "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
-    "                    [--impossible K] [--variants V] [--seed S] [--html [--sheet]]\n"
+    "                    [--impossible K] [--variants V] [--seed S]\n"
+    "                    [{--html|--docx} [--sheet]]\n"
     "          bisectors -h | --help | --version\n"
     "          bisectors [ОПЦИЯ-НА-QT ...]\n";
 
@@ -46,20 +49,22 @@ constexpr std::string_view kHelp =
     "               (с трите числа)\n"
     "  --html       вместо отчета ключ с отговори за печат: HTML страница с данните,\n"
     "               отчета, точните стойности, чертежа и решението на всяка тройка\n"
+    "  --docx       същото като документ за Word и LibreOffice Writer (.docx), който\n"
+    "               учителят редактира: формулите и чертежите се редактират там\n"
     "  --exact      след отчета и точните стойности, които имат квадрат рационално\n"
     "               число, във вида n√r/d, с десетичния им запис (Yg_a = 4√10/3 ≈\n"
     "               4,21637021355784)\n"
     "  --steps      след отчета (и точните стойности) решението, както го пише учител:\n"
     "               формулите, точните числа, заместени в тях, и резултатите, с\n"
     "               проверка; за отказана тройка защо е отказана\n"
-    "  --sheet      с --html: листът на учениците вместо ключа: задачите с номерата\n"
-    "               от ключа и място за решението, без отговорите\n"
+    "  --sheet      с --html или --docx: листът на учениците вместо ключа: задачите с\n"
+    "               номерата от ключа и място за решението, без отговорите\n"
     "  -h, --help   тази помощ\n"
     "  --version    версията на програмата\n"
     "\n"
     "  --generate N     N задачи от избрания вид, по една тройка на ред: кратки\n"
-    "                   десетични числа с точни отговори; с --html ключът или листът\n"
-    "                   им направо\n"
+    "                   десетични числа с точни отговори; с --html или --docx ключът\n"
+    "                   или листът им направо\n"
     "  --level L        1: малки цели числа или с един десетичен знак и кратки точни\n"
     "                   отговори (ъглополовящите с числа до 100); 2 (без --level):\n"
     "                   кратки десетични числа с точни отговори; 3: по-дълги десетични\n"
@@ -94,8 +99,9 @@ constexpr std::string_view kHelp =
     "Изходен код: 0 при успех, 1 при некоректни данни или триъгълник, който не може да\n"
     "бъде начертан (--svg), 2 при грешка в командния ред или във входен ред.\n";
 
-// What is written for each triple: the report, the figure, or an answer key of them all.
-enum class Format { Report, Svg, Html };
+// What is written for each triple: the report, the figure, or an answer key of them all, as
+// a page or as a document to edit.
+enum class Format { Report, Svg, Html, Docx };
 
 // What the command line asks for; `problem` is set when it is malformed.
 struct Request {
@@ -168,10 +174,12 @@ Request Parse(std::span<const char *const> arguments)
             request.steps = true;
         } else if (text == "--sheet") {
             request.sheet = true;
-        } else if (text == "--svg" || text == "--html") {
+        } else if (text == "--svg" || text == "--html" || text == "--docx") {
             if (request.format)
-                fail("--svg и --html са взаимно изключващи се");
-            request.format = text == "--svg" ? Format::Svg : Format::Html;
+                fail("--svg, --html и --docx са взаимно изключващи се");
+            request.format = text == "--svg"    ? Format::Svg
+                             : text == "--html" ? Format::Html
+                                                : Format::Docx;
         } else if (const auto kind =
                        std::find_if(calc::kKinds.begin(), calc::kKinds.end(),
                                     [text](const calc::KindWords &k) { return k.option == text; });
@@ -191,8 +199,8 @@ Request Parse(std::span<const char *const> arguments)
         request.problem = worksheet::CountProblem(request.numbers.size());
     else if (request.format == Format::Svg && request.numbers.empty())
         request.problem = "--svg чертае една тройка: нужни са три числа";
-    else if (request.sheet && request.format != Format::Html)
-        request.problem = "--sheet е лист за печат: само с --html";
+    else if (request.sheet && request.format != Format::Html && request.format != Format::Docx)
+        request.problem = "--sheet е лист за печат: само с --html или --docx";
     else if ((request.impossible || request.seed || request.level || request.variants) &&
              !request.generate)
         request.problem = "--level, --impossible, --variants и --seed са за --generate";
@@ -256,21 +264,33 @@ int RunWorksheet(const Request &request, std::string_view separator, int in, Out
 }
 
 // The printable page of a worksheet, or of one triple: the answer key, or with `sheet` the
-// student's sheet. The page goes to standard output, written as it is made, and the reason
+// student's sheet, as HTML or as a document for Word and Writer (`format`). The page goes
+// to standard output, written as it is made (the document when it is finished), and the reason
 // for every triple without a report to standard error, as for a worksheet. The worksheet
 // is standard input, or the `list` of exercises made here, whose impossible triples were
 // asked for and are no fault; nor are they on a students' sheet, where they are the
 // students' to find.
-int RunPrintedPage(InputMode mode, std::string_view separator, bool sheet,
+int RunPrintedPage(InputMode mode, std::string_view separator, Format format, bool sheet,
                    const std::vector<std::string_view> &numbers,
                    std::optional<std::string_view> list, int in, Output &out, Output &err)
 {
     int status = 0;
-    worksheet::Printout page(
-        mode, separator, sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key);
-    worksheet::Reader reader(mode, separator, page.Options());
+    if (format == Format::Docx && out.Terminal()) {
+        err.Write("bisectors: --docx пише файл: пренасочете изхода, например > key.docx\n");
+        return 2;
+    }
+    const auto kind = sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key;
+    std::string problem;
+    const std::unique_ptr<worksheet::Document> page =
+        format == Format::Docx ? LoadDocx(mode, separator, kind, problem)
+                               : std::make_unique<worksheet::Printout>(mode, separator, kind);
+    if (!page) {
+        err.Write("bisectors: " + problem + "\n");
+        return 2;
+    }
+    worksheet::Reader reader(mode, separator, page->Options());
     const auto add = [&](const worksheet::Record &record) {
-        page.Add(out.Pending(), record);
+        page->Add(out.Pending(), record);
         out.Spill();
         if (record.Malformed() || (!record.Solved() && !list && !sheet))
             status = std::max(status, SayProblem(record, err));
@@ -292,7 +312,11 @@ int RunPrintedPage(InputMode mode, std::string_view separator, bool sheet,
             return 2;
         }
     }
-    page.Finish(out.Pending());
+    problem = page->Finish(out.Pending(), [&out] { out.Spill(); });
+    if (!problem.empty()) {
+        err.Write("bisectors: " + problem + "\n");
+        return 2;
+    }
     return status;
 }
 
@@ -312,11 +336,12 @@ int RunExercises(const Request &request, std::string_view separator, Output &out
         return 2;
     }
     const std::string list = teacher::Exercises(exercises, separator);
-    if (request.format != Format::Html) {
+    if (request.format != Format::Html && request.format != Format::Docx) {
         out.Write(list);
         return 0;
     }
-    return RunPrintedPage(exercises.mode, separator, request.sheet, {}, list, -1, out, err);
+    return RunPrintedPage(exercises.mode, separator, *request.format, request.sheet, {}, list, -1,
+                          out, err);
 }
 
 int Run(std::span<const char *const> arguments, std::string_view version,
@@ -339,9 +364,9 @@ int Run(std::span<const char *const> arguments, std::string_view version,
     }
     if (request.generate)
         return RunExercises(request, decimalSeparator, out, err);
-    if (request.format == Format::Html)
-        return RunPrintedPage(*request.mode, decimalSeparator, request.sheet, request.numbers,
-                              std::nullopt, in, out, err);
+    if (request.format == Format::Html || request.format == Format::Docx)
+        return RunPrintedPage(*request.mode, decimalSeparator, *request.format, request.sheet,
+                              request.numbers, std::nullopt, in, out, err);
     if (request.numbers.empty())
         return RunWorksheet(request, decimalSeparator, in, out, err);
 

@@ -12,6 +12,11 @@ Output::Output(int fd, Output *before) : fd_(fd), before_(before)
     pending_.reserve(kChunk + 4096);
 }
 
+bool Output::Terminal() const
+{
+    return isatty(fd_) != 0;
+}
+
 bool Output::Flush()
 {
     if (before_)

@@ -41,6 +41,8 @@ public:
     // text is dropped, as there is nowhere for it to go.
     bool Flush();
     bool Failed() const { return failed_; }
+    // Whether it writes to a terminal, where a binary file is of no use.
+    bool Terminal() const;
 
     static constexpr std::size_t kChunk = std::size_t{64} * 1024;
 

@@ -336,10 +336,15 @@ std::vector<Label> PlaceLabels(const Scene &scene, const calc::Solution &solutio
 
 } // namespace
 
+Frame FrameOf(const FigureOptions &options)
+{
+    return {SaneSize(options.width, kMinWidth), SaneSize(options.height, kMinHeight), 0};
+}
+
 Frame Draw(const calc::Solution &solution, const FigureOptions &options, Painter &painter)
 {
-    const double width = SaneSize(options.width, kMinWidth);
-    const double height = SaneSize(options.height, kMinHeight);
+    const double width = FrameOf(options).width;
+    const double height = FrameOf(options).height;
     if (!Drawable(solution))
         return {width, height, 0};
     const Scene scene = Fit(solution, width, height);

@@ -9,6 +9,7 @@
 //                  letters, the feet and the bisectors' lengths (labels.h keeps the labels
 //                  off the lines and off each other), painted through painter.h
 //   svg_painter.h  the painter that writes an SVG document; Svg below puts it together
+//   png.h          the same drawing painted with cairo as a PNG image (a library of its own)
 //   description    the figure read out in Bulgarian, as a text alternative
 //
 // Nothing here knows of windows or pages: the command line, the answer key (worksheet/)
@@ -43,6 +44,9 @@ struct Frame {
     double height = 0;
     double scale = 0; // pixels per unit of length; 0 when nothing was drawn
 };
+
+// The box a figure of the options is drawn in, of scale 0.
+Frame FrameOf(const FigureOptions &options);
 
 // Draws the figure of a solved triangle with `painter`, fitted into the options' box.
 // A solution that is not Solved draws nothing.

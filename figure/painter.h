@@ -2,7 +2,7 @@
 
 // The one interface the drawing goes through: a figure is a few lines, polygons, dots and
 // texts in pixel coordinates (x to the right, y down), each tagged with what it stands for.
-// svg_painter.h writes them as SVG; another painter could draw them on a screen.
+// svg_painter.h writes them as SVG, cairo_painter.h paints them into an image.
 
 #include <span>
 #include <string_view>
@@ -59,6 +59,10 @@ struct TextSize {
     double height = 0;
 };
 TextSize EstimateText(std::string_view text, double fontSize);
+
+// The fonts of the texts, the first installed: Liberation Serif, or Times New Roman, whose
+// metrics it shares, or the generic serif face, as an SVG's font-family writes them.
+inline constexpr std::string_view kFontFamilies = "Liberation Serif, Times New Roman, serif";
 
 // Where the baseline of a text lies below the centre of its box, in font sizes.
 inline constexpr double kBaselineBelowCentre = 0.35;

@@ -128,7 +128,9 @@ void SvgPainter::AppendDocument(std::string &out, const Document &document) cons
     out += "desc\" data-scale=\"";
     AppendCoordinate(out, document.scale);
     // The family names unquoted: LibreOffice takes a quoted list as no font at all.
-    out += "\" font-family=\"Liberation Serif, Times New Roman, serif\">\n<title id=\"";
+    out += "\" font-family=\"";
+    out += kFontFamilies;
+    out += "\">\n<title id=\"";
     AppendEscaped(out, prefix_);
     out += "title\">";
     AppendEscaped(out, document.title);

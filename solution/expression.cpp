@@ -215,4 +215,21 @@ bool NeedsDot(const Expression &before, const Expression &factor)
     }
 }
 
+bool BreaksBefore(const std::vector<Expression> &factors, std::size_t i)
+{
+    return NeedsDot(factors[i - 1], factors[i]) ||
+           (Bracketed(factors[i - 1], Place::Factor, false) &&
+            Bracketed(factors[i], Place::Factor, false));
+}
+
+bool BreaksInside(const Expression &e)
+{
+    if (e.kind != Kind::Product)
+        return false;
+    for (std::size_t i = 1; i < e.operands.size(); ++i)
+        if (BreaksBefore(e.operands, i))
+            return true;
+    return false;
+}
+
 } // namespace solution

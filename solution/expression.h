@@ -2,9 +2,9 @@
 
 // A formula as a small tree, as a student writes it: letters with subscripts, numbers,
 // sums, products, fractions, roots, powers and chains of equalities. The trees are built
-// once (worked.cpp) and written twice, as plain text (text.cpp) and as MathML
-// (mathml.cpp); what both writers share, where brackets go and where a product needs its
-// dot, is decided here.
+// once (worked.cpp) and written three times, as plain text (text.cpp), as MathML
+// (mathml.cpp) and as Office Math (omml.cpp); what the writers share, where brackets go and
+// where a product needs its dot and where a line of formulas may break, is decided here.
 
 #include "numbers.h"
 
@@ -120,5 +120,13 @@ bool Bracketed(const Expression &e, Place place, bool linear);
 // a number (a · h_a, BL_a · CL_a, but 2m_b); letters, roots and brackets follow without it
 // (2S, 4√10, p(p − a)).
 bool NeedsDot(const Expression &before, const Expression &factor);
+
+// Where a line of formulas may break, for the writers whose lines wrap (MathML, Office Math):
+// before factor `i` of a product where a dot stands, or between two factors in brackets;
+// never between a coefficient and what it multiplies (2√13, 2S).
+bool BreaksBefore(const std::vector<Expression> &factors, std::size_t i);
+
+// Whether a line may break inside `e`: a product with such a place.
+bool BreaksInside(const Expression &e);
 
 } // namespace solution

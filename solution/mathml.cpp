@@ -4,8 +4,9 @@
 // its own: a row is cut into <math> elements where it may wrap onto a further line, at a
 // relation first (each relation is a group that keeps to one line where it fits one, and
 // the further lines start under the first relation), then before a term of a sum and
-// before a factor of a product that a dot or brackets set apart (· 2√13, )(), and never
-// inside brackets, a fraction or a root. A term that is such a product is a group too.
+// before a factor of a product that a dot or brackets set apart (· 2√13, )(): BreaksBefore,
+// which the Office Math writer shares; and never inside brackets, a fraction or a root. A
+// term that is such a product is a group too.
 #include "markup.h"
 #include "solution.h"
 
@@ -139,26 +140,6 @@ void Write(std::string &out, const Expression &e)
         // (written as rows by AppendMathMl)
         return;
     }
-}
-
-// Whether a row may break before factor `i` of a product: where a dot stands, or between
-// two factors in brackets. Never between a coefficient and what it multiplies (2√13, 2S).
-bool BreaksBefore(const std::vector<Expression> &factors, std::size_t i)
-{
-    return NeedsDot(factors[i - 1], factors[i]) ||
-           (Bracketed(factors[i - 1], Place::Factor, false) &&
-            Bracketed(factors[i], Place::Factor, false));
-}
-
-// Whether a row may break inside `e`: a product with such a place.
-bool BreaksInside(const Expression &e)
-{
-    if (e.kind != Kind::Product)
-        return false;
-    for (std::size_t i = 1; i < e.operands.size(); ++i)
-        if (BreaksBefore(e.operands, i))
-            return true;
-    return false;
 }
 
 // A cell of the grid, written a piece at a time: each piece a <math> that begins with the

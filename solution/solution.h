@@ -23,7 +23,8 @@
 // exact values (every number in them is one the core worked out; none is worked out here)
 // as formula trees (expression.h); AppendText writes them as plain text (UTF-8, √ and ² as
 // characters) for the command line and screen readers, AppendMathMl as HTML with MathML for
-// the web page and the answer key. No Qt.
+// the web page and the answer key, AppendOmml as WordprocessingML with Office Math for the
+// documents a teacher edits in Word or Writer. No Qt.
 
 #include "expression.h"
 #include "triangle.h"
@@ -71,5 +72,28 @@ void AppendText(std::string &out, const WorkedSolution &worked, std::string_view
 // between which it may wrap ("= 6", "+ 1/3"; a group of them class "group"). No heading:
 // the page around it has its own.
 void AppendMathMl(std::string &out, const WorkedSolution &worked);
+
+// The paragraph styles AppendOmml gives the titles, the formulas of the steps and the
+// notes, which the document around it defines; a formula's style has a tab stop where the
+// relations start, and its further lines start there too.
+inline constexpr std::string_view kOmmlPartStyle = "SolutionPart";
+inline constexpr std::string_view kOmmlStepStyle = "SolutionStep";
+inline constexpr std::string_view kOmmlNoteStyle = "SolutionNote";
+// Where the step style puts a left-hand side and the relations, in twentieths of a point
+// from the start of the line (6 mm and 28 mm).
+inline constexpr int kStepIndent = 340;
+inline constexpr int kRelationsAt = 1587;
+
+// The solution as WordprocessingML paragraphs (<w:p>) with Office Math, laid out as
+// AppendMathMl's: a paragraph for each title, one for each formula (its left-hand side, a
+// tab, its relations), one for the note. The formulas are <m:oMath> elements between which
+// a line wraps. Given the `lineWidth` (in twentieths of a point), each relation that fits in
+// a line is one element, so that a line wraps at a relation first, and two steps that each
+// fit in half the line stand side by side, as in the HTML, in a table without borders. The
+// document around it declares the prefixes w: and m:. No heading.
+void AppendOmml(std::string &out, const WorkedSolution &worked, int lineWidth = 0);
+
+// One formula, whole, as an <m:oMath> element (prefix m:, declared around it).
+void AppendOmml(std::string &out, const Expression &e);
 
 } // namespace solution

@@ -11,13 +11,6 @@ using figure::AppendEscaped;
 namespace
 {
 
-constexpr std::string_view kHeading = "Ключ с отговори — ъглополовящи в триъгълник";
-
-// The figures of the key are smaller than a standalone one; the page sets their printed
-// width.
-constexpr double kFigureWidth = 360;
-constexpr double kFigureHeight = 270;
-
 // The key's own rules, after those of every printed page. The worked solution is laid out
 // as on the web page (page.css): a step a grid, a formula's left-hand side in the first
 // column and its relations in the second, fractions at full size, brackets and

@@ -22,6 +22,12 @@ namespace worksheet
 class AnswerKey
 {
 public:
+    static constexpr std::string_view kHeading = "Ключ с отговори — ъглополовящи в триъгълник";
+    // The figures of the key are smaller than a standalone one; the page sets their printed
+    // width.
+    static constexpr double kFigureWidth = 360;
+    static constexpr double kFigureHeight = 270;
+
     // A key for triples of one kind, the lengths written with `decimalSeparator`.
     explicit AnswerKey(calc::InputMode mode, std::string_view decimalSeparator = ".");
 

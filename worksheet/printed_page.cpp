@@ -27,6 +27,11 @@ h1 { font-size: 17pt; margin: 0 0 2pt; }
 
 } // namespace
 
+std::string CountText(std::size_t count)
+{
+    return "Редът трябва да съдържа три числа, а съдържа " + std::to_string(count) + ".";
+}
+
 PrintedPage::PrintedPage(calc::InputMode mode, std::string_view decimalSeparator,
                          std::string_view heading, std::string_view style,
                          std::string_view introduction, std::string_view preface)
@@ -63,16 +68,18 @@ void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_
     out += classes;
     out += "\" id=\"task-";
     out += number;
-    out += "\">\n<h2>Задача ";
+    out += "\">\n<h2>";
+    out += kTaskTitle;
     out += number;
     out += "</h2>\n<div class=\"data\">\n<table class=\"given\">\n";
     if (record.Malformed()) {
-        out += "<tr><th>Ред:</th><td>";
+        out += "<tr><th>";
+        out += kLineLabel;
+        out += "</th><td>";
         figure::AppendEscaped(out, record.line);
-        out += "</td></tr>\n</table>\n<p class=\"problem\">Редът трябва да съдържа три числа, "
-               "а съдържа ";
-        out += std::to_string(record.count);
-        out += ".</p>\n";
+        out += "</td></tr>\n</table>\n<p class=\"problem\">";
+        out += CountText(record.count);
+        out += "</p>\n";
         return;
     }
     std::string numberText;
@@ -102,7 +109,9 @@ void PrintedPage::Finish(std::string &out)
 {
     if (blocks_ == 0) {
         AppendHead(out);
-        out += "<p>Няма задачи.</p>\n";
+        out += "<p>";
+        out += kNoTasks;
+        out += "</p>\n";
     }
     out += "</body>\n</html>\n";
     blocks_ = 0;

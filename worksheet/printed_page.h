@@ -15,6 +15,14 @@
 namespace worksheet
 {
 
+// What every printed page of a worksheet says, in whichever format it is written.
+inline constexpr std::string_view kTaskTitle = "Задача "; // before the block's number
+inline constexpr std::string_view kLineLabel = "Ред:";    // before a line that is no triple
+inline constexpr std::string_view kNoTasks = "Няма задачи.";
+
+// Why a line of `count` fields is no task: "Редът трябва да съдържа три числа, а съдържа 2."
+std::string CountText(std::size_t count);
+
 class PrintedPage
 {
 public:

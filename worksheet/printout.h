@@ -5,6 +5,7 @@
 // page make either the same way.
 
 #include "answer_key.h"
+#include "document.h"
 #include "student_sheet.h"
 #include "worksheet.h"
 
@@ -15,7 +16,7 @@
 namespace worksheet
 {
 
-class Printout
+class Printout final : public Document
 {
 public:
     enum class Kind { Key, Sheet };
@@ -26,7 +27,8 @@ public:
     }
 
     // How the records of the page are to be solved: the key shows the exact values.
-    calc::SolveOptions Options() const { return {.exactValues = kind_ == Kind::Key}; }
+    calc::SolveOptions Options() const override { return Options(kind_); }
+    static calc::SolveOptions Options(Kind kind) { return {.exactValues = kind == Kind::Key}; }
 
     // The text of the style element of a page of the kind.
     static std::string Style(Kind kind)
@@ -34,7 +36,7 @@ public:
         return kind == Kind::Key ? AnswerKey::Style() : StudentSheet::Style();
     }
 
-    void Add(std::string &out, const Record &record)
+    void Add(std::string &out, const Record &record) override
     {
         if (kind_ == Kind::Key)
             key_.Add(out, record);
@@ -48,6 +50,14 @@ public:
             key_.Finish(out);
         else
             sheet_.Finish(out);
+    }
+
+    // The end of the page, which is short: one piece.
+    std::string Finish(std::string &out, const std::function<void()> &spill) override
+    {
+        Finish(out);
+        spill();
+        return {};
     }
 
 private:

@@ -5,18 +5,12 @@ namespace worksheet
 namespace
 {
 
-constexpr std::string_view kHeading = "Задачи — ъглополовящи в триъгълник";
-constexpr std::string_view kTask =
-    "Намерете страните, лицето и дължините на трите вътрешни ъглополовящи на триъгълника "
-    "или обяснете защо такъв триъгълник няма.";
-
 // Room for the solution: ruled lines, drawn as borders so that they print whatever the
 // browser's setting for backgrounds.
 constexpr std::string_view kStyle = R"(.name { margin: 0 0 6pt; }
 .room { flex: 0 0 100%; }
 .room div { height: 8mm; border-bottom: 0.4pt solid #888; }
 )";
-constexpr int kRuledLines = 6;
 constexpr std::string_view kName =
     "<p class=\"name\">Име: ________________________________ Клас: ________</p>\n";
 

@@ -17,6 +17,14 @@ namespace worksheet
 class StudentSheet
 {
 public:
+    static constexpr std::string_view kHeading = "Задачи — ъглополовящи в триъгълник";
+    // What is to be done, after what is given.
+    static constexpr std::string_view kTask =
+        "Намерете страните, лицето и дължините на трите вътрешни ъглополовящи на триъгълника "
+        "или обяснете защо такъв триъгълник няма.";
+    // Room for the solution, a ruled line at a time.
+    static constexpr int kRuledLines = 6;
+
     // A sheet of triples of one kind, the lengths written with `decimalSeparator`.
     explicit StudentSheet(calc::InputMode mode, std::string_view decimalSeparator = ".");
 

@@ -7,6 +7,9 @@
 //                   Solution of the triple; blank lines and comments make none
 //   text_report.h   the command line's report of the records, one after another
 //   answer_key.h    the printable answer key of the records, an HTML page
+//   student_sheet.h the students' sheet of the same tasks, an HTML page
+//   docx_document.h the key and the sheet as documents for Word and Writer (a library of
+//                   their own, with cairo and libzip)
 //
 // Lines are split and triples solved here, once; the writers take records and neither
 // split nor solve. Nothing here reads or writes files: the command line reads the lines

@@ -24,6 +24,19 @@ struct FigureCase {
     std::string errors;
 };
 
+// The usage lines, after the reason on a malformed command line.
+const std::string kUsage =
+    "Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n"
+    "                    [X1 X2 X3]\n"
+    "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
+    "          bisectors {--heights|--sides|--medians} {--html|--docx} [--sheet]\n"
+    "                    [X1 X2 X3]\n"
+    "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
+    "                    [--impossible K] [--variants V] [--seed S]\n"
+    "                    [{--html|--docx} [--sheet]]\n"
+    "          bisectors -h | --help | --version\n"
+    "          bisectors [ОПЦИЯ-НА-QT ...]\n";
+
 std::ostream &operator<<(std::ostream &os, const FigureCase &c)
 {
     return os << c.name;
@@ -87,15 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
             2,
             {},
             {"<svg"},
-            "bisectors: --svg чертае една тройка: нужни са три числа\n"
-            "Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n"
-            "                    [X1 X2 X3]\n"
-            "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
-            "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
-            "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
-            "                    [--impossible K] [--variants V] [--seed S] [--html [--sheet]]\n"
-            "          bisectors -h | --help | --version\n"
-            "          bisectors [ОПЦИЯ-НА-QT ...]\n"},
+            "bisectors: --svg чертае една тройка: нужни са три числа\n" + kUsage},
         FigureCase{
             "SvgAndHtml",
             {"--sides", "--svg", "--html", "3", "4", "5"},
@@ -103,15 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
             2,
             {},
             {"<"},
-            "bisectors: --svg и --html са взаимно изключващи се\n"
-            "Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n"
-            "                    [X1 X2 X3]\n"
-            "          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n"
-            "          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n"
-            "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
-            "                    [--impossible K] [--variants V] [--seed S] [--html [--sheet]]\n"
-            "          bisectors -h | --help | --version\n"
-            "          bisectors [ОПЦИЯ-НА-QT ...]\n"},
+            "bisectors: --svg, --html и --docx са взаимно изключващи се\n" + kUsage},
         FigureCase{
             "AnswerKey",
             {"--medians", "--html"},

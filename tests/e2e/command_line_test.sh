@@ -7,7 +7,7 @@ app=$1
 passed=0
 failed=0
 
-usage=$'Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n                    [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n          bisectors {--heights|--sides|--medians} --html [--sheet] [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --generate N [--level L]\n                    [--impossible K] [--variants V] [--seed S] [--html [--sheet]]\n          bisectors -h | --help | --version\n          bisectors [ОПЦИЯ-НА-QT ...]\n'
+usage=$'Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n                    [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n          bisectors {--heights|--sides|--medians} {--html|--docx} [--sheet]\n                    [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --generate N [--level L]\n                    [--impossible K] [--variants V] [--seed S]\n                    [{--html|--docx} [--sheet]]\n          bisectors -h | --help | --version\n          bisectors [ОПЦИЯ-НА-QT ...]\n'
 sides345=$'Лице на триъгълника S = 6\nИзчислени дължини на ъглополовящи:\nYg_a = 4.21637021355784\nYg_b = 3.35410196624968\nYg_c = 2.42436610692531\n'
 medians345=$'Изчислени дължини на страни:\nBC = 5.69600249687835\nAC = 4.80740170061865\nAB = 3.33333333333333\nЛице на триъгълника S = 8\nИзчислени дължини на ъглополовящи:\nYg_a = 2.85998323467242\nYg_b = 3.68842731893544\nYg_c = 4.96236595640282\n'
 
@@ -83,7 +83,11 @@ check "exact values, worksheet" 1 $'3 4 5\n0.1 0.2 0.3\n' \
 check "exercises"              0 ""     $'# bisectors --generate 3 --sides --impossible 1 --seed 2026\n34 21,5 30,5\n30 25 25\n3 15 18\n' "" LC_ALL=bg_BG.UTF-8 --sides --generate 3 --impossible 1 --seed 2026
 check "too many exercises"     2 ""     "" $'bisectors: невъзможните задачи трябва да са от 0 до 3\n' --sides --generate 3 --impossible 4
 check "a sheet's impossible task" 0 $'1 2 3\n' "" "" STDOUT=/dev/null --sides --html --sheet
-check "a sheet needs --html"   2 ""     "" $'bisectors: --sheet е лист за печат: само с --html\n'"$usage" --sides --sheet
+check "a sheet needs a page"   2 ""     "" $'bisectors: --sheet е лист за печат: само с --html или --docx\n'"$usage" --sides --sheet
+check "a document's refusal"   1 ""     "" $'Некоректни данни!\n' STDOUT=/dev/null --sides --docx 1 2 3
+check "a document's sheet"     0 $'1 2 3\n' "" "" STDOUT=/dev/null --sides --docx --sheet
+check "exercises as a document" 0 ""    "" "" STDOUT=/dev/null --sides --generate 3 --impossible 1 --docx
+check "a page or a document"   2 ""     "" $'bisectors: --svg, --html и --docx са взаимно изключващи се\n'"$usage" --sides --html --docx
 why=$'Решение:\nЗащо данните са некоректни:\n'
 check "steps of a refusal"     1 ""     "$why"$'a : b : c = 1/h_a : 1/h_b : 1/h_c = 1/1 : 1/2 : 1/2 = 2 : 1 : 1\n1 + 1 = 2: страните са обратно пропорционални на височините, а за a : b : c неравенството на триъгълника не е изпълнено\n' \
     $'Некоректни данни!\n' --steps --heights 1 2 2

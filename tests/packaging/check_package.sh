@@ -53,8 +53,9 @@ expect "Architecture" "$(field Architecture)" "$arch"
 expect "Section" "$(field Section)" education
 [ -n "$(field Maintainer)" ] && pass "Maintainer is set" || fail "no Maintainer"
 depends=$(field Depends)
-# dpkg-shlibdeps turns the linked libraries into versioned dependencies.
-for lib in libc6 libstdc++6 libqt6core6 libqt6widgets6; do
+# dpkg-shlibdeps turns the linked libraries into versioned dependencies: the window's Qt,
+# and cairo and libzip of the documents for Word and Writer.
+for lib in libc6 libstdc++6 libqt6core6 libqt6widgets6 libcairo2 libzip4; do
     if [[ ", $depends" == *", $lib (>= "* ]]; then
         pass "Depends has a versioned $lib"
     else
@@ -74,6 +75,7 @@ files=$(dpkg-deb --contents "$deb" | grep -v '^d' | awk '{ print $6 }' | sed 's|
 wanted=$(sort <<EOF2
 usr/bin/bisectors
 usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/bisectors/window.so
+usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/bisectors/docx.so
 usr/share/applications/$app_id.desktop
 usr/share/bisectors/bisectors.html
 usr/share/doc/bisectors/changelog.gz
@@ -87,7 +89,7 @@ usr/share/metainfo/$app_id.metainfo.xml
 EOF2
 )
 if [ "$files" = "$wanted" ]; then
-    pass "the package holds exactly the program, its window module, web page, desktop files, documents and manual pages"
+    pass "the package holds exactly the program, its window and documents modules, web page, desktop files, documents and manual pages"
 else
     fail "unexpected package contents:"
     diff <(echo "$wanted") <(echo "$files") | sed 's/^/      /'
@@ -135,6 +137,10 @@ fi
 probed=$(LD_PRELOAD=$probe QT_QPA_PLATFORM=offscreen timeout 30 "$exe" 2>"$work/probe.log")
 [ -s "$work/probe.log" ] && sed 's/^/      /' "$work/probe.log"
 expect "applicationVersion of the packaged program" "$probed" "$version"
+# The documents' module, found beside the window's from the packaged program: a zip
+# archive (PK) of a Word document.
+docx=$(timeout 30 "$exe" --sides --docx 3 4 5 2>&1 | head -c 2)
+expect "the start of the packaged program's --docx" "$docx" PK
 
 # --- desktop entry ------------------------------------------------------------------
 out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] &&

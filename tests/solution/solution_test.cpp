@@ -55,15 +55,21 @@ std::string Written(std::string number)
     return number.substr(0, e) + " · 10" + power;
 }
 
+// The prefixes of WordprocessingML and Office Math, declared around a fragment of them.
+const std::string kOfficeNamespaces =
+    " xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\""
+    " xmlns:m=\"http://schemas.openxmlformats.org/officeDocument/2006/math\"";
+
 // The elements of an HTML fragment read as XML, or the reason it is not well-formed.
-std::string Elements(const std::string &html, std::set<std::string> &names)
+std::string Elements(const std::string &html, std::set<std::string> &names,
+                     const std::string &namespaces = {})
 {
     XML_Parser parser = XML_ParserCreate("UTF-8");
     XML_SetUserData(parser, &names);
     XML_SetStartElementHandler(parser, [](void *data, const XML_Char *name, const XML_Char **) {
         static_cast<std::set<std::string> *>(data)->insert(name);
     });
-    const std::string document = "<div>" + html + "</div>";
+    const std::string document = "<div" + namespaces + ">" + html + "</div>";
     const bool read =
         XML_Parse(parser, document.data(), static_cast<int>(document.size()), 1) == XML_STATUS_OK;
     std::string problem = read ? "" : XML_ErrorString(XML_GetErrorCode(parser));
@@ -144,6 +150,24 @@ TEST_P(SolutionTest, AgreesWithTheReport)
                                                 "mfrac", "msqrt", "msub", "msup", "msubsup"};
     for (const std::string &name : names)
         EXPECT_TRUE(presentation.contains(name)) << name;
+
+    // One step under the other, and two side by side where both fit in half of A4's line.
+    std::string omml;
+    solution::AppendOmml(omml, worked);
+    solution::AppendOmml(omml, worked, 10206);
+    names.clear();
+    EXPECT_EQ(Elements(omml, names, kOfficeNamespaces), "");
+    const std::set<std::string> office = {
+        "div",         "w:p",          "w:pPr",     "w:pStyle",    "w:r",       "w:keepNext",
+        "w:tab",       "w:t",          "m:oMath",   "m:r",         "m:rPr",     "m:nor",
+        "m:t",         "m:d",          "m:e",       "m:f",         "m:num",     "m:den",
+        "m:rad",       "m:radPr",      "m:deg",     "m:degHide",   "m:sSub",    "m:sub",
+        "m:sSup",      "m:sup",        "m:sSubSup", "w:tbl",       "w:tblPr",   "w:tblW",
+        "w:tblLayout", "w:tblCellMar", "w:left",    "w:right",     "w:tblLook", "w:tblGrid",
+        "w:gridCol",   "w:tr",         "w:trPr",    "w:cantSplit", "w:tc",      "w:tcPr",
+        "w:tcW"};
+    for (const std::string &name : names)
+        EXPECT_TRUE(office.contains(name)) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -254,5 +278,78 @@ INSTANTIATE_TEST_SUITE_P(
               "такъв триъгълник има, но някоя от дължините или лицето му е извън обхвата на "
               "числата, с които смята програмата"}}),
     RowName<Case>);
+
+// One formula as Office Math: the element a writer of Word documents expects of each
+// kind, well-formed.
+struct OmmlCase {
+    const char *name;
+    solution::Expression formula;
+    std::string omml;
+};
+
+std::ostream &operator<<(std::ostream &os, const OmmlCase &c)
+{
+    return os << c.name;
+}
+
+class OmmlTest : public testing::TestWithParam<OmmlCase>
+{
+};
+
+TEST_P(OmmlTest, WritesOfficeMath)
+{
+    const OmmlCase &c = GetParam();
+    std::string omml;
+    solution::AppendOmml(omml, c.formula);
+    EXPECT_EQ(omml, c.omml);
+    std::set<std::string> names;
+    EXPECT_EQ(Elements(omml, names, kOfficeNamespaces), "");
+}
+
+const std::string kNumber = "<m:r><m:rPr><m:nor/></m:rPr><m:t xml:space=\"preserve\">";
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, OmmlTest,
+    testing::Values(
+        // 56/25 stacked, not "5625" on one line
+        OmmlCase{"Fraction", solution::Fraction(solution::Integer(56), solution::Integer(25)),
+                 "<m:oMath><m:f><m:num>" + kNumber + "56</m:t></m:r></m:num><m:den>" + kNumber +
+                     "25</m:t></m:r></m:den></m:f></m:oMath>"},
+        // 4√10: the root's degree hidden, the factors side by side
+        OmmlCase{"Root",
+                 solution::Product(solution::List(solution::Whole("4"),
+                                                  solution::Root(solution::Whole("10")))),
+                 "<m:oMath>" + kNumber +
+                     "4</m:t></m:r><m:rad><m:radPr><m:degHide m:val=\"1\"/></m:radPr><m:deg/>"
+                     "<m:e>" +
+                     kNumber + "10</m:t></m:r></m:e></m:rad></m:oMath>"},
+        // m_b²: the exponent over the subscript; (p − a)²: the base in brackets
+        OmmlCase{"PowerOfASubscript", solution::Square(solution::Symbol("m", 'b')),
+                 "<m:oMath><m:sSubSup><m:e><m:r><m:t>m</m:t></m:r></m:e><m:sub><m:r><m:t>b</m:t>"
+                 "</m:r></m:sub><m:sup>" +
+                     kNumber + "2</m:t></m:r></m:sup></m:sSubSup></m:oMath>"},
+        OmmlCase{"PowerOfASum",
+                 solution::Square(solution::Sum(solution::List(
+                     solution::Symbol("p"), solution::Negative(solution::Symbol("a"))))),
+                 "<m:oMath><m:sSup><m:e><m:d><m:e><m:r><m:t>p</m:t></m:r><m:r><m:t>−</m:t></m:r>"
+                 "<m:r><m:t>a</m:t></m:r></m:e></m:d></m:e><m:sup>" +
+                     kNumber + "2</m:t></m:r></m:sup></m:sSup></m:oMath>"},
+        // 3,9² ≈ 15,21 < l_a: a decimal comma inside its number, the relations as signs
+        OmmlCase{"ChainOfDecimals",
+                 solution::Chain(solution::Square(solution::DecimalOf(calc::FifteenDigitsOf(3.9),
+                                                                      ",", false)))
+                     .Is(solution::DecimalOf(calc::FifteenDigitsOf(15.21), ",", true))
+                     .Then(solution::Relation::Less, solution::Symbol("l", 'a'))
+                     .Take(),
+                 "<m:oMath><m:sSup><m:e>" + kNumber + "3,9</m:t></m:r></m:e><m:sup>" + kNumber +
+                     "2</m:t></m:r></m:sup></m:sSup><m:r><m:t>≈</m:t></m:r>" + kNumber +
+                     "15,21</m:t></m:r><m:r><m:t>&lt;</m:t></m:r><m:sSub><m:e><m:r><m:t>l</m:t>"
+                     "</m:r></m:e><m:sub><m:r><m:t>a</m:t></m:r></m:sub></m:sSub></m:oMath>"},
+        // a : b : c = 5 : 4 : 2
+        OmmlCase{"Ratio",
+                 solution::Ratio(solution::List(solution::Whole("5"), solution::Whole("4"))),
+                 "<m:oMath>" + kNumber + "5</m:t></m:r><m:r><m:t>:</m:t></m:r>" + kNumber +
+                     "4</m:t></m:r></m:oMath>"}),
+    RowName<OmmlCase>);
 
 } // namespace

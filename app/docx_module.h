@@ -1,0 +1,33 @@
+#pragma once
+
+// The documents for Word and Writer (worksheet/docx_document.h) live in a module of their
+// own beside the window's, with cairo and libzip, loaded only for --docx: every other run
+// of the command line starts without them, as it starts without Qt.
+
+#include "document.h"
+#include "printout.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+// The module's entry, with C linkage for dlsym: a new document of the kind, which the
+// caller deletes. Defined in the module only; the program finds it with dlsym.
+// NOLINTNEXTLINE(readability-identifier-naming): a C symbol, named as C names them
+extern "C" worksheet::Document *bisectors_docx_document(calc::InputMode mode,
+                                                        std::string_view decimalSeparator,
+                                                        worksheet::Printout::Kind kind);
+
+namespace app
+{
+
+using DocxEntry = decltype(bisectors_docx_document);
+inline constexpr const char *kDocxEntryName = "bisectors_docx_document";
+
+// A document of the kind from the module, or null when the module cannot be loaded, with
+// `problem` saying why.
+std::unique_ptr<worksheet::Document> LoadDocx(calc::InputMode mode,
+                                              std::string_view decimalSeparator,
+                                              worksheet::Printout::Kind kind, std::string &problem);
+
+} // namespace app

@@ -1,0 +1,161 @@
+#include "docx_document.h"
+#include "row_name.h"
+
+#include <expat.h>
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <map>
+#include <regex>
+#include <string>
+
+namespace
+{
+
+using calc::InputMode;
+using Kind = worksheet::Printout::Kind;
+
+// A document of a worksheet: how many tasks and pictures it has, what it says.
+struct DocxCase {
+    const char *name;
+    Kind kind;
+    InputMode mode;
+    std::string worksheet;
+    int tasks;
+    int pictures;
+    std::vector<std::string> contains;
+};
+
+std::ostream &operator<<(std::ostream &os, const DocxCase &c)
+{
+    return os << c.name;
+}
+
+std::string Document(const DocxCase &c)
+{
+    worksheet::DocxDocument document(c.mode, ",", c.kind);
+    worksheet::Reader reader(c.mode, ",", document.Options());
+    std::string ignored;
+    worksheet::ForEachLine(c.worksheet, [&](std::string_view line) {
+        if (const worksheet::Record *record = reader.Read(line))
+            document.Add(ignored, *record);
+    });
+    std::string docx;
+    EXPECT_EQ(document.Finish(docx, [] {}), "");
+    return docx;
+}
+
+// The parts of a zip archive by name, read back with libzip.
+std::map<std::string, std::string> Parts(const std::string &docx)
+{
+    std::map<std::string, std::string> parts;
+    zip_source_t *source = zip_source_buffer_create(docx.data(), docx.size(), 0, nullptr);
+    zip_t *archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, nullptr);
+    EXPECT_NE(archive, nullptr);
+    for (zip_int64_t i = 0; archive != nullptr && i < zip_get_num_entries(archive, 0); ++i) {
+        zip_stat_t stat;
+        zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat);
+        std::string &bytes = parts[stat.name];
+        bytes.resize(stat.size);
+        zip_file_t *file = zip_fopen_index(archive, static_cast<zip_uint64_t>(i), 0);
+        EXPECT_EQ(zip_fread(file, bytes.data(), stat.size), static_cast<zip_int64_t>(stat.size));
+        zip_fclose(file);
+    }
+    zip_close(archive);
+    return parts;
+}
+
+bool WellFormed(const std::string &xml)
+{
+    XML_Parser parser = XML_ParserCreate("UTF-8");
+    const bool ok = XML_Parse(parser, xml.data(), static_cast<int>(xml.size()), 1) == XML_STATUS_OK;
+    XML_ParserFree(parser);
+    return ok;
+}
+
+std::vector<std::string> Matches(const std::string &text, const std::string &pattern)
+{
+    std::vector<std::string> found;
+    const std::regex re(pattern);
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), re); m != std::sregex_iterator();
+         ++m)
+        found.push_back((*m)[1]);
+    return found;
+}
+
+class DocxDocumentTest : public testing::TestWithParam<DocxCase>
+{
+};
+
+// Every XML part well-formed, every part of a type the package declares, every reference
+// of the main part to a relationship whose target is in the package: what Word checks
+// before it opens a document, and refuses it for.
+TEST_P(DocxDocumentTest, IsAConsistentPackage)
+{
+    const DocxCase &c = GetParam();
+    std::map<std::string, std::string> parts = Parts(Document(c));
+    const std::string &types = parts["[Content_Types].xml"];
+    const std::string &main = parts["word/document.xml"];
+    int pictures = 0;
+    for (const auto &[name, bytes] : parts) {
+        const std::string extension = name.substr(name.rfind('.') + 1);
+        EXPECT_NE(types.find("Extension=\"" + extension + "\""), std::string::npos) << name;
+        if (extension == "xml" || extension == "rels" || extension == "svg") {
+            EXPECT_TRUE(WellFormed(bytes)) << name;
+        }
+        pictures += extension == "png" ? 1 : 0;
+    }
+    EXPECT_EQ(pictures, c.pictures);
+    std::map<std::string, std::string> targets;
+    const std::string &relationships = parts["word/_rels/document.xml.rels"];
+    for (const std::string &element : Matches(relationships, "(<Relationship [^>]*>)"))
+        targets[Matches(element, "Id=\"([^\"]*)\"").at(0)] =
+            Matches(element, "Target=\"([^\"]*)\"").at(0);
+    for (const std::string &id :
+         Matches(main + parts["word/settings.xml"], "r:(?:embed|id)=\"([^\"]*)\""))
+        EXPECT_TRUE(targets.contains(id) && parts.contains("word/" + targets[id])) << id;
+    EXPECT_EQ(Matches(main, ">(Задача \\d+)<").size(), static_cast<std::size_t>(c.tasks));
+    for (const std::string &text : c.contains)
+        EXPECT_NE(main.find(text), std::string::npos) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Worksheets, DocxDocumentTest,
+    testing::Values(
+        DocxCase{"Key",
+                 Kind::Key,
+                 InputMode::Sides,
+                 "3 4 5\n1 2 3\n# comment\n1 2\n12,5 15 20\n",
+                 4,
+                 2,
+                 {"Ключ с отговори", "Некоректни данни!", "Редът трябва да съдържа три числа",
+                  "Yg_a = 4,21637021355784", "<m:oMath>", "descr=\"Триъгълник ABC по три страни"}},
+        DocxCase{"Sheet",
+                 Kind::Sheet,
+                 InputMode::Medians,
+                 "3 4 5\n1 2 3\n1 2\n",
+                 3,
+                 0,
+                 {"Намерете страните", "Медиана AK (ma):<"}},
+        DocxCase{
+            "EmptyKey", Kind::Key, InputMode::Heights, "# no tasks\n", 0, 0, {"Няма задачи."}}),
+    RowName<DocxCase>);
+
+// The same worksheet makes the same file, byte for byte, from a document that has been
+// finished before.
+TEST(DocxDocument, StartsAfreshAfterFinish)
+{
+    const DocxCase c{"Twice", Kind::Key, InputMode::Sides, "3 4 5\n", 1, 1, {}};
+    worksheet::DocxDocument document(c.mode, ",", c.kind);
+    worksheet::Reader reader(c.mode, ",", document.Options());
+    std::string first, second, ignored;
+    for (std::string *out : {&first, &second}) {
+        document.Add(ignored, *reader.Read("3 4 5"));
+        EXPECT_EQ(document.Finish(*out, [] {}), "");
+    }
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(ignored, "");
+    EXPECT_EQ(first, Document(c));
+}
+
+} // namespace

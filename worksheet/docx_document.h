@@ -1,0 +1,64 @@
+#pragma once
+
+// The answer key and the students' sheet as documents for Word and LibreOffice Writer
+// (Office Open XML, .docx), which a teacher edits before printing: the same tasks,
+// numbered alike, with the same content as the HTML pages (answer_key.h,
+// student_sheet.h), on A4 with a header line for the school, the class and the name. The
+// formulas are Office Math (solution::AppendOmml), which both programs show as formulas of
+// their own; each figure is a PNG painted by the drawing that writes the SVG (figure/png.h),
+// with the SVG itself beside it for Word, which shows it in its place.
+//
+// A library of its own, with cairo and libzip, loaded by the command line only for
+// --docx. The document is written whole when it is finished; its large parts wait in
+// temporary files until then (docx_package.h).
+
+#include "document.h"
+#include "docx_package.h"
+#include "printout.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace worksheet
+{
+
+class DocxDocument final : public Document
+{
+public:
+    DocxDocument(calc::InputMode mode, std::string_view decimalSeparator, Printout::Kind kind);
+
+    calc::SolveOptions Options() const override { return Printout::Options(kind_); }
+
+    // The task of one record; nothing is appended to `out` before the document is finished.
+    void Add(std::string &out, const Record &record) override;
+
+    // The document, a .docx file, appended to `out` a piece at a time; the document then
+    // starts afresh, empty.
+    std::string Finish(std::string &out, const std::function<void()> &spill) override;
+
+    // The number of tasks so far.
+    std::size_t Blocks() const { return blocks_; }
+
+private:
+    void AppendHead();
+    void AddKeyTask(const Record &record);
+    void AddSheetTask(const Record &record);
+    void AppendGiven(const Record &record);
+    void AppendAnswers(const calc::Solution &solution);
+    void AppendPicture(const std::string &png, const std::string &svg,
+                       const calc::Solution &solution);
+    void Spill();
+
+    calc::InputMode mode_;
+    std::string separator_;
+    Printout::Kind kind_;
+    std::unique_ptr<DocxPackage> package_;
+    std::size_t blocks_ = 0;
+    std::string main_;          // of the main part, what is not yet in the package
+    std::string relationships_; // the pictures' Relationship elements
+    std::string scratch_;       // a report before it is split, kept for its capacity
+};
+
+} // namespace worksheet

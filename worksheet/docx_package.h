@@ -1,0 +1,88 @@
+#pragma once
+
+// The package of a document for Word and Writer: a zip archive of parts (Office Open
+// XML's packaging), made with libzip. The parts that grow with the worksheet, the main
+// part and the pictures, wait in temporary files, removed as they are made, and libzip
+// reads them back as it compresses them into the archive, itself written to a temporary
+// file and then passed on a piece at a time: a document of a thousand tasks is made in
+// memory of a few megabytes. The small parts stay in memory.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace worksheet
+{
+
+// A temporary file, written at its end, read anywhere; removed as it is made, so that it
+// goes with its descriptor.
+class ScratchFile
+{
+public:
+    ScratchFile();
+    ~ScratchFile();
+    ScratchFile(const ScratchFile &) = delete;
+    ScratchFile &operator=(const ScratchFile &) = delete;
+
+    // False once the file could not be made or written.
+    bool Good() const { return fd_ >= 0 && !failed_; }
+    int Descriptor() const { return fd_; }
+    std::uint64_t Size() const { return size_; }
+    void Append(std::string_view bytes);
+    // Bytes from `offset`, at most `length` of them, to `out`; false when reading failed.
+    bool Read(std::uint64_t offset, std::size_t length, std::string &out) const;
+
+private:
+    int fd_;
+    std::uint64_t size_ = 0;
+    bool failed_ = false;
+};
+
+class DocxPackage
+{
+public:
+    DocxPackage();
+    ~DocxPackage();
+    DocxPackage(const DocxPackage &) = delete;
+    DocxPackage &operator=(const DocxPackage &) = delete;
+
+    // The main part, at `name`, appended to as it is made (deflated in the archive).
+    void AppendMain(std::string_view text) { main_.Append(text); }
+    void SetMainName(std::string name) { mainName_ = std::move(name); }
+
+    // A picture, kept in its temporary file; `compress`: deflated in the archive, as a
+    // picture already compressed (PNG) is not.
+    void AddMedia(std::string name, std::string_view bytes, bool compress);
+
+    // A small part, kept in memory.
+    void AddPart(std::string name, std::string text);
+
+    // Packs the parts, the small ones first in the order added, then the main part and the
+    // pictures, and appends the archive to `out` a piece at a time, calling `spill` after
+    // each. Returns why it could not, empty when it did.
+    std::string Write(std::string &out, const std::function<void()> &spill);
+
+    // A region of a temporary file that libzip reads as a part; public for libzip's
+    // callback.
+    struct Region;
+
+private:
+    struct Media {
+        std::string name;
+        std::uint64_t offset = 0;
+        std::uint64_t length = 0;
+        bool compress = false;
+    };
+
+    ScratchFile main_;
+    ScratchFile media_;
+    std::string mainName_;
+    std::vector<Media> pictures_;
+    std::deque<std::pair<std::string, std::string>> parts_;
+};
+
+} // namespace worksheet
