@@ -6,7 +6,9 @@
 #include "generator.h"
 #include "kinds.h"
 #include "line_io.h"
+#include "pipeline.h"
 #include "printout.h"
+#include "svg_figure.h"
 #include "text_report.h"
 #include "utf8.h"
 #include "worksheet.h"
@@ -97,7 +99,9 @@ constexpr std::string_view kHelp =
     "С опциите на Qt (например -session, -platform, -style) се отваря прозорецът.\n"
     "\n"
     "Изходен код: 0 при успех, 1 при некоректни данни или триъгълник, който не може да\n"
-    "бъде начертан (--svg), 2 при грешка в командния ред или във входен ред.\n";
+    "бъде начертан (--svg), 2 при грешка в командния ред или във входен ред. В ключа и\n"
+    "в листа (--html, --docx) тройката без триъгълник е отговор като всеки друг (код\n"
+    "0); съобщенията за ред без три числа назовават задачата с номера ѝ там.\n";
 
 // What is written for each triple: the report, the figure, or an answer key of them all, as
 // a page or as a document to edit.
@@ -210,119 +214,69 @@ Request Parse(std::span<const char *const> arguments)
     return request;
 }
 
-// Says on standard error why a triple has no report: "bisectors: ред N: " before the
-// reason for the worksheet line N, the reason alone for the numbers of the command line
-// (number 0).
-void SayProblem(std::string_view problem, long number, Output &err)
+// The worksheet's lines from a descriptor, standard output written before each read, so
+// that a person typing triples at a terminal sees each report as soon as the line is in.
+class LineSource final : public worksheet::Source
 {
-    std::string message;
-    if (number > 0) {
-        message += "bisectors: ред ";
-        message += std::to_string(number);
-        message += ": ";
-    }
-    message += problem;
-    message += '\n';
-    err.Write(message);
-}
+public:
+    LineSource(int in, Output &out) : lines_(in, &out) {}
 
-// Says on standard error why a record has no report, and returns the exit status that
-// asks for: 1 for a refused triple, 2 for a line that is no triple.
-int SayProblem(const worksheet::Record &record, Output &err)
-{
-    SayProblem(worksheet::Problem(record), record.number, err);
-    return record.Malformed() ? 2 : 1;
-}
-
-// One triple per line: the triple echoed, then its report or the reason it has none, which
-// standard error says too, at once, between the reports before and after it.
-int RunWorksheet(const Request &request, std::string_view separator, int in, Output &out,
-                 Output &err)
-{
-    int status = 0;
-    worksheet::Reader reader(*request.mode, separator,
-                             {.exactValues = request.exact || request.steps});
-    worksheet::TextReport report(separator, request.exact, request.steps);
-    LineReader lines(in, &out);
-    for (std::string_view line; lines.Next(line);) {
-        const worksheet::Record *record = reader.Read(line);
-        if (record == nullptr)
-            continue;
-        report.Add(out.Pending(), *record);
-        if (record->Solved()) {
-            out.Spill();
-            continue;
-        }
-        status = std::max(status, SayProblem(*record, err));
-        err.Flush();
-    }
-    if (lines.Failed()) {
-        err.Write("bisectors: входът не може да бъде прочетен\n");
-        return 2;
-    }
-    return status;
-}
-
-// The printable page of a worksheet, or of one triple: the answer key, or with `sheet` the
-// student's sheet, as HTML or as a document for Word and Writer (`format`). The page goes
-// to standard output, written as it is made (the document when it is finished), and the reason
-// for every triple without a report to standard error, as for a worksheet. The worksheet
-// is standard input, or the `list` of exercises made here, whose impossible triples were
-// asked for and are no fault; nor are they on a students' sheet, where they are the
-// students' to find.
-int RunPrintedPage(InputMode mode, std::string_view separator, Format format, bool sheet,
-                   const std::vector<std::string_view> &numbers,
-                   std::optional<std::string_view> list, int in, Output &out, Output &err)
-{
-    int status = 0;
-    if (format == Format::Docx && out.Terminal()) {
-        err.Write("bisectors: --docx пише файл: пренасочете изхода, например > key.docx\n");
-        return 2;
-    }
-    const auto kind = sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key;
-    std::string problem;
-    const std::unique_ptr<worksheet::Document> page =
-        format == Format::Docx ? LoadDocx(mode, separator, kind, problem)
-                               : std::make_unique<worksheet::Printout>(mode, separator, kind);
-    if (!page) {
-        err.Write("bisectors: " + problem + "\n");
-        return 2;
-    }
-    worksheet::Reader reader(mode, separator, page->Options());
-    const auto add = [&](const worksheet::Record &record) {
-        page->Add(out.Pending(), record);
-        out.Spill();
-        if (record.Malformed() || (!record.Solved() && !list && !sheet))
-            status = std::max(status, SayProblem(record, err));
-    };
-    if (!numbers.empty()) {
-        add(reader.Triple({numbers[0], numbers[1], numbers[2]}));
-    } else if (list) {
-        worksheet::ForEachLine(*list, [&](std::string_view line) {
+    const worksheet::Record *Next(worksheet::Reader &reader) override
+    {
+        for (std::string_view line; lines_.Next(line);)
             if (const worksheet::Record *record = reader.Read(line))
-                add(*record);
-        });
-    } else {
-        LineReader lines(in);
-        for (std::string_view line; lines.Next(line);)
-            if (const worksheet::Record *record = reader.Read(line))
-                add(*record);
-        if (lines.Failed()) {
-            err.Write("bisectors: входът не може да бъде прочетен\n");
-            return 2;
-        }
+                return record;
+        return nullptr;
     }
-    problem = page->Finish(out.Pending(), [&out] { out.Spill(); });
-    if (!problem.empty()) {
-        err.Write("bisectors: " + problem + "\n");
-        return 2;
+    bool Failed() const override { return lines_.Failed(); }
+
+private:
+    LineReader lines_;
+};
+
+// Standard output and standard error: what is to be said of a record goes to standard error
+// at once, between the output before and after it.
+class StandardSink final : public worksheet::Sink
+{
+public:
+    StandardSink(Output &out, Output &err) : out_(out), err_(err) {}
+
+    std::string &Pending() override { return out_.Pending(); }
+    void Spill() override { out_.Spill(); }
+    void Say(std::string_view message, bool alone) override
+    {
+        err_.Write((alone ? "" : "bisectors: ") + std::string(message) + "\n");
+        err_.Flush();
     }
-    return status;
+
+private:
+    Output &out_;
+    Output &err_;
+};
+
+// The writer the command line asks for: the report (with its exact values and its worked
+// solution when asked), the figure, or the key or sheet as HTML or for Word and Writer.
+std::unique_ptr<worksheet::Document> MakeWriter(const Request &request, std::string_view separator,
+                                                std::string &problem)
+{
+    const auto kind =
+        request.sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key;
+    switch (request.format.value_or(Format::Report)) {
+    case Format::Report:
+        return std::make_unique<worksheet::TextReport>(separator, request.exact, request.steps);
+    case Format::Svg:
+        return std::make_unique<worksheet::SvgFigure>(separator);
+    case Format::Html:
+        return std::make_unique<worksheet::Printout>(*request.mode, separator, kind);
+    case Format::Docx:
+        return LoadDocx(*request.mode, separator, kind, problem);
+    }
+    return {};
 }
 
-// Exercises made from a seed: their list, or its key or sheet. Without a seed, one is
-// chosen, and the list's first line says which.
-int RunExercises(const Request &request, std::string_view separator, Output &out, Output &err)
+// Exercises made from a seed, their list; without a seed, one is chosen, and the list's
+// first line says which. Empty, with the problem said, when they cannot be made.
+std::string Exercises(const Request &request, std::string_view separator, Output &err)
 {
     const teacher::ExerciseRequest exercises{
         .mode = *request.mode,
@@ -333,15 +287,9 @@ int RunExercises(const Request &request, std::string_view separator, Output &out
         .variants = request.variants.value_or(1)};
     if (const std::string problem = teacher::RequestProblem(exercises); !problem.empty()) {
         err.Write("bisectors: " + problem + "\n");
-        return 2;
+        return {};
     }
-    const std::string list = teacher::Exercises(exercises, separator);
-    if (request.format != Format::Html && request.format != Format::Docx) {
-        out.Write(list);
-        return 0;
-    }
-    return RunPrintedPage(exercises.mode, separator, *request.format, request.sheet, {}, list, -1,
-                          out, err);
+    return teacher::Exercises(exercises, separator);
 }
 
 int Run(std::span<const char *const> arguments, std::string_view version,
@@ -362,36 +310,37 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         out.Write("bisectors " + std::string(version) + "\n");
         return 0;
     }
-    if (request.generate)
-        return RunExercises(request, decimalSeparator, out, err);
-    if (request.format == Format::Html || request.format == Format::Docx)
-        return RunPrintedPage(*request.mode, decimalSeparator, *request.format, request.sheet,
-                              request.numbers, std::nullopt, in, out, err);
-    if (request.numbers.empty())
-        return RunWorksheet(request, decimalSeparator, in, out, err);
-
-    const calc::Solution solution =
-        calc::Calculate(*request.mode, {request.numbers[0], request.numbers[1], request.numbers[2]},
-                        decimalSeparator, {.exactValues = request.exact || request.steps});
-    const worksheet::TextReport report(decimalSeparator, request.exact, request.steps);
-    if (solution.outcome != calc::Outcome::Solved) {
-        SayProblem(calc::RefusalText(solution.outcome), 0, err);
-        if (request.format != Format::Svg) // why, in the worked solution's terms
-            report.AddSteps(out.Pending(), solution);
-        return 1;
+    if (request.format == Format::Docx && out.Terminal()) {
+        err.Write("bisectors: --docx пише файл: пренасочете изхода, например > key.docx\n");
+        return 2;
     }
-    if (request.format != Format::Svg) {
-        report.AddReport(out.Pending(), solution);
-        return 0;
+    // The source: a list of exercises, three numbers, or standard input.
+    std::string list;
+    std::unique_ptr<worksheet::Source> source;
+    if (request.generate) {
+        list = Exercises(request, decimalSeparator, err);
+        if (list.empty())
+            return 2;
+        if (!request.format) { // the list itself
+            out.Write(list);
+            return 0;
+        }
+        source = std::make_unique<worksheet::TextSource>(list);
+    } else if (!request.numbers.empty()) {
+        source = std::make_unique<worksheet::TripleSource>(
+            std::array{request.numbers[0], request.numbers[1], request.numbers[2]});
+    } else {
+        source = std::make_unique<LineSource>(in, out);
     }
-    // A solved triangle may still have no figure (a side of length 0): no empty document.
-    const std::string svg = figure::Svg(solution, {.decimalSeparator = decimalSeparator});
-    if (svg.empty()) {
-        SayProblem(figure::NoFigureReason(solution), 0, err);
-        return 1;
+    std::string problem;
+    const std::unique_ptr<worksheet::Document> writer =
+        MakeWriter(request, decimalSeparator, problem);
+    if (!writer) {
+        err.Write("bisectors: " + problem + "\n");
+        return 2;
     }
-    out.Write(svg);
-    return 0;
+    StandardSink sink(out, err);
+    return worksheet::Process(*request.mode, decimalSeparator, *source, *writer, sink);
 }
 
 } // namespace

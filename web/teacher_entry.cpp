@@ -4,6 +4,7 @@
 // cross as UTF-8 with a final NUL; a text returned stays valid until the next call.
 #include "generator.h"
 #include "numbers.h"
+#include "pipeline.h"
 #include "printout.h"
 
 #include <string>
@@ -13,6 +14,15 @@ namespace
 {
 
 std::string text;
+
+// The page's text a whole: the page shows the lines that are no triple in their blocks.
+class TextSink final : public worksheet::Sink
+{
+public:
+    std::string &Pending() override { return text; }
+    void Spill() override {}
+    void Say(std::string_view, bool) override {}
+};
 
 bool Kind(int kind, calc::InputMode &mode)
 {
@@ -73,12 +83,9 @@ const char *TeacherPage(int kind, const char *list, int sheet, const char *decim
     worksheet::Printout page(mode, decimalSeparator,
                              sheet != 0 ? worksheet::Printout::Kind::Sheet
                                         : worksheet::Printout::Kind::Key);
-    worksheet::Reader reader(mode, decimalSeparator, page.Options());
-    worksheet::ForEachLine(list, [&](std::string_view line) {
-        if (const worksheet::Record *record = reader.Read(line))
-            page.Add(text, *record);
-    });
-    page.Finish(text);
+    worksheet::TextSource source(list);
+    TextSink sink;
+    worksheet::Process(mode, decimalSeparator, source, page, sink);
     return text.c_str();
 }
 

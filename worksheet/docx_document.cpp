@@ -1,5 +1,7 @@
 #include "docx_document.h"
 
+#include "fields.h"
+
 #include "docx_parts.h"
 #include "figure.h"
 #include "kinds.h"
@@ -85,18 +87,26 @@ void DocxDocument::AppendHead()
     AppendParagraph(main_, docx::kKindStyle, kind);
 }
 
-void DocxDocument::Add(std::string &, const Record &record)
+Verdict DocxDocument::Add(std::string &, const Record &record)
 {
     if (blocks_ == 0)
         AppendHead();
+    ++blocks_;
+    if (record.variant != variant_) { // each variant of a class test from a new page
+        if (!variant_.empty())
+            main_ += "<w:p><w:r><w:br w:type=\"page\"/></w:r></w:p>";
+        variant_ = record.variant;
+        AppendParagraph(main_, docx::kVariantStyle, std::string(kVariantTitle) + variant_);
+    }
     std::string title(kTaskTitle);
-    title += std::to_string(++blocks_);
+    title += std::to_string(record.task);
     AppendParagraph(main_, docx::kTaskStyle, title);
     if (kind_ == Printout::Kind::Key)
         AddKeyTask(record);
     else
         AddSheetTask(record);
     Spill();
+    return PageVerdict(record);
 }
 
 // The lengths as the core read them, as the HTML pages write them, or the line that is no
@@ -272,6 +282,7 @@ std::string DocxDocument::Finish(std::string &out, const std::function<void()> &
     std::string problem = package_->Write(out, spill);
     package_ = std::make_unique<DocxPackage>();
     blocks_ = 0;
+    variant_.clear();
     main_.clear();
     relationships_.clear();
     return problem;

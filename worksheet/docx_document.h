@@ -32,7 +32,8 @@ public:
     calc::SolveOptions Options() const override { return Printout::Options(kind_); }
 
     // The task of one record; nothing is appended to `out` before the document is finished.
-    void Add(std::string &out, const Record &record) override;
+    // A refused triple is an answer like any other; a line that is no triple, a problem.
+    Verdict Add(std::string &out, const Record &record) override;
 
     // The document, a .docx file, appended to `out` a piece at a time; the document then
     // starts afresh, empty.
@@ -56,6 +57,7 @@ private:
     Printout::Kind kind_;
     std::unique_ptr<DocxPackage> package_;
     std::size_t blocks_ = 0;
+    std::string variant_;       // of the task before
     std::string main_;          // of the main part, what is not yet in the package
     std::string relationships_; // the pictures' Relationship elements
     std::string scratch_;       // a report before it is split, kept for its capacity

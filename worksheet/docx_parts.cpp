@@ -41,6 +41,9 @@ constexpr std::string_view kStyles =
     "<w:style w:type=\"paragraph\" w:styleId=\"Kind\"><w:name w:val=\"Kind\"/>"
     "<w:basedOn w:val=\"Normal\"/><w:pPr><w:spacing w:after=\"160\"/></w:pPr></w:style>\n"
     // A task: a rule above it, 3 mm of room, kept with what follows.
+    "<w:style w:type=\"paragraph\" w:styleId=\"Variant\"><w:name w:val=\"Variant\"/>"
+    "<w:basedOn w:val=\"Heading1\"/><w:next w:val=\"Heading2\"/><w:qFormat/><w:pPr>"
+    "<w:keepNext/></w:pPr></w:style>\n"
     "<w:style w:type=\"paragraph\" w:styleId=\"Heading2\"><w:name w:val=\"heading 2\"/>"
     "<w:basedOn w:val=\"Normal\"/><w:next w:val=\"Given\"/><w:qFormat/><w:pPr><w:keepNext/>"
     "<w:keepLines/><w:pBdr><w:top w:val=\"single\" w:sz=\"5\" w:space=\"8\" "

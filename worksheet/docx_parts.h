@@ -15,6 +15,7 @@ namespace worksheet::docx
 // The styles of the main part's paragraphs (styles.xml defines them).
 inline constexpr std::string_view kTitleStyle = "Heading1";  // the document's heading
 inline constexpr std::string_view kKindStyle = "Kind";       // what is given and asked
+inline constexpr std::string_view kVariantStyle = "Variant"; // "Вариант Б"
 inline constexpr std::string_view kTaskStyle = "Heading2";   // "Задача N"
 inline constexpr std::string_view kGivenStyle = "Given";     // a length given, or the line
 inline constexpr std::string_view kReportStyle = "Report";   // a line of the report

@@ -11,6 +11,8 @@ namespace worksheet
 // letters of the Bulgarian alphabet, in order.
 inline constexpr std::string_view kVariantMark = "# Вариант ";
 inline constexpr std::string_view kVariantLetters[] = {"А", "Б", "В", "Г"};
+// Its name on a printed page: "Вариант Б".
+inline constexpr std::string_view kVariantTitle = kVariantMark.substr(2);
 
 // The fields of one line of a worksheet, as Reader reads them: the texts between spaces
 // and tabs, a final CR ignored (a file saved on Windows). A line with no field, or whose

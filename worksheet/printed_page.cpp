@@ -1,5 +1,7 @@
 #include "printed_page.h"
 
+#include "fields.h"
+
 #include "kinds.h"
 #include "markup.h"
 #include "numbers.h"
@@ -15,6 +17,8 @@ html { font-family: "Liberation Serif", "Times New Roman", serif; font-size: 12p
 body { max-width: 180mm; margin: 0 auto; padding: 0 4mm; }
 h1 { font-size: 17pt; margin: 0 0 2pt; }
 .kind { margin: 0 0 8pt; }
+.variant { font-size: 15pt; margin: 4pt 0; }
+.variant.next { break-before: page; page-break-before: always; }
 .task { break-inside: avoid; page-break-inside: avoid; display: flex; flex-wrap: wrap;
         gap: 2mm 6mm; align-items: flex-start; border-top: 0.6pt solid #777; padding: 3mm 0; }
 .task h2 { flex: 0 0 100%; font-size: 13pt; margin: 0; }
@@ -63,14 +67,20 @@ void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_
 {
     if (blocks_ == 0)
         AppendHead(out);
-    const std::string number = std::to_string(++blocks_);
+    if (record.variant != variant_) { // each variant of a class test from a new page
+        out += variant_.empty() ? "<h2 class=\"variant\">" : "<h2 class=\"variant next\">";
+        variant_ = record.variant;
+        out += kVariantTitle;
+        figure::AppendEscaped(out, variant_);
+        out += "</h2>\n";
+    }
     out += "<section class=\"";
     out += classes;
     out += "\" id=\"task-";
-    out += number;
+    out += std::to_string(++blocks_);
     out += "\">\n<h2>";
     out += kTaskTitle;
-    out += number;
+    out += std::to_string(record.task);
     out += "</h2>\n<div class=\"data\">\n<table class=\"given\">\n";
     if (record.Malformed()) {
         out += "<tr><th>";
@@ -115,6 +125,7 @@ void PrintedPage::Finish(std::string &out)
     }
     out += "</body>\n</html>\n";
     blocks_ = 0;
+    variant_.clear();
 }
 
 } // namespace worksheet

@@ -59,6 +59,7 @@ private:
     std::string_view introduction_;
     std::string_view preface_;
     std::size_t blocks_ = 0;
+    std::string variant_; // of the block before
 };
 
 } // namespace worksheet

@@ -9,7 +9,6 @@
 #include "student_sheet.h"
 #include "worksheet.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -36,12 +35,14 @@ public:
         return kind == Kind::Key ? AnswerKey::Style() : StudentSheet::Style();
     }
 
-    void Add(std::string &out, const Record &record) override
+    // A refused triple is an answer like any other; a line that is no triple, a problem.
+    Verdict Add(std::string &out, const Record &record) override
     {
         if (kind_ == Kind::Key)
             key_.Add(out, record);
         else
             sheet_.Add(out, record);
+        return PageVerdict(record);
     }
 
     void Finish(std::string &out)
@@ -65,15 +66,5 @@ private:
     AnswerKey key_;
     StudentSheet sheet_;
 };
-
-// Each line of `text` to `use`, without its line feed; a last line without one too.
-template<typename Use> void ForEachLine(std::string_view text, Use use)
-{
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        use(text.substr(0, end));
-        text.remove_prefix(std::min(end + 1, text.size()));
-    }
-}
 
 } // namespace worksheet

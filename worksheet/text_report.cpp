@@ -1,5 +1,6 @@
 #include "text_report.h"
 
+#include "fields.h"
 #include "solution.h"
 
 namespace worksheet
@@ -28,21 +29,44 @@ void TextReport::AddSteps(std::string &out, const calc::Solution &solution) cons
     solution::AppendText(out, solution::Work(solution, separator_));
 }
 
-void TextReport::Add(std::string &out, const Record &record)
+Verdict TextReport::Add(std::string &out, const Record &record)
 {
+    if (record.number == 0) { // three numbers on their own: the report, or why there is none
+        if (record.Solved()) {
+            AddReport(out, *record.solution);
+            return {};
+        }
+        AddSteps(out, *record.solution);
+        return {1, Problem(record)};
+    }
     if (!first_)
         out += '\n';
     first_ = false;
+    if (record.variant != variant_) { // a variant of a list of exercises
+        variant_ = record.variant;
+        out += kVariantMark;
+        out += variant_;
+        out += "\n\n";
+    }
     out += record.fields;
     out += '\n';
     if (record.Solved()) {
         AddReport(out, *record.solution);
-        return;
+        return {};
     }
-    out += Problem(record);
+    std::string problem = Problem(record);
+    out += problem;
     out += '\n';
     if (!record.Malformed())
         AddSteps(out, *record.solution);
+    return {record.Malformed() ? 2 : 1, std::move(problem)};
+}
+
+std::string TextReport::Finish(std::string &, const std::function<void()> &)
+{
+    first_ = true;
+    variant_.clear();
+    return {};
 }
 
 } // namespace worksheet

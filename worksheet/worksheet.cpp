@@ -16,9 +16,16 @@ const Record *Reader::Read(std::string_view line)
 {
     ++lines_;
     Fields fields(line);
-    if (fields.Skipped())
+    if (fields.Skipped()) {
+        if (const std::string_view text = fields.Text(); text.starts_with(kVariantMark)) {
+            variant_ = text.substr(kVariantMark.size());
+            tasks_ = 0;
+        }
         return nullptr;
+    }
     record_.number = lines_;
+    record_.task = ++tasks_;
+    record_.variant = variant_;
     record_.line = fields.Text();
     record_.triple = {};
     // The fields, one space between them, are most often a part of the line as it is;
@@ -64,6 +71,8 @@ const Record &Reader::Triple(const std::array<std::string_view, 3> &texts)
         fields_ += texts[i];
     }
     record_.number = 0;
+    record_.task = 1;
+    record_.variant = {};
     record_.line = fields_;
     record_.fields = fields_;
     record_.count = texts.size();

@@ -18,6 +18,7 @@
 
 #include "calculate.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -35,6 +36,10 @@ namespace worksheet
 struct Record {
     // The line's number in the worksheet, from 1; 0 for three numbers given on their own.
     long number = 0;
+    // The task's number, from 1, in its variant where the list has variants ("# Вариант
+    // Б", fields.h), and the variant's letter; none for a list without.
+    long task = 0;
+    std::string_view variant;
     // The line as typed, without a final CR, as UTF-8.
     std::string_view line;
     // Its fields, one space between them, as UTF-8.
@@ -61,7 +66,8 @@ public:
                     const calc::SolveOptions &options = {});
 
     // The next line of the worksheet: its record, or null for a blank line or a comment.
-    // The record is valid until the next call, and while `line` is.
+    // The record is valid until the next call, and while `line` is. A comment that starts a
+    // variant makes the tasks after it that variant's, numbered from 1 again.
     const Record *Read(std::string_view line);
 
     // Three numbers given on their own, such as the command line's: a record of number 0.
@@ -77,6 +83,8 @@ private:
     std::string separator_;
     calc::SolveOptions options_;
     long lines_ = 0;
+    long tasks_ = 0;
+    std::string variant_;
     std::string fields_;
     // The line and the fields as UTF-8, for a line that is not.
     std::string utf8Line_;
@@ -90,5 +98,15 @@ std::string Problem(const Record &record);
 
 // That `count` numbers are given where three are needed, in Bulgarian.
 std::string CountProblem(std::size_t count);
+
+// Each line of `text` to `use`, without its line feed; a last line without one too.
+template<typename Use> void ForEachLine(std::string_view text, Use use)
+{
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        use(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+}
 
 } // namespace worksheet

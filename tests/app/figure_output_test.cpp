@@ -114,8 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
             2,
             {"<html lang=\"bg\"", "Некоректни данни!", "BC = 5,69600249687835", "<svg", "12,5"},
             {"<script"},
-            "bisectors: ред 3: нужни са три числа, а са дадени 2\n"
-            "bisectors: ред 4: Некоректни данни!\n"},
+            "bisectors: задача 2: нужни са три числа, а са дадени 2\n"},
         FigureCase{"AnswerKeyOfOneTriple",
                    {"--html", "--heights", "4", "5", "10"},
                    "",

@@ -84,7 +84,11 @@ check "exercises"              0 ""     $'# bisectors --generate 3 --sides --imp
 check "too many exercises"     2 ""     "" $'bisectors: невъзможните задачи трябва да са от 0 до 3\n' --sides --generate 3 --impossible 4
 check "a sheet's impossible task" 0 $'1 2 3\n' "" "" STDOUT=/dev/null --sides --html --sheet
 check "a sheet needs a page"   2 ""     "" $'bisectors: --sheet е лист за печат: само с --html или --docx\n'"$usage" --sides --sheet
-check "a document's refusal"   1 ""     "" $'Некоректни данни!\n' STDOUT=/dev/null --sides --docx 1 2 3
+# A refused triple is an answer on a key (its block says why), whatever the format.
+check "a document's refusal"   0 ""     "" "" STDOUT=/dev/null --sides --docx 1 2 3
+check "a key's refusals"       0 $'3 4 5\n1 2 3\n' "" "" STDOUT=/dev/null --sides --html
+check "a key's variants"       2 $'# Вариант А\n3 4 5\n# Вариант Б\n5 5 6\n1 2\n' "" \
+    $'bisectors: вариант Б, задача 2: нужни са три числа, а са дадени 2\n' STDOUT=/dev/null --sides --html
 check "a document's sheet"     0 $'1 2 3\n' "" "" STDOUT=/dev/null --sides --docx --sheet
 check "exercises as a document" 0 ""    "" "" STDOUT=/dev/null --sides --generate 3 --impossible 1 --docx
 check "a page or a document"   2 ""     "" $'bisectors: --svg, --html и --docx са взаимно изключващи се\n'"$usage" --sides --html --docx

@@ -125,6 +125,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "<section class=\"task malformed\" id=\"task-3\">",
                  "Редът трябва да съдържа три числа, а съдържа 2.", "<h2>Задача 4</h2>"},
                 {"\r"}},
+        // A class test's variants: each under its name, its tasks numbered from 1, the
+        // second from a new page.
+        KeyCase{"Variants",
+                InputMode::Sides,
+                ".",
+                {"# Вариант А", "3 4 5", "# Вариант Б", "5 5 6", "1 2 3"},
+                {Line::Skipped, Line::Solved, Line::Skipped, Line::Solved, Line::Rejected},
+                2,
+                {"<h2 class=\"variant\">Вариант А</h2>\n<section class=\"task\" id=\"task-1\">"
+                 "\n<h2>Задача 1</h2>",
+                 "<h2 class=\"variant next\">Вариант Б</h2>\n<section class=\"task\" "
+                 "id=\"task-2\">\n<h2>Задача 1</h2>",
+                 "<section class=\"task refused\" id=\"task-3\">\n<h2>Задача 2</h2>"}},
         KeyCase{"AltitudesWithComma",
                 InputMode::Heights,
                 ",",

@@ -147,9 +147,9 @@ TEST(DocxDocument, StartsAfreshAfterFinish)
 {
     const DocxCase c{"Twice", Kind::Key, InputMode::Sides, "3 4 5\n", 1, 1, {}};
     worksheet::DocxDocument document(c.mode, ",", c.kind);
-    worksheet::Reader reader(c.mode, ",", document.Options());
     std::string first, second, ignored;
     for (std::string *out : {&first, &second}) {
+        worksheet::Reader reader(c.mode, ",", document.Options()); // a worksheet of its own
         document.Add(ignored, *reader.Read("3 4 5"));
         EXPECT_EQ(document.Finish(*out, [] {}), "");
     }
