@@ -124,7 +124,7 @@ Quadratic operator+(const Quadratic &x, const Quadratic &y)
         return x;
     if (x.Sign() == 0)
         return y;
-    if (x.kind() == Kind::Rational && y.kind() == Kind::Rational)
+    if (x.kind() == Kind::Quotient && y.kind() == Kind::Quotient)
         return Quadratic(Rational(x.number() + y.number()));
     if (x.kind() != y.kind())
         return {}; // a rational and an irrational root
@@ -148,7 +148,7 @@ Quadratic operator*(const Quadratic &x, const Quadratic &y)
     using Kind = Quadratic::Kind;
     if (!x.Known() || !y.Known())
         return {};
-    if (x.kind() == Kind::Rational && y.kind() == Kind::Rational)
+    if (x.kind() == Kind::Quotient && y.kind() == Kind::Quotient)
         return Quadratic(Rational(x.number() * y.number()));
     if (x.Sign() == 0 || y.Sign() == 0)
         return Quadratic(0);
@@ -160,7 +160,7 @@ Quadratic operator/(const Quadratic &x, const Quadratic &y)
     using Kind = Quadratic::Kind;
     if (!x.Known() || !y.Known() || y.Sign() == 0)
         return {};
-    if (x.kind() == Kind::Rational && y.kind() == Kind::Rational)
+    if (x.kind() == Kind::Quotient && y.kind() == Kind::Quotient)
         return Quadratic(Rational(x.number() / y.number()));
     if (x.Sign() == 0)
         return Quadratic(0);
@@ -169,7 +169,7 @@ Quadratic operator/(const Quadratic &x, const Quadratic &y)
 
 Quadratic Root(const Quadratic &x)
 {
-    if (x.kind() != Quadratic::Kind::Rational)
+    if (x.kind() != Quadratic::Kind::Quotient)
         return {};
     return Quadratic::RootOf(x.number());
 }
@@ -200,7 +200,7 @@ Interval Interval::Of(const Quadratic &known, unsigned bits)
     const Integer &n = numerator(known.number());
     const Integer &d = denominator(known.number());
     const auto wanted = static_cast<std::int64_t>(bits) + 2;
-    if (known.kind() == Quadratic::Kind::Rational) {
+    if (known.kind() == Quadratic::Kind::Quotient) {
         // n/d · 2^shift has about `wanted` bits.
         const std::int64_t shift = wanted - (Bits(n) - Bits(d));
         const Integer scaled = FloorShift(n, std::max<std::int64_t>(shift, 0));

@@ -21,13 +21,13 @@ class Quadratic
 public:
     enum class Kind : std::uint8_t {
         None,     // not of this form: only approximations are known
-        Rational, // number() is the value
+        Quotient, // number() is the value, a rational
         Root,     // the value is sign() · √number(), number() > 0 not the square of a rational
     };
 
     Quadratic() = default;
-    Quadratic(const Rational &value) : kind_(Kind::Rational), number_(value) {} // NOLINT
-    Quadratic(std::int64_t value) : kind_(Kind::Rational), number_(value) {}    // NOLINT
+    Quadratic(const Rational &value) : kind_(Kind::Quotient), number_(value) {} // NOLINT
+    Quadratic(std::int64_t value) : kind_(Kind::Quotient), number_(value) {}    // NOLINT
 
     // √square for square ≥ 0: rational where the square is the square of a rational.
     static Quadratic RootOf(const Rational &square, int sign = 1);

@@ -146,7 +146,12 @@ std::size_t Length(const std::string &text)
 
 std::string IntegerText(const Integer &n)
 {
-    return n < 0 ? "-" + DecimalText(-n) : n == 0 ? std::string("0") : DecimalText(n);
+    if (n >= 0)
+        return DecimalText(n);
+    // (Appended, not added: GCC 12 takes "-" + a string for an overlapping copy.)
+    std::string text = "-";
+    text += DecimalText(-n);
+    return text;
 }
 
 std::string FormText(const Surd &form)
@@ -178,7 +183,7 @@ std::optional<Surd> FormOf(const Quadratic &value)
     switch (value.kind()) {
     case Quadratic::Kind::None:
         return std::nullopt;
-    case Quadratic::Kind::Rational:
+    case Quadratic::Kind::Quotient:
         if (n != 0 && msb(abs(n)) + msb(d) > kMaxRationalBits)
             return std::nullopt;
         form = {n, 1, d};

@@ -226,7 +226,7 @@ const Digits &Values::DigitsOf(Named value) const
     const Quadratic &known = ValueOf(value);
     const std::int64_t exponent = Exponent(value);
     Digits &digits = entry.exact.digits;
-    if (known.kind() == Quadratic::Kind::Rational) {
+    if (known.kind() == Quadratic::Kind::Quotient) {
         digits = RoundToDigits(known.number(), false, exponent);
     } else if (known.kind() == Quadratic::Kind::Root) {
         digits = RoundToDigits(known.number(), true, exponent, known.Sign() < 0);

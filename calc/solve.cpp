@@ -72,7 +72,7 @@ QuickDecision DecideQuickly(InputMode mode, const std::array<double, 3> &x)
 // The formulas in double arithmetic, each result with its error bound.
 struct Evaluation {
     Evaluation() { values.fill({0, Tracked::kUnknown}); }
-    Tracked &operator[](Named value) { return values[Place(value)]; }
+    Tracked &operator[](Named value) { return values.at(Place(value)); }
     static std::size_t Place(Named value)
     {
         return static_cast<std::size_t>(std::find(kResults.begin(), kResults.end(), value) -

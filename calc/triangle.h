@@ -71,7 +71,7 @@ struct Solution {
     Triangle triangle{}; // when solved
     // Every named value of the solution exactly (quantity.h, exact_values.h), when asked
     // for: of a solved triangle, and of a refused one the values its refusal is about.
-    std::shared_ptr<const exact::Values> exact;
+    std::shared_ptr<const exact::Values> exact{};
 
     // Equal outcomes and values; the exact values, made from the same lengths, count by
     // whether they are there.

@@ -106,8 +106,9 @@ TEST_P(ExercisesTest, AreAsAsked)
                 }
                 nice += Nice(form(Quantity::Bisector, i)) ? 1 : 0;
             }
-            if (c.level == 1)
+            if (c.level == 1) {
                 EXPECT_GE(nice, c.mode == InputMode::Medians ? 1 : 3) << line;
+            }
             if (c.level == 3) { // obtuse, or a needle
                 std::array<double, 3> s = solution.triangle.Sides();
                 std::sort(s.begin(), s.end());
@@ -116,8 +117,9 @@ TEST_P(ExercisesTest, AreAsAsked)
         }
         EXPECT_EQ(refused, c.impossible);
         // Impossible in more than one way: too long and exactly degenerate among any three.
-        if (c.impossible >= 3)
+        if (c.impossible >= 3) {
             EXPECT_GT(why.size(), 1U) << list;
+        }
     }
     EXPECT_FALSE(std::getline(lines, line));
 }
