@@ -27,9 +27,10 @@ struct KindWords {
     // sides.
     std::array<std::string_view, 3> segments;
     std::array<std::string_view, 3> feet;
-    // Their class in the figure's SVG and their ids.
+    // Their class in the figure's SVG and their ids, and their feet's classes.
     std::string_view figureClass;
     std::array<std::string_view, 3> figureIds;
+    std::string_view figureFootClass;
     // What a printed page says is given.
     std::string_view given;
     // Why a triple is refused: a length that is not positive; one that is at least the sum
@@ -50,6 +51,7 @@ inline constexpr std::array<KindWords, 3> kKinds = {{
      {"H", "G", "E"},
      "altitude",
      {"altitude-a", "altitude-b", "altitude-c"},
+     "foot altitude-foot",
      "Дадени са трите височини на триъгълника: ha, hb и hc.",
      "височината на триъгълник е положително число",
      "страните са обратно пропорционални на височините, а за a : b : c неравенството на "
@@ -65,6 +67,7 @@ inline constexpr std::array<KindWords, 3> kKinds = {{
      {},
      "",
      {},
+     "",
      "Дадени са трите страни на триъгълника: a, b и c.",
      "страната на триъгълник е положително число",
      "неравенството на триъгълника изисква всяка страна да е по-малка от сбора на другите "
@@ -80,6 +83,7 @@ inline constexpr std::array<KindWords, 3> kKinds = {{
      {"K", "M", "N"},
      "median",
      {"median-a", "median-b", "median-c"},
+     "foot median-foot",
      "Дадени са трите медиани на триъгълника: ma, mb и mc.",
      "медианата на триъгълник е положително число",
      "медианите на всеки триъгълник образуват триъгълник, а за тези неравенството на "

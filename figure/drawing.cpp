@@ -361,10 +361,8 @@ Frame Draw(const calc::Solution &solution, const FigureOptions &options, Painter
         painter.Line(s.from, s.to, s.stroke, {s.kind, s.name});
     const calc::KindWords &given = calc::Words(solution.mode);
     for (std::size_t i = 0; scene.given && i < 3; ++i)
-        painter.Dot(
-            scene.givenFeet[i], kFootRadius, kGivenColour,
-            {solution.mode == calc::InputMode::Heights ? "foot altitude-foot" : "foot median-foot",
-             given.feet[i]});
+        painter.Dot(scene.givenFeet[i], kFootRadius, kGivenColour,
+                    {given.figureFootClass, given.feet[i]});
     for (std::size_t i = 0; i < 3; ++i)
         painter.Dot(scene.bisectorFeet[i], kFootRadius, kBisectorColour,
                     {"foot bisector-foot", kBisectorFootIds[i]});
