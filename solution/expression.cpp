@@ -201,6 +201,8 @@ bool Bracketed(const Expression &e, Place place, bool linear)
 
 bool NeedsDot(const Expression &before, const Expression &factor)
 {
+    if (before.kind == Kind::Root) // √51 · √155: a root's end stands apart from what follows
+        return true;
     switch (factor.kind) {
     case Kind::Number:
     case Kind::Fraction:

@@ -117,8 +117,8 @@ bool Bracketed(const Expression &e, Place place, bool linear);
 // Whether a product writes "·" between `factor` and the factor before it: before a
 // number or a fraction (2 · 6, 2 · 12/5), where side by side would read as other digits
 // or a mixed number, and before a name with a subscript or of two letters after anything but
-// a number (a · h_a, BL_a · CL_a, but 2m_b); letters, roots and brackets follow without it
-// (2S, 4√10, p(p − a)).
+// a number (a · h_a, BL_a · CL_a, but 2m_b), and after a root (√51 · √155); letters,
+// roots and brackets follow without it (2S, 4√10, p(p − a)).
 bool NeedsDot(const Expression &before, const Expression &factor);
 
 // Where a line of formulas may break, for the writers whose lines wrap (MathML, Office Math):
