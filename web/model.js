@@ -80,19 +80,17 @@ function LoadModel(wasm) {
         };
     };
     // The teacher's part: why a request for exercises cannot be met ('' when it can), and
-    // the exercises of a kind (0 altitudes, 1 sides, 2 medians) made from a seed (a string
-    // of digits), as the command line's --generate writes them; and the printable page of a
-    // list, the students' sheet or the answer key, as its --html (--sheet) writes it.
+    // the exercises it asks for, as the command line's --generate writes them. A request:
+    // { kind (0 altitudes, 1 sides, 2 medians), count, impossible, level (1 to 3), variants
+    // (1 to 4), seed (a string of digits) }. And the printable page of a list, the students'
+    // sheet or the answer key, as its --html (--sheet) writes it.
+    const request = (r, use) =>
+        withText(r.seed, (seed) => use(r.kind, r.count, r.impossible, r.level, r.variants, seed));
     createModel.teacher = {
-        problem: (kind, count, impossible, seed) =>
-            withText(seed, (address) =>
-                text(core.TeacherProblem(kind, count, impossible, address)),
-            ),
-        exercises: (kind, count, impossible, seed, separator) =>
-            withText(seed, (seedAddress) =>
-                withText(separator, (address) =>
-                    text(core.TeacherExercises(kind, count, impossible, seedAddress, address)),
-                ),
+        problem: (r) => request(r, (...args) => text(core.TeacherProblem(...args))),
+        exercises: (r, separator) =>
+            withText(separator, (address) =>
+                request(r, (...args) => text(core.TeacherExercises(...args, address))),
             ),
         page: (kind, list, sheet, separator) =>
             withText(list, (listAddress) =>

@@ -8,9 +8,10 @@
 // decimal separator of the page's numbers.
 function BindTeacher(teacher, separator) {
     const element = (name) => document.getElementById(`teacher-${name}`);
-    const [count, impossible, seed, status, list] = [
+    const [count, impossible, variants, seed, status, list] = [
         'count',
         'impossible',
+        'variants',
         'seed',
         'status',
         'list',
@@ -18,24 +19,25 @@ function BindTeacher(teacher, separator) {
     const printout = element('printout');
     const preview = element('preview');
     const download = element('download');
-    const kind = () => Number(document.querySelector('input[name="teacher-kind"]:checked').value);
+    const chosen = (name) => Number(document.querySelector(`input[name="${name}"]:checked`).value);
+    const kind = () => chosen('teacher-kind');
     let address = '';
 
     element('generate').addEventListener('click', () => {
         // Without a seed of the teacher's, a fresh one, which the list's first line keeps
         // so that the same list can be made again.
-        const digits =
-            seed.value.trim() ||
-            String(1 + (crypto.getRandomValues(new Uint32Array(1))[0] % 999999));
-        const why = teacher.problem(kind(), count.valueAsNumber, impossible.valueAsNumber, digits);
-        if (!why)
-            list.value = teacher.exercises(
-                kind(),
-                count.valueAsNumber,
-                impossible.valueAsNumber,
-                digits,
-                separator,
-            );
+        const request = {
+            kind: kind(),
+            count: count.valueAsNumber,
+            impossible: impossible.valueAsNumber,
+            level: chosen('teacher-level'),
+            variants: Number(variants.value),
+            seed:
+                seed.value.trim() ||
+                String(1 + (crypto.getRandomValues(new Uint32Array(1))[0] % 999999)),
+        };
+        const why = teacher.problem(request);
+        if (!why) list.value = teacher.exercises(request, separator);
         // Said to a screen reader too: what became of the press, where nothing else moves.
         status.textContent = why
             ? `Задачите не могат да бъдат създадени: ${why}.`

@@ -34,13 +34,15 @@ bool Kind(int kind, calc::InputMode &mode)
 
 // The request, and why it cannot be met (empty when it can): the seed is a whole number
 // in decimal digits, as the command line's --seed takes it.
-std::string Request(int kind, int count, int impossible, std::string_view seed,
-                    teacher::ExerciseRequest &request)
+std::string Request(int kind, int count, int impossible, int level, int variants,
+                    std::string_view seed, teacher::ExerciseRequest &request)
 {
     if (!Kind(kind, request.mode))
         return "няма такъв вид задачи";
     request.count = count;
     request.impossible = impossible;
+    request.level = level;
+    request.variants = variants;
     const std::optional<std::uint64_t> digits = calc::ReadWhole(seed);
     if (!digits)
         return "числото за повторение трябва да е цяло неотрицателно число";
@@ -52,21 +54,23 @@ std::string Request(int kind, int count, int impossible, std::string_view seed,
 
 extern "C" {
 
-// Why these exercises cannot be made, in Bulgarian; empty when they can.
-const char *TeacherProblem(int kind, int count, int impossible, const char *seed)
+// Why these exercises cannot be made, in Bulgarian; empty when they can. The request is the
+// command line's: --generate count, --impossible, --level (1 to 3), --variants (1 to 4).
+const char *TeacherProblem(int kind, int count, int impossible, int level, int variants,
+                           const char *seed)
 {
     teacher::ExerciseRequest request;
-    text = Request(kind, count, impossible, seed, request);
+    text = Request(kind, count, impossible, level, variants, seed, request);
     return text.c_str();
 }
 
-// The exercises, a comment line and a triple a line (teacher::Exercises); empty when they
-// cannot be made.
-const char *TeacherExercises(int kind, int count, int impossible, const char *seed,
-                             const char *decimalSeparator)
+// The exercises, a comment line and a triple a line (teacher::Exercises), each variant
+// after its own comment line; empty when they cannot be made.
+const char *TeacherExercises(int kind, int count, int impossible, int level, int variants,
+                             const char *seed, const char *decimalSeparator)
 {
     teacher::ExerciseRequest request;
-    text = Request(kind, count, impossible, seed, request).empty()
+    text = Request(kind, count, impossible, level, variants, seed, request).empty()
                ? teacher::Exercises(request, decimalSeparator)
                : std::string();
     return text.c_str();

@@ -128,6 +128,30 @@ FOCUS_LOOK = '''
     };'''
 
 
+# The teacher's part: its options set (the kind and the level by their option buttons, the
+# rest by value), then "Създай задачите"; returns the list.
+TEACHER_MAKE = '''
+    document.getElementById('teacher').open = true;
+    const {kind = 1, level = 2, ...values} = arguments[0];
+    document.querySelector(`input[name="teacher-kind"][value="${kind}"]`).click();
+    document.querySelector(`input[name="teacher-level"][value="${level}"]`).click();
+    for (const [name, value] of Object.entries(values))
+        document.getElementById(`teacher-${name}`).value = value;
+    document.getElementById('teacher-generate').click();
+    return document.getElementById('teacher-list').value;'''
+
+# Requests made with the part's controls: the list's first line, which says how to make it
+# again from the command line, and how many variants and tasks it has.
+TEACHER_REQUESTS = [
+    ({'count': '4', 'impossible': '1', 'variants': '1', 'seed': '2026'},
+     '# bisectors --generate 4 --sides --impossible 1 --seed 2026', 0, 4),
+    ({'kind': 2, 'level': 1, 'count': '3', 'impossible': '0', 'variants': '2', 'seed': '7'},
+     '# bisectors --generate 3 --medians --level 1 --variants 2 --seed 7', 2, 6),
+    ({'kind': 0, 'level': 3, 'count': '2', 'impossible': '1', 'variants': '4', 'seed': '9'},
+     '# bisectors --generate 2 --heights --level 3 --impossible 1 --variants 4 --seed 9', 4, 8),
+]
+
+
 def contrast(a, b):
     """WCAG's contrast ratio of two CSS colours given as rgb() or rgba()."""
     def luminance(colour):
@@ -529,13 +553,7 @@ class EnglishPage(TypedCases, Page):
         """The teacher's part makes exercises from a seed (a fresh one, which the list's first
         line keeps, when none is given), and shows the students' sheet, without an answer,
         and the key, with one, styled under the page's security policy, with a file to keep."""
-        make = '''
-            document.getElementById('teacher').open = true;
-            document.querySelector('input[name="teacher-kind"][value="1"]').click();
-            for (const [name, value] of Object.entries(arguments[0]))
-                document.getElementById(`teacher-${name}`).value = value;
-            document.getElementById('teacher-generate').click();
-            return document.getElementById('teacher-list').value;'''
+        make = TEACHER_MAKE
         shown = '''
             const frame = document.getElementById('teacher-preview');
             const page = frame.contentDocument;
@@ -571,6 +589,14 @@ class EnglishPage(TypedCases, Page):
             self.assertEqual(self.browser.problems(), [])
         except browser.Unsupported:
             pass
+
+    def test_teacher_level_and_variants(self):
+        for values, first, variants, tasks in TEACHER_REQUESTS:
+            with self.subTest(first):
+                lines = self.run_js(TEACHER_MAKE, values).splitlines()
+                self.assertEqual(lines[0], first)
+                self.assertEqual(len([n for n in lines if n.startswith('# Вариант ')]), variants)
+                self.assertEqual(len([n for n in lines if not n.startswith('#')]), tasks)
 
     def test_names_and_roles_for_screen_readers(self):
         spoken = {s['id']: s['text'] for s in LAYOUT_DATA['spoken']}

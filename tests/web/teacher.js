@@ -18,13 +18,25 @@ const native = (args) =>
         env: { ...process.env, LC_ALL: 'C.UTF-8' },
     });
 
-// [kind, count, impossible, seed]
+// [kind, count, impossible, level, variants, seed]
 const requests = [
-    [0, 12, 3, '7'],
-    [1, 10, 2, '2026'],
-    [2, 8, 8, '18446744073709551615'],
-    [1, 200, 0, '999999'],
+    [0, 12, 3, 2, 1, '7'],
+    [1, 10, 2, 2, 1, '2026'],
+    [2, 8, 8, 2, 1, '18446744073709551615'],
+    [1, 200, 0, 2, 1, '999999'],
+    [0, 6, 1, 1, 3, '11'],
+    [1, 5, 2, 3, 4, '12345'],
+    [2, 7, 0, 1, 2, '3'],
+    [2, 4, 1, 3, 1, '0'],
 ];
+const asked = ([kind, count, impossible, level, variants, seed]) => ({
+    kind,
+    count,
+    impossible,
+    level,
+    variants,
+    seed,
+});
 let failures = 0;
 const alike = (page, line) => {
     const number = /-?\d+\.\d+/g;
@@ -39,40 +51,50 @@ const expect = (what, page, line) => {
     console.error(`${what}: the page and the command line differ`);
     failures += 1;
 };
-for (const [kind, count, impossible, seed] of requests) {
-    const what = `${kinds[kind]} ${count}, ${impossible} impossible, seed ${seed}`;
+for (const row of requests) {
+    const r = asked(row);
+    const what = `${kinds[r.kind]} ${r.count}, ${r.impossible} impossible, level ${r.level}, ${r.variants} variants, seed ${r.seed}`;
     const args = [
         '--generate',
-        String(count),
-        kinds[kind],
+        String(r.count),
+        kinds[r.kind],
         '--impossible',
-        String(impossible),
+        String(r.impossible),
+        '--level',
+        String(r.level),
+        '--variants',
+        String(r.variants),
         '--seed',
-        seed,
+        r.seed,
     ];
-    const list = teacher.exercises(kind, count, impossible, seed, '.');
+    const list = teacher.exercises(r, '.');
     expect(`${what}: exercises`, list, native(args));
     expect(
         `${what}: sheet`,
-        teacher.page(kind, list, true, '.'),
+        teacher.page(r.kind, list, true, '.'),
         native([...args, '--html', '--sheet']),
     );
-    expect(`${what}: key`, teacher.page(kind, list, false, '.'), native([...args, '--html']));
+    expect(`${what}: key`, teacher.page(r.kind, list, false, '.'), native([...args, '--html']));
+    if (r.variants > 1 && (list.match(/^# Вариант /gm) || []).length !== r.variants) {
+        console.error(`${what}: not ${r.variants} variants`);
+        failures += 1;
+    }
 }
 // Requests the command line refuses, the page refuses too, saying why.
-for (const [kind, count, impossible, seed] of [
-    [1, 0, 0, '1'],
-    [0, 5, 6, '1'],
-    [2, 5, 1, '-1'],
-    [2, 5, 1, 'x'],
+for (const row of [
+    [1, 0, 0, 2, 1, '1'],
+    [0, 5, 6, 2, 1, '1'],
+    [2, 5, 1, 2, 1, '-1'],
+    [2, 5, 1, 2, 1, 'x'],
+    [1, 5, 0, 0, 1, '1'],
+    [1, 5, 0, 4, 1, '1'],
+    [1, 5, 0, 2, 5, '1'],
+    [1, 5, 0, 2, 0, '1'],
+    [1, 200, 0, 1, 4, '1'],
 ]) {
-    if (
-        teacher.problem(kind, count, impossible, seed) === '' ||
-        teacher.exercises(kind, count, impossible, seed, '.') !== ''
-    ) {
-        console.error(
-            `${kinds[kind]} ${count}, ${impossible} impossible, seed ${seed}: not refused`,
-        );
+    const r = asked(row);
+    if (teacher.problem(r) === '' || teacher.exercises(r, '.') !== '') {
+        console.error(`${JSON.stringify(r)}: not refused`);
         failures += 1;
     }
 }
