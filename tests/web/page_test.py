@@ -532,8 +532,9 @@ class EnglishPage(TypedCases, Page):
                 self.assertTrue(drawn['src'].startswith('data:image/svg+xml'))
                 self.assertIn('по три медиани', drawn['alt'])
                 self.assertIn('Ъглополовящи: от A — 2.86', drawn['alt'])
-                self.assertEqual(drawn['exact'].split('\n'), ['Точни стойности:', 'BC = 2√73/3',
-                                                             'AC = 4√13/3', 'AB = 10/3', 'S = 8'])
+                self.assertEqual(drawn['exact'].split('\n'), [
+                    'Точни стойности:', 'BC = 2√73/3 ≈ 5.69600249687835',
+                    'AC = 4√13/3 ≈ 4.80740170061865', 'AB = 10/3 ≈ 3.33333333333333', 'S = 8'])
                 self.assertEqual(drawn['exactRows'], 4)  # and as formulas
                 self.assertEqual(drawn['solution'][:2], [True, True])
                 self.assertIn('\nl_c ≈ 4.96236595640282\n', drawn['solution'][2])
