@@ -83,7 +83,7 @@ function LoadModel(wasm) {
     // the exercises it asks for, as the command line's --generate writes them. A request:
     // { kind (0 altitudes, 1 sides, 2 medians), count, impossible, level (1 to 3), variants
     // (1 to 4), seed (a string of digits) }. And the printable page of a list, the students'
-    // sheet or the answer key, as its --html (--sheet) writes it.
+    // sheet or the answer key, as its --html (--sheet) writes it, and how many tasks it has.
     const request = (r, use) =>
         withText(r.seed, (seed) => use(r.kind, r.count, r.impossible, r.level, r.variants, seed));
     createModel.teacher = {
@@ -98,6 +98,7 @@ function LoadModel(wasm) {
                     text(core.TeacherPage(kind, listAddress, sheet ? 1 : 0, address)),
                 ),
             ),
+        tasks: () => core.TeacherTasks(),
     };
     return createModel;
 }

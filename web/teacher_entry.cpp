@@ -14,6 +14,7 @@ namespace
 {
 
 std::string text;
+int tasks = 0; // of the last page
 
 // The page's text a whole: the page shows the lines that are no triple in their blocks.
 class TextSink final : public worksheet::Sink
@@ -22,6 +23,27 @@ public:
     std::string &Pending() override { return text; }
     void Spill() override {}
     void Say(std::string_view, bool) override {}
+};
+
+// A page or a document, its tasks counted, for the page to say how many it shows.
+class Counted final : public worksheet::Document
+{
+public:
+    explicit Counted(worksheet::Document &document) : document_(document) {}
+    calc::SolveOptions Options() const override { return document_.Options(); }
+    bool NumbersTasks() const override { return document_.NumbersTasks(); }
+    worksheet::Verdict Add(std::string &out, const worksheet::Record &record) override
+    {
+        ++tasks;
+        return document_.Add(out, record);
+    }
+    std::string Finish(std::string &out, const std::function<void()> &spill) override
+    {
+        return document_.Finish(out, spill);
+    }
+
+private:
+    worksheet::Document &document_;
 };
 
 bool Kind(int kind, calc::InputMode &mode)
@@ -82,15 +104,23 @@ const char *TeacherPage(int kind, const char *list, int sheet, const char *decim
 {
     calc::InputMode mode{};
     text.clear();
+    tasks = 0;
     if (!Kind(kind, mode))
         return text.c_str();
     worksheet::Printout page(mode, decimalSeparator,
                              sheet != 0 ? worksheet::Printout::Kind::Sheet
                                         : worksheet::Printout::Kind::Key);
+    Counted counted(page);
     worksheet::TextSource source(list);
     TextSink sink;
-    worksheet::Process(mode, decimalSeparator, source, page, sink);
+    worksheet::Process(mode, decimalSeparator, source, counted, sink);
     return text.c_str();
+}
+
+// How many tasks the last page holds, each variant's counted.
+int TeacherTasks()
+{
+    return tasks;
 }
 
 } // extern "C"

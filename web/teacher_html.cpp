@@ -21,11 +21,11 @@ const char *const kTeacher = R"(<details id="teacher" class="Teacher">
 <label>Варианти <select id="teacher-variants">%4</select></label>
 <label>Число за повторение <input id="teacher-seed" inputmode="numeric" autocomplete="off" placeholder="ново всеки път"></label></p>
 <p><button type="button" id="teacher-generate">Създай задачите</button></p>
-<p id="teacher-status" class="Status" role="status"></p>
 <p><label for="teacher-list">Задачите, по една тройка на ред (или поставете свои):</label><br>
 <textarea id="teacher-list" rows="8" wrap="off" spellcheck="false" autocomplete="off"></textarea></p>
 <p><button type="button" id="teacher-sheet">Лист за учениците</button>
 <button type="button" id="teacher-key">Ключ с отговорите</button></p>
+<p id="teacher-status" class="Status" role="status" aria-live="polite"></p>
 <div id="teacher-printout" hidden>
 <p><button type="button" id="teacher-print">Печат</button>
 <a id="teacher-download" href="#">Запази страницата</a></p>

@@ -152,6 +152,38 @@ TEACHER_REQUESTS = [
 ]
 
 
+# What the status line says after each action of the teacher's part, in order on one page:
+# an action (a request made, a button pressed, a file saved) and its message.
+TEACHER_ACTIONS = [
+    ({'count': '1', 'impossible': '0', 'variants': '1', 'seed': '5'},
+     'Създадена е 1 задача, в списъка по-горе.'),
+    ({'count': '3', 'impossible': '1', 'variants': '2', 'seed': '5'},
+     'Създадени са 2 варианта с по 3 задачи, в списъка по-горе.'),
+    ('sheet', 'Листът за учениците е готов, 6 задачи, по-долу: отпечатайте го или го запазете.'),
+    ('sheet', 'Листът за учениците е готов, 6 задачи, по-долу: отпечатайте го или го запазете.'),
+    ('download', 'Листът за учениците се запазва като „задачи.html“.'),
+    ('key', 'Ключът с отговорите е готов, 6 задачи, по-долу: отпечатайте го или го запазете.'),
+    ('download', 'Ключът с отговорите се запазва като „ключ.html“.'),
+    ({'count': '5', 'impossible': '6', 'seed': '5'},
+     'Задачите не могат да бъдат създадени: невъзможните задачи трябва да са от 0 до 5.'),
+    ('empty', ''),
+    ('key', 'Ключът с отговорите е готов, без задачи: списъкът е празен.'),
+]
+# Presses a button of the teacher's part, or its link to save the page, which saves
+# nothing here; "empty" empties the list. Returns the status line's text.
+TEACHER_PRESS = '''
+    const [name] = arguments;
+    if (name === 'empty') {
+        document.getElementById('teacher-list').value = '';
+        return null;
+    }
+    if (name !== 'status') {
+        document.addEventListener('click', (event) => event.preventDefault(), {once: true});
+        document.getElementById(`teacher-${name}`).click();
+    }
+    return document.getElementById('teacher-status').textContent;'''
+
+
 def contrast(a, b):
     """WCAG's contrast ratio of two CSS colours given as rgb() or rgba()."""
     def luminance(colour):
@@ -537,7 +569,7 @@ class EnglishPage(TypedCases, Page):
                     'AC = 4√13/3 ≈ 4.80740170061865', 'AB = 10/3 ≈ 3.33333333333333', 'S = 8'])
                 self.assertEqual(drawn['exactRows'], 4)  # and as formulas
                 self.assertEqual(drawn['solution'][:2], [True, True])
-                self.assertIn('\nl_c ≈ 4.96236595640282\n', drawn['solution'][2])
+                self.assertIn('\nl_c ≈ √24.6250758852656 ≈ 4.96236595640282:', drawn['solution'][2])
                 if beside:
                     self.assertGreaterEqual(drawn['figure'][0], drawn['form'][0])
                 else:
@@ -547,7 +579,8 @@ class EnglishPage(TypedCases, Page):
                 self.assertEqual((cleared['shown'], cleared['solution'][0]), (False, False))
                 self.calculate(refused)
                 self.assertFalse(self.run_js(figure)['shown'])
-                self.assertIn('c: едната страна не е по-малка', self.run_js(figure)['solution'][2])
+                self.assertIn('= c: неравенството на триъгълника изисква всяка страна',
+                              self.run_js(figure)['solution'][2])
         self.assertLessEqual(os.path.getsize(PAGE), 250 * 1024)  # the whole page, teacher's part and all
 
     def test_teacher_prints_a_sheet_and_its_key(self):
@@ -584,7 +617,7 @@ class EnglishPage(TypedCases, Page):
                     time.sleep(0.05)
                 self.assertEqual(page, expected)
         self.run_js(make, {'count': '5', 'impossible': '6'})
-        self.assertEqual(self.texts('teacher-status'),
+        self.assertEqual([text.rstrip('\u00a0') for text in self.texts('teacher-status')],
                          ['Задачите не могат да бъдат създадени: невъзможните задачи трябва да са от 0 до 5.'])
         try:
             self.assertEqual(self.browser.problems(), [])
@@ -598,6 +631,24 @@ class EnglishPage(TypedCases, Page):
                 self.assertEqual(lines[0], first)
                 self.assertEqual(len([n for n in lines if n.startswith('# Вариант ')]), variants)
                 self.assertEqual(len([n for n in lines if not n.startswith('#')]), tasks)
+
+    def test_teacher_says_what_each_action_did(self):
+        """The status line, read out by screen readers, says what became of each action,
+        and speaks again when the same message comes twice."""
+        self.assertEqual(self.run_js('''const line = document.getElementById('teacher-status');
+            return [line.getAttribute('role'), line.getAttribute('aria-live')]'''),
+                         ['status', 'polite'])
+        said = []
+        for action, message in TEACHER_ACTIONS:
+            with self.subTest(action=action):
+                if isinstance(action, dict):
+                    self.run_js(TEACHER_MAKE, action)
+                    action = 'status'  # a press of no button: the line as it is
+                text = self.run_js(TEACHER_PRESS, action)
+                if text is not None:
+                    self.assertEqual(text.rstrip('\u00a0'), message)
+                    said.append(text)
+        self.assertNotEqual(said[2], said[3])  # the same message twice, read out twice
 
     def test_names_and_roles_for_screen_readers(self):
         spoken = {s['id']: s['text'] for s in LAYOUT_DATA['spoken']}
