@@ -1,7 +1,8 @@
 // The part for teachers ("За учителя", teacher_html.cpp) as a view of the core's teacher
 // functions (model.js): exercises made from a seed into the list, and the list's students'
 // sheet or answer key shown in a frame, to print or to keep as a file. The printed pages
-// are the command line's, and need no script. After each action the status line says what
+// are the command line's, and need no script; the same sheet or key is saved as a document
+// for Word and Writer too, made in the page (docx.js). After each action the status line says what
 // became of it, and screen readers read it out.
 'use strict';
 
@@ -86,6 +87,31 @@ function BindTeacher(teacher, separator) {
     element('sheet').addEventListener('click', show(true));
     element('key').addEventListener('click', show(false));
     element('print').addEventListener('click', () => preview.contentWindow.print());
+    const documentType = 'application/vnd.openxmlformats-officedocument.wordprocessingml.document';
+    let documentAddress = '';
+    element('docx').addEventListener('click', async () => {
+        const { kind: of, list: tasks, sheet } = shown;
+        const what = sheet ? 'Листът за учениците' : 'Ключът с отговорите';
+        const name = sheet ? 'задачи.docx' : 'ключ.docx';
+        say(`${what} се подготвя като документ за Word и Writer…`);
+        let file;
+        try {
+            file = await PackDocx(teacher.document(of, tasks, sheet, separator)); // docx.js
+        } catch (error) {
+            say(`${what} не може да бъде запазен като документ: ${error.message}.`);
+            return;
+        }
+        if (documentAddress) URL.revokeObjectURL(documentAddress);
+        documentAddress = URL.createObjectURL(new Blob([file], { type: documentType }));
+        const link = document.createElement('a');
+        link.href = documentAddress;
+        link.download = name;
+        link.hidden = true;
+        document.body.append(link);
+        link.click();
+        link.remove();
+        say(`${what} се запазва като „${name}“, документ за Word и Writer.`);
+    });
     download.addEventListener('click', () => {
         say(
             `${shown.sheet ? 'Листът за учениците' : 'Ключът с отговорите'} се запазва като „${download.download}“.`,

@@ -27,7 +27,8 @@ const char *const kTeacher = R"(<details id="teacher" class="Teacher">
 <button type="button" id="teacher-key">Ключ с отговорите</button></p>
 <p id="teacher-status" class="Status" role="status" aria-live="polite"></p>
 <div id="teacher-printout" hidden>
-<p><button type="button" id="teacher-print">Печат</button>
+<p class="Actions"><button type="button" id="teacher-print">Печат</button>
+<button type="button" id="teacher-docx">Запази за Word и Writer</button>
 <a id="teacher-download" href="#">Запази страницата</a></p>
 <iframe id="teacher-preview" title="Страницата за печат"></iframe>
 </div>

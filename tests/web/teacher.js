@@ -1,22 +1,28 @@
 // The teacher's part of the page makes what the command line makes: for each request the
 // same exercises from the same seed, and for the list the same students' sheet and answer
 // key, byte for byte but for the figures' coordinates, within a billionth (the two
-// mathematical libraries differ in the last bit of a sine).
-// node teacher.js BISECTORS CORE_WASM MODEL_JS
+// mathematical libraries differ in the last bit of a sine). Of the documents for Word and
+// Writer, the same parts in the same order, each the same but for the figures' PNGs, which
+// the page paints in the browser at the command line's size, and the .docx that docx.js
+// packs of them a zip archive of those parts.
+// node teacher.js BISECTORS CORE_WASM MODEL_JS DOCX_JS (fflate on NODE_PATH)
 'use strict';
 const { execFileSync } = require('child_process');
 const fs = require('fs');
+const { unzipSync } = require('fflate');
 
-const [bisectors, wasm, modelJs] = process.argv.slice(2);
+const [bisectors, wasm, modelJs, docxJs] = process.argv.slice(2);
 const { LoadModel } = require(modelJs);
+const { PackDocx } = require(docxJs);
 const { teacher } = LoadModel(fs.readFileSync(wasm));
 const kinds = ['--heights', '--sides', '--medians'];
-const native = (args) =>
+const native = (args, encoding = 'utf8') =>
     execFileSync(bisectors, args, {
-        encoding: 'utf8',
+        encoding,
         maxBuffer: 1 << 26,
         env: { ...process.env, LC_ALL: 'C.UTF-8' },
     });
+const decoder = new TextDecoder();
 
 // [kind, count, impossible, level, variants, seed]
 const requests = [
@@ -38,6 +44,7 @@ const asked = ([kind, count, impossible, level, variants, seed]) => ({
     seed,
 });
 let failures = 0;
+const documents = []; // [what, kind, list, command line] of the documents to compare
 const alike = (page, line) => {
     const number = /-?\d+\.\d+/g;
     const [a, b] = [page.match(number) || [], line.match(number) || []];
@@ -79,6 +86,7 @@ for (const row of requests) {
         console.error(`${what}: not ${r.variants} variants`);
         failures += 1;
     }
+    if (r.count <= 12) documents.push([what, r.kind, list, args]);
 }
 // Requests the command line refuses, the page refuses too, saying why.
 for (const row of [
@@ -98,5 +106,52 @@ for (const row of [
         failures += 1;
     }
 }
-console.log(`${requests.length} requests, ${failures} failures`);
-process.exitCode = failures === 0 ? 0 : 1;
+// A PNG's size in pixels, from its header.
+const pngSize = (png) => {
+    const view = new DataView(png.buffer, png.byteOffset);
+    return [view.getUint32(16), view.getUint32(20)];
+};
+const compareDocuments = async () => {
+    for (const [what, kind, list, args] of documents)
+        for (const sheet of [true, false]) {
+            const name = `${what}: ${sheet ? 'sheet' : 'key'} for Word and Writer`;
+            const command = native([...args, '--docx', ...(sheet ? ['--sheet'] : [])], 'buffer');
+            const expected = unzipSync(new Uint8Array(command));
+            const parts = teacher.document(kind, list, sheet, '.');
+            const names = parts.map((part) => part.name);
+            if (names.join() !== Object.keys(expected).join()) {
+                console.error(`${name}: parts ${names} for ${Object.keys(expected)}`);
+                failures += 1;
+                continue;
+            }
+            for (const part of parts) {
+                const bytes = expected[part.name];
+                if (part.width) {
+                    if (pngSize(bytes).join() !== [part.width, part.height].join()) {
+                        console.error(`${name}: ${part.name} not of the command line's size`);
+                        failures += 1;
+                    }
+                } else {
+                    expect(
+                        `${name}: ${part.name}`,
+                        decoder.decode(part.bytes),
+                        decoder.decode(bytes),
+                    );
+                }
+            }
+            // Packed, with a stand-in for the canvas: the same parts, the pictures as painted.
+            const painted = new Uint8Array([137, 80, 78, 71]);
+            const packed = unzipSync(await PackDocx(parts, async () => painted));
+            const same = parts.every((part) =>
+                Buffer.from(packed[part.name]).equals(part.width ? painted : part.bytes),
+            );
+            if (!same || Object.keys(packed).join() !== names.join()) {
+                console.error(`${name}: packed not as made`);
+                failures += 1;
+            }
+        }
+};
+compareDocuments().then(() => {
+    console.log(`${requests.length} requests, ${documents.length} documents, ${failures} failures`);
+    process.exitCode = failures === 0 ? 0 : 1;
+});
