@@ -192,6 +192,36 @@ TEACHER_PRESS = '''
     })(arguments[0]);'''
 
 
+# The teacher's part on each screen, a key shown: every control at least this high to tap
+# (an option button's target is its label, its round button at least 20 px), within the
+# viewport's width, no button's text cut off, the page not scrolling sideways.
+TEACHER_SCREENS = [
+    ('phone', 360, 740, 44),
+    ('zoomed to 400%', 320, 200, 44),
+    ('desktop', 1280, 800, 44),
+]
+TEACHER_LOOK = '''
+    const teacher = document.getElementById('teacher');
+    teacher.open = true;
+    document.getElementById('teacher-seed').value = '7';
+    document.getElementById('teacher-generate').click();
+    document.getElementById('teacher-key').click();
+    const radios = [...teacher.querySelectorAll('input[type=radio]')];
+    const controls = [...teacher.querySelectorAll(
+        'summary, button, select, textarea, a, input:not([type=radio])'), ...radios.map((r) => r.closest('label'))];
+    return {
+        sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+        width: document.documentElement.clientWidth,
+        controls: controls.map((e) => {
+            const r = e.getBoundingClientRect();
+            return {name: e.id || e.textContent.trim().slice(0, 24), left: r.left, right: r.right,
+                    height: r.height,
+                    cut: e.matches('button, a, summary, label') && e.scrollWidth > e.clientWidth};
+        }),
+        radios: radios.map((r) => Math.min(r.getBoundingClientRect().width, r.getBoundingClientRect().height)),
+    };'''
+
+
 def contrast(a, b):
     """WCAG's contrast ratio of two CSS colours given as rgb() or rgba()."""
     def luminance(colour):
@@ -639,6 +669,23 @@ class EnglishPage(TypedCases, Page):
                 self.assertEqual(lines[0], first)
                 self.assertEqual(len([n for n in lines if n.startswith('# Вариант ')]), variants)
                 self.assertEqual(len([n for n in lines if not n.startswith('#')]), tasks)
+
+    def test_teacher_controls_to_tap_on_every_screen(self):
+        for name, width, height, tall in TEACHER_SCREENS:
+            with self.subTest(name):
+                self.open(width, height)
+                look = self.run_js(TEACHER_LOOK)
+                self.assertLessEqual(look['sideways'], 0)
+                self.assertEqual(len(look['controls']), 18)  # the summary, 6 options, 11 more
+                for control in look['controls']:
+                    self.assertGreaterEqual(control['height'], tall - 0.5, control)
+                    self.assertGreaterEqual(control['left'], 0, control)
+                    self.assertLessEqual(control['right'], look['width'], control)
+                    self.assertFalse(control['cut'], control)
+                self.assertGreaterEqual(min(look['radios']), 20)
+                if name in PHOTOGRAPHED:
+                    self.run_js("document.getElementById('teacher').scrollIntoView()")
+                    self.browser.screenshot(os.path.join(SCREENSHOTS, f'{ENGINE}-teacher-{name}.png'))
 
     def test_teacher_says_what_each_action_did(self):
         """The status line, read out by screen readers, says what became of each action,
