@@ -16,35 +16,38 @@ const { LoadModel } = require(modelJs);
 const { PackDocx } = require(docxJs);
 const { teacher } = LoadModel(fs.readFileSync(wasm));
 const kinds = ['--heights', '--sides', '--medians'];
-const native = (args, encoding = 'utf8') =>
+// The command line in the locale whose decimal separator the page takes.
+const locales = { '.': 'C.UTF-8', ',': 'bg_BG.UTF-8' };
+const native = (args, separator, encoding = 'utf8') =>
     execFileSync(bisectors, args, {
         encoding,
         maxBuffer: 1 << 26,
-        env: { ...process.env, LC_ALL: 'C.UTF-8' },
+        env: { ...process.env, LC_ALL: locales[separator] },
     });
 const decoder = new TextDecoder();
 
-// [kind, count, impossible, level, variants, seed]
+// [kind, count, impossible, level, variants, seed, decimal separator]
 const requests = [
-    [0, 12, 3, 2, 1, '7'],
-    [1, 10, 2, 2, 1, '2026'],
-    [2, 8, 8, 2, 1, '18446744073709551615'],
-    [1, 200, 0, 2, 1, '999999'],
-    [0, 6, 1, 1, 3, '11'],
-    [1, 5, 2, 3, 4, '12345'],
-    [2, 7, 0, 1, 2, '3'],
-    [2, 4, 1, 3, 1, '0'],
+    [0, 12, 3, 2, 1, '7', '.'],
+    [1, 10, 2, 2, 1, '2026', '.'],
+    [2, 8, 8, 2, 1, '18446744073709551615', '.'],
+    [1, 200, 0, 2, 1, '999999', '.'],
+    [0, 6, 1, 1, 3, '11', '.'],
+    [1, 5, 2, 3, 4, '12345', ','],
+    [2, 7, 0, 1, 2, '3', '.'],
+    [2, 4, 1, 3, 1, '0', ','],
 ];
-const asked = ([kind, count, impossible, level, variants, seed]) => ({
+const asked = ([kind, count, impossible, level, variants, seed, separator]) => ({
     kind,
     count,
     impossible,
     level,
     variants,
     seed,
+    separator,
 });
 let failures = 0;
-const documents = []; // [what, kind, list, command line] of the documents to compare
+const documents = []; // [what, kind, list, command line, separator] of the documents to compare
 const alike = (page, line) => {
     const number = /-?\d+\.\d+/g;
     const [a, b] = [page.match(number) || [], line.match(number) || []];
@@ -60,7 +63,7 @@ const expect = (what, page, line) => {
 };
 for (const row of requests) {
     const r = asked(row);
-    const what = `${kinds[r.kind]} ${r.count}, ${r.impossible} impossible, level ${r.level}, ${r.variants} variants, seed ${r.seed}`;
+    const what = `${kinds[r.kind]} ${r.count}, ${r.impossible} impossible, level ${r.level}, ${r.variants} variants, seed ${r.seed}, "${r.separator}"`;
     const args = [
         '--generate',
         String(r.count),
@@ -74,19 +77,23 @@ for (const row of requests) {
         '--seed',
         r.seed,
     ];
-    const list = teacher.exercises(r, '.');
-    expect(`${what}: exercises`, list, native(args));
+    const list = teacher.exercises(r, r.separator);
+    expect(`${what}: exercises`, list, native(args, r.separator));
     expect(
         `${what}: sheet`,
-        teacher.page(r.kind, list, true, '.'),
-        native([...args, '--html', '--sheet']),
+        teacher.page(r.kind, list, true, r.separator),
+        native([...args, '--html', '--sheet'], r.separator),
     );
-    expect(`${what}: key`, teacher.page(r.kind, list, false, '.'), native([...args, '--html']));
+    expect(
+        `${what}: key`,
+        teacher.page(r.kind, list, false, r.separator),
+        native([...args, '--html'], r.separator),
+    );
     if (r.variants > 1 && (list.match(/^# Вариант /gm) || []).length !== r.variants) {
         console.error(`${what}: not ${r.variants} variants`);
         failures += 1;
     }
-    if (r.count <= 12) documents.push([what, r.kind, list, args]);
+    if (r.count <= 12) documents.push([what, r.kind, list, args, r.separator]);
 }
 // Requests the command line refuses, the page refuses too, saying why.
 for (const row of [
@@ -112,12 +119,16 @@ const pngSize = (png) => {
     return [view.getUint32(16), view.getUint32(20)];
 };
 const compareDocuments = async () => {
-    for (const [what, kind, list, args] of documents)
+    for (const [what, kind, list, args, separator] of documents)
         for (const sheet of [true, false]) {
             const name = `${what}: ${sheet ? 'sheet' : 'key'} for Word and Writer`;
-            const command = native([...args, '--docx', ...(sheet ? ['--sheet'] : [])], 'buffer');
+            const command = native(
+                [...args, '--docx', ...(sheet ? ['--sheet'] : [])],
+                separator,
+                'buffer',
+            );
             const expected = unzipSync(new Uint8Array(command));
-            const parts = teacher.document(kind, list, sheet, '.');
+            const parts = teacher.document(kind, list, sheet, separator);
             const names = parts.map((part) => part.name);
             if (names.join() !== Object.keys(expected).join()) {
                 console.error(`${name}: parts ${names} for ${Object.keys(expected)}`);
