@@ -1,5 +1,6 @@
 // The documents' module entry: a document for Word and Writer of the kind asked for.
 
+#include "docx_archive.h"
 #include "docx_document.h"
 #include "docx_module.h"
 
@@ -7,5 +8,6 @@ __attribute__((visibility("default"))) worksheet::Document *
 bisectors_docx_document(calc::InputMode mode, std::string_view decimalSeparator,
                         worksheet::Printout::Kind kind)
 {
-    return new worksheet::DocxDocument(mode, decimalSeparator, kind);
+    return new worksheet::DocxDocument(mode, decimalSeparator, kind,
+                                       std::make_unique<worksheet::DocxArchive>());
 }

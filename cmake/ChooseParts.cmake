@@ -54,13 +54,10 @@ bisectors_part(BISECTORS_WEB "Build the web edition")
 set(reasons ${without_window})
 bisectors_need_program(reasons EMXX em++)
 bisectors_need_program(reasons NODE node nodejs)
+# npm installs fflate, which the page inlines, as web/package-lock.json pins it.
+bisectors_need_program(reasons NPM npm)
 if(BISECTORS_WINDOW AND NOT Qt6Svg_FOUND)
     list(APPEND reasons "no Qt 6 Svg")
-endif()
-# pako (Debian's node-pako) inflates the page's compressed WebAssembly.
-find_file(PAKO_INFLATE pako_inflate.min.js PATHS /usr/share/nodejs/pako/dist NO_DEFAULT_PATH)
-if(NOT PAKO_INFLATE)
-    list(APPEND reasons "no pako")
 endif()
 bisectors_decide(BISECTORS_WEB "web edition" ${reasons})
 

@@ -5,14 +5,14 @@
 // at again whenever the viewport changes size, as it does when the page is zoomed.
 // Where the flowing layout gives a picture less width than the window does (a phone), it
 // shows the picture's narrow version, so that the formula's text is no smaller than in the
-// window. The pictures come compressed (form_html.cpp), and are inflated with pako as they
+// window. The pictures come compressed (form_html.cpp), and are inflated with fflate as they
 // are first shown.
 'use strict';
 
 // The bytes of a part of the page carried compressed, zlib's format in base64 (the pictures
-// here, the core in page.js), inflated with pako.
+// here, the core in page.js), inflated with fflate.
 function Inflate(base64) {
-    return pako.inflate(Uint8Array.from(atob(base64), (c) => c.charCodeAt(0)));
+    return fflate.unzlibSync(Uint8Array.from(atob(base64), (c) => c.charCodeAt(0)));
 }
 
 (() => {

@@ -24,6 +24,11 @@ function LoadModel(wasm) {
         const memory = bytes();
         return decoder.decode(memory.subarray(address, memory.indexOf(0, address)));
     };
+    // The same text as UTF-8 bytes, a copy.
+    const utf8 = (address) => {
+        const memory = bytes();
+        return memory.slice(address, memory.indexOf(0, address));
+    };
     // Calls `use` with a copy of `value` as UTF-8 and a final NUL in the module's memory,
     // written directly (a TextEncoder call costs more than a whole report in Chromium).
     const withText = (value, use) => {
@@ -80,24 +85,40 @@ function LoadModel(wasm) {
         };
     };
     // The teacher's part: why a request for exercises cannot be met ('' when it can), and
-    // the exercises of a kind (0 altitudes, 1 sides, 2 medians) made from a seed (a string
-    // of digits), as the command line's --generate writes them; and the printable page of a
-    // list, the students' sheet or the answer key, as its --html (--sheet) writes it.
+    // the exercises it asks for, as the command line's --generate writes them. A request:
+    // { kind (0 altitudes, 1 sides, 2 medians), count, impossible, level (1 to 3), variants
+    // (1 to 4), seed (a string of digits) }. And the printable page of a list, the students'
+    // sheet or the answer key, as its --html (--sheet) writes it, and how many tasks it has;
+    // and the same as a document for Word and Writer, as its --docx (--sheet) makes it, in
+    // parts: { name, bytes (UTF-8), width, height }, where a part with a width is a figure's
+    // PNG, to be painted that many pixels wide and high from the SVG in its bytes.
+    const request = (r, use) =>
+        withText(r.seed, (seed) => use(r.kind, r.count, r.impossible, r.level, r.variants, seed));
     createModel.teacher = {
-        problem: (kind, count, impossible, seed) =>
-            withText(seed, (address) =>
-                text(core.TeacherProblem(kind, count, impossible, address)),
-            ),
-        exercises: (kind, count, impossible, seed, separator) =>
-            withText(seed, (seedAddress) =>
-                withText(separator, (address) =>
-                    text(core.TeacherExercises(kind, count, impossible, seedAddress, address)),
-                ),
+        problem: (r) => request(r, (...args) => text(core.TeacherProblem(...args))),
+        exercises: (r, separator) =>
+            withText(separator, (address) =>
+                request(r, (...args) => text(core.TeacherExercises(...args, address))),
             ),
         page: (kind, list, sheet, separator) =>
             withText(list, (listAddress) =>
                 withText(separator, (address) =>
                     text(core.TeacherPage(kind, listAddress, sheet ? 1 : 0, address)),
+                ),
+            ),
+        tasks: () => core.TeacherTasks(),
+        document: (kind, list, sheet, separator) =>
+            withText(list, (listAddress) =>
+                withText(separator, (address) =>
+                    Array.from(
+                        { length: core.TeacherDocument(kind, listAddress, sheet ? 1 : 0, address) },
+                        (_, k) => ({
+                            name: text(core.TeacherDocumentName(k)),
+                            bytes: utf8(core.TeacherDocumentText(k)),
+                            width: core.TeacherDocumentWidth(k),
+                            height: core.TeacherDocumentHeight(k),
+                        }),
+                    ),
                 ),
             ),
     };

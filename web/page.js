@@ -42,7 +42,7 @@
         return '.';
     };
 
-    // The calculation core, compressed (pako inflates it, before anything is shown).
+    // The calculation core, compressed (fflate inflates it, before anything is shown).
     const wasm = Inflate(document.getElementById('core').textContent); // layout.js
     const createModel = LoadModel(wasm);
     const model = createModel(decimalSeparator());

@@ -2,12 +2,12 @@
 // generated from the window's description (form_html.h), the scripts that give it the
 // window's behaviour model, and the model with the calculation core compiled to
 // WebAssembly, all inlined (the WebAssembly compressed, in zlib's format, which the page
-// inflates with pako as it starts).
+// inflates with fflate as it starts).
 // A Content-Security-Policy allows nothing but these inlined parts: no connection, no
 // other script or style (but the styles of the printed pages that the teacher's part
 // shows). It also writes the layout as JSON for the page's tests.
 //
-// page_generator --wasm core.wasm --css page.css --script pako_inflate.min.js
+// page_generator --wasm core.wasm --css page.css --script fflate/umd/index.js
 //                --script model.js --script layout.js --script page.js --script teacher.js
 //                --html bisectors.html --layout layout.json
 #include "form_html.h"

@@ -14,6 +14,7 @@ namespace
 {
 
 std::string text;
+int tasks = 0; // of the last page
 
 // The page's text a whole: the page shows the lines that are no triple in their blocks.
 class TextSink final : public worksheet::Sink
@@ -22,6 +23,27 @@ public:
     std::string &Pending() override { return text; }
     void Spill() override {}
     void Say(std::string_view, bool) override {}
+};
+
+// A page or a document, its tasks counted, for the page to say how many it shows.
+class Counted final : public worksheet::Document
+{
+public:
+    explicit Counted(worksheet::Document &document) : document_(document) {}
+    calc::SolveOptions Options() const override { return document_.Options(); }
+    bool NumbersTasks() const override { return document_.NumbersTasks(); }
+    worksheet::Verdict Add(std::string &out, const worksheet::Record &record) override
+    {
+        ++tasks;
+        return document_.Add(out, record);
+    }
+    std::string Finish(std::string &out, const std::function<void()> &spill) override
+    {
+        return document_.Finish(out, spill);
+    }
+
+private:
+    worksheet::Document &document_;
 };
 
 bool Kind(int kind, calc::InputMode &mode)
@@ -34,13 +56,15 @@ bool Kind(int kind, calc::InputMode &mode)
 
 // The request, and why it cannot be met (empty when it can): the seed is a whole number
 // in decimal digits, as the command line's --seed takes it.
-std::string Request(int kind, int count, int impossible, std::string_view seed,
-                    teacher::ExerciseRequest &request)
+std::string Request(int kind, int count, int impossible, int level, int variants,
+                    std::string_view seed, teacher::ExerciseRequest &request)
 {
     if (!Kind(kind, request.mode))
         return "няма такъв вид задачи";
     request.count = count;
     request.impossible = impossible;
+    request.level = level;
+    request.variants = variants;
     const std::optional<std::uint64_t> digits = calc::ReadWhole(seed);
     if (!digits)
         return "числото за повторение трябва да е цяло неотрицателно число";
@@ -52,21 +76,23 @@ std::string Request(int kind, int count, int impossible, std::string_view seed,
 
 extern "C" {
 
-// Why these exercises cannot be made, in Bulgarian; empty when they can.
-const char *TeacherProblem(int kind, int count, int impossible, const char *seed)
+// Why these exercises cannot be made, in Bulgarian; empty when they can. The request is the
+// command line's: --generate count, --impossible, --level (1 to 3), --variants (1 to 4).
+const char *TeacherProblem(int kind, int count, int impossible, int level, int variants,
+                           const char *seed)
 {
     teacher::ExerciseRequest request;
-    text = Request(kind, count, impossible, seed, request);
+    text = Request(kind, count, impossible, level, variants, seed, request);
     return text.c_str();
 }
 
-// The exercises, a comment line and a triple a line (teacher::Exercises); empty when they
-// cannot be made.
-const char *TeacherExercises(int kind, int count, int impossible, const char *seed,
-                             const char *decimalSeparator)
+// The exercises, a comment line and a triple a line (teacher::Exercises), each variant
+// after its own comment line; empty when they cannot be made.
+const char *TeacherExercises(int kind, int count, int impossible, int level, int variants,
+                             const char *seed, const char *decimalSeparator)
 {
     teacher::ExerciseRequest request;
-    text = Request(kind, count, impossible, seed, request).empty()
+    text = Request(kind, count, impossible, level, variants, seed, request).empty()
                ? teacher::Exercises(request, decimalSeparator)
                : std::string();
     return text.c_str();
@@ -78,15 +104,23 @@ const char *TeacherPage(int kind, const char *list, int sheet, const char *decim
 {
     calc::InputMode mode{};
     text.clear();
+    tasks = 0;
     if (!Kind(kind, mode))
         return text.c_str();
     worksheet::Printout page(mode, decimalSeparator,
                              sheet != 0 ? worksheet::Printout::Kind::Sheet
                                         : worksheet::Printout::Kind::Key);
+    Counted counted(page);
     worksheet::TextSource source(list);
     TextSink sink;
-    worksheet::Process(mode, decimalSeparator, source, page, sink);
+    worksheet::Process(mode, decimalSeparator, source, counted, sink);
     return text.c_str();
+}
+
+// How many tasks the last page holds, each variant's counted.
+int TeacherTasks()
+{
+    return tasks;
 }
 
 } // extern "C"

@@ -2,9 +2,10 @@
 
 // The page's part for teachers, "За учителя": a disclosure after the window, so that it is
 // no stop of the window's own tab order, where a teacher makes exercises from a seed or
-// pastes a list, and gets the students' sheet and the answer key to print or keep. The
-// pages are the command line's (--generate, --html --sheet, --html), made by the core in
-// WebAssembly; teacher.js binds the controls.
+// pastes a list, and gets the students' sheet and the answer key to print or keep, as
+// pages or as documents for Word and Writer. They are the command line's (--generate,
+// --html, --docx, with --sheet), made by the core in WebAssembly; teacher.js binds the
+// controls.
 
 #include "form_description.h"
 

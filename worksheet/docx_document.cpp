@@ -7,7 +7,6 @@
 #include "kinds.h"
 #include "markup.h"
 #include "numbers.h"
-#include "png.h"
 #include "solution.h"
 
 namespace worksheet
@@ -68,9 +67,8 @@ void AppendLines(std::string &out, std::string_view style, std::string_view text
 } // namespace
 
 DocxDocument::DocxDocument(calc::InputMode mode, std::string_view decimalSeparator,
-                           Printout::Kind kind)
-    : mode_(mode), separator_(decimalSeparator), kind_(kind),
-      package_(std::make_unique<DocxPackage>())
+                           Printout::Kind kind, std::unique_ptr<DocxOutput> output)
+    : mode_(mode), separator_(decimalSeparator), kind_(kind), output_(std::move(output))
 {
 }
 
@@ -163,8 +161,8 @@ void DocxDocument::AddKeyTask(const Record &record)
                                         .height = AnswerKey::kFigureHeight,
                                         .decimalSeparator = separator_};
     const std::string svg = figure::Svg(solution, options);
-    const std::string png = svg.empty() ? std::string() : figure::Png(solution, options);
-    if (png.empty()) {
+    const std::string name = "figure" + std::to_string(blocks_);
+    if (svg.empty() || !output_->AddFigure("word/media/" + name, solution, options, svg)) {
         AppendGiven(record);
         AppendAnswers(solution);
         // No empty figure: the task says why there is none.
@@ -189,7 +187,7 @@ void DocxDocument::AddKeyTask(const Record &record)
         main_ += "</w:tc><w:tc><w:tcPr><w:tcW w:w=\"";
         main_ += std::to_string(kFigureColumn);
         main_ += "\" w:type=\"dxa\"/></w:tcPr>\n";
-        AppendPicture(png, svg, solution);
+        AppendPicture(name, solution);
         main_ += "</w:tc></w:tr></w:tbl>\n";
     }
     // The worked solution, or why there is none, under the data and the figure.
@@ -197,14 +195,11 @@ void DocxDocument::AddKeyTask(const Record &record)
     solution::AppendOmml(main_, solution::Work(solution, separator_), docx::kTextWidth);
 }
 
-// The figure of the current task, inline, 84 mm wide: the PNG, and the SVG for Word.
-void DocxDocument::AppendPicture(const std::string &png, const std::string &svg,
-                                 const calc::Solution &solution)
+// The figure of the current task, inline, 84 mm wide: the PNG, and the SVG for Word, both
+// in the output as `name`.
+void DocxDocument::AppendPicture(const std::string &name, const calc::Solution &solution)
 {
     const std::string number = std::to_string(blocks_);
-    const std::string name = "figure" + number;
-    package_->AddMedia("word/media/" + name + ".png", png, false);
-    package_->AddMedia("word/media/" + name + ".svg", svg, true);
     for (const std::string_view extension : {"png", "svg"}) {
         relationships_ += "<Relationship Id=\"rId";
         relationships_ += extension;
@@ -256,7 +251,7 @@ void DocxDocument::Spill()
 {
     if (main_.size() < kPiece)
         return;
-    package_->AppendMain(main_);
+    output_->AppendMain(main_);
     main_.clear();
 }
 
@@ -267,20 +262,18 @@ std::string DocxDocument::Finish(std::string &out, const std::function<void()> &
         AppendParagraph(main_, docx::kKindStyle, kNoTasks);
     }
     main_ += docx::MainEnd();
-    package_->AppendMain(main_);
-    package_->SetMainName(std::string(docx::kMainName));
+    output_->AppendMain(main_);
     const bool key = kind_ == Printout::Kind::Key;
-    package_->AddPart(std::string(docx::kContentTypesName), docx::ContentTypes());
-    package_->AddPart(std::string(docx::kPackageRelationshipsName), docx::PackageRelationships());
-    package_->AddPart(std::string(docx::kCorePropertiesName),
-                      docx::CoreProperties(key ? AnswerKey::kHeading : StudentSheet::kHeading));
-    package_->AddPart(std::string(docx::kMainRelationshipsName),
-                      docx::MainRelationships(relationships_));
-    package_->AddPart(std::string(docx::kStylesName), docx::Styles());
-    package_->AddPart(std::string(docx::kSettingsName), docx::Settings());
-    package_->AddPart(std::string(docx::kHeaderName), docx::Header());
-    std::string problem = package_->Write(out, spill);
-    package_ = std::make_unique<DocxPackage>();
+    output_->AddPart(std::string(docx::kContentTypesName), docx::ContentTypes());
+    output_->AddPart(std::string(docx::kPackageRelationshipsName), docx::PackageRelationships());
+    output_->AddPart(std::string(docx::kCorePropertiesName),
+                     docx::CoreProperties(key ? AnswerKey::kHeading : StudentSheet::kHeading));
+    output_->AddPart(std::string(docx::kMainRelationshipsName),
+                     docx::MainRelationships(relationships_));
+    output_->AddPart(std::string(docx::kStylesName), docx::Styles());
+    output_->AddPart(std::string(docx::kSettingsName), docx::Settings());
+    output_->AddPart(std::string(docx::kHeaderName), docx::Header());
+    std::string problem = output_->Write(out, spill);
     blocks_ = 0;
     variant_.clear();
     main_.clear();

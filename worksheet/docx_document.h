@@ -5,15 +5,15 @@
 // numbered alike, with the same content as the HTML pages (answer_key.h,
 // student_sheet.h), on A4 with a header line for the school, the class and the name. The
 // formulas are Office Math (solution::AppendOmml), which both programs show as formulas of
-// their own; each figure is a PNG painted by the drawing that writes the SVG (figure/png.h),
-// with the SVG itself beside it for Word, which shows it in its place.
+// their own; each figure is a PNG of the drawing that writes the SVG, with the SVG itself
+// beside it for Word, which shows it in its place.
 //
-// A library of its own, with cairo and libzip, loaded by the command line only for
-// --docx. The document is written whole when it is finished; its large parts wait in
-// temporary files until then (docx_package.h).
+// The XML of the document, standard C++: where it goes, and how its figures are painted
+// and its parts packed, is the output's (docx_output.h), the command line's with cairo and
+// libzip in the documents' module (docx_archive.h), the web page's in the browser.
 
 #include "document.h"
-#include "docx_package.h"
+#include "docx_output.h"
 #include "printout.h"
 
 #include <cstddef>
@@ -27,7 +27,8 @@ namespace worksheet
 class DocxDocument final : public Document
 {
 public:
-    DocxDocument(calc::InputMode mode, std::string_view decimalSeparator, Printout::Kind kind);
+    DocxDocument(calc::InputMode mode, std::string_view decimalSeparator, Printout::Kind kind,
+                 std::unique_ptr<DocxOutput> output);
 
     calc::SolveOptions Options() const override { return Printout::Options(kind_); }
 
@@ -35,8 +36,8 @@ public:
     // A refused triple is an answer like any other; a line that is no triple, a problem.
     Verdict Add(std::string &out, const Record &record) override;
 
-    // The document, a .docx file, appended to `out` a piece at a time; the document then
-    // starts afresh, empty.
+    // The document, passed on by the output (a .docx file appended to `out` a piece at a
+    // time); the document then starts afresh, empty.
     std::string Finish(std::string &out, const std::function<void()> &spill) override;
 
     // The number of tasks so far.
@@ -48,17 +49,16 @@ private:
     void AddSheetTask(const Record &record);
     void AppendGiven(const Record &record);
     void AppendAnswers(const calc::Solution &solution);
-    void AppendPicture(const std::string &png, const std::string &svg,
-                       const calc::Solution &solution);
+    void AppendPicture(const std::string &name, const calc::Solution &solution);
     void Spill();
 
     calc::InputMode mode_;
     std::string separator_;
     Printout::Kind kind_;
-    std::unique_ptr<DocxPackage> package_;
+    std::unique_ptr<DocxOutput> output_;
     std::size_t blocks_ = 0;
     std::string variant_;       // of the task before
-    std::string main_;          // of the main part, what is not yet in the package
+    std::string main_;          // of the main part, what is not yet in the output
     std::string relationships_; // the pictures' Relationship elements
     std::string scratch_;       // a report before it is split, kept for its capacity
 };

@@ -1,15 +1,20 @@
-"""docx_libreoffice_test.py BISECTORS: the answer key and the students' sheet for Word and
-Writer (`bisectors --docx`), converted to PDF by headless LibreOffice and read back with
-poppler's tools: A4 pages under the header line for the school, the class and the name; the
-tasks numbered as in the HTML key; a sharp picture for each figure of the key; and its
-formulas as formulas, a fraction's numerator over its denominator and an exponent raised
-beside its base, where a flattened formula reads "6554" for 65/54 and "3,92" for 3,9²."""
+"""docx_libreoffice_test.py command-line BISECTORS | page PAGE: the answer key and the
+students' sheet for Word and Writer, made by the command line (`bisectors --docx`) or by
+the web page (its "Запази за Word и Writer", in headless Chromium, in Bulgarian), converted
+to PDF by headless LibreOffice and read back with poppler's tools: A4 pages under the
+header line for the school, the class and the name; the tasks numbered as in the HTML key;
+a sharp picture for each figure of the key; and its formulas as formulas, a fraction's
+numerator over its denominator and an exponent raised beside its base, where a flattened
+formula reads "6554" for 65/54 and "3,92" for 3,9²."""
+import base64
+import os
 import re
 import subprocess
 import sys
 import tempfile
+import time
 
-app = sys.argv[1]
+maker, made_by = sys.argv[1:3]
 # Solved, refused, solved, no triple: four tasks, two figures. The first has 3,9² and 65/54
 # in its solution (BL_a = 9,75/8,1 = 65/54; l_a² = … − 5,6 · 2,5 · 3,9²/(5,6 + 2,5)²).
 WORKSHEET = '3,9 5,6 2,5\n1 2 3\n3 4 5\n1 2\n'
@@ -50,13 +55,63 @@ def raised(page, base, exponent):
                for b in page if named(b, base) for e in page if e[0].startswith(exponent))
 
 
-def convert(work, kind, arguments):
-    document = f'{work}/{kind}.docx'
+def command_line(document, sheet):
+    """The document as `bisectors --docx` writes it."""
     with open(document, 'wb') as out:
-        run = subprocess.run([app, '--sides', '--docx', *arguments], input=WORKSHEET.encode(),
-                             stdout=out, stderr=subprocess.PIPE, env=ENVIRONMENT)
-    check(f'{kind}: exit status {run.returncode}, for the line without a triple',
-          run.returncode == 2)
+        run = subprocess.run([made_by, '--sides', '--docx', *(['--sheet'] if sheet else [])],
+                             input=WORKSHEET.encode(), stdout=out, stderr=subprocess.PIPE,
+                             env=ENVIRONMENT)
+    return f'exit status {run.returncode}, for the line without a triple', run.returncode == 2
+
+
+# The page's part for teachers: the worksheet as its list, the sheet or the key shown, then
+# saved as a document; the file is the Blob the page hands to the browser to save.
+PAGE_SAVE = '''
+    document.getElementById('teacher').open = true;
+    document.querySelector('input[name="teacher-kind"][value="1"]').click();
+    document.getElementById('teacher-list').value = arguments[0];
+    const make = URL.createObjectURL;
+    URL.createObjectURL = (blob) => { window.saved = blob; return make(blob); };
+    document.addEventListener('click', (event) => event.target.download && event.preventDefault(),
+                              true);  // nothing saved on the disk
+    document.getElementById(`teacher-${arguments[1]}`).click();
+    document.getElementById('teacher-docx').click();'''
+PAGE_FILE = '''
+    return new Promise((resolve) => {
+        const reader = new FileReader();
+        reader.onload = () => resolve(reader.result.split(',')[1]);
+        reader.readAsDataURL(window.saved);
+    });'''
+
+
+def web_page(document, sheet):
+    """The document as the web page saves it."""
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'web'))
+    sys.dont_write_bytecode = True
+    import browser
+    chromium = browser.launch('chromium', 'bg')
+    try:
+        chromium.open('file://' + os.path.abspath(made_by))
+        chromium.run(PAGE_SAVE, WORKSHEET, 'sheet' if sheet else 'key')
+        for _ in range(400):
+            status = chromium.run("return document.getElementById('teacher-status').textContent")
+            if 'се запазва като' in status or 'не може' in status:
+                break
+            time.sleep(0.05)
+        with open(document, 'wb') as out:
+            out.write(base64.b64decode(chromium.run(PAGE_FILE)))
+    finally:
+        chromium.quit()
+    return f'saved: {status}', 'се запазва като' in status
+
+
+MAKERS = {'command-line': command_line, 'page': web_page}
+
+
+def convert(work, kind, sheet):
+    document = f'{work}/{kind}.docx'
+    said, ok = MAKERS[maker](document, sheet)
+    check(f'{kind}: {said}', ok)
     subprocess.run(['soffice', f'-env:UserInstallation=file://{work}/profile', '--headless',
                     '--convert-to', 'pdf', '--outdir', work, document],
                    check=True, capture_output=True, timeout=240)
@@ -77,7 +132,7 @@ def convert(work, kind, arguments):
 
 
 with tempfile.TemporaryDirectory() as work:
-    pages, whole, images = convert(work, 'key', [])
+    pages, whole, images = convert(work, 'key', False)
     check(f'key: a picture for each of the two figures ({len(images)})', len(images) == 2)
     check('key: the pictures printed at 250 pixels to the inch or more',
           all(float(image[12]) >= 250 for image in images))
@@ -91,7 +146,7 @@ with tempfile.TemporaryDirectory() as work:
                  if {'6554', '3,92'} & set(re.split(r'[=·()+−;\u2062]+', w[0]))]
     check(f'key: no formula flattened into one number ({flattened})', not flattened)
 
-    pages, whole, images = convert(work, 'sheet', ['--sheet'])
+    pages, whole, images = convert(work, 'sheet', True)
     check('sheet: no pictures and no answers',
           not images and 'Решение:' not in whole and 'Некоректни' not in whole)
 

@@ -128,6 +128,100 @@ FOCUS_LOOK = '''
     };'''
 
 
+# The teacher's part: its options set (the kind and the level by their option buttons, the
+# rest by value), then "Създай задачите"; returns the list.
+TEACHER_MAKE = '''
+    document.getElementById('teacher').open = true;
+    const {kind = 1, level = 2, ...values} = arguments[0];
+    document.querySelector(`input[name="teacher-kind"][value="${kind}"]`).click();
+    document.querySelector(`input[name="teacher-level"][value="${level}"]`).click();
+    for (const [name, value] of Object.entries(values))
+        document.getElementById(`teacher-${name}`).value = value;
+    document.getElementById('teacher-generate').click();
+    return document.getElementById('teacher-list').value;'''
+
+# Requests made with the part's controls: the list's first line, which says how to make it
+# again from the command line, and how many variants and tasks it has.
+TEACHER_REQUESTS = [
+    ({'count': '4', 'impossible': '1', 'variants': '1', 'seed': '2026'},
+     '# bisectors --generate 4 --sides --impossible 1 --seed 2026', 0, 4),
+    ({'kind': 2, 'level': 1, 'count': '3', 'impossible': '0', 'variants': '2', 'seed': '7'},
+     '# bisectors --generate 3 --medians --level 1 --variants 2 --seed 7', 2, 6),
+    ({'kind': 0, 'level': 3, 'count': '2', 'impossible': '1', 'variants': '4', 'seed': '9'},
+     '# bisectors --generate 2 --heights --level 3 --impossible 1 --variants 4 --seed 9', 4, 8),
+]
+
+
+# What the status line says after each action of the teacher's part, in order on one page:
+# an action (a request made, a button pressed, a file saved) and its message.
+TEACHER_ACTIONS = [
+    ({'count': '1', 'impossible': '0', 'variants': '1', 'seed': '5'},
+     'Създадена е 1 задача, в списъка по-горе.'),
+    ({'count': '3', 'impossible': '1', 'variants': '2', 'seed': '5'},
+     'Създадени са 2 варианта с по 3 задачи, в списъка по-горе.'),
+    ('sheet', 'Листът за учениците е готов, 6 задачи, по-долу: отпечатайте го или го запазете.'),
+    ('sheet', 'Листът за учениците е готов, 6 задачи, по-долу: отпечатайте го или го запазете.'),
+    ('download', 'Листът за учениците се запазва като „задачи.html“.'),
+    ('key', 'Ключът с отговорите е готов, 6 задачи, по-долу: отпечатайте го или го запазете.'),
+    ('download', 'Ключът с отговорите се запазва като „ключ.html“.'),
+    ('docx', 'Ключът с отговорите се запазва като „ключ.docx“, документ за Word и Writer.'),
+    ('sheet', 'Листът за учениците е готов, 6 задачи, по-долу: отпечатайте го или го запазете.'),
+    ('docx', 'Листът за учениците се запазва като „задачи.docx“, документ за Word и Writer.'),
+    ({'count': '5', 'impossible': '6', 'seed': '5'},
+     'Задачите не могат да бъдат създадени: невъзможните задачи трябва да са от 0 до 5.'),
+    ('empty', ''),
+    ('key', 'Ключът с отговорите е готов, без задачи: списъкът е празен.'),
+]
+# Presses a button of the teacher's part, or its link to save the page (nothing is saved
+# here: no link's click saves), and waits for a document being made; "empty" empties the
+# list. Returns the status line's text.
+TEACHER_PRESS = '''
+    return (async (name) => {
+        if (name === 'empty') {
+            document.getElementById('teacher-list').value = '';
+            return null;
+        }
+        if (!window.nothingSaved)
+            document.addEventListener('click', (event) => event.target.download && event.preventDefault());
+        window.nothingSaved = true;
+        const line = document.getElementById('teacher-status');
+        if (name !== 'status') document.getElementById(`teacher-${name}`).click();
+        for (let wait = 0; wait < 200 && line.textContent.includes('се подготвя'); ++wait)
+            await new Promise((resolve) => setTimeout(resolve, 50));
+        return line.textContent;
+    })(arguments[0]);'''
+
+
+# The teacher's part on each screen, a key shown: every control at least this high to tap
+# (an option button's target is its label, its round button at least 20 px), within the
+# viewport's width, no button's text cut off, the page not scrolling sideways.
+TEACHER_SCREENS = [
+    ('phone', 360, 740, 44),
+    ('zoomed to 400%', 320, 200, 44),
+    ('desktop', 1280, 800, 44),
+]
+TEACHER_LOOK = '''
+    const teacher = document.getElementById('teacher');
+    teacher.open = true;
+    document.getElementById('teacher-seed').value = '7';
+    document.getElementById('teacher-generate').click();
+    document.getElementById('teacher-key').click();
+    const radios = [...teacher.querySelectorAll('input[type=radio]')];
+    const controls = [...teacher.querySelectorAll(
+        'summary, button, select, textarea, a, input:not([type=radio])'), ...radios.map((r) => r.closest('label'))];
+    return {
+        sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+        width: document.documentElement.clientWidth,
+        controls: controls.map((e) => {
+            const r = e.getBoundingClientRect();
+            return {name: e.id || e.textContent.trim().slice(0, 24), left: r.left, right: r.right,
+                    height: r.height,
+                    cut: e.matches('button, a, summary, label') && e.scrollWidth > e.clientWidth};
+        }),
+        radios: radios.map((r) => Math.min(r.getBoundingClientRect().width, r.getBoundingClientRect().height)),
+    };'''
+
+
 def contrast(a, b):
     """WCAG's contrast ratio of two CSS colours given as rgb() or rgba()."""
     def luminance(colour):
@@ -508,11 +602,12 @@ class EnglishPage(TypedCases, Page):
                 self.assertTrue(drawn['src'].startswith('data:image/svg+xml'))
                 self.assertIn('по три медиани', drawn['alt'])
                 self.assertIn('Ъглополовящи: от A — 2.86', drawn['alt'])
-                self.assertEqual(drawn['exact'].split('\n'), ['Точни стойности:', 'BC = 2√73/3',
-                                                             'AC = 4√13/3', 'AB = 10/3', 'S = 8'])
+                self.assertEqual(drawn['exact'].split('\n'), [
+                    'Точни стойности:', 'BC = 2√73/3 ≈ 5.69600249687835',
+                    'AC = 4√13/3 ≈ 4.80740170061865', 'AB = 10/3 ≈ 3.33333333333333', 'S = 8'])
                 self.assertEqual(drawn['exactRows'], 4)  # and as formulas
                 self.assertEqual(drawn['solution'][:2], [True, True])
-                self.assertIn('\nl_c ≈ 4.96236595640282\n', drawn['solution'][2])
+                self.assertIn('\nl_c ≈ √24.6250758852656 ≈ 4.96236595640282:', drawn['solution'][2])
                 if beside:
                     self.assertGreaterEqual(drawn['figure'][0], drawn['form'][0])
                 else:
@@ -522,20 +617,15 @@ class EnglishPage(TypedCases, Page):
                 self.assertEqual((cleared['shown'], cleared['solution'][0]), (False, False))
                 self.calculate(refused)
                 self.assertFalse(self.run_js(figure)['shown'])
-                self.assertIn('c: едната страна не е по-малка', self.run_js(figure)['solution'][2])
-        self.assertLessEqual(os.path.getsize(PAGE), 250 * 1024)  # the whole page, teacher's part and all
+                self.assertIn('= c: неравенството на триъгълника изисква всяка страна',
+                              self.run_js(figure)['solution'][2])
+        self.assertLessEqual(os.path.getsize(PAGE), 300 * 1024)  # the whole page, teacher's part and all
 
     def test_teacher_prints_a_sheet_and_its_key(self):
         """The teacher's part makes exercises from a seed (a fresh one, which the list's first
         line keeps, when none is given), and shows the students' sheet, without an answer,
         and the key, with one, styled under the page's security policy, with a file to keep."""
-        make = '''
-            document.getElementById('teacher').open = true;
-            document.querySelector('input[name="teacher-kind"][value="1"]').click();
-            for (const [name, value] of Object.entries(arguments[0]))
-                document.getElementById(`teacher-${name}`).value = value;
-            document.getElementById('teacher-generate').click();
-            return document.getElementById('teacher-list').value;'''
+        make = TEACHER_MAKE
         shown = '''
             const frame = document.getElementById('teacher-preview');
             const page = frame.contentDocument;
@@ -565,12 +655,55 @@ class EnglishPage(TypedCases, Page):
                     time.sleep(0.05)
                 self.assertEqual(page, expected)
         self.run_js(make, {'count': '5', 'impossible': '6'})
-        self.assertEqual(self.texts('teacher-status'),
+        self.assertEqual([text.rstrip('\u00a0') for text in self.texts('teacher-status')],
                          ['Задачите не могат да бъдат създадени: невъзможните задачи трябва да са от 0 до 5.'])
         try:
             self.assertEqual(self.browser.problems(), [])
         except browser.Unsupported:
             pass
+
+    def test_teacher_level_and_variants(self):
+        for values, first, variants, tasks in TEACHER_REQUESTS:
+            with self.subTest(first):
+                lines = self.run_js(TEACHER_MAKE, values).splitlines()
+                self.assertEqual(lines[0], first)
+                self.assertEqual(len([n for n in lines if n.startswith('# Вариант ')]), variants)
+                self.assertEqual(len([n for n in lines if not n.startswith('#')]), tasks)
+
+    def test_teacher_controls_to_tap_on_every_screen(self):
+        for name, width, height, tall in TEACHER_SCREENS:
+            with self.subTest(name):
+                self.open(width, height)
+                look = self.run_js(TEACHER_LOOK)
+                self.assertLessEqual(look['sideways'], 0)
+                self.assertEqual(len(look['controls']), 18)  # the summary, 6 options, 11 more
+                for control in look['controls']:
+                    self.assertGreaterEqual(control['height'], tall - 0.5, control)
+                    self.assertGreaterEqual(control['left'], 0, control)
+                    self.assertLessEqual(control['right'], look['width'], control)
+                    self.assertFalse(control['cut'], control)
+                self.assertGreaterEqual(min(look['radios']), 20)
+                if name in PHOTOGRAPHED:
+                    self.run_js("document.getElementById('teacher').scrollIntoView()")
+                    self.browser.screenshot(os.path.join(SCREENSHOTS, f'{ENGINE}-teacher-{name}.png'))
+
+    def test_teacher_says_what_each_action_did(self):
+        """The status line, read out by screen readers, says what became of each action,
+        and speaks again when the same message comes twice."""
+        self.assertEqual(self.run_js('''const line = document.getElementById('teacher-status');
+            return [line.getAttribute('role'), line.getAttribute('aria-live')]'''),
+                         ['status', 'polite'])
+        said = []
+        for action, message in TEACHER_ACTIONS:
+            with self.subTest(action=action):
+                if isinstance(action, dict):
+                    self.run_js(TEACHER_MAKE, action)
+                    action = 'status'  # a press of no button: the line as it is
+                text = self.run_js(TEACHER_PRESS, action)
+                if text is not None:
+                    self.assertEqual(text.rstrip('\u00a0'), message)
+                    said.append(text)
+        self.assertNotEqual(said[2], said[3])  # the same message twice, read out twice
 
     def test_names_and_roles_for_screen_readers(self):
         spoken = {s['id']: s['text'] for s in LAYOUT_DATA['spoken']}

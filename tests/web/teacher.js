@@ -1,31 +1,53 @@
 // The teacher's part of the page makes what the command line makes: for each request the
 // same exercises from the same seed, and for the list the same students' sheet and answer
 // key, byte for byte but for the figures' coordinates, within a billionth (the two
-// mathematical libraries differ in the last bit of a sine).
-// node teacher.js BISECTORS CORE_WASM MODEL_JS
+// mathematical libraries differ in the last bit of a sine). Of the documents for Word and
+// Writer, the same parts in the same order, each the same but for the figures' PNGs, which
+// the page paints in the browser at the command line's size, and the .docx that docx.js
+// packs of them a zip archive of those parts.
+// node teacher.js BISECTORS CORE_WASM MODEL_JS DOCX_JS (fflate on NODE_PATH)
 'use strict';
 const { execFileSync } = require('child_process');
 const fs = require('fs');
+const { unzipSync } = require('fflate');
 
-const [bisectors, wasm, modelJs] = process.argv.slice(2);
+const [bisectors, wasm, modelJs, docxJs] = process.argv.slice(2);
 const { LoadModel } = require(modelJs);
+const { PackDocx } = require(docxJs);
 const { teacher } = LoadModel(fs.readFileSync(wasm));
 const kinds = ['--heights', '--sides', '--medians'];
-const native = (args) =>
+// The command line in the locale whose decimal separator the page takes.
+const locales = { '.': 'C.UTF-8', ',': 'bg_BG.UTF-8' };
+const native = (args, separator, encoding = 'utf8') =>
     execFileSync(bisectors, args, {
-        encoding: 'utf8',
+        encoding,
         maxBuffer: 1 << 26,
-        env: { ...process.env, LC_ALL: 'C.UTF-8' },
+        env: { ...process.env, LC_ALL: locales[separator] },
     });
+const decoder = new TextDecoder();
 
-// [kind, count, impossible, seed]
+// [kind, count, impossible, level, variants, seed, decimal separator]
 const requests = [
-    [0, 12, 3, '7'],
-    [1, 10, 2, '2026'],
-    [2, 8, 8, '18446744073709551615'],
-    [1, 200, 0, '999999'],
+    [0, 12, 3, 2, 1, '7', '.'],
+    [1, 10, 2, 2, 1, '2026', '.'],
+    [2, 8, 8, 2, 1, '18446744073709551615', '.'],
+    [1, 200, 0, 2, 1, '999999', '.'],
+    [0, 6, 1, 1, 3, '11', '.'],
+    [1, 5, 2, 3, 4, '12345', ','],
+    [2, 7, 0, 1, 2, '3', '.'],
+    [2, 4, 1, 3, 1, '0', ','],
 ];
+const asked = ([kind, count, impossible, level, variants, seed, separator]) => ({
+    kind,
+    count,
+    impossible,
+    level,
+    variants,
+    seed,
+    separator,
+});
 let failures = 0;
+const documents = []; // [what, kind, list, command line, separator] of the documents to compare
 const alike = (page, line) => {
     const number = /-?\d+\.\d+/g;
     const [a, b] = [page.match(number) || [], line.match(number) || []];
@@ -39,42 +61,108 @@ const expect = (what, page, line) => {
     console.error(`${what}: the page and the command line differ`);
     failures += 1;
 };
-for (const [kind, count, impossible, seed] of requests) {
-    const what = `${kinds[kind]} ${count}, ${impossible} impossible, seed ${seed}`;
+for (const row of requests) {
+    const r = asked(row);
+    const what = `${kinds[r.kind]} ${r.count}, ${r.impossible} impossible, level ${r.level}, ${r.variants} variants, seed ${r.seed}, "${r.separator}"`;
     const args = [
         '--generate',
-        String(count),
-        kinds[kind],
+        String(r.count),
+        kinds[r.kind],
         '--impossible',
-        String(impossible),
+        String(r.impossible),
+        '--level',
+        String(r.level),
+        '--variants',
+        String(r.variants),
         '--seed',
-        seed,
+        r.seed,
     ];
-    const list = teacher.exercises(kind, count, impossible, seed, '.');
-    expect(`${what}: exercises`, list, native(args));
+    const list = teacher.exercises(r, r.separator);
+    expect(`${what}: exercises`, list, native(args, r.separator));
     expect(
         `${what}: sheet`,
-        teacher.page(kind, list, true, '.'),
-        native([...args, '--html', '--sheet']),
+        teacher.page(r.kind, list, true, r.separator),
+        native([...args, '--html', '--sheet'], r.separator),
     );
-    expect(`${what}: key`, teacher.page(kind, list, false, '.'), native([...args, '--html']));
+    expect(
+        `${what}: key`,
+        teacher.page(r.kind, list, false, r.separator),
+        native([...args, '--html'], r.separator),
+    );
+    if (r.variants > 1 && (list.match(/^# Вариант /gm) || []).length !== r.variants) {
+        console.error(`${what}: not ${r.variants} variants`);
+        failures += 1;
+    }
+    if (r.count <= 12) documents.push([what, r.kind, list, args, r.separator]);
 }
 // Requests the command line refuses, the page refuses too, saying why.
-for (const [kind, count, impossible, seed] of [
-    [1, 0, 0, '1'],
-    [0, 5, 6, '1'],
-    [2, 5, 1, '-1'],
-    [2, 5, 1, 'x'],
+for (const row of [
+    [1, 0, 0, 2, 1, '1'],
+    [0, 5, 6, 2, 1, '1'],
+    [2, 5, 1, 2, 1, '-1'],
+    [2, 5, 1, 2, 1, 'x'],
+    [1, 5, 0, 0, 1, '1'],
+    [1, 5, 0, 4, 1, '1'],
+    [1, 5, 0, 2, 5, '1'],
+    [1, 5, 0, 2, 0, '1'],
+    [1, 200, 0, 1, 4, '1'],
 ]) {
-    if (
-        teacher.problem(kind, count, impossible, seed) === '' ||
-        teacher.exercises(kind, count, impossible, seed, '.') !== ''
-    ) {
-        console.error(
-            `${kinds[kind]} ${count}, ${impossible} impossible, seed ${seed}: not refused`,
-        );
+    const r = asked(row);
+    if (teacher.problem(r) === '' || teacher.exercises(r, '.') !== '') {
+        console.error(`${JSON.stringify(r)}: not refused`);
         failures += 1;
     }
 }
-console.log(`${requests.length} requests, ${failures} failures`);
-process.exitCode = failures === 0 ? 0 : 1;
+// A PNG's size in pixels, from its header.
+const pngSize = (png) => {
+    const view = new DataView(png.buffer, png.byteOffset);
+    return [view.getUint32(16), view.getUint32(20)];
+};
+const compareDocuments = async () => {
+    for (const [what, kind, list, args, separator] of documents)
+        for (const sheet of [true, false]) {
+            const name = `${what}: ${sheet ? 'sheet' : 'key'} for Word and Writer`;
+            const command = native(
+                [...args, '--docx', ...(sheet ? ['--sheet'] : [])],
+                separator,
+                'buffer',
+            );
+            const expected = unzipSync(new Uint8Array(command));
+            const parts = teacher.document(kind, list, sheet, separator);
+            const names = parts.map((part) => part.name);
+            if (names.join() !== Object.keys(expected).join()) {
+                console.error(`${name}: parts ${names} for ${Object.keys(expected)}`);
+                failures += 1;
+                continue;
+            }
+            for (const part of parts) {
+                const bytes = expected[part.name];
+                if (part.width) {
+                    if (pngSize(bytes).join() !== [part.width, part.height].join()) {
+                        console.error(`${name}: ${part.name} not of the command line's size`);
+                        failures += 1;
+                    }
+                } else {
+                    expect(
+                        `${name}: ${part.name}`,
+                        decoder.decode(part.bytes),
+                        decoder.decode(bytes),
+                    );
+                }
+            }
+            // Packed, with a stand-in for the canvas: the same parts, the pictures as painted.
+            const painted = new Uint8Array([137, 80, 78, 71]);
+            const packed = unzipSync(await PackDocx(parts, async () => painted));
+            const same = parts.every((part) =>
+                Buffer.from(packed[part.name]).equals(part.width ? painted : part.bytes),
+            );
+            if (!same || Object.keys(packed).join() !== names.join()) {
+                console.error(`${name}: packed not as made`);
+                failures += 1;
+            }
+        }
+};
+compareDocuments().then(() => {
+    console.log(`${requests.length} requests, ${documents.length} documents, ${failures} failures`);
+    process.exitCode = failures === 0 ? 0 : 1;
+});

@@ -1,3 +1,4 @@
+#include "docx_archive.h"
 #include "docx_document.h"
 #include "row_name.h"
 
@@ -31,9 +32,42 @@ std::ostream &operator<<(std::ostream &os, const DocxCase &c)
     return os << c.name;
 }
 
-std::string Document(const DocxCase &c)
+// The parts of a document as an output passes them on, in memory; with `pictures` false it
+// cannot paint a figure's picture.
+class MemoryOutput final : public worksheet::DocxOutput
 {
-    worksheet::DocxDocument document(c.mode, ",", c.kind);
+public:
+    MemoryOutput(std::map<std::string, std::string> &parts, bool pictures)
+        : parts_(parts), pictures_(pictures)
+    {
+    }
+    void AppendMain(std::string_view text) override { main_ += text; }
+    bool AddFigure(std::string_view name, const calc::Solution &, const figure::FigureOptions &,
+                   const std::string &svg) override
+    {
+        if (pictures_)
+            parts_[std::string(name) + ".svg"] = svg;
+        return pictures_;
+    }
+    void AddPart(std::string name, std::string text) override { parts_[name] = std::move(text); }
+    std::string Write(std::string &, const std::function<void()> &) override
+    {
+        parts_["word/document.xml"] = std::move(main_);
+        main_.clear();
+        return {};
+    }
+
+private:
+    std::map<std::string, std::string> &parts_;
+    bool pictures_;
+    std::string main_;
+};
+
+std::string
+Document(const DocxCase &c,
+         std::unique_ptr<worksheet::DocxOutput> output = std::make_unique<worksheet::DocxArchive>())
+{
+    worksheet::DocxDocument document(c.mode, ",", c.kind, std::move(output));
     worksheet::Reader reader(c.mode, ",", document.Options());
     std::string ignored;
     worksheet::ForEachLine(c.worksheet, [&](std::string_view line) {
@@ -146,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DocxDocument, StartsAfreshAfterFinish)
 {
     const DocxCase c{"Twice", Kind::Key, InputMode::Sides, "3 4 5\n", 1, 1, {}};
-    worksheet::DocxDocument document(c.mode, ",", c.kind);
+    worksheet::DocxDocument document(c.mode, ",", c.kind,
+                                     std::make_unique<worksheet::DocxArchive>());
     std::string first, second, ignored;
     for (std::string *out : {&first, &second}) {
         worksheet::Reader reader(c.mode, ",", document.Options()); // a worksheet of its own
@@ -156,6 +191,28 @@ TEST(DocxDocument, StartsAfreshAfterFinish)
     EXPECT_EQ(first, second);
     EXPECT_EQ(ignored, "");
     EXPECT_EQ(first, Document(c));
+}
+
+// Whichever output takes the document, its XML is the same: the web page's, which paints
+// the pictures itself, is the command line's. Where a figure's picture cannot be made, the
+// task goes without the figure, and without a reference to a picture that is not there.
+TEST(DocxDocument, SameXmlWhateverTheOutput)
+{
+    const DocxCase c{"Output", Kind::Key, InputMode::Sides, "3 4 5\n1 2 3\n", 2, 1, {}};
+    const std::map<std::string, std::string> archived = Parts(Document(c));
+    std::map<std::string, std::string> kept, unpainted;
+    Document(c, std::make_unique<MemoryOutput>(kept, true));
+    Document(c, std::make_unique<MemoryOutput>(unpainted, false));
+    for (const auto &[name, bytes] : archived)
+        if (!name.ends_with(".png")) {
+            EXPECT_EQ(kept[name], bytes) << name;
+        }
+    EXPECT_EQ(kept.size() + 1, archived.size()); // all but the PNG
+    const std::string &main = unpainted["word/document.xml"];
+    EXPECT_EQ(main.find("<w:drawing>"), std::string::npos);
+    EXPECT_EQ(unpainted["word/_rels/document.xml.rels"].find("media/"), std::string::npos);
+    EXPECT_NE(main.find("Yg_a = 4,21637021355784"), std::string::npos);
+    EXPECT_EQ(Matches(main, ">(Задача \\d+)<").size(), 2U);
 }
 
 } // namespace

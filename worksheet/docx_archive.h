@@ -1,0 +1,30 @@
+#pragma once
+
+// The command line's output of a document for Word and Writer (docx_output.h): a .docx
+// file packed with libzip (docx_package.h), each figure painted with cairo as a PNG
+// (figure/png.h). Only the documents' module links it.
+
+#include "docx_output.h"
+#include "docx_package.h"
+
+#include <memory>
+
+namespace worksheet
+{
+
+class DocxArchive final : public DocxOutput
+{
+public:
+    DocxArchive();
+
+    void AppendMain(std::string_view text) override { package_->AppendMain(text); }
+    bool AddFigure(std::string_view name, const calc::Solution &solution,
+                   const figure::FigureOptions &options, const std::string &svg) override;
+    void AddPart(std::string name, std::string text) override;
+    std::string Write(std::string &out, const std::function<void()> &spill) override;
+
+private:
+    std::unique_ptr<DocxPackage> package_;
+};
+
+} // namespace worksheet
