@@ -25,7 +25,8 @@ namespace calc
 // The work behind "Изчисли": reads the three input texts of one kind with ReadNumber
 // ("." and `decimalSeparator` both count as the decimal separator) and solves them as
 // Solve does, on the numbers exactly as typed: 0.1, 0.2 and 0.3 are refused as sides,
-// whatever the doubles nearest to them add up to.
+// whatever the doubles nearest to them add up to. A text longer than the calculation
+// takes (kMaxDigits, kMaxExponentDigits) makes the solution TooLong.
 Solution Calculate(InputMode mode, const std::array<std::string_view, 3> &inputs,
                    std::string_view decimalSeparator = ".", const SolveOptions &options = {});
 

@@ -54,7 +54,9 @@ struct Decimal {
 };
 
 // The number ReadNumber reads in `text` (numbers.h), exactly as typed. Digits beyond the
-// 32768th, which no input box holds, count only as one nonzero digit after the last kept.
+// 32768th count only as one nonzero digit after the last kept, and a written exponent of
+// more than nine digits as 10^9: neither is in a number the calculation takes
+// (kMaxDigits, kMaxExponentDigits).
 Decimal ReadExactNumber(std::string_view text, std::string_view decimalSeparator = ".");
 
 // A double's value exactly.

@@ -120,18 +120,31 @@ Decimal ReadExactNumber(std::string_view text, std::string_view decimalSeparator
     if (radixBits < 0)
         return {};
     if (radixBits > 0) {
+        // The digits a machine word at a time, and those beyond the kept ones counted and
+        // shifted in at once: a digit at a time, each step would copy the whole number.
         Integer value = 0;
+        std::uint64_t word = 0;
+        unsigned wordBits = 0;
         std::size_t count = 0;
+        std::uint64_t dropped = 0;
         bool sticky = false;
         numeral::ScanRadixDigits(in, radixBits, [&](int digit) {
-            if (count < kMaxExactDigits) {
-                value = (value << radixBits) | digit;
-                ++count;
-            } else {
+            if (count == kMaxExactDigits) {
                 sticky = sticky || digit != 0;
-                value <<= radixBits;
+                ++dropped;
+                return;
+            }
+            ++count;
+            word = word << radixBits | static_cast<std::uint64_t>(digit);
+            wordBits += static_cast<unsigned>(radixBits);
+            if (wordBits + static_cast<unsigned>(radixBits) > 64) {
+                value = (value << wordBits) | word;
+                word = 0;
+                wordBits = 0;
             }
         });
+        value = (value << wordBits) | word;
+        value <<= static_cast<unsigned>(dropped * static_cast<std::uint64_t>(radixBits));
         return MakeDecimal(1, value | (sticky ? 1 : 0), 0);
     }
     std::string digits;

@@ -21,16 +21,20 @@ namespace
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
+static_assert(kMaxExponentDigits == numeral::kExactExponentDigits,
+              "the calculation takes only exponents that are read exactly");
+
 // A non-negative integer in base 2^bits (hexadecimal or octal), correctly rounded. The
 // leading digits are kept exactly in 61 to 64 bits; those after them only count as a
 // whole, as one sticky bit below the rounding position of a double's 53, which is all
-// round-to-nearest needs of them.
-double PowerOfTwoRadixValue(numeral::Scanner &in, int bits)
+// round-to-nearest needs of them. `withinBounds`, where given, tells whether the number
+// is one the calculation takes (kMaxDigits).
+double PowerOfTwoRadixValue(numeral::Scanner &in, int bits, bool *withinBounds = nullptr)
 {
     std::uint64_t kept = 0;
     bool sticky = false;
     int dropped = 0; // digits after the kept ones, counted until the value is surely infinite
-    numeral::ScanRadixDigits(in, bits, [&](int digit) {
+    const std::int64_t significant = numeral::ScanRadixDigits(in, bits, [&](int digit) {
         if ((kept >> (64 - bits)) == 0) {
             kept = kept << bits | static_cast<std::uint64_t>(digit);
         } else {
@@ -38,6 +42,8 @@ double PowerOfTwoRadixValue(numeral::Scanner &in, int bits)
             dropped = std::min(dropped + 1, 1100); // 2^(3 * 1100) is far beyond the range
         }
     });
+    if (withinBounds != nullptr)
+        *withinBounds = significant <= kMaxDigits;
     return std::ldexp(static_cast<double>(kept | (sticky ? 1 : 0)), dropped * bits);
 }
 
@@ -63,8 +69,10 @@ std::size_t AppendInteger(char *numeral, std::size_t end, std::int64_t value)
 // point between two doubles, never on it, so the rest is kept as one nonzero digit.
 constexpr std::size_t kMaxSignificantDigits = 768;
 
-// The decimal form: digits with at most one separator, then an optional exponent.
-double DecimalValue(numeral::Scanner &in, std::string_view separator)
+// The decimal form: digits with at most one separator, then an optional exponent; and,
+// where asked, whether the number is one the calculation takes (kMaxDigits,
+// kMaxExponentDigits).
+double DecimalValue(numeral::Scanner &in, std::string_view separator, bool *withinBounds = nullptr)
 {
     // The value is 0.<significant digits> x 10^exponent, written out for fast_float.
     char numeral[2 + kMaxSignificantDigits + 1 + 24];
@@ -78,6 +86,9 @@ double DecimalValue(numeral::Scanner &in, std::string_view separator)
         else
             dropped = dropped || c != '0';
     });
+    if (withinBounds != nullptr)
+        *withinBounds =
+            form.significantDigits <= kMaxDigits && form.exponentDigits <= kMaxExponentDigits;
     if (!form.anyDigit)
         return 0;
 
@@ -274,6 +285,20 @@ FifteenDigits RoundToFifteenDigits(double magnitude)
 }
 
 } // namespace
+
+BoundedNumber ReadBoundedNumber(std::string_view text, std::string_view decimalSeparator)
+{
+    BoundedNumber number;
+    numeral::Scanner in(text);
+    const int radixBits = numeral::TakeRadixPrefix(in);
+    if (radixBits > 0)
+        number.value = PowerOfTwoRadixValue(in, radixBits, &number.withinBounds);
+    else if (radixBits == 0)
+        number.value =
+            DecimalValue(in, numeral::UsableSeparator(decimalSeparator) ? decimalSeparator : "",
+                         &number.withinBounds);
+    return number;
+}
 
 double ReadNumber(std::string_view text, std::string_view decimalSeparator)
 {

@@ -8,6 +8,22 @@
 namespace calc
 {
 
+// The longest numbers the calculation takes: at most this many significant digits (from
+// the first nonzero digit to the last; for &H and &O, from the first nonzero digit on),
+// and a written exponent of at most this many digits (leading zeros not counted). Within
+// them every triple is decided exactly and answered in milliseconds; the exact arithmetic
+// that some triples need grows with the square of the digits, so longer numbers are
+// refused (Outcome::TooLong) rather than left to run for seconds or hours.
+inline constexpr int kMaxDigits = 200;
+inline constexpr int kMaxExponentDigits = 9;
+
+// A number as ReadNumber reads it (below), and whether it is within those bounds.
+struct BoundedNumber {
+    double value = 0;
+    bool withinBounds = true;
+};
+BoundedNumber ReadBoundedNumber(std::string_view text, std::string_view decimalSeparator = ".");
+
 // Reads the number at the start of an input text: spaces, tabs and line feeds are
 // ignored wherever they stand; then the longest prefix that forms a number is read: an
 // optional sign, decimal digits with at most one decimal separator, and an optional

@@ -100,12 +100,17 @@ inline int TakeRadixPrefix(Scanner &in)
 }
 
 // The digits of a hexadecimal or octal integer, one at a time, until the first character
-// that is not one.
-template<typename Digit> void ScanRadixDigits(Scanner &in, int bits, Digit digit)
+// that is not one. Returns how many there are from the first nonzero one on: the number's
+// significant digits.
+template<typename Digit> std::int64_t ScanRadixDigits(Scanner &in, int bits, Digit digit)
 {
     const auto value = bits == 4 ? HexDigitValue : OctalDigitValue;
-    for (int d = value(in.Peek()); d >= 0; in.Next(), d = value(in.Peek()))
+    std::int64_t significant = 0;
+    for (int d = value(in.Peek()); d >= 0; in.Next(), d = value(in.Peek())) {
+        significant += significant > 0 || d != 0 ? 1 : 0;
         digit(d);
+    }
+    return significant;
 }
 
 // What the decimal form of a text holds: ±0.d₁d₂d₃… × 10^exponent, the significant digits
@@ -115,9 +120,16 @@ struct DecimalForm {
     bool negative = false;
     bool anyDigit = false;
     std::int64_t exponent = 0;
+    // How long the number is: its significant digits up to the last nonzero one (zeros
+    // after it only scale it), and the digits of its written exponent after their leading
+    // zeros.
+    std::int64_t significantDigits = 0;
+    int exponentDigits = 0;
 };
 
-// Exponents saturate far beyond any that matters.
+// A written exponent of more digits than this saturates at kExponentLimit; with nine or
+// fewer, it is read exactly.
+inline constexpr int kExactExponentDigits = 9;
 inline constexpr std::int64_t kExponentLimit = 1'000'000'000;
 
 // Reads the decimal form: an optional sign, digits with at most one separator (".", ","
@@ -132,6 +144,7 @@ template<typename Keep> DecimalForm ScanDecimal(Scanner &in, std::string_view se
         in.Take('+');
     bool seenPoint = false;
     bool significant = false;
+    std::int64_t kept = 0;
     while (true) {
         const char c = in.Peek();
         if (!IsDigit(c)) {
@@ -148,6 +161,8 @@ template<typename Keep> DecimalForm ScanDecimal(Scanner &in, std::string_view se
         }
         significant = true;
         form.exponent += seenPoint ? 0 : 1;
+        ++kept;
+        form.significantDigits = c != '0' ? kept : form.significantDigits;
         keep(c);
     }
     if (!form.anyDigit)
@@ -162,8 +177,11 @@ template<typename Keep> DecimalForm ScanDecimal(Scanner &in, std::string_view se
         // Without digits the letter is not part of the number, and nothing follows it
         // that could be, so the text read so far stands either way.
         std::int64_t digits = 0;
-        for (; IsDigit(in.Peek()); in.Next())
+        for (; IsDigit(in.Peek()); in.Next()) {
             digits = std::min<std::int64_t>(digits * 10 + (in.Peek() - '0'), kExponentLimit);
+            form.exponentDigits += form.exponentDigits > 0 || in.Peek() != '0' ? 1 : 0;
+            form.exponentDigits = std::min(form.exponentDigits, kExactExponentDigits + 1);
+        }
         form.exponent += negativeExponent ? -digits : digits;
     }
     return form;

@@ -28,6 +28,8 @@ std::string_view RefusalText(Outcome outcome)
         return kRejected;
     case Outcome::OutOfRange:
         return kOutOfRange;
+    case Outcome::TooLong:
+        return kTooLong;
     case Outcome::Solved:
         break;
     }

@@ -11,6 +11,10 @@ namespace calc
 // The report's fixed texts (UTF-8).
 inline constexpr std::string_view kRejected = "Некоректни данни!";
 inline constexpr std::string_view kOutOfRange = "Числата са извън допустимия обхват!";
+// The report (and RefusalText) of a length too long to take: kMaxDigits, kMaxExponentDigits
+// (numbers.h).
+inline constexpr std::string_view kTooLong =
+    "Твърде дълго число: до 200 значещи цифри и до 9 цифри в степенния показател!";
 inline constexpr std::string_view kSidesHeading = "Изчислени дължини на страни:";
 inline constexpr std::string_view kSideLabels[3] = {"BC = ", "AC = ", "AB = "};
 inline constexpr std::string_view kArea = "Лице на триъгълника S = ";
@@ -29,7 +33,8 @@ struct ReportStyle {
 // The report of a solution, appended to `out`. A solved triangle gives the side block
 // (heading and BC, AC, AB; left out when the sides were given), the area line and the
 // bisector block, each line ended by the style's line end. A refusal is kRejected alone,
-// a triangle out of range kOutOfRange alone, both without a line end.
+// a triangle out of range kOutOfRange alone, a length too long kTooLong alone, all without
+// a line end.
 void AppendReport(std::string &out, const Solution &solution, const ReportStyle &style = {});
 
 // A value of the report as the report prints it: its own digits where it has them, else

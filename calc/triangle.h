@@ -51,6 +51,8 @@ enum class Outcome {
     Solved,     // the triangle is there
     Rejected,   // no triangle has these lengths
     OutOfRange, // there is one, but a length or the area does not fit a double
+    TooLong,    // a length is written longer than the calculation takes (numbers.h), the
+                // first such one `Solution::refused`; nothing is decided
 };
 
 // Why a triple has no triangle, about the value `Solution::refused`.

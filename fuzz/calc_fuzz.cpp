@@ -1,7 +1,8 @@
 // Arbitrary bytes as the three input texts, in each input kind and with either decimal
-// separator: the result must be the refusal, the range message, or a well-formed report of
-// a real triangle (for altitudes, one that has them); nothing may crash, and no report may
-// print "nan", "inf" or "-0".
+// separator: the result must be the refusal, the range message, the message for a number
+// too long, or a well-formed report of a real triangle (for altitudes, one that has them);
+// nothing may crash, no report may print "nan", "inf" or "-0", and no input may take long
+// (the run's -timeout fails the slow ones as it does a crash).
 #include "calculate.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -16,6 +17,8 @@
 
 namespace
 {
+
+constexpr std::size_t kLongestInput = 2000;
 
 [[noreturn]] void Fail(const char *what, const std::string &text)
 {
@@ -125,8 +128,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto mode = static_cast<calc::InputMode>(provider.ConsumeIntegralInRange(0, 2));
     const std::string_view separator = provider.ConsumeBool() ? "," : ".";
     std::array<std::string, 3> inputs;
+    // Long enough for numbers on either side of the longest the calculation takes.
     for (std::string &input : inputs)
-        input = provider.ConsumeRandomLengthString(100);
+        input = provider.ConsumeRandomLengthString(kLongestInput);
 
     const calc::Solution solution =
         calc::Calculate(mode, {inputs[0], inputs[1], inputs[2]}, separator);
@@ -139,6 +143,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     case calc::Outcome::OutOfRange:
         if (report != calc::kOutOfRange)
             Fail("an out-of-range triangle with the wrong text", report);
+        break;
+    case calc::Outcome::TooLong:
+        if (report != calc::kTooLong || solution.refused < 0 || solution.refused > 2)
+            Fail("a length too long with the wrong text", report);
         break;
     case calc::Outcome::Solved: {
         CheckReport(report, mode, separator);

@@ -28,6 +28,9 @@ constexpr std::string_view kOutOfRange = "Защо няма резултат:";
 constexpr std::string_view kBeyondRange =
     "такъв триъгълник има, но някоя от дължините или лицето му е извън обхвата на числата, с "
     "които смята програмата";
+constexpr std::string_view kTooLong =
+    "числото е записано с повече от 200 значещи цифри или с повече от 9 цифри в степенния "
+    "показател, а програмата смята само с по-кратки числа";
 
 Expression Twice(Expression e)
 {
@@ -93,6 +96,8 @@ WorkedSolution Worker::Work()
         return std::move(worked_);
     case calc::Outcome::OutOfRange:
         Add(kOutOfRange).steps.push_back({{}, std::string(kBeyondRange)});
+        return std::move(worked_);
+    case calc::Outcome::TooLong: // (Work says why, without the exact values)
         return std::move(worked_);
     }
     switch (s_.mode) {
@@ -332,6 +337,18 @@ void Worker::MediansCheck()
 
 WorkedSolution Work(const calc::Solution &solution, std::string_view decimalSeparator)
 {
+    if (solution.outcome == calc::Outcome::TooLong) {
+        // Which length is too long to work with, by its name: nothing else is known.
+        Step step{{}, std::string(kTooLong)};
+        if (solution.refused >= 0 && solution.refused <= 2) {
+            const char side = calc::kSideLetters.at(static_cast<std::size_t>(solution.refused));
+            const std::string_view letter = calc::Words(solution.mode).letter;
+            step.formulas = List(
+                Chain(letter.empty() ? Symbol(std::string_view(&side, 1)) : Symbol(letter, side))
+                    .Take());
+        }
+        return {{{kOutOfRange, {std::move(step)}}}};
+    }
     if (!solution.exact) {
         // (made without the exact values: nothing worked out to show)
         return {};

@@ -88,7 +88,10 @@ function LoadModel(wasm) {
     // the exercises it asks for, as the command line's --generate writes them. A request:
     // { kind (0 altitudes, 1 sides, 2 medians), count, impossible, level (1 to 3), variants
     // (1 to 4), seed (a string of digits) }. And the printable page of a list, the students'
-    // sheet or the answer key, as its --html (--sheet) writes it, and how many tasks it has;
+    // sheet or the answer key, as its --html (--sheet) writes it, and how many tasks it has:
+    // whole, or as a function that gives the page's next part at each call, a task at a time
+    // (at most some tens of milliseconds each), and null once the page is whole (one page is
+    // made in parts at a time: beginning another ends it);
     // and the same as a document for Word and Writer, as its --docx (--sheet) makes it, in
     // parts: { name, bytes (UTF-8), width, height }, where a part with a width is a figure's
     // PNG, to be painted that many pixels wide and high from the SVG in its bytes.
@@ -106,6 +109,20 @@ function LoadModel(wasm) {
                     text(core.TeacherPage(kind, listAddress, sheet ? 1 : 0, address)),
                 ),
             ),
+        pageInParts: (kind, list, sheet, separator) => {
+            const begun = withText(list, (listAddress) =>
+                withText(separator, (address) =>
+                    core.TeacherPageBegin(kind, listAddress, sheet ? 1 : 0, address),
+                ),
+            );
+            let done = !begun;
+            return () => {
+                if (done) return null;
+                const part = text(core.TeacherPageNext());
+                done = part === '';
+                return done ? null : part;
+            };
+        },
         tasks: () => core.TeacherTasks(),
         document: (kind, list, sheet, separator) =>
             withText(list, (listAddress) =>

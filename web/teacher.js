@@ -67,10 +67,36 @@ function BindTeacher(teacher, separator) {
         );
     });
 
+    // The page is made a part at a time, the browser getting its turn every 50 ms, so that
+    // a long list never holds the page up (the status line says so meanwhile); a later press
+    // makes its own page instead.
+    let presses = 0;
     const show = (sheet) => () => {
-        shown = { kind: kind(), list: list.value, sheet };
-        const page = teacher.page(shown.kind, shown.list, sheet, separator);
-        const tasks = teacher.tasks();
+        const press = ++presses;
+        const asked = { kind: kind(), list: list.value, sheet };
+        const next = teacher.pageInParts(asked.kind, asked.list, sheet, separator);
+        const parts = [];
+        let slices = 0;
+        const make = () => {
+            if (press !== presses) return;
+            const start = performance.now();
+            for (let part = next(); part !== null; part = next()) {
+                parts.push(part);
+                if (performance.now() - start > 50) {
+                    if (slices++ === 0)
+                        say(
+                            `${sheet ? 'Листът за учениците' : 'Ключът с отговорите'} се подготвя…`,
+                        );
+                    setTimeout(make, 0);
+                    return;
+                }
+            }
+            shown = asked;
+            present(sheet, parts.join(''), teacher.tasks());
+        };
+        make();
+    };
+    const present = (sheet, page, tasks) => {
         preview.srcdoc = page;
         if (address) URL.revokeObjectURL(address);
         address = URL.createObjectURL(new Blob([page], { type: 'text/html;charset=utf-8' }));

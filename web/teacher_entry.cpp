@@ -7,6 +7,7 @@
 #include "pipeline.h"
 #include "printout.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,15 +16,6 @@ namespace
 
 std::string text;
 int tasks = 0; // of the last page
-
-// The page's text a whole: the page shows the lines that are no triple in their blocks.
-class TextSink final : public worksheet::Sink
-{
-public:
-    std::string &Pending() override { return text; }
-    void Spill() override {}
-    void Say(std::string_view, bool) override {}
-};
 
 // A page or a document, its tasks counted, for the page to say how many it shows.
 class Counted final : public worksheet::Document
@@ -45,6 +37,45 @@ public:
 private:
     worksheet::Document &document_;
 };
+
+// A printable page made a task at a time, so that the page's script can give the browser
+// its turn between the parts of a long list: the list and the source of its records, the
+// page's writer, its tasks counted, and the reader of its lines. (The page shows the lines
+// that are no triple in their blocks: nothing is said beside it.)
+struct PageInMaking {
+    PageInMaking(calc::InputMode mode, std::string_view typed, bool sheet,
+                 std::string_view decimalSeparator)
+        : list(typed), source(list),
+          page(mode, decimalSeparator,
+               sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key),
+          counted(page), reader(mode, decimalSeparator, counted.Options())
+    {
+    }
+
+    // Appends the next task of the list to `out`, or at the end of the list the page's
+    // end. False once the page is whole.
+    bool Next(std::string &out)
+    {
+        if (finished)
+            return false;
+        if (const worksheet::Record *record = source.Next(reader)) {
+            counted.Add(out, *record);
+            return true;
+        }
+        counted.Finish(out, [] {});
+        finished = true;
+        return true;
+    }
+
+    std::string list;
+    worksheet::TextSource source;
+    worksheet::Printout page;
+    Counted counted;
+    worksheet::Reader reader;
+    bool finished = false;
+};
+
+std::unique_ptr<PageInMaking> making;
 
 bool Kind(int kind, calc::InputMode &mode)
 {
@@ -98,22 +129,38 @@ const char *TeacherExercises(int kind, int count, int impossible, int level, int
     return text.c_str();
 }
 
-// The printable page of a list, one triple a line as a worksheet: the students' sheet, or
-// the answer key.
-const char *TeacherPage(int kind, const char *list, int sheet, const char *decimalSeparator)
+// Starts the printable page of a list, one triple a line as a worksheet: the students'
+// sheet, or the answer key. False for a kind there is none of.
+int TeacherPageBegin(int kind, const char *list, int sheet, const char *decimalSeparator)
 {
     calc::InputMode mode{};
-    text.clear();
+    making.reset();
     tasks = 0;
     if (!Kind(kind, mode))
-        return text.c_str();
-    worksheet::Printout page(mode, decimalSeparator,
-                             sheet != 0 ? worksheet::Printout::Kind::Sheet
-                                        : worksheet::Printout::Kind::Key);
-    Counted counted(page);
-    worksheet::TextSource source(list);
-    TextSink sink;
-    worksheet::Process(mode, decimalSeparator, source, counted, sink);
+        return 0;
+    making = std::make_unique<PageInMaking>(mode, list, sheet != 0, decimalSeparator);
+    return 1;
+}
+
+// The next part of the page begun: a task, with the lines before it, or the page's end;
+// empty once the page is whole. A task takes at most some tens of milliseconds.
+const char *TeacherPageNext()
+{
+    text.clear();
+    if (making && !making->Next(text))
+        making.reset();
+    return text.c_str();
+}
+
+// The whole printable page of a list at once.
+const char *TeacherPage(int kind, const char *list, int sheet, const char *decimalSeparator)
+{
+    std::string page;
+    if (TeacherPageBegin(kind, list, sheet, decimalSeparator) != 0)
+        while (making->Next(page)) {
+        }
+    making.reset();
+    text = std::move(page);
     return text.c_str();
 }
 

@@ -27,6 +27,7 @@ h1 { font-size: 17pt; margin: 0 0 2pt; }
 .given th { font-weight: normal; text-align: left; padding: 0 6pt 0 0; }
 .given td { white-space: pre-wrap; }
 .problem { font-weight: bold; }
+@media screen { .task { content-visibility: auto; contain-intrinsic-size: auto 60mm; } }
 )";
 
 } // namespace

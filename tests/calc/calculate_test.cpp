@@ -28,6 +28,7 @@ std::string Lines(const std::vector<std::string> &lines)
 
 const std::string kRejected(calc::kRejected);
 const std::string kOutOfRange(calc::kOutOfRange);
+const std::string kTooLong(calc::kTooLong);
 
 struct ReportCase {
     const char *name;
@@ -183,8 +184,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Real triangles all the same, decided on the numbers as typed.
         ReportCase{"HexTooLong",
                    InputMode::Sides,
-                   {"&H" + std::string(300, 'F'), "&H" + std::string(300, 'F'),
-                    "&H" + std::string(300, 'F')},
+                   {"&H" + std::string(150, 'F'), "&H" + std::string(150, 'F'),
+                    "&H" + std::string(150, 'F')},
                    kOutOfRange},
         ReportCase{"BeyondTheDoubles", InputMode::Sides, {"1e400", "1e400", "1e400"}, kOutOfRange},
         ReportCase{"BelowTheDoubles", InputMode::Sides, {"1e-400", "1", "1"}, kOutOfRange},
@@ -200,6 +201,24 @@ INSTANTIATE_TEST_SUITE_P(
                    kOutOfRange}),
     RowName<ReportCase>);
 
+// Numbers longer than the calculation takes, whatever the others: more significant digits
+// than kMaxDigits, or an exponent of more than kMaxExponentDigits digits.
+INSTANTIATE_TEST_SUITE_P(TooLong, CalculateTest,
+                         testing::Values(ReportCase{"Digits",
+                                                    InputMode::Sides,
+                                                    {"3", "4." + std::string(199, '0') + "1", "5"},
+                                                    kTooLong},
+                                         ReportCase{"HexDigitsBesideANegative",
+                                                    InputMode::Heights,
+                                                    {"-1", "1", "&H" + std::string(201, 'F')},
+                                                    kTooLong},
+                                         ReportCase{
+                                             "ExponentDigits",
+                                             InputMode::Sides,
+                                             {"1e1000000003", "1e1000000000", "1e1000000000"},
+                                             kTooLong}),
+                         RowName<ReportCase>);
+
 // Refusals and digits decided on the numbers as typed, not on the doubles nearest to them:
 // degenerate decimals are refused, and needles get their exact digits where the formulas
 // in doubles lose theirs (values checked against exact rational arithmetic).
@@ -210,6 +229,23 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"DegenerateElevenths", InputMode::Sides, {"1.1", "2.2", "3.3"}, kRejected},
         ReportCase{"DegenerateReciprocals", InputMode::Heights, {"0.2", "0.3", "0.6"}, kRejected},
         ReportCase{"DegenerateMedians", InputMode::Medians, {"0.1", "0.2", "0.3"}, kRejected},
+        // Far beyond the doubles, as far as exponents go.
+        ReportCase{"NineDigitExponentsNoTriangle",
+                   InputMode::Sides,
+                   {"1e999999999", "1e999999996", "1e999999996"},
+                   kRejected},
+        ReportCase{"NineDigitExponentsTriangle",
+                   InputMode::Sides,
+                   {"1e999999999", "1e999999999", "1e999999998"},
+                   kOutOfRange},
+        ReportCase{"HugeAndTinyAltitudesNoTriangle",
+                   InputMode::Heights,
+                   {"1e-999999999", "1e999999999", "1e999999999"},
+                   kRejected},
+        ReportCase{"LongestHexNoTriangle",
+                   InputMode::Medians,
+                   {"&H" + std::string(200, 'F'), "&H1" + std::string(198, '0'), "&O7"},
+                   kRejected},
         ReportCase{"JustBeyondDegenerate",
                    InputMode::Sides,
                    {"0.1", "0.2", "0.30000000000000001"},
@@ -453,14 +489,108 @@ TEST(ExactForms, CoverTheDerivation)
     EXPECT_EQ(calc::NumberText(needle.triangle.bisectors[0].value), "0.0999999999999901");
 }
 
-// Against exact geometry, evaluated here on its own: random triples within a hair of
-// degenerate (and needles), typed as short decimals, are refused exactly when their exact
-// values fail the triangle inequality, and every value printed is within 1e-10 of the
-// exact one.
+using Real = boost::multiprecision::cpp_bin_float_100;
+using Exact = boost::multiprecision::cpp_rational;
+
+boost::multiprecision::cpp_int PowerOfTen(std::size_t n)
+{
+    return boost::multiprecision::pow(boost::multiprecision::cpp_int(10), static_cast<unsigned>(n));
+}
+
+Exact ExactOf(const std::string &text) // "123.45"
+{
+    const std::size_t point = text.find('.');
+    std::string digits = text;
+    digits.erase(point, 1);
+    return {boost::multiprecision::cpp_int(digits), PowerOfTen(text.size() - point - 1)};
+}
+
+Real RealOf(const Exact &q)
+{
+    return Real(numerator(q)) / Real(denominator(q));
+}
+
+// The third length of a triple within a hair of degenerate: a little less or more than the
+// sum of the first two (for altitudes, than the altitude whose reciprocal is the
+// difference of theirs), or exactly it, by `step`.
+Exact NearlyDegenerateThird(InputMode mode, const Exact &first, const Exact &second,
+                            const Exact &step)
+{
+    Exact limit = first + second;
+    if (mode == InputMode::Heights && first != second)
+        limit = first * second / (first > second ? Exact(first - second) : Exact(second - first));
+    return limit + step;
+}
+
+// Against exact geometry, evaluated here on its own: the triple is refused exactly when its
+// exact values fail the triangle inequality, and every value printed is within 1e-10 of the
+// exact one; with `exactValues`, the solution's decimals are the exact values rounded once.
+// Whether it was solved.
+bool AgreesWithExactGeometry(InputMode mode, const std::array<std::string, 3> &texts,
+                             bool exactValues)
+{
+    const std::array<Exact, 3> x{ExactOf(texts[0]), ExactOf(texts[1]), ExactOf(texts[2])};
+    std::array<Exact, 3> terms = x;
+    if (mode == InputMode::Heights)
+        for (Exact &term : terms)
+            term = 1 / term;
+    bool triangle = true;
+    for (std::size_t i = 0; i < 3; ++i)
+        triangle = triangle && terms[i] < terms[(i + 1) % 3] + terms[(i + 2) % 3];
+    const calc::Solution solution =
+        calc::Calculate(mode, {texts[0], texts[1], texts[2]}, ".", {.exactValues = exactValues});
+    EXPECT_EQ(solution.outcome, triangle ? calc::Outcome::Solved : calc::Outcome::Rejected)
+        << texts[0] << " " << texts[1] << " " << texts[2];
+    if (!triangle || solution.outcome != calc::Outcome::Solved)
+        return false;
+
+    // The squares of the sides, exactly; then everything from them.
+    std::array<Exact, 3> squares;
+    const Exact s = terms[0] + terms[1] + terms[2];
+    const Exact inverse = s * (s - 2 * terms[0]) * (s - 2 * terms[1]) * (s - 2 * terms[2]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (mode == InputMode::Sides)
+            squares[i] = x[i] * x[i];
+        else if (mode == InputMode::Heights) // a = 2S/h, 1/S² = P1 P2 P3 P4
+            squares[i] = 4 / inverse * terms[i] * terms[i];
+        else
+            squares[i] = Exact(4, 9) * (2 * x[(i + 1) % 3] * x[(i + 1) % 3] +
+                                        2 * x[(i + 2) % 3] * x[(i + 2) % 3] - x[i] * x[i]);
+    }
+    const Exact &a2 = squares[0], &b2 = squares[1], &c2 = squares[2];
+    const Exact area16 = 2 * (a2 * b2 + b2 * c2 + c2 * a2) - (a2 * a2 + b2 * b2 + c2 * c2);
+    std::array<Real, 7> expected{sqrt(RealOf(a2)), sqrt(RealOf(b2)), sqrt(RealOf(c2)),
+                                 sqrt(RealOf(area16)) / 4};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Real &b = expected[(i + 1) % 3], &c = expected[(i + 2) % 3];
+        // l_a = √(bc (b + c − a)(b + c + a)) / (b + c)
+        expected[4 + i] = sqrt(b * c * (b + c - expected[i]) * (b + c + expected[i])) / (b + c);
+    }
+    const calc::Triangle &t = solution.triangle;
+    const std::array<double, 7> printed{
+        t.sides[0].value,     t.sides[1].value,     t.sides[2].value,    t.area.value,
+        t.bisectors[0].value, t.bisectors[1].value, t.bisectors[2].value};
+    for (std::size_t i = 0; i < 7; ++i) {
+        EXPECT_LE(abs(Real(printed[i]) - expected[i]), expected[i] * 1e-10)
+            << "value " << i << " of " << texts[0] << " " << texts[1] << " " << texts[2];
+        if (!solution.exact)
+            continue;
+        // The solution's decimal is the exact value rounded once to fifteen digits: no
+        // farther from it than half a unit of the fifteenth digit, nor nearer to the
+        // next fifteen-digit number.
+        std::string digits;
+        calc::AppendDigits(digits, solution.exact->DigitsOf(calc::kResults[i]));
+        const Real rounded(digits), unit = pow(Real(10), floor(log10(rounded)) - 14);
+        EXPECT_LE(abs(rounded - expected[i]), unit / 2 * (1 + 1e-20))
+            << digits << ", value " << i << " of " << texts[0] << " " << texts[1] << " "
+            << texts[2];
+    }
+    return true;
+}
+
+// Random triples within a hair of degenerate (and needles), typed as short decimals.
 TEST(Calculate, AgreesWithExactGeometry)
 {
-    using Real = boost::multiprecision::cpp_bin_float_100;
-    using Exact = boost::multiprecision::cpp_rational;
     std::mt19937_64 random(20261209);
     const auto decimal = [&random](int low, int high, int places) {
         const auto units = std::uniform_int_distribution<int>(low, high)(random);
@@ -468,89 +598,49 @@ TEST(Calculate, AgreesWithExactGeometry)
         text.insert(text.size() - static_cast<std::size_t>(places), ".");
         return text;
     };
-    const auto exact = [](const std::string &text) {
-        const std::size_t point = text.find('.');
-        std::string digits = text;
-        digits.erase(point, 1);
-        return Exact(boost::multiprecision::cpp_int(digits),
-                     boost::multiprecision::pow(boost::multiprecision::cpp_int(10),
-                                                static_cast<unsigned>(text.size() - point - 1)));
-    };
-    const auto real = [](const Exact &q) { return Real(numerator(q)) / Real(denominator(q)); };
     int solved = 0;
     for (int trial = 0; trial < 3000; ++trial) {
         const auto mode = static_cast<InputMode>(trial % 3);
-        // Two lengths, and a third a little less or more than their sum (for altitudes:
-        // than the altitude whose reciprocal is the difference of theirs), or exactly it.
         std::array<std::string, 3> texts{decimal(1000, 99999, 3), decimal(1000, 99999, 3), ""};
-        std::array<Exact, 3> x{exact(texts[0]), exact(texts[1]), 0};
-        Exact limit = x[0] + x[1];
-        if (mode == InputMode::Heights && x[0] != x[1])
-            limit = x[0] * x[1] / Exact(x[0] > x[1] ? Exact(x[0] - x[1]) : Exact(x[1] - x[0]));
         const auto step = std::uniform_int_distribution<int>(-3, 3)(random);
-        const Exact third = limit + Exact(step, 100000000);
-        texts[2] = boost::multiprecision::cpp_dec_float_50(real(third)).str(15, std::ios::fixed);
-        x[2] = exact(texts[2]);
-
-        std::array<Exact, 3> terms = x;
-        if (mode == InputMode::Heights)
-            for (Exact &term : terms)
-                term = 1 / term;
-        bool triangle = true;
-        for (std::size_t i = 0; i < 3; ++i)
-            triangle = triangle && terms[i] < terms[(i + 1) % 3] + terms[(i + 2) % 3];
+        const Exact third = NearlyDegenerateThird(mode, ExactOf(texts[0]), ExactOf(texts[1]),
+                                                  Exact(step, 100000000));
+        texts[2] = boost::multiprecision::cpp_dec_float_50(RealOf(third)).str(15, std::ios::fixed);
         // Every tenth with its exact values, which the worked solution and --exact print.
-        const calc::Solution solution = calc::Calculate(mode, {texts[0], texts[1], texts[2]}, ".",
-                                                        {.exactValues = trial % 10 == 0});
-        ASSERT_EQ(solution.outcome == calc::Outcome::Rejected, !triangle)
-            << texts[0] << " " << texts[1] << " " << texts[2];
-        if (!triangle)
-            continue;
-        ++solved;
-
-        // The squares of the sides, exactly; then everything from them.
-        std::array<Exact, 3> squares;
-        const Exact s = terms[0] + terms[1] + terms[2];
-        const Exact inverse = s * (s - 2 * terms[0]) * (s - 2 * terms[1]) * (s - 2 * terms[2]);
-        for (std::size_t i = 0; i < 3; ++i) {
-            if (mode == InputMode::Sides)
-                squares[i] = x[i] * x[i];
-            else if (mode == InputMode::Heights) // a = 2S/h, 1/S² = P1 P2 P3 P4
-                squares[i] = 4 / inverse * terms[i] * terms[i];
-            else
-                squares[i] = Exact(4, 9) * (2 * x[(i + 1) % 3] * x[(i + 1) % 3] +
-                                            2 * x[(i + 2) % 3] * x[(i + 2) % 3] - x[i] * x[i]);
-        }
-        const Exact &a2 = squares[0], &b2 = squares[1], &c2 = squares[2];
-        const Exact area16 = 2 * (a2 * b2 + b2 * c2 + c2 * a2) - (a2 * a2 + b2 * b2 + c2 * c2);
-        std::array<Real, 7> expected{sqrt(real(a2)), sqrt(real(b2)), sqrt(real(c2)),
-                                     sqrt(real(area16)) / 4};
-        for (std::size_t i = 0; i < 3; ++i) {
-            const Real &b = expected[(i + 1) % 3], &c = expected[(i + 2) % 3];
-            // l_a = √(bc (b + c − a)(b + c + a)) / (b + c)
-            expected[4 + i] = sqrt(b * c * (b + c - expected[i]) * (b + c + expected[i])) / (b + c);
-        }
-        const calc::Triangle &t = solution.triangle;
-        const std::array<double, 7> printed{
-            t.sides[0].value,     t.sides[1].value,     t.sides[2].value,    t.area.value,
-            t.bisectors[0].value, t.bisectors[1].value, t.bisectors[2].value};
-        for (std::size_t i = 0; i < 7; ++i) {
-            EXPECT_LE(abs(Real(printed[i]) - expected[i]), expected[i] * 1e-10)
-                << "value " << i << " of " << texts[0] << " " << texts[1] << " " << texts[2];
-            if (!solution.exact)
-                continue;
-            // The solution's decimal is the exact value rounded once to fifteen digits: no
-            // farther from it than half a unit of the fifteenth digit, nor nearer to the
-            // next fifteen-digit number.
-            std::string digits;
-            calc::AppendDigits(digits, solution.exact->DigitsOf(calc::kResults[i]));
-            const Real rounded(digits), unit = pow(Real(10), floor(log10(rounded)) - 14);
-            EXPECT_LE(abs(rounded - expected[i]), unit / 2 * (1 + 1e-20))
-                << digits << ", value " << i << " of " << texts[0] << " " << texts[1] << " "
-                << texts[2];
-        }
+        solved += AgreesWithExactGeometry(mode, texts, trial % 10 == 0) ? 1 : 0;
     }
     EXPECT_GT(solved, 1000);
+}
+
+// The same for the longest numbers the calculation takes, within 1e-60 of degenerate: the
+// exact arithmetic on them is the slowest there is.
+TEST(Calculate, AgreesWithExactGeometryForTheLongestNumbers)
+{
+    std::mt19937_64 random(20261210);
+    const auto digits = [&random](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += static_cast<char>('0' + std::uniform_int_distribution<int>(i == 0, 9)(random));
+        return text;
+    };
+    const auto written = [](const Exact &value) { // as many decimals as kMaxDigits leaves
+        const std::string whole = boost::multiprecision::cpp_int(value).str();
+        const Exact scaled = value * PowerOfTen(calc::kMaxDigits - whole.size());
+        return boost::multiprecision::cpp_int(scaled).str().insert(whole.size(), ".");
+    };
+    int solved = 0;
+    for (int trial = 0; trial < 30; ++trial) {
+        const auto mode = static_cast<InputMode>(trial % 3);
+        std::array<std::string, 3> texts{digits(1) + "." + digits(calc::kMaxDigits - 2),
+                                         digits(1) + "." + digits(calc::kMaxDigits - 2), ""};
+        // Not 0: the third, written to kMaxDigits, would then be within 1e-198 of
+        // degenerate, beyond the precision of the geometry here.
+        const auto step = std::uniform_int_distribution<int>(1, 3)(random) * (trial % 2 ? 1 : -1);
+        texts[2] = written(NearlyDegenerateThird(mode, ExactOf(texts[0]), ExactOf(texts[1]),
+                                                 Exact(step, PowerOfTen(60))));
+        solved += AgreesWithExactGeometry(mode, texts, trial % 5 == 0) ? 1 : 0;
+    }
+    EXPECT_GT(solved, 10);
 }
 
 TEST(Report, TakesTheLineEndOfItsStyle)

@@ -8,6 +8,7 @@
 #include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -19,6 +20,7 @@ struct ReadCase {
     std::string text;
     double expected;
     std::string separator = "."; // the locale's, besides "."
+    bool taken = true;           // within the bounds of what the calculation takes
 };
 
 std::ostream &operator<<(std::ostream &os, const ReadCase &c)
@@ -41,6 +43,16 @@ TEST_P(ReadNumberTest, ReadsExactly)
         << "text \"" << c.text << "\" read as " << actual << ", expected " << c.expected;
 }
 
+// The number is one the calculation takes, or one longer than it takes: too many
+// significant digits, or an exponent of too many digits.
+TEST_P(ReadNumberTest, TellsWhetherTheCalculationTakesIt)
+{
+    const ReadCase &c = GetParam();
+    const calc::BoundedNumber read = calc::ReadBoundedNumber(c.text, c.separator);
+    EXPECT_EQ(read.withinBounds, c.taken);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(read.value), std::bit_cast<std::uint64_t>(c.expected));
+}
+
 // The exact reading is the same number: the double nearest to it is the one read, and
 // beyond the range of doubles it is too.
 TEST_P(ReadNumberTest, ReadsTheSameNumberExactly)
@@ -50,6 +62,10 @@ TEST_P(ReadNumberTest, ReadsTheSameNumberExactly)
     EXPECT_EQ(exact.sign, c.expected == 0 ? exact.sign : c.expected < 0 ? -1 : 1);
     if (exact.sign == 0) {
         EXPECT_EQ(c.expected, 0.0);
+        return;
+    }
+    if (std::abs(exact.Magnitude()) > 1000) { // too far out to write as a rational
+        EXPECT_TRUE(c.expected == 0 || std::isinf(c.expected));
         return;
     }
     const calc::exact::Rational magnitude = abs(calc::exact::ToRational(exact));
@@ -90,8 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"LetterWithoutDigits", "1e", 1.0}, ReadCase{"SignWithoutDigits", "2.5e+", 2.5},
         ReadCase{"ExponentWithoutMantissa", "e5", 0.0}, ReadCase{"PointThenExponent", "5.e1", 50.0},
         ReadCase{"ExponentStopsAtPoint", "1e2.5", 100.0},
-        ReadCase{"HugeExponentOfZero", "0e999999999999999999999", 0.0},
-        ReadCase{"ExponentLeadingZeros", "1e0000000000000000000003", 1000.0}),
+        ReadCase{"HugeExponentOfZero", "0e999999999999999999999", 0.0, ".", false},
+        ReadCase{"ExponentLeadingZeros", "1e0000000000000000000003", 1000.0},
+        ReadCase{"NineDigitExponent", "1e999999999", kInf},
+        ReadCase{"TenDigitExponent", "1e1000000003", kInf, ".", false},
+        ReadCase{"TenDigitNegativeExponent", "1e-1000000003", 0.0, ".", false}),
     RowName<ReadCase>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,11 +125,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"OctalStopsAtEight", "&O78", 7.0}, ReadCase{"OctalNoDigits", "&O8", 0.0},
         ReadCase{"OctalFiftyFourBits", "&O777777777777777777", 18014398509481984.0},
         ReadCase{"UnknownRadix", "&X1", 0.0}, ReadCase{"SignedHex", "-&H10", 0.0},
-        ReadCase{"HexLargestPower", "&H1" + std::string(255, '0'), std::ldexp(1, 1020)},
-        ReadCase{"HexBeyondDouble", "&H" + std::string(256, 'F'), kInf},
-        ReadCase{"HexVeryLong", "&H" + std::string(100000, 'F'), kInf},
-        ReadCase{"OctalLargestPower", "&O1" + std::string(341, '0'), std::ldexp(1, 1023)},
-        ReadCase{"OctalBeyondDouble", "&O2" + std::string(341, '0'), kInf},
+        ReadCase{"HexLargestPower", "&H1" + std::string(255, '0'), std::ldexp(1, 1020), ".", false},
+        ReadCase{"HexBeyondDouble", "&H" + std::string(256, 'F'), kInf, ".", false},
+        ReadCase{"HexVeryLong", "&H" + std::string(100000, 'F'), kInf, ".", false},
+        ReadCase{"HexLeadingZerosNotCounted", "&H" + std::string(300, '0') + "1F", 31.0},
+        ReadCase{"OctalLargestPower", "&O1" + std::string(341, '0'), std::ldexp(1, 1023), ".",
+                 false},
+        ReadCase{"OctalBeyondDouble", "&O2" + std::string(341, '0'), kInf, ".", false},
+        ReadCase{"OctalLongest", "&O1" + std::string(199, '0'), std::ldexp(1, 597)},
+        ReadCase{"OctalBeyondTheLongest", "&O1" + std::string(200, '0'), std::ldexp(1, 600), ".",
+                 false},
         // Halfway between two doubles, and just above it by a digit far to the right.
         ReadCase{"HexHalfwayToEven", "&H10000000000000800", 0x1p64},
         ReadCase{"HexLastDigitBreaksTheTie", "&H100000000000008001", 0x1.0000000000001p68},
@@ -129,6 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
                              9007199254740994.0},
                     ReadCase{"ThousandDigits", "1" + std::string(999, '0'), kInf},
                     ReadCase{"LongFraction", "0." + std::string(400, '0') + "15e401", 1.5},
+                    ReadCase{"LongestNumber", "1." + std::string(198, '0') + "1", 1.0},
+                    ReadCase{"BeyondTheLongest", "1." + std::string(199, '0') + "1", 1.0, ".",
+                             false},
+                    ReadCase{"TrailingZerosNotCounted", "1." + std::string(300, '0'), 1.0},
                     ReadCase{"LargestDouble", "1.7976931348623157e308", DBL_MAX},
                     ReadCase{"AboveLargest", "1.8e308", kInf}, ReadCase{"Overflow", "1e400", kInf},
                     ReadCase{"NegativeOverflow", "-1E999", -kInf},

@@ -55,6 +55,10 @@ check "locale's separator"     0 ""     "${sides345//./,}" "" LC_ALL=bg_BG.UTF-8
 check "refused"                1 ""     "" $'Некоректни данни!\n' --sides 1 2 3
 check "minus is a number"      1 ""     "" $'Некоректни данни!\n' --sides -1 2 3
 check "out of range"           1 ""     "" $'Числата са извън допустимия обхват!\n' --sides 1e200 1e200 1e200
+too_long=$'Твърде дълго число: до 200 значещи цифри и до 9 цифри в степенния показател!\n'
+check "exponent too long"      1 ""     "" "$too_long" --sides 1e1000000003 1e1000000000 1e1000000000
+check "too long, worksheet"    1 $'3 4 5.'"$(printf '%0200d' 1)"$'\n3 4 5\n' \
+    $'3 4 5.'"$(printf '%0200d' 1)"$'\n'"${too_long}"$'\n3 4 5\n'"$sides345" $'bisectors: ред 1: '"$too_long" --sides
 check "two numbers"            2 ""     "" $'bisectors: нужни са три числа, а са дадени 2\n'"$usage" --sides 1 2
 check "unknown option"         2 ""     "" $'bisectors: непозната опция „--cm“\n'"$usage" --sides --cm 3 4 5
 check "no kind"                2 ""     "" $'bisectors: липсва видът на данните: --heights, --sides или --medians\n'"$usage" 3 4 5

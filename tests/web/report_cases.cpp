@@ -39,6 +39,8 @@ const Case kTable[] = {
     {"Refused: empty inputs", 0, {"", "", ""}},
     {"Refused: letters", 2, {"три", "four", "5"}},
     {"Out of range", 1, {"3e200", "4e200", "5e200"}},
+    {"Too long: an exponent of ten digits", 1, {"1e1000000003", "1e1000000000", "1e1000000000"}},
+    {"Too long: 201 significant digits", 0, {"4", "3", "2." + std::string(199, '4')}},
     {"Spaces, tabs and line feeds inside", 0, {"1 2", "1\t3", "1\n4"}},
     {"Medians 3, 4, 5 in Bulgarian", 2, {"3", "4", "5"}, ","},
     {"Altitudes 2, 3, 4 in Bulgarian", 0, {"2", "3", "4"}, ","},

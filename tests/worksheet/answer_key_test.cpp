@@ -18,7 +18,7 @@ namespace
 using calc::InputMode;
 
 // What became of a worksheet line.
-enum class Line { Skipped, Solved, Rejected, OutOfRange, Malformed };
+enum class Line { Skipped, Solved, Rejected, OutOfRange, TooLong, Malformed };
 
 Line Kind(const worksheet::Record *record)
 {
@@ -26,6 +26,7 @@ Line Kind(const worksheet::Record *record)
            : record->Malformed()                                  ? Line::Malformed
            : record->Solved()                                     ? Line::Solved
            : record->solution->outcome == calc::Outcome::Rejected ? Line::Rejected
+           : record->solution->outcome == calc::Outcome::TooLong  ? Line::TooLong
                                                                   : Line::OutOfRange;
 }
 
@@ -153,6 +154,15 @@ INSTANTIATE_TEST_SUITE_P(
                 {Line::OutOfRange, Line::Solved},
                 1,
                 {std::string(calc::kOutOfRange), "Медиана CN (mc):"}},
+        KeyCase{"NumberTooLong",
+                InputMode::Sides,
+                ".",
+                {"3 4 5." + std::string(200, '1'), "3 4 5"},
+                {Line::TooLong, Line::Solved},
+                1,
+                {"<pre class=\"report\">" + std::string(calc::kTooLong) + "</pre>",
+                 "<mi>c</mi><mtext>:</mtext>",
+                 "<p class=\"note\">числото е записано с повече от 200 значещи цифри"}},
         KeyCase{"InputsAreEscaped",
                 InputMode::Sides,
                 ".",
