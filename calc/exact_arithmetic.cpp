@@ -124,18 +124,18 @@ Quadratic operator+(const Quadratic &x, const Quadratic &y)
         return x;
     if (x.Sign() == 0)
         return y;
-    if (x.kind() == Kind::Quotient && y.kind() == Kind::Quotient)
-        return Quadratic(Rational(x.number() + y.number()));
-    if (x.kind() != y.kind())
+    if (x.KindOf() == Kind::Quotient && y.KindOf() == Kind::Quotient)
+        return Quadratic(Rational(x.Number() + y.Number()));
+    if (x.KindOf() != y.KindOf())
         return {}; // a rational and an irrational root
     // s√A + t√B = √A · (s + t√(B/A)), known when AB is a square.
-    const Rational product = x.number() * y.number();
+    const Rational product = x.Number() * y.Number();
     if (!IsSquare(product))
         return {};
     const Rational ratio =
-        Rational(RootFloor(numerator(product)), RootFloor(denominator(product))) / x.number();
+        Rational(RootFloor(numerator(product)), RootFloor(denominator(product))) / x.Number();
     const Rational factor = x.Sign() + y.Sign() * ratio;
-    return Quadratic::RootOf(x.number() * factor * factor, SignOf(factor));
+    return Quadratic::RootOf(x.Number() * factor * factor, SignOf(factor));
 }
 
 Quadratic operator-(const Quadratic &x, const Quadratic &y)
@@ -148,8 +148,8 @@ Quadratic operator*(const Quadratic &x, const Quadratic &y)
     using Kind = Quadratic::Kind;
     if (!x.Known() || !y.Known())
         return {};
-    if (x.kind() == Kind::Quotient && y.kind() == Kind::Quotient)
-        return Quadratic(Rational(x.number() * y.number()));
+    if (x.KindOf() == Kind::Quotient && y.KindOf() == Kind::Quotient)
+        return Quadratic(Rational(x.Number() * y.Number()));
     if (x.Sign() == 0 || y.Sign() == 0)
         return Quadratic(0);
     return Quadratic::RootOf(x.Squared() * y.Squared(), x.Sign() * y.Sign());
@@ -160,8 +160,8 @@ Quadratic operator/(const Quadratic &x, const Quadratic &y)
     using Kind = Quadratic::Kind;
     if (!x.Known() || !y.Known() || y.Sign() == 0)
         return {};
-    if (x.kind() == Kind::Quotient && y.kind() == Kind::Quotient)
-        return Quadratic(Rational(x.number() / y.number()));
+    if (x.KindOf() == Kind::Quotient && y.KindOf() == Kind::Quotient)
+        return Quadratic(Rational(x.Number() / y.Number()));
     if (x.Sign() == 0)
         return Quadratic(0);
     return Quadratic::RootOf(x.Squared() / y.Squared(), x.Sign() * y.Sign());
@@ -169,9 +169,9 @@ Quadratic operator/(const Quadratic &x, const Quadratic &y)
 
 Quadratic Root(const Quadratic &x)
 {
-    if (x.kind() != Quadratic::Kind::Quotient)
+    if (x.KindOf() != Quadratic::Kind::Quotient)
         return {};
-    return Quadratic::RootOf(x.number());
+    return Quadratic::RootOf(x.Number());
 }
 
 Interval::Interval(Integer lower, Integer upper, std::int64_t exponent, unsigned bits)
@@ -197,10 +197,10 @@ Interval Interval::Of(const Quadratic &known, unsigned bits)
 {
     if (!known.Known())
         return {};
-    const Integer &n = numerator(known.number());
-    const Integer &d = denominator(known.number());
+    const Integer &n = numerator(known.Number());
+    const Integer &d = denominator(known.Number());
     const auto wanted = static_cast<std::int64_t>(bits) + 2;
-    if (known.kind() == Quadratic::Kind::Quotient) {
+    if (known.KindOf() == Quadratic::Kind::Quotient) {
         // n/d · 2^shift has about `wanted` bits.
         const std::int64_t shift = wanted - (Bits(n) - Bits(d));
         const Integer scaled = FloorShift(n, std::max<std::int64_t>(shift, 0));

@@ -21,8 +21,8 @@ class Quadratic
 public:
     enum class Kind : std::uint8_t {
         None,     // not of this form: only approximations are known
-        Quotient, // number() is the value, a rational
-        Root,     // the value is sign() · √number(), number() > 0 not the square of a rational
+        Quotient, // Number() is the value, a rational
+        Root,     // the value is Sign() · √Number(), Number() > 0 not the square of a rational
     };
 
     Quadratic() = default;
@@ -32,12 +32,12 @@ public:
     // √square for square ≥ 0: rational where the square is the square of a rational.
     static Quadratic RootOf(const Rational &square, int sign = 1);
 
-    Kind kind() const { return kind_; }
+    Kind KindOf() const { return kind_; }
     bool Known() const { return kind_ != Kind::None; }
     // −1, 0 or 1.
     int Sign() const;
     // Rational: the value; Root: its square.
-    const Rational &number() const { return number_; }
+    const Rational &Number() const { return number_; }
     // The square of the value, for a known one.
     Rational Squared() const { return kind_ == Kind::Root ? number_ : number_ * number_; }
 

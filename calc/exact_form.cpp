@@ -178,9 +178,9 @@ std::string FormText(const Surd &form)
 std::optional<Surd> FormOf(const Quadratic &value)
 {
     Surd form;
-    const Integer &n = numerator(value.number());
-    const Integer &d = denominator(value.number());
-    switch (value.kind()) {
+    const Integer &n = numerator(value.Number());
+    const Integer &d = denominator(value.Number());
+    switch (value.KindOf()) {
     case Quadratic::Kind::None:
         return std::nullopt;
     case Quadratic::Kind::Quotient:

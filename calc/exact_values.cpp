@@ -226,10 +226,10 @@ const Digits &Values::DigitsOf(Named value) const
     const Quadratic &known = ValueOf(value);
     const std::int64_t exponent = Exponent(value);
     Digits &digits = entry.exact.digits;
-    if (known.kind() == Quadratic::Kind::Quotient) {
-        digits = RoundToDigits(known.number(), false, exponent);
-    } else if (known.kind() == Quadratic::Kind::Root) {
-        digits = RoundToDigits(known.number(), true, exponent, known.Sign() < 0);
+    if (known.KindOf() == Quadratic::Kind::Quotient) {
+        digits = RoundToDigits(known.Number(), false, exponent);
+    } else if (known.KindOf() == Quadratic::Kind::Root) {
+        digits = RoundToDigits(known.Number(), true, exponent, known.Sign() < 0);
     } else if (comparable_) {
         for (unsigned bits = kFirstBits; bits <= kMostBits; bits *= 4) {
             const Interval approximation = Approximate(value, bits);
@@ -267,7 +267,7 @@ Rounded Values::Nearest(Named value) const
     const std::int64_t exponent = Exponent(value);
     if (known.Known())
         return known.Sign() > 0
-                   ? RoundToDouble(known.number(), known.kind() == Quadratic::Kind::Root, exponent)
+                   ? RoundToDouble(known.Number(), known.KindOf() == Quadratic::Kind::Root, exponent)
                    : Rounded{};
     if (!comparable_)
         return {};

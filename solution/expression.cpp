@@ -107,7 +107,7 @@ Expression Ratio(std::vector<Expression> terms)
     return Node(Kind::Ratio, std::move(terms));
 }
 
-Expression Whole(std::string digits)
+Expression Whole(std::string_view digits)
 {
     return Digits(digits, false);
 }

@@ -72,7 +72,7 @@ Expression Square(Expression base);
 Expression Ratio(std::vector<Expression> terms);
 
 // A whole number written in decimal digits, as it is (no sign).
-Expression Whole(std::string digits);
+Expression Whole(std::string_view digits);
 
 // A number as calc::AppendDigits writes it, as a tree: a sign before it is a Negative, an
 // exponent a product with a power of ten (1,5 · 10⁻⁷). `rounded`: it is the value rounded.

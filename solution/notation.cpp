@@ -15,7 +15,7 @@ Notation::Notation(const calc::Solution &solution, std::string_view separator)
 {
     for (int i = 0; i < 3; ++i) {
         const calc::exact::Quadratic &given = values_.ValueOf({Quantity::Given, i});
-        decimals_ = decimals_ || (given.Known() && denominator(given.number()) != 1);
+        decimals_ = decimals_ || (given.Known() && denominator(given.Number()) != 1);
     }
 }
 

@@ -81,7 +81,8 @@ std::string RequestProblem(const ExerciseRequest &request)
     if (request.level == 3)
         return {};
     const std::size_t available = teacher::Problems(request.mode, request.level).size();
-    if (static_cast<std::size_t>((request.count - request.impossible) * request.variants) >
+    if (static_cast<std::size_t>(request.count - request.impossible) *
+            static_cast<std::size_t>(request.variants) >
         available)
         return "няма толкова различни задачи от този вид и ниво: най-много " +
                std::to_string(available) + (request.variants > 1 ? " във всички варианти" : "");

@@ -118,8 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 {("<pre class=\"report\">Лице на триъгълника S = 6\nИзчислени дължини на "
                   "ъглополовящи:\nYg_a = 4.21637021355784\n"),
-                 "<pre class=\"report exact\">Точни стойности:\nS = 6\nYg_a = 4√10/3 ≈ "
-                 "4.21637021355784\n",
+                 ("<pre class=\"report exact\">Точни стойности:\nS = 6\nYg_a = 4√10/3 ≈ "
+                  "4.21637021355784\n"),
                  "<section class=\"task refused\" id=\"task-2\">",
                  "<pre class=\"report\">" + kRejected + "</pre>",
                  "<tr><th>Страна BC (a):</th><td>1</td></tr>",
