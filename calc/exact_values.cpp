@@ -266,9 +266,9 @@ Rounded Values::Nearest(Named value) const
     const Quadratic &known = ValueOf(value);
     const std::int64_t exponent = Exponent(value);
     if (known.Known())
-        return known.Sign() > 0
-                   ? RoundToDouble(known.Number(), known.KindOf() == Quadratic::Kind::Root, exponent)
-                   : Rounded{};
+        return known.Sign() > 0 ? RoundToDouble(known.Number(),
+                                                known.KindOf() == Quadratic::Kind::Root, exponent)
+                                : Rounded{};
     if (!comparable_)
         return {};
     Rounded lower;
