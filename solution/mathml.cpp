@@ -23,8 +23,21 @@ constexpr std::string_view kRelations[] = {"=", "≈", "&lt;", "&gt;"};
 constexpr std::string_view kDot = "·";
 constexpr std::string_view kInvisibleTimes = "&#x2062;";
 constexpr std::string_view kPieceEnd = "</mrow></math>";
+// The colon of a proportion spaced as a relation, "a : b", not as punctuation, "a: b".
+constexpr std::string_view kRatio = "<mo lspace=\"0.2778em\" rspace=\"0.2778em\">:</mo>";
 
 void Write(std::string &out, const Expression &e);
+
+// Whether a fraction stands anywhere in `e`.
+bool HasFraction(const Expression &e)
+{
+    if (e.kind == Kind::Fraction)
+        return true;
+    for (const Expression &operand : e.operands)
+        if (HasFraction(operand))
+            return true;
+    return false;
+}
 
 // One element: `e` in brackets where it needs them.
 void WriteAt(std::string &out, const Expression &e, Place place)
@@ -33,9 +46,16 @@ void WriteAt(std::string &out, const Expression &e, Place place)
         Write(out, e);
         return;
     }
-    out += "<mrow><mo fence=\"true\">(</mo>";
+    // Brackets grow only round a fraction: round a line of text a stretched bracket is
+    // taller than the text, and some engines reserve room beside it for its largest size.
+    const std::string_view stretchy = HasFraction(e) ? "" : " stretchy=\"false\"";
+    out += "<mrow><mo fence=\"true\"";
+    out += stretchy;
+    out += ">(</mo>";
     Write(out, e);
-    out += "<mo fence=\"true\">)</mo></mrow>";
+    out += "<mo fence=\"true\"";
+    out += stretchy;
+    out += ">)</mo></mrow>";
 }
 
 // The factors [begin, end) of a product: a dot, or the invisible times of factors side by
@@ -130,7 +150,7 @@ void Write(std::string &out, const Expression &e)
         out += "<mrow>";
         for (std::size_t i = 0; i < e.operands.size(); ++i) {
             if (i > 0)
-                out += "<mo>:</mo>";
+                out += kRatio;
             Write(out, e.operands[i]);
         }
         out += "</mrow>";

@@ -187,6 +187,51 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"ANoteAlone", {}, "why", "why"}),
     RowName<LayoutCase>);
 
+struct BracketCase {
+    const char *name;
+    Expression formula;
+    std::string grown; // the brackets that grow with what they hold, "(" or ")" each
+};
+
+std::ostream &operator<<(std::ostream &os, const BracketCase &c)
+{
+    return os << c.name;
+}
+
+class BracketTest : public testing::TestWithParam<BracketCase>
+{
+};
+
+// Brackets grow round a fraction, wherever in them it stands, and round nothing else: a
+// grown bracket round a line of text is taller than the text and pushes an exponent up.
+TEST_P(BracketTest, GrowOnlyRoundAFraction)
+{
+    std::string html;
+    AppendMathMl(html, {.parts = {{"", {{{GetParam().formula}, {}}}}}});
+    constexpr std::string_view kGrowing = "<mo fence=\"true\">";
+    std::string grown;
+    for (std::size_t at = html.find(kGrowing); at != std::string::npos;
+         at = html.find(kGrowing, at + 1))
+        grown += html.substr(at + kGrowing.size(), 1);
+    EXPECT_EQ(grown, GetParam().grown) << html;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, BracketTest,
+    testing::Values(
+        BracketCase{"RoundASum",
+                    Formula({Symbol("S"), Root(Product(List(kP, Sum(List(kP, Negative(kA))),
+                                                            Sum(List(kP, Negative(kB))))))}),
+                    ""},
+        BracketCase{"RoundASquaredSum", Formula({kA, Square(Sum(List(kB, Symbol("c"))))}), ""},
+        BracketCase{"RoundAFraction",
+                    Formula({kA, Product(List(Sum(List(Fraction(N(1), N(4)), Fraction(N(1), N(5)))),
+                                              Sum(List(kA, kB))))}),
+                    "()"},
+        BracketCase{"RoundAFractionUnderARoot",
+                    Formula({kA, Square(Product(List(N(2), Root(Fraction(N(1), N(3))))))}), "()"}),
+    RowName<BracketCase>);
+
 struct ExactCase {
     const char *name;
     calc::InputMode mode;
