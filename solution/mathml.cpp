@@ -5,7 +5,8 @@
 // relation first (each relation is a group that keeps to one line where it fits one, and
 // the further lines start under the first relation), then before a term of a sum and
 // before a factor of a product that a dot or brackets set apart (· 2√13, )(), and never
-// inside brackets, a fraction or a root. A term that is such a product is a group too.
+// inside brackets, a fraction or a root. A term that is such a product is a group too. A
+// note follows its formula as text, after a colon, as the plain text has it.
 #include "markup.h"
 #include "solution.h"
 
@@ -233,11 +234,16 @@ public:
         out_ += "</span>";
     }
 
-    // After the last piece, inside it: the colon before a note.
-    void Colon()
+    // After the last piece: a colon inside it, then the note, as text that goes on from
+    // the formula on its line and wraps as text does, its further lines under the first
+    // relation.
+    void Note(std::string_view note)
     {
         if (const std::size_t end = out_.rfind(kPieceEnd); end != std::string::npos)
             out_.insert(end, "<mtext>:</mtext>");
+        out_ += " <span class=\"note\">";
+        AppendEscaped(out_, note);
+        out_ += "</span>";
     }
 
 private:
@@ -285,21 +291,23 @@ private:
 
 // A chain as cells of the step's grid: its first item, then its relations in one row,
 // each a group: the row wraps at a relation first, its further lines starting under the
-// first relation, and inside a relation only where that is wider than a line.
-void WriteChain(std::string &out, const Expression &chain, bool colon)
+// first relation, and inside a relation only where that is wider than a line. The step's
+// note (why a triple is refused, what a decimal is) follows its last chain, after a colon.
+void WriteChain(std::string &out, const Expression &chain, std::string_view note)
 {
     out += chain.operands.size() == 1 ? "<div class=\"lhs alone\">" : "<div class=\"lhs\">";
-    Cell(out).Item({}, chain.operands.front());
+    Cell lhs(out);
+    lhs.Item({}, chain.operands.front());
     if (chain.operands.size() > 1) {
         out += "</div><div class=\"row\">";
         Cell cell(out);
         for (std::size_t i = 1; i < chain.operands.size(); ++i)
             cell.Relation(kRelations[static_cast<std::size_t>(chain.relations[i - 1])],
                           chain.operands[i]);
-        if (colon)
-            cell.Colon();
-    } else if (colon) {
-        Cell(out).Colon();
+        if (!note.empty())
+            cell.Note(note);
+    } else if (!note.empty()) {
+        lhs.Note(note);
     }
     out += "</div>";
 }
@@ -316,8 +324,9 @@ void AppendMathMl(std::string &out, const WorkedSolution &worked)
             out += "<div class=\"step\">";
             for (std::size_t i = 0; i < step.formulas.size(); ++i)
                 WriteChain(out, step.formulas[i],
-                           !step.note.empty() && i + 1 == step.formulas.size());
-            if (!step.note.empty()) {
+                           i + 1 == step.formulas.size() ? std::string_view(step.note)
+                                                         : std::string_view());
+            if (step.formulas.empty() && !step.note.empty()) {
                 out += "<p class=\"note\">";
                 AppendEscaped(out, step.note);
                 out += "</p>";

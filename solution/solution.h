@@ -66,10 +66,11 @@ WorkedSolution Work(const calc::Solution &solution, std::string_view decimalSepa
 void AppendText(std::string &out, const WorkedSolution &worked, std::string_view lineEnd = "\n");
 
 // The solution as HTML: a paragraph for each title (class "part") and a grid for each step
-// (class "step"): a formula's first item (class "lhs"), then a row for each relation (class
-// "row"), the note after them (class "note"). The formulas are MathML, a row in pieces
-// between which it may wrap ("= 6", "+ 1/3"; a group of them class "group"). No heading:
-// the page around it has its own.
+// (class "step"): a formula's first item (class "lhs"), then a row of its relations (class
+// "row"), each a group (class "group"); a note in the last formula's row after a colon, or
+// a paragraph where the step has no formula (class "note" both). The formulas are MathML,
+// a row in pieces between which it may wrap ("= 6", "+ 1/3"; a group of them class
+// "group"). No heading: the page around it has its own.
 void AppendMathMl(std::string &out, const WorkedSolution &worked);
 
 } // namespace solution

@@ -179,11 +179,12 @@ INSTANTIATE_TEST_SUITE_P(
                                                    Product(List(N(2), N(3), kA))))})},
                    {},
                    "l | [[≈4.8 ^ ·3] ^ −{1/2} ^ [+2 ^ ·3a]]"},
-        LayoutCase{"ANoteAfterTheLastRow",
+        LayoutCase{"ANoteGoesOnFromTheLastRow",
                    {Formula({kA, Negative(N(1)), N(0)}, {Relation::Equal, Relation::Less}),
                     Formula({kB, N(2)})},
                    "why",
-                   "a | [=−1] ^ [<0] | b | [=2:] | why"},
+                   "a | [=−1] ^ [<0] | b | [=2:] why"},
+        LayoutCase{"ANoteAfterAFormulaWithoutRelations", {Formula({kA})}, "why", "a: why"},
         LayoutCase{"ANoteAlone", {}, "why", "why"}),
     RowName<LayoutCase>);
 
