@@ -8,6 +8,7 @@
 // inside brackets, a fraction or a root. A term that is such a product is a group too. A
 // note follows its formula as text, after a colon, as the plain text has it.
 #include "markup.h"
+#include "paper.h"
 #include "solution.h"
 
 #include <optional>
@@ -312,6 +313,22 @@ void WriteChain(std::string &out, const Expression &chain, std::string_view note
     out += "</div>";
 }
 
+// A step as a grid of its formulas, a note after them or alone.
+void WriteStep(std::string &out, const Step &step)
+{
+    out += "<div class=\"step\">";
+    for (std::size_t i = 0; i < step.formulas.size(); ++i)
+        WriteChain(out, step.formulas[i],
+                   i + 1 == step.formulas.size() ? std::string_view(step.note)
+                                                 : std::string_view());
+    if (step.formulas.empty() && !step.note.empty()) {
+        out += "<p class=\"note\">";
+        AppendEscaped(out, step.note);
+        out += "</p>";
+    }
+    out += "</div>\n";
+}
+
 } // namespace
 
 void AppendMathMl(std::string &out, const WorkedSolution &worked)
@@ -320,20 +337,58 @@ void AppendMathMl(std::string &out, const WorkedSolution &worked)
         out += "<p class=\"part\">";
         AppendEscaped(out, part.title);
         out += "</p>\n";
-        for (const Step &step : part.steps) {
-            out += "<div class=\"step\">";
-            for (std::size_t i = 0; i < step.formulas.size(); ++i)
-                WriteChain(out, step.formulas[i],
-                           i + 1 == step.formulas.size() ? std::string_view(step.note)
-                                                         : std::string_view());
-            if (step.formulas.empty() && !step.note.empty()) {
-                out += "<p class=\"note\">";
-                AppendEscaped(out, step.note);
-                out += "</p>";
-            }
-            out += "</div>\n";
+        for (const Step &step : part.steps)
+            WriteStep(out, step);
+    }
+}
+
+void AppendMathMl(std::string &out, const WorkedSolution &worked, const Paper &paper)
+{
+    // Where the end kept together begins: at the part and the pair (its first step) from
+    // which the pairs and titles to the end are `paper.tail` em tall, never within the
+    // beginning, which is kept together anyway.
+    std::size_t tailPart = worked.parts.size();
+    std::size_t tailStep = 0;
+    double tail = 0;
+    for (std::size_t p = worked.parts.size(); p-- > 0 && tail < paper.tail;) {
+        const Part &part = worked.parts[p];
+        for (std::size_t k = (part.steps.size() + 1) / 2 * 2; k >= 2 && tail < paper.tail;) {
+            k -= 2;
+            tail +=
+                PairHeight(part, k, paper.column) + (k == 0 ? TitleHeight(part, paper.column) : 0);
+            tailPart = p;
+            tailStep = k;
         }
     }
+    if (tailPart == 0 && tailStep == 0)
+        tailPart = worked.parts.size();
+
+    for (std::size_t p = 0; p < worked.parts.size(); ++p) {
+        const Part &part = worked.parts[p];
+        if (p == tailPart && tailStep == 0)
+            out += "<div class=\"keep\">";
+        // The title goes with the part's first pair of steps, and the heading with the
+        // first title: a page breaks between pairs, never after a title.
+        out += "<div class=\"keep\">";
+        if (p == 0)
+            out += "<h3>" + std::string(kHeading) + "</h3>";
+        out += "<p class=\"part\">";
+        AppendEscaped(out, part.title);
+        out += "</p>\n";
+        for (std::size_t k = 0; k < part.steps.size(); k += 2) {
+            if (p == tailPart && k == tailStep && k > 0)
+                out += "<div class=\"keep\">";
+            out += "<div class=\"pair\">";
+            WriteStep(out, part.steps[k]);
+            if (k + 1 < part.steps.size())
+                WriteStep(out, part.steps[k + 1]);
+            out += k == 0 ? "</div></div>\n" : "</div>\n"; // and the first, its title's group
+        }
+        if (part.steps.empty())
+            out += "</div>\n";
+    }
+    if (tailPart < worked.parts.size())
+        out += "</div>\n";
 }
 
 } // namespace solution
