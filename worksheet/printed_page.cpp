@@ -54,7 +54,8 @@ void PrintedPage::AppendHead(std::string &out) const
     out += preface_;
 }
 
-void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_view classes)
+void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_view classes,
+                            bool head)
 {
     if (blocks_ == 0)
         AppendHead(out);
@@ -63,7 +64,7 @@ void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_
     out += classes;
     out += "\" id=\"task-";
     out += number;
-    out += "\">\n<h2>Задача ";
+    out += head ? "\">\n<div class=\"head\">\n<h2>Задача " : "\">\n<h2>Задача ";
     out += number;
     out += "</h2>\n<div class=\"data\">\n<table class=\"given\">\n";
     if (record.Malformed()) {

@@ -117,8 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 {("<pre class=\"report\">Лице на триъгълника S = 6\nИзчислени дължини на "
                   "ъглополовящи:\nYg_a = 4.21637021355784\n"),
-                 "<pre class=\"report exact\">Точни стойности:\nS = 6\nYg_a = 4√10/3 ≈ "
-                 "4.21637021355784\n",
+                 ("<pre class=\"report exact\">Точни стойности:\nS = 6\nYg_a = 4√10/3 ≈ "
+                  "4.21637021355784\n"),
                  "<section class=\"task refused\" id=\"task-2\">",
                  "<pre class=\"report\">" + kRejected + "</pre>",
                  "<tr><th>Страна BC (a):</th><td>1</td></tr>",
@@ -157,7 +157,34 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 {"<td>19,9</td>", "<td>3,5</td>", "<td>5</td>"},
                 {"<td>19.9</td>", "<td>5x</td>"}},
-        KeyCase{"Empty", InputMode::Sides, ".", {}, {}, 0, {"Няма задачи."}}),
+        KeyCase{"Empty", InputMode::Sides, ".", {}, {}, 0, {"Няма задачи."}},
+        // A block that fits a page is kept whole; a longer one goes on over the pages
+        // ("long"), as does the first where it fits a page but not under the key's heading.
+        // Each task's number, data and figure together (its head).
+        KeyCase{"AltitudesLongerThanAPage",
+                InputMode::Heights,
+                ".",
+                {"1 2 3", "4 5 10"},
+                {Line::Rejected, Line::Solved},
+                1,
+                {"<section class=\"task refused\" id=\"task-1\">\n<div class=\"head\">\n<h2>",
+                 "<section class=\"task long\" id=\"task-2\">", "</svg>\n</figure>\n</div>"}},
+        KeyCase{"MediansLongerThanAPage",
+                InputMode::Medians,
+                ".",
+                {"1 1 3", "3 4 5"},
+                {Line::Rejected, Line::Solved},
+                1,
+                {"<section class=\"task long\" id=\"task-2\">"}},
+        KeyCase{"SidesWithinAPage",
+                InputMode::Sides,
+                ".",
+                {"3 4 5", "3 4 5", "12.3456789 23.4567891 34.5678912"},
+                {Line::Solved, Line::Solved, Line::Solved},
+                3,
+                {"<section class=\"task long\" id=\"task-1\">",
+                 "<section class=\"task\" id=\"task-2\">",
+                 "<section class=\"task long\" id=\"task-3\">"}}),
     RowName<KeyCase>);
 
 // The student's sheet of a worksheet: the key's tasks, numbered alike, the lengths as read,
