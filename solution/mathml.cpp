@@ -11,6 +11,8 @@
 #include "paper.h"
 #include "solution.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <optional>
 
 namespace solution
@@ -25,6 +27,11 @@ constexpr std::string_view kRelations[] = {"=", "≈", "&lt;", "&gt;"};
 constexpr std::string_view kDot = "·";
 constexpr std::string_view kInvisibleTimes = "&#x2062;";
 constexpr std::string_view kPieceEnd = "</mrow></math>";
+// A note of more characters than a few words ("без кратък точен вид"), and left-hand sides
+// wider (em) than a couple of letters and a sign ("a + b"): beside them a long note would
+// have a narrow column on a phone.
+constexpr std::ptrdiff_t kShortNote = 40;
+constexpr double kNarrowSide = 4;
 // The colon of a proportion spaced as a relation, "a : b", not as punctuation, "a: b".
 constexpr std::string_view kRatio = "<mo lspace=\"0.2778em\" rspace=\"0.2778em\">:</mo>";
 
@@ -237,12 +244,14 @@ public:
 
     // After the last piece: a colon inside it, then the note, as text that goes on from
     // the formula on its line and wraps as text does, its further lines under the first
-    // relation.
-    void Note(std::string_view note)
+    // relation. `wide`: the note is long and the left-hand sides beside it wide, so that a
+    // narrow screen would leave it a narrow column: a class of its own ("long") for the
+    // screen to give it the whole width.
+    void Note(std::string_view note, bool wide)
     {
         if (const std::size_t end = out_.rfind(kPieceEnd); end != std::string::npos)
             out_.insert(end, "<mtext>:</mtext>");
-        out_ += " <span class=\"note\">";
+        out_ += wide ? " <span class=\"note long\">" : " <span class=\"note\">";
         AppendEscaped(out_, note);
         out_ += "</span>";
     }
@@ -293,8 +302,9 @@ private:
 // A chain as cells of the step's grid: its first item, then its relations in one row,
 // each a group: the row wraps at a relation first, its further lines starting under the
 // first relation, and inside a relation only where that is wider than a line. The step's
-// note (why a triple is refused, what a decimal is) follows its last chain, after a colon.
-void WriteChain(std::string &out, const Expression &chain, std::string_view note)
+// note (why a triple is refused, what a decimal is) follows its last chain, after a colon;
+// `wide`: beside left-hand sides too wide to leave a long note room on a phone.
+void WriteChain(std::string &out, const Expression &chain, std::string_view note, bool wide)
 {
     out += chain.operands.size() == 1 ? "<div class=\"lhs alone\">" : "<div class=\"lhs\">";
     Cell lhs(out);
@@ -306,9 +316,9 @@ void WriteChain(std::string &out, const Expression &chain, std::string_view note
             cell.Relation(kRelations[static_cast<std::size_t>(chain.relations[i - 1])],
                           chain.operands[i]);
         if (!note.empty())
-            cell.Note(note);
+            cell.Note(note, wide);
     } else if (!note.empty()) {
-        lhs.Note(note);
+        lhs.Note(note, wide);
     }
     out += "</div>";
 }
@@ -316,11 +326,19 @@ void WriteChain(std::string &out, const Expression &chain, std::string_view note
 // A step as a grid of its formulas, a note after them or alone.
 void WriteStep(std::string &out, const Step &step)
 {
+    const auto characters = std::count_if(step.note.begin(), step.note.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80; // a character's first byte
+    });
+    const bool wide =
+        characters > kShortNote &&
+        std::any_of(step.formulas.begin(), step.formulas.end(), [](const Expression &chain) {
+            return Width(chain.operands.front()) > kNarrowSide;
+        });
     out += "<div class=\"step\">";
     for (std::size_t i = 0; i < step.formulas.size(); ++i)
         WriteChain(out, step.formulas[i],
-                   i + 1 == step.formulas.size() ? std::string_view(step.note)
-                                                 : std::string_view());
+                   i + 1 == step.formulas.size() ? std::string_view(step.note) : std::string_view(),
+                   wide);
     if (step.formulas.empty() && !step.note.empty()) {
         out += "<p class=\"note\">";
         AppendEscaped(out, step.note);

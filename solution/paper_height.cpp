@@ -218,6 +218,11 @@ double PairHeight(const Part &part, std::size_t first, const Column &column)
     return std::max(StepHeight(part.steps[first], half), StepHeight(part.steps[first + 1], half));
 }
 
+double Width(const Expression &e)
+{
+    return Measure(e, 1, false).width;
+}
+
 double TitleHeight(const Part &part, const Column &column)
 {
     return std::ceil(Characters(part.title, kTextLetter) / column.width) * kTextLine +

@@ -16,8 +16,8 @@ namespace
 using namespace solution;
 
 // The HTML of a step read back as one line: its cells " | ", the places where a row may
-// break " ^ ", a group that wraps as one "[ ]"; fractions {a/b}, roots √{a}, scripts a^b and
-// a_b, the invisible times left out.
+// break " ^ ", a group that wraps as one "[ ]", a note that takes a phone's whole width
+// "« »"; fractions {a/b}, roots √{a}, scripts a^b and a_b, the invisible times left out.
 class Reader
 {
 public:
@@ -81,6 +81,8 @@ private:
             text = p.at(0) + "_" + p.at(1) + "^" + p.at(2);
         else if (e.classes == "group")
             text = "[" + text + "]";
+        else if (e.classes == "note long")
+            text = "«" + text + "»";
         else if (e.classes == "step")
             text = Joined(p, " | ");
         open.back().parts.push_back(text);
@@ -136,6 +138,7 @@ TEST_P(LayoutTest, RowsBreakOnlyAtTheTopLevel)
 }
 
 const Expression kA = Symbol("a"), kB = Symbol("b"), kP = Symbol("p");
+const std::string kLongNote = "медианите на всеки триъгълник образуват триъгълник";
 
 // A decimal that is the value rounded.
 Expression Decimal(const char *digits)
@@ -185,6 +188,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "why",
                    "a | [=−1] ^ [<0] | b | [=2:] why"},
         LayoutCase{"ANoteAfterAFormulaWithoutRelations", {Formula({kA})}, "why", "a: why"},
+        LayoutCase{"ALongNoteBesideWideSides",
+                   {Formula({Sum(List(Product(List(N(2), Square(Symbol("m", 'a')))),
+                                      Product(List(N(2), Square(Symbol("m", 'b')))))),
+                             N(5)})},
+                   kLongNote,
+                   "2m_a^2 ^ +2m_b^2 | [=5:] «" + kLongNote + "»"},
+        LayoutCase{"ALongNoteBesideNarrowSides",
+                   {Formula({Sum(List(kA, kB)), N(5)})},
+                   kLongNote,
+                   "a ^ +b | [=5:] " + kLongNote},
         LayoutCase{"ANoteAlone", {}, "why", "why"}),
     RowName<LayoutCase>);
 

@@ -90,18 +90,20 @@ LOOK = '''
 
 # The worked solution and the exact values, a row a chain, for a kind and three lengths: on
 # a phone and on a desktop, and whether some row wraps on the phone. Long fractions of
-# decimals, notes after formulas, a refusal whose rows fit a phone.
+# decimals, notes after formulas, refusals whose rows fit a phone, one with a long note
+# beside wide left-hand sides.
 NOTEBOOK_CASES = [(2, ['3', '4', '5'], True), (0, ['4', '5', '10'], True),
                   (1, ['9.45', '8.23', '1.3'], True), (0, ['2', '3', '4'], True),
                   (2, ['12.3456789', '23.4567891', '34.5678912'], True),
-                  (0, ['1', '2', '3'], False)]
+                  (0, ['1', '2', '3'], False), (2, ['1', '1', '3'], False)]
 # Each cell of their grids, its left-hand side or its row of relations: how far its content
 # overflows it, its overflow, its tab index, its room (the width inside its padding), whether
 # any piece is broken across lines; each piece (a <math> that cannot break) with the
 # operator it begins with, its box, the relation it belongs to (the whole left-hand side is
 # one) and whether it begins that relation; each relation's width on one line (its box
 # where it has one line, its pieces side by side where it wraps). Then the notes after a
-# formula: the lines of the note's text and of the piece before it. How far each row's
+# formula: the lines of the note's text and of the piece before it, and for a long one
+# beside wide left-hand sides how far (em) its row begins right of them. How far each row's
 # first line is off the baseline of its left-hand side. How far the whole overflows; the
 # smallest number or letter that is no script.
 ROWS = """
@@ -139,11 +141,17 @@ ROWS = """
         cell.style.whiteSpace = '';
         return bottom;
     };
-    const baselines = [...aside.querySelectorAll('.lhs + .row')].map((row) =>
-        [row.previousElementSibling.textContent, probe(row) - probe(row.previousElementSibling)]);
+    const baselines = [...aside.querySelectorAll('.lhs + .row')]
+        .filter((row) => getComputedStyle(row).gridColumnStart !== '1') // not under it
+        .map((row) => [row.previousElementSibling.textContent,
+                       probe(row) - probe(row.previousElementSibling)]);
     const notes = [...aside.querySelectorAll('.row .note')].map((note) => {
-        const maths = note.parentElement.querySelectorAll('math');
-        return [box(note.getClientRects()[0]), box(maths[maths.length - 1].getBoundingClientRect())];
+        const row = note.parentElement;
+        const maths = row.querySelectorAll('math');
+        return [box(note.getClientRects()[0]), box(maths[maths.length - 1].getBoundingClientRect()),
+                note.matches('.long') && (row.getBoundingClientRect().left -
+                    row.parentElement.querySelector('.lhs').getBoundingClientRect().left) /
+                    parseFloat(getComputedStyle(row).fontSize)];
     });
     const sizes = [...aside.querySelectorAll('mn, mi')]
         .filter((e) => !e.closest(':is(msub, msup, msubsup) > :not(:first-child)'))
@@ -495,8 +503,9 @@ class EnglishPage(TypedCases, Page):
         the first relation, and inside a relation only where that alone is wider than the
         row, before an operator of its top level, indented; the left-hand side beside the
         first line. Nothing sticks out: a row scrolls only where a piece of it that cannot
-        break is wider than the row. A note goes on from its formula's line. No fraction is
-        shrunk below 80% of the text."""
+        break is wider than the row. A note goes on from its formula's line, on a phone a
+        long one beside wide left-hand sides across the step. No fraction is shrunk below
+        80% of the text."""
         for (kind, inputs, wraps), (width, height) in ((c, s) for c in NOTEBOOK_CASES
                                                        for s in ((1280, 800), (360, 740))):
             with self.subTest(kind=kind, inputs=inputs, width=width):
@@ -534,10 +543,12 @@ class EnglishPage(TypedCases, Page):
                         self.assertLessEqual(cell['over'], 0, look)
                 for lhs, off in rows['baselines']:  # beside the row's first line
                     self.assertAlmostEqual(off, 0, delta=1, msg=lhs)
-                for note, last in rows['notes']:
+                for note, last, indent in rows['notes']:
                     if width > 1000:  # on the line its formula ends on
                         self.assertLess(max(note['top'], last['top']),
                                         min(note['bottom'], last['bottom']), (note, last))
+                    elif indent is not False:  # on a phone across the step, not beside
+                        self.assertLessEqual(indent, 2.01)
                 if width < 1000:
                     self.assertEqual(broken, wraps)
 
