@@ -23,8 +23,9 @@
 // exact values (every number in them is one the core worked out; none is worked out here)
 // as formula trees (expression.h); AppendText writes them as plain text (UTF-8, √ and ² as
 // characters) for the command line and screen readers, AppendMathMl as HTML with MathML for
-// the web page and the answer key, AppendOmml as WordprocessingML with Office Math for the
-// documents a teacher edits in Word or Writer. No Qt.
+// the web page and, in units a page may break between, for the answer key, which
+// PaperHeight tells how tall it is printed; AppendOmml as WordprocessingML with Office Math
+// for the documents a teacher edits in Word or Writer. No Qt.
 
 #include "expression.h"
 #include "triangle.h"
@@ -67,10 +68,12 @@ WorkedSolution Work(const calc::Solution &solution, std::string_view decimalSepa
 void AppendText(std::string &out, const WorkedSolution &worked, std::string_view lineEnd = "\n");
 
 // The solution as HTML: a paragraph for each title (class "part") and a grid for each step
-// (class "step"): a formula's first item (class "lhs"), then a row for each relation (class
-// "row"), the note after them (class "note"). The formulas are MathML, a row in pieces
-// between which it may wrap ("= 6", "+ 1/3"; a group of them class "group"). No heading:
-// the page around it has its own.
+// (class "step"): a formula's first item (class "lhs"), then a row of its relations (class
+// "row"), each a group (class "group"); a note in the last formula's row after a colon, or
+// a paragraph where the step has no formula (class "note" both). The formulas are MathML,
+// a row in pieces between which it may wrap ("= 6", "+ 1/3"; a group of them class
+// "group"). The steps one under another, for a screen, which scrolls; no heading: the page
+// around it has its own.
 void AppendMathMl(std::string &out, const WorkedSolution &worked);
 
 // The paragraph styles AppendOmml gives the titles, the formulas of the steps and the
@@ -95,5 +98,33 @@ void AppendOmml(std::string &out, const WorkedSolution &worked, int lineWidth = 
 
 // One formula, whole, as an <m:oMath> element (prefix m:, declared around it).
 void AppendOmml(std::string &out, const Expression &e);
+
+// The column a solution is set in on paper, as the printed page's CSS sets it, in em of
+// the formulas' font.
+struct Column {
+    double width;      // the whole column
+    double gap;        // between the two steps of a pair
+    double indent;     // of each step, before its left-hand sides
+    double heading;    // the heading's line, kHeading's
+    double titleSpace; // above each part's title
+};
+
+// How a solution is set on paper, which the browser cuts into pages: in `column`, its end
+// kept together on a page for at least `tail` em, so that a solution longer than a page
+// never leaves a page with a line of it.
+struct Paper {
+    Column column;
+    double tail = 0;
+};
+
+// The solution as HTML for paper: as for a screen, under kHeading (h3), the steps of a part
+// two a pair (class "pair"); the heading and each part's title kept with the part's first
+// pair, and the end with what comes before it for `paper.tail` em (class "keep" each).
+void AppendMathMl(std::string &out, const WorkedSolution &worked, const Paper &paper);
+
+// How tall the solution is on paper in `column`, in em of its formulas' font: an estimate
+// from the usual proportions of letters and digits, by which a printed page tells whether
+// the solution fits it.
+double PaperHeight(const WorkedSolution &worked, const Column &column);
 
 } // namespace solution

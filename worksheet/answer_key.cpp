@@ -2,7 +2,11 @@
 
 #include "figure.h"
 #include "markup.h"
+#include "printout.h"
 #include "solution.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace worksheet
 {
@@ -13,26 +17,35 @@ namespace
 
 // The key's own rules, after those of every printed page. The worked solution is laid out
 // as on the web page (page.css): a step a grid, a formula's left-hand side in the first
-// column and its relations in the second, fractions at full size, brackets and
-// roots from a font for formulas; on paper two steps stand side by side where both fit
-// across the page, so that a block keeps to one page.
+// column and its relations in the second, fractions at full size, brackets and roots from
+// a font for formulas; on paper two steps stand side by side (a pair), so that a block
+// takes little paper. A block that fits a page is kept whole on one; a longer one ("long")
+// breaks between the pairs of its steps, the task's number, data and figure kept together
+// (its head), as are the heading and each part's title with the part's first pair.
 constexpr std::string_view kStyle =
-    R"(.report { font-family: inherit; font-size: 11.5pt; white-space: pre-wrap; margin: 0; }
+    R"(.task { display: block; }
+.task.long { break-inside: auto; page-break-inside: auto; }
+.head { display: flex; flex-wrap: wrap; gap: 2mm 6mm; align-items: flex-start;
+        break-inside: avoid; page-break-inside: avoid; }
+.report { font-family: inherit; font-size: 11.5pt; white-space: pre-wrap; margin: 0; }
 .refused .report { font-weight: bold; }
 .report.exact { margin-top: 3pt; }
 figure { flex: 0 0 auto; margin: 0; }
 figure svg { display: block; width: 84mm; height: auto; }
-.steps { flex: 0 0 100%; font-size: 10.5pt; line-height: 1.2;
-         display: flex; flex-wrap: wrap; align-items: flex-start; column-gap: 6mm; }
-.steps h3 { flex: 0 0 100%; font-size: 11.5pt; margin: 0; }
+.steps { margin-top: 2mm; font-size: 10.5pt; line-height: 1.2; }
+.steps h3 { font-size: 11.5pt; margin: 0; }
 .steps p { margin: 0; }
-.steps .part { flex: 0 0 100%; font-style: italic; margin-top: 2pt; break-after: avoid; }
+.steps .part { font-style: italic; margin-top: 2pt; }
+.steps .keep, .steps .pair { break-inside: avoid; page-break-inside: avoid; }
+.steps .pair { display: flex; flex-wrap: wrap; align-items: flex-start; column-gap: 6mm; }
 .steps .step { flex: 1 1 76mm; display: grid;
                grid-template-columns: fit-content(50%) minmax(min-content, 1fr);
-               align-items: baseline; padding-left: 6mm; break-inside: avoid; }
+               align-items: baseline; padding-left: 6mm; }
 .steps .note, .steps .alone { grid-column: 1 / -1; }
 .steps .row { grid-column: 2; }
-.steps .group { display: inline-block; padding-left: 1em; text-indent: -1em; }
+.steps .lhs, .steps .group { padding-left: 1em; text-indent: -1em; }
+.steps .group { display: inline-table; }
+.steps :is(.lhs, .row) math { padding-block: 0.15em; }
 .steps math { font-family: inherit; font-size: 10.5pt; math-style: normal; }
 .steps mi { text-transform: none; font-style: italic; }
 .steps :is(msqrt, mfrac, mo[fence]) {
@@ -41,6 +54,59 @@ figure svg { display: block; width: 84mm; height: auto; }
 .steps mfrac > * { math-style: normal; }
 .steps mfrac mfrac > * { font-size: 85%; }
 )";
+
+// The printed page, in mm: A4's height less its margins (printed_page.cpp), and the room
+// the solution has across it; the solution's font, 10.5 pt, in mm.
+constexpr double kPageHeight = 297 - 14 - 16;
+constexpr double kEm = 10.5 * 25.4 / 72;
+constexpr solution::Column kColumn{.width = 172 / kEm,
+                                   .gap = 6 / kEm,
+                                   .indent = 6 / kEm,
+                                   .heading = 11.5 / 10.5 * 1.2,
+                                   .titleSpace = 2.0 / 10.5};
+// How much of a page a block is to take at most, in Chromium's layout, which the estimate
+// follows, to fit it in Firefox's too, a few per cent taller.
+constexpr double kFit = 0.97;
+// The key's heading and the line under it, above the first block.
+constexpr double kTitleHeight = 15.2;
+// The end of a block longer than a page kept together, so that the last page it goes on
+// to holds more than a third.
+constexpr double kTail = kPageHeight * 0.36 / kEm;
+// A line of the report, 11.5 pt; a length of the data, 12 pt; the number, 13 pt, and the
+// space round the block and between its parts; the figure's printed height.
+constexpr double kReportLine = 11.5 * 25.4 / 72 * 1.15;
+constexpr double kDataLine = 12 * 25.4 / 72 * 1.15;
+constexpr double kNumber = 13 * 25.4 / 72 * 1.15 + 2;
+constexpr double kSpace = 3 + 3 + 2;
+constexpr double kFigureWidthMm = 84;
+constexpr double kFigure = kFigureWidthMm * kFigureHeight / kFigureWidth;
+// The data's room beside the figure, and a character of the report in it.
+constexpr double kDataWidth = 172 - kFigureWidthMm - 6;
+constexpr double kReportLetter = 11.5 * 25.4 / 72 * 0.45;
+
+// Whether a block of a solved or refused triple is taller than `room`: its head (the
+// number, then the data beside the figure) and its solution.
+bool Long(double room, std::string_view report, std::string_view exact, bool drawn,
+          const solution::WorkedSolution &worked)
+{
+    // The lines of a report as wrapped beside the figure, a character 0.45 em wide.
+    const auto lines = [&](std::string_view text) {
+        const double width = drawn ? kDataWidth : kDataWidth + kFigureWidthMm;
+        double count = 0;
+        ForEachLine(text, [&](std::string_view line) {
+            const auto characters =
+                static_cast<double>(std::count_if(line.begin(), line.end(), [](char c) {
+                    return (static_cast<unsigned char>(c) & 0xC0) !=
+                           0x80; // a character's first byte
+                }));
+            count += std::max(1.0, std::ceil(characters * kReportLetter / width));
+        });
+        return count;
+    };
+    const double data = 3 * kDataLine + 1 + (lines(report) + lines(exact)) * kReportLine + 1;
+    const double head = kNumber + std::max(data, drawn ? kFigure : 0.0);
+    return kSpace + head + 2 + solution::PaperHeight(worked, kColumn) * kEm > kFit * room;
+}
 
 } // namespace
 
@@ -52,53 +118,62 @@ AnswerKey::AnswerKey(calc::InputMode mode, std::string_view decimalSeparator)
 void AnswerKey::Add(std::string &out, const Record &record)
 {
     if (record.Malformed()) {
-        page_.OpenBlock(out, record, "task malformed");
-        out += "</div>\n</section>\n";
+        page_.OpenBlock(out, record, "task malformed", true);
+        out += "</div>\n</div>\n</section>\n";
         return;
     }
     const calc::Solution &solution = *record.solution;
     const bool solved = record.Solved();
-    page_.OpenBlock(out, record, solved ? "task" : "task refused");
-    out += "<pre class=\"report\">";
-    scratch_.clear();
     const calc::ReportStyle style{.decimalSeparator = separator_, .lineEnd = "\n"};
-    calc::AppendReport(scratch_, solution, style);
-    AppendEscaped(out, scratch_);
-    out += "</pre>\n";
     scratch_.clear();
+    calc::AppendReport(scratch_, solution, style);
+    const std::size_t reportEnd = scratch_.size();
     calc::AppendExactValues(scratch_, solution, style);
-    if (!scratch_.empty()) {
+    const std::string_view report = std::string_view(scratch_).substr(0, reportEnd);
+    const std::string_view exact = std::string_view(scratch_).substr(reportEnd);
+    std::string svg;
+    if (solved) {
+        std::string prefix = "t";
+        prefix += std::to_string(page_.Blocks() + 1);
+        prefix += '-';
+        svg = figure::Svg(solution, {.width = kFigureWidth,
+                                     .height = kFigureHeight,
+                                     .decimalSeparator = separator_,
+                                     .idPrefix = prefix,
+                                     .xmlDeclaration = false});
+    }
+    const solution::WorkedSolution worked = solution::Work(solution, separator_);
+    // The first block has the page under the key's heading: where it does not fit there,
+    // it goes on over the pages, not to the next page, leaving the first with the heading.
+    const bool overPage = Long(kPageHeight - (page_.Blocks() == 0 ? kTitleHeight : 0), report,
+                               exact, !svg.empty(), worked);
+    std::string classes = solved ? "task" : "task refused";
+    if (overPage)
+        classes += " long";
+    page_.OpenBlock(out, record, classes, true);
+    out += "<pre class=\"report\">";
+    AppendEscaped(out, report);
+    out += "</pre>\n";
+    if (!exact.empty()) {
         out += "<pre class=\"report exact\">";
-        AppendEscaped(out, scratch_);
+        AppendEscaped(out, exact);
         out += "</pre>\n";
     }
     out += "</div>\n";
-    if (solved) {
-        std::string prefix = "t";
-        prefix += std::to_string(page_.Blocks());
-        prefix += '-';
-        const std::string svg = figure::Svg(solution, {.width = kFigureWidth,
-                                                       .height = kFigureHeight,
-                                                       .decimalSeparator = separator_,
-                                                       .idPrefix = prefix,
-                                                       .xmlDeclaration = false});
-        // No empty figure: the block says why there is none.
-        if (svg.empty()) {
-            out += "<p class=\"problem\">";
-            AppendEscaped(out, figure::NoFigureReason(solution));
-            out += "</p>\n";
-        } else {
-            out += "<figure>\n";
-            out += svg;
-            out += "</figure>\n";
-        }
+    // No empty figure: the block says why there is none.
+    if (solved && svg.empty()) {
+        out += "<p class=\"problem\">";
+        AppendEscaped(out, figure::NoFigureReason(solution));
+        out += "</p>\n";
+    } else if (solved) {
+        out += "<figure>\n";
+        out += svg;
+        out += "</figure>\n";
     }
     // The worked solution, or why there is none, across the block under the data and
     // the figure.
-    out += "<div class=\"steps\">\n<h3>";
-    out += solution::kHeading;
-    out += "</h3>\n";
-    solution::AppendMathMl(out, solution::Work(solution, separator_));
+    out += "</div>\n<div class=\"steps\">\n";
+    solution::AppendMathMl(out, worked, {.column = kColumn, .tail = overPage ? kTail : 0});
     out += "</div>\n</section>\n";
 }
 

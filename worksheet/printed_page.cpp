@@ -64,7 +64,8 @@ void PrintedPage::AppendHead(std::string &out) const
     out += preface_;
 }
 
-void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_view classes)
+void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_view classes,
+                            bool head)
 {
     if (blocks_ == 0)
         AppendHead(out);
@@ -79,7 +80,7 @@ void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_
     out += classes;
     out += "\" id=\"task-";
     out += std::to_string(++blocks_);
-    out += "\">\n<h2>";
+    out += head ? "\">\n<div class=\"head\">\n<h2>" : "\">\n<h2>";
     out += kTaskTitle;
     out += std::to_string(record.task);
     out += "</h2>\n<div class=\"data\">\n<table class=\"given\">\n";

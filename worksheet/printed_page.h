@@ -36,8 +36,10 @@ public:
     // Opens the block of the next record, of the given classes, with its number and data:
     // the three lengths as read, or the line of a record that is no triple and why. The
     // page's head comes with the first block, so that nothing is written for a worksheet
-    // that could not be read.
-    void OpenBlock(std::string &out, const Record &record, std::string_view classes);
+    // that could not be read. `head`: the number and the data open an element of their own
+    // (class "head"), which the caller closes after what it keeps with them on a page.
+    void OpenBlock(std::string &out, const Record &record, std::string_view classes,
+                   bool head = false);
 
     // The number of blocks so far.
     std::size_t Blocks() const { return blocks_; }

@@ -16,8 +16,8 @@ namespace
 using namespace solution;
 
 // The HTML of a step read back as one line: its cells " | ", the places where a row may
-// break " ^ ", a group that wraps as one "[ ]"; fractions {a/b}, roots √{a}, scripts a^b and
-// a_b, the invisible times left out.
+// break " ^ ", a group that wraps as one "[ ]", a note that takes a phone's whole width
+// "« »"; fractions {a/b}, roots √{a}, scripts a^b and a_b, the invisible times left out.
 class Reader
 {
 public:
@@ -81,6 +81,8 @@ private:
             text = p.at(0) + "_" + p.at(1) + "^" + p.at(2);
         else if (e.classes == "group")
             text = "[" + text + "]";
+        else if (e.classes == "note long")
+            text = "«" + text + "»";
         else if (e.classes == "step")
             text = Joined(p, " | ");
         open.back().parts.push_back(text);
@@ -136,6 +138,7 @@ TEST_P(LayoutTest, RowsBreakOnlyAtTheTopLevel)
 }
 
 const Expression kA = Symbol("a"), kB = Symbol("b"), kP = Symbol("p");
+const std::string kLongNote = "медианите на всеки триъгълник образуват триъгълник";
 
 // A decimal that is the value rounded.
 Expression Decimal(const char *digits)
@@ -179,13 +182,69 @@ INSTANTIATE_TEST_SUITE_P(
                                                    Product(List(N(2), N(3), kA))))})},
                    {},
                    "l | [[≈4.8 ^ ·3] ^ −{1/2} ^ [+2 ^ ·3a]]"},
-        LayoutCase{"ANoteAfterTheLastRow",
+        LayoutCase{"ANoteGoesOnFromTheLastRow",
                    {Formula({kA, Negative(N(1)), N(0)}, {Relation::Equal, Relation::Less}),
                     Formula({kB, N(2)})},
                    "why",
-                   "a | [=−1] ^ [<0] | b | [=2:] | why"},
+                   "a | [=−1] ^ [<0] | b | [=2:] why"},
+        LayoutCase{"ANoteAfterAFormulaWithoutRelations", {Formula({kA})}, "why", "a: why"},
+        LayoutCase{"ALongNoteBesideWideSides",
+                   {Formula({Sum(List(Product(List(N(2), Square(Symbol("m", 'a')))),
+                                      Product(List(N(2), Square(Symbol("m", 'b')))))),
+                             N(5)})},
+                   kLongNote,
+                   "2m_a^2 ^ +2m_b^2 | [=5:] «" + kLongNote + "»"},
+        LayoutCase{"ALongNoteBesideNarrowSides",
+                   {Formula({Sum(List(kA, kB)), N(5)})},
+                   kLongNote,
+                   "a ^ +b | [=5:] " + kLongNote},
         LayoutCase{"ANoteAlone", {}, "why", "why"}),
     RowName<LayoutCase>);
+
+struct BracketCase {
+    const char *name;
+    Expression formula;
+    std::string grown; // the brackets that grow with what they hold, "(" or ")" each
+};
+
+std::ostream &operator<<(std::ostream &os, const BracketCase &c)
+{
+    return os << c.name;
+}
+
+class BracketTest : public testing::TestWithParam<BracketCase>
+{
+};
+
+// Brackets grow round a fraction, wherever in them it stands, and round nothing else: a
+// grown bracket round a line of text is taller than the text and pushes an exponent up.
+TEST_P(BracketTest, GrowOnlyRoundAFraction)
+{
+    std::string html;
+    AppendMathMl(html, {.parts = {{"", {{{GetParam().formula}, {}}}}}});
+    constexpr std::string_view kGrowing = "<mo fence=\"true\">";
+    std::string grown;
+    for (std::size_t at = html.find(kGrowing); at != std::string::npos;
+         at = html.find(kGrowing, at + 1))
+        grown += html.substr(at + kGrowing.size(), 1);
+    EXPECT_EQ(grown, GetParam().grown) << html;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, BracketTest,
+    testing::Values(
+        BracketCase{"RoundASum",
+                    Formula({Symbol("S"), Root(Product(List(kP, Sum(List(kP, Negative(kA))),
+                                                            Sum(List(kP, Negative(kB))))))}),
+                    ""},
+        BracketCase{"RoundASquaredSum", Formula({kA, Square(Sum(List(kB, Symbol("c"))))}), ""},
+        BracketCase{"RoundAFraction",
+                    Formula({kA, Product(List(Sum(List(Fraction(N(1), N(4)), Fraction(N(1), N(5)))),
+                                              Sum(List(kA, kB))))}),
+                    "()"},
+        BracketCase{"RoundAFractionUnderARoot",
+                    Formula({kA, Square(Product(List(N(2), Root(Fraction(N(1), N(3))))))}), "()"}),
+    RowName<BracketCase>);
 
 struct ExactCase {
     const char *name;

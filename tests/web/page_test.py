@@ -89,30 +89,75 @@ LOOK = '''
     };'''
 
 
-# The worked solution and the exact values, as rows, for a kind and three lengths: on a
-# phone and on a desktop.
-NOTEBOOK_CASES = [(2, ['3', '4', '5']), (0, ['4', '5', '10']),
-                  (2, ['12.3456789', '23.4567891', '34.5678912'])]
-# Each cell of their grids: how far its content overflows it, by how much its widest
-# <math> (a piece that cannot break) is wider than its room, its overflow, its tab index,
-# the operators that begin its further lines, whether any piece is broken across lines;
-# how far the whole overflows; the smallest number or letter that is no script.
+# The worked solution and the exact values, a row a chain, for a kind and three lengths: on
+# a phone and on a desktop, and whether some row wraps on the phone. Long fractions of
+# decimals, notes after formulas, refusals whose rows fit a phone, one with a long note
+# beside wide left-hand sides.
+NOTEBOOK_CASES = [(2, ['3', '4', '5'], True), (0, ['4', '5', '10'], True),
+                  (1, ['9.45', '8.23', '1.3'], True), (0, ['2', '3', '4'], True),
+                  (2, ['12.3456789', '23.4567891', '34.5678912'], True),
+                  (0, ['1', '2', '3'], False), (2, ['1', '1', '3'], False)]
+# Each cell of their grids, its left-hand side or its row of relations: how far its content
+# overflows it, its overflow, its tab index, its room (the width inside its padding), whether
+# any piece is broken across lines; each piece (a <math> that cannot break) with the
+# operator it begins with, its box, the relation it belongs to (the whole left-hand side is
+# one) and whether it begins that relation; each relation's width on one line (its box
+# where it has one line, its pieces side by side where it wraps). Then the notes after a
+# formula: the lines of the note's text and of the piece before it, and for a long one
+# beside wide left-hand sides how far (em) its row begins right of them. How far each row's
+# first line is off the baseline of its left-hand side. How far the whole overflows; the
+# smallest number or letter that is no script.
 ROWS = """
     const aside = document.getElementById('aside');
+    const box = (r) => ({left: r.left, right: r.right, top: r.top, bottom: r.bottom, width: r.width});
     const cells = [...aside.querySelectorAll('.lhs, .row')].map((cell) => {
-        const pieces = [...cell.querySelectorAll('math')].map((m) => [m, m.getBoundingClientRect()]);
-        const room = cell.clientWidth - parseFloat(getComputedStyle(cell).paddingLeft);
-        return {over: cell.scrollWidth - cell.clientWidth,
-                widest: Math.max(...pieces.map(([, r]) => r.width)) - room,
-                overflow: getComputedStyle(cell).overflowX, tab: cell.tabIndex,
-                breaks: pieces.filter(([, r], i) => i > 0 && r.left < pieces[i - 1][1].right - 1)
-                    .map(([m]) => m.querySelector('mo')?.textContent),
-                split: pieces.some(([m]) => m.getClientRects().length > 1)};
+        const style = getComputedStyle(cell);
+        const groups = cell.matches('.row') ? [...cell.children].filter((e) => e.matches('.group')) : [cell];
+        const pieces = [...cell.querySelectorAll('math')].map((m) => {
+            const group = groups.findIndex((g) => g.contains(m));
+            return {op: m.querySelector('mo')?.textContent ?? null, ...box(m.getBoundingClientRect()), rel: group,
+                    first: groups[group].querySelector('math') === m};
+        });
+        const relations = groups.map((g, i) => {
+            const own = pieces.filter((p) => p.rel === i);
+            const oneLine = own.every((p, k) => k === 0 || p.left >= own[k - 1].right - 1);
+            const sum = own.reduce((total, p) => total + p.width, 0);
+            return oneLine && g !== cell ? Math.max(sum, g.getBoundingClientRect().width) : sum;
+        });
+        return {over: cell.scrollWidth - cell.clientWidth, overflow: style.overflowX, tab: cell.tabIndex,
+                room: cell.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight),
+                split: [...cell.querySelectorAll('math')].some((m) => m.getClientRects().length > 1),
+                pieces, relations};
+    });
+    // How far each row's first line is from the baseline of its left-hand side: an empty
+    // inline box at the start of each sits on its line's baseline (kept on the line of
+    // what follows it, in a left-hand side as wide as that).
+    const probe = (cell) => {
+        const mark = document.createElement('span');
+        mark.style.display = 'inline-block';
+        cell.style.whiteSpace = cell.matches('.lhs') ? 'nowrap' : '';
+        (cell.querySelector('.group') || cell).prepend(mark);
+        const bottom = mark.getBoundingClientRect().bottom;
+        mark.remove();
+        cell.style.whiteSpace = '';
+        return bottom;
+    };
+    const baselines = [...aside.querySelectorAll('.lhs + .row')]
+        .filter((row) => getComputedStyle(row).gridColumnStart !== '1') // not under it
+        .map((row) => [row.previousElementSibling.textContent,
+                       probe(row) - probe(row.previousElementSibling)]);
+    const notes = [...aside.querySelectorAll('.row .note')].map((note) => {
+        const row = note.parentElement;
+        const maths = row.querySelectorAll('math');
+        return [box(note.getClientRects()[0]), box(maths[maths.length - 1].getBoundingClientRect()),
+                note.matches('.long') && (row.getBoundingClientRect().left -
+                    row.parentElement.querySelector('.lhs').getBoundingClientRect().left) /
+                    parseFloat(getComputedStyle(row).fontSize)];
     });
     const sizes = [...aside.querySelectorAll('mn, mi')]
         .filter((e) => !e.closest(':is(msub, msup, msubsup) > :not(:first-child)'))
         .map((e) => parseFloat(getComputedStyle(e).fontSize));
-    return {cells, over: aside.scrollWidth - aside.clientWidth, smallest: Math.min(...sizes),
+    return {cells, baselines, notes, over: aside.scrollWidth - aside.clientWidth, smallest: Math.min(...sizes),
             text: parseFloat(getComputedStyle(aside).fontSize)};"""
 
 
@@ -553,12 +598,16 @@ class EnglishPage(TypedCases, Page):
         self.assertNotEqual(announced[1], announced[2])
 
     def test_solution_in_rows(self):
-        """A relation a row, on one line on a desktop; on a phone rows break only before a
-        relation or an operator of their top level, and nothing sticks out: a row scrolls
-        only where a piece of it that cannot break is wider than the row. No fraction is
-        shrunk below 80% of the text."""
-        for (kind, inputs), (width, height) in ((c, s) for c in NOTEBOOK_CASES
-                                                for s in ((1280, 800), (360, 740))):
+        """A chain a row: its relations on one line where they fit it, on a desktop and on a
+        phone; where they do not, the row breaks before a relation, its further lines under
+        the first relation, and inside a relation only where that alone is wider than the
+        row, before an operator of its top level, indented; the left-hand side beside the
+        first line. Nothing sticks out: a row scrolls only where a piece of it that cannot
+        break is wider than the row. A note goes on from its formula's line, on a phone a
+        long one beside wide left-hand sides across the step. No fraction is shrunk below
+        80% of the text."""
+        for (kind, inputs, wraps), (width, height) in ((c, s) for c in NOTEBOOK_CASES
+                                                       for s in ((1280, 800), (360, 740))):
             with self.subTest(kind=kind, inputs=inputs, width=width):
                 self.open(width, height)
                 self.browser.click(f'Option1_{kind}')
@@ -568,15 +617,40 @@ class EnglishPage(TypedCases, Page):
                 rows = self.run_js(ROWS)
                 self.assertLessEqual(rows['over'], 0)
                 self.assertGreaterEqual(rows['smallest'], 0.8 * rows['text'])
+                broken = False
                 for cell in rows['cells']:
-                    self.assertEqual((cell['tab'], cell['split']), (-1, False), cell)
-                    self.assertLessEqual(set(cell['breaks']), set('=≈<+−·\u2062'), cell)
+                    pieces, room = cell['pieces'], cell['room']
+                    look = {k: cell[k] for k in ('over', 'overflow', 'room', 'relations')}
+                    look['pieces'] = [(p['op'], round(p['left']), round(p['top'])) for p in pieces]
+                    self.assertEqual((cell['tab'], cell['split']), (-1, False), look)
+                    breaks = [p for before, p in zip(pieces, pieces[1:])
+                              if p['left'] < before['right'] - 1]
+                    broken |= bool(breaks)
+                    self.assertLessEqual({p['op'] for p in breaks}, set('=≈<>+−·\u2062'), look)
+                    if sum(cell['relations']) <= room:
+                        self.assertEqual(breaks, [], look)
+                    start = pieces[0]['left']
+                    for piece in breaks:
+                        if piece['first']:  # under the first relation
+                            self.assertAlmostEqual(piece['left'], start, delta=1, msg=look)
+                        else:  # inside a relation as wide as the row, indented
+                            self.assertGreater(cell['relations'][piece['rel']], room, look)
+                            self.assertGreater(piece['left'], start + 4, look)
+                    if cell['over'] > 0:
+                        widest = max(p['width'] for p in pieces)
+                        self.assertEqual((cell['overflow'], widest > room), ('auto', True), look)
                     if width > 1000:
-                        self.assertEqual((cell['breaks'], cell['over'] <= 0), ([], True), cell)
-                    elif cell['over'] > 0:
-                        self.assertEqual((cell['overflow'], cell['widest'] > 0), ('auto', True), cell)
+                        self.assertLessEqual(cell['over'], 0, look)
+                for lhs, off in rows['baselines']:  # beside the row's first line
+                    self.assertAlmostEqual(off, 0, delta=1, msg=lhs)
+                for note, last, indent in rows['notes']:
+                    if width > 1000:  # on the line its formula ends on
+                        self.assertLess(max(note['top'], last['top']),
+                                        min(note['bottom'], last['bottom']), (note, last))
+                    elif indent is not False:  # on a phone across the step, not beside
+                        self.assertLessEqual(indent, 2.01)
                 if width < 1000:
-                    self.assertTrue(any(cell['breaks'] for cell in rows['cells']))
+                    self.assertEqual(broken, wraps)
 
     def test_figure_of_each_report(self):
         """The triangle of a report is drawn beside the window, or under the result where
@@ -613,7 +687,8 @@ class EnglishPage(TypedCases, Page):
                     'AC = 4√13/3 ≈ 4.80740170061865', 'AB = 10/3 ≈ 3.33333333333333', 'S = 8'])
                 self.assertEqual(drawn['exactRows'], 4)  # and as formulas
                 self.assertEqual(drawn['solution'][:2], [True, True])
-                self.assertIn('\nl_c ≈ √24.6250758852656 ≈ 4.96236595640282:', drawn['solution'][2])
+                self.assertIn('\nl_c ≈ √24.6250758852656 ≈ 4.96236595640282: без кратък точен вид\n',
+                              drawn['solution'][2])
                 if beside:
                     self.assertGreaterEqual(drawn['figure'][0], drawn['form'][0])
                 else:
