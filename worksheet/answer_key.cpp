@@ -79,7 +79,7 @@ constexpr double kDataLine = 12 * 25.4 / 72 * 1.15;
 constexpr double kNumber = 13 * 25.4 / 72 * 1.15 + 2;
 constexpr double kSpace = 3 + 3 + 2;
 constexpr double kFigureWidthMm = 84;
-constexpr double kFigure = kFigureWidthMm * kFigureHeight / kFigureWidth;
+constexpr double kFigure = kFigureWidthMm * AnswerKey::kFigureHeight / AnswerKey::kFigureWidth;
 // The data's room beside the figure, and a character of the report in it.
 constexpr double kDataWidth = 172 - kFigureWidthMm - 6;
 constexpr double kReportLetter = 11.5 * 25.4 / 72 * 0.45;
