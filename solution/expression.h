@@ -8,6 +8,7 @@
 
 #include "numbers.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -128,5 +129,64 @@ bool BreaksBefore(const std::vector<Expression> &factors, std::size_t i);
 
 // Whether a line may break inside `e`: a product with such a place.
 bool BreaksInside(const Expression &e);
+
+// A piece of a chain's item between two places where a line may break, for the writers
+// whose lines wrap: the operator before it ("=", "+", "−", "·"; none between factors side
+// by side, `joined`), and either an expression whole, in brackets where it stands at
+// `place`, or the factors [begin, end) of a product.
+struct Piece {
+    std::string_view before;
+    bool joined = false;
+    const Expression *whole = nullptr;
+    std::optional<Place> place;
+    const std::vector<Expression> *factors = nullptr;
+    std::size_t begin = 0, end = 0;
+};
+
+// Cuts `e`, after `before`, into pieces: a sum a term at a time, a product a run of factors
+// from one place to break to the next (BreaksBefore). A term that is a product which may
+// break is a group: `visit.Open()` before its pieces and `visit.Close()` after them, so that
+// a writer can keep it on one line where it fits; each piece goes to `visit.Put(piece)`.
+template<typename Visitor>
+void CutIntoPieces(std::string_view before, const Expression &e, Visitor &visit)
+{
+    if (e.kind == Expression::Kind::Sum) {
+        for (std::size_t i = 0; i < e.operands.size(); ++i) {
+            const Expression &term = e.operands[i];
+            const bool negative = i > 0 && term.kind == Expression::Kind::Negative;
+            const Expression &shown = negative ? term.operands.front() : term;
+            const std::optional<Place> place =
+                i == 0 ? std::nullopt : std::optional(negative ? Place::Negated : Place::Term);
+            const std::string_view sign = i == 0 ? before : negative ? "−" : "+";
+            if ((place && Bracketed(shown, *place, false)) || !BreaksInside(shown)) {
+                visit.Put(Piece{.before = sign, .whole = &shown, .place = place});
+                continue;
+            }
+            visit.Open();
+            CutIntoPieces(sign, shown, visit);
+            visit.Close();
+        }
+        return;
+    }
+    if (e.kind != Expression::Kind::Product) {
+        visit.Put(Piece{.before = before, .whole = &e});
+        return;
+    }
+    const std::vector<Expression> &factors = e.operands;
+    std::size_t begin = 0;
+    for (std::size_t end = 1; end <= factors.size(); ++end) {
+        if (end < factors.size() && !BreaksBefore(factors, end))
+            continue;
+        const bool dot = begin > 0 && NeedsDot(factors[begin - 1], factors[begin]);
+        visit.Put(Piece{.before = begin == 0 ? before
+                                  : dot      ? std::string_view("·")
+                                             : std::string_view(),
+                        .joined = begin > 0 && !dot,
+                        .factors = &factors,
+                        .begin = begin,
+                        .end = end});
+        begin = end;
+    }
+}
 
 } // namespace solution

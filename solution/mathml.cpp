@@ -178,39 +178,33 @@ class Cell
 public:
     explicit Cell(std::string &out) : out_(out) {}
 
-    // `e` after `before`, where nothing brackets it: an item of a chain, or a term of a
-    // sum that a group holds.
-    void Item(std::string_view before, const Expression &e)
+    // `e` after `before`, where nothing brackets it: an item of a chain, cut into pieces
+    // (CutIntoPieces).
+    void Item(std::string_view before, const Expression &e) { CutIntoPieces(before, e, *this); }
+
+    // A piece: a <math> that begins with the operator before it.
+    void Put(const solution::Piece &piece)
     {
-        if (e.kind == Kind::Sum) {
-            for (std::size_t i = 0; i < e.operands.size(); ++i) {
-                const Expression &term = e.operands[i];
-                if (i == 0)
-                    Group(before, term, std::nullopt);
-                else if (term.kind == Kind::Negative)
-                    Group("−", term.operands.front(), Place::Negated);
-                else
-                    Group("+", term, Place::Term);
-            }
-            return;
-        }
-        if (e.kind != Kind::Product) {
-            Piece(before, [&] { Write(out_, e); });
-            return;
-        }
-        // A product a run of factors at a time, from one place to break to the next.
-        const std::vector<Expression> &factors = e.operands;
-        std::size_t begin = 0;
-        for (std::size_t end = 1; end <= factors.size(); ++end) {
-            if (end < factors.size() && !BreaksBefore(factors, end))
-                continue;
-            Piece(begin == 0                                     ? before
-                  : NeedsDot(factors[begin - 1], factors[begin]) ? kDot
-                                                                 : kInvisibleTimes,
-                  [&] { WriteFactors(out_, factors, begin, end); });
-            begin = end;
-        }
+        Piece(piece.joined ? kInvisibleTimes : piece.before, [&] {
+            if (piece.factors != nullptr)
+                WriteFactors(out_, *piece.factors, piece.begin, piece.end);
+            else if (piece.place)
+                WriteAt(out_, *piece.whole, *piece.place);
+            else
+                Write(out_, *piece.whole);
+        });
     }
+
+    // A term that is a product which may break: a group, which wraps inside only where it
+    // is wider than a line.
+    void Open()
+    {
+        if (pieces_ > 0)
+            out_ += "<wbr/>";
+        out_ += "<span class=\"group\">";
+        grouping_ = true;
+    }
+    void Close() { out_ += "</span>"; }
 
     // A relation of a chain, "= …": a group of its own.
     void Relation(std::string_view relation, const Expression &e)
@@ -252,27 +246,6 @@ private:
         }
         content();
         out_ += kPieceEnd;
-    }
-
-    // A term of a sum: a product that may break is a group of its own, which wraps inside
-    // only where it is wider than a line.
-    void Group(std::string_view before, const Expression &term, std::optional<Place> place)
-    {
-        if ((place && Bracketed(term, *place, false)) || !BreaksInside(term)) {
-            Piece(before, [&] {
-                if (place)
-                    WriteAt(out_, term, *place);
-                else
-                    Write(out_, term);
-            });
-            return;
-        }
-        if (pieces_ > 0)
-            out_ += "<wbr/>";
-        out_ += "<span class=\"group\">";
-        grouping_ = true;
-        Item(before, term);
-        out_ += "</span>";
     }
 
     std::string &out_;

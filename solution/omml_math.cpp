@@ -149,39 +149,23 @@ class Line
 public:
     explicit Line(std::string &out) : out_(out) {}
 
-    // `e` after `before`, where nothing brackets it: an item of a chain, or a term of a
-    // sum that may break inside.
-    void Item(std::string_view before, const Expression &e)
+    // `e` after `before`, where nothing brackets it: an item of a chain, cut into pieces
+    // (CutIntoPieces); a term that may break inside is no group here, its pieces the line's.
+    void Item(std::string_view before, const Expression &e) { CutIntoPieces(before, e, *this); }
+
+    void Put(const solution::Piece &piece)
     {
-        if (e.kind == Kind::Sum) {
-            for (std::size_t i = 0; i < e.operands.size(); ++i) {
-                const Expression &term = e.operands[i];
-                if (i == 0)
-                    Term(before, term, std::nullopt);
-                else if (term.kind == Kind::Negative)
-                    Term("−", term.operands.front(), Place::Negated);
-                else
-                    Term("+", term, Place::Term);
-            }
-            return;
-        }
-        if (e.kind != Kind::Product) {
-            Piece(before, [&] { Write(out_, e); });
-            return;
-        }
-        // A product a run of factors at a time, from one place to break to the next.
-        const std::vector<Expression> &factors = e.operands;
-        std::size_t begin = 0;
-        for (std::size_t end = 1; end <= factors.size(); ++end) {
-            if (end < factors.size() && !BreaksBefore(factors, end))
-                continue;
-            Piece(begin == 0                                     ? before
-                  : NeedsDot(factors[begin - 1], factors[begin]) ? std::string_view("·")
-                                                                 : std::string_view(),
-                  [&] { WriteFactors(out_, factors, begin, end); });
-            begin = end;
-        }
+        Piece(piece.before, [&] {
+            if (piece.factors != nullptr)
+                WriteFactors(out_, *piece.factors, piece.begin, piece.end);
+            else if (piece.place)
+                WriteAt(out_, *piece.whole, *piece.place);
+            else
+                Write(out_, *piece.whole);
+        });
     }
+    void Open() {}
+    void Close() {}
 
     // `e` after `before`, in one piece.
     void Whole(std::string_view before, const Expression &e)
@@ -201,20 +185,6 @@ private:
         }
         content();
         out_ += "</m:oMath>";
-    }
-
-    void Term(std::string_view before, const Expression &term, std::optional<Place> place)
-    {
-        if ((place && Bracketed(term, *place, false)) || !BreaksInside(term)) {
-            Piece(before, [&] {
-                if (place)
-                    WriteAt(out_, term, *place);
-                else
-                    Write(out_, term);
-            });
-            return;
-        }
-        Item(before, term);
     }
 
     std::string &out_;
