@@ -135,10 +135,10 @@ bool BreaksInside(const Expression &e);
 // by side, `joined`), and either an expression whole, in brackets where it stands at
 // `place`, or the factors [begin, end) of a product.
 struct Piece {
-    std::string_view before;
+    std::string_view before{};
     bool joined = false;
     const Expression *whole = nullptr;
-    std::optional<Place> place;
+    std::optional<Place> place{};
     const std::vector<Expression> *factors = nullptr;
     std::size_t begin = 0, end = 0;
 };
