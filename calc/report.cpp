@@ -73,31 +73,64 @@ void AppendExactValue(std::string &out, const exact::Exact &value, std::string_v
     AppendDigits(out, value.digits, separator);
 }
 
+std::vector<ExactLine> ExactLines(const Solution &solution)
+{
+    std::vector<ExactLine> lines;
+    if (solution.outcome != Outcome::Solved || !solution.exact)
+        return lines;
+    const Triangle &t = solution.triangle;
+    for (const Named value : kResults) {
+        if (value.quantity == Quantity::Side && solution.mode == InputMode::Sides)
+            continue;
+        if (!solution.exact->FormOf(value))
+            continue;
+        const auto i = static_cast<std::size_t>(value.index);
+        const exact::Exact *exact = &solution.exact->Of(value);
+        if (value.quantity == Quantity::Side)
+            lines.push_back({kSideLabels[i], &t.sides[i], exact});
+        else if (value.quantity == Quantity::Area)
+            lines.push_back({kExactAreaLabel, &t.area, exact});
+        else
+            lines.push_back({kBisectorLabels[i], &t.bisectors[i], exact});
+    }
+    return lines;
+}
+
 void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style)
 {
-    if (solution.outcome != Outcome::Solved || !solution.exact)
-        return;
-    const exact::Values &values = *solution.exact;
-    const bool sidesShown = solution.mode != InputMode::Sides;
-    std::string lines;
-    for (const Named value : kResults) {
-        if (value.quantity == Quantity::Side && !sidesShown)
-            continue;
-        if (!values.FormOf(value))
-            continue;
-        const exact::Exact &exact = values.Of(value);
-        const auto i = static_cast<std::size_t>(value.index);
-        lines += value.quantity == Quantity::Side   ? kSideLabels[i]
-                 : value.quantity == Quantity::Area ? kExactAreaLabel
-                                                    : kBisectorLabels[i];
-        AppendExactValue(lines, exact, style.decimalSeparator);
-        lines += style.lineEnd;
-    }
+    const std::vector<ExactLine> lines = ExactLines(solution);
     if (lines.empty())
         return;
     out += kExactHeading;
     out += style.lineEnd;
-    out += lines;
+    for (const ExactLine &line : lines) {
+        out += line.label;
+        AppendExactValue(out, *line.exact, style.decimalSeparator);
+        out += style.lineEnd;
+    }
+    const std::string note = ReportDigitsNote(solution, style.decimalSeparator);
+    if (!note.empty()) {
+        out += note;
+        out += style.lineEnd;
+    }
+}
+
+std::string ReportDigitsNote(const Solution &solution, std::string_view decimalSeparator)
+{
+    std::string differing;
+    for (const ExactLine &line : ExactLines(solution)) {
+        std::string printed, rounded;
+        AppendNumber(printed, *line.reported, decimalSeparator);
+        AppendDigits(rounded, line.exact->digits, decimalSeparator);
+        if (printed == rounded)
+            continue;
+        differing += differing.empty() ? "" : ", ";
+        differing += line.label;
+        differing += printed;
+    }
+    if (differing.empty())
+        return differing;
+    return "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност: " + differing;
 }
 
 std::string ReportText(const Solution &solution, const ReportStyle &style)

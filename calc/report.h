@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace calc
 {
@@ -45,13 +46,32 @@ void AppendNumber(std::string &out, const Number &number, std::string_view decim
 // kExactHeading, then a line for each value of the report that has an exact form, with
 // the report's label and its decimal, rounded once from the exact value ("BC = 2√73/3 ≈
 // 5.69600249687835", "S = 8", "AB = 1/10 = 0.1"), each ended by the style's line end.
+// Where the report printed a value's formula digits rather than its exact value rounded
+// (within 1e-10 of it), a last line says so and gives the report's digits (ReportDigitsNote).
 // Nothing where no value has one.
 void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style = {});
+
+// The line that ends the exact values where the report's digits of a value listed there
+// differ from its exact value rounded: "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от
+// точната стойност: Yg_a = 0.0999999999999901"; empty where they agree.
+std::string ReportDigitsNote(const Solution &solution, std::string_view decimalSeparator = ".");
 
 namespace exact
 {
 struct Exact;
 }
+// A value the exact block lists: the report's label, the report's number and the exact value.
+struct ExactLine {
+    std::string_view label;
+    const Number *reported;
+    const exact::Exact *exact;
+};
+
+// The values the exact block lists: those of the report that have an exact form (the sides
+// only where they were not given), in the report's order; none for a triple not solved or
+// solved without exact values.
+std::vector<ExactLine> ExactLines(const Solution &solution);
+
 // One exact value with a form: "4√10/3 ≈ 4.21637021355784", "1/10 = 0.1".
 void AppendExactValue(std::string &out, const exact::Exact &value, std::string_view separator);
 

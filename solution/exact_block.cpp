@@ -21,27 +21,23 @@ Expression Label(std::string_view label)
 
 } // namespace
 
-Step ExactValues(const calc::Solution &solution, std::string_view decimalSeparator)
+std::vector<Step> ExactValues(const calc::Solution &solution, std::string_view decimalSeparator)
 {
     Step step;
-    if (solution.outcome != calc::Outcome::Solved || !solution.exact)
-        return step;
-    for (const calc::Named value : calc::kResults) {
-        if (value.quantity == calc::Quantity::Side && solution.mode == calc::InputMode::Sides)
-            continue;
-        if (!solution.exact->FormOf(value))
-            continue;
-        const calc::exact::Exact &exact = solution.exact->Of(value);
-        const auto i = static_cast<std::size_t>(value.index);
-        Chain chain(Label(value.quantity == calc::Quantity::Side   ? calc::kSideLabels[i]
-                          : value.quantity == calc::Quantity::Area ? calc::kExactAreaLabel
-                                                                   : calc::kBisectorLabels[i]));
+    for (const calc::ExactLine &line : calc::ExactLines(solution)) {
+        const calc::exact::Exact &exact = *line.exact;
+        Chain chain(Label(line.label));
         chain.Then(Relation::Equal, FormExpression(*exact.form));
         if (!exact.form->Rational() || exact.form->d != 1) // a whole number is its own decimal
             chain.Is(DecimalOf(exact.digits, decimalSeparator, !exact.digits.exact));
         step.formulas.push_back(chain.Take());
     }
-    return step;
+    if (step.formulas.empty())
+        return {};
+    std::vector<Step> steps{std::move(step)};
+    if (std::string note = calc::ReportDigitsNote(solution, decimalSeparator); !note.empty())
+        steps.push_back({.formulas = {}, .note = std::move(note)});
+    return steps;
 }
 
 } // namespace solution

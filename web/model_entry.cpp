@@ -117,8 +117,8 @@ const char *ModelExactMathMl(const Calculator *model)
         solution::WorkedSolution values;
         values.parts.push_back(
             {calc::kExactHeading,
-             {solution::ExactValues(*model->Solution(), model->DecimalSeparator())}});
-        if (!values.parts.front().steps.front().formulas.empty())
+             solution::ExactValues(*model->Solution(), model->DecimalSeparator())});
+        if (!values.parts.front().steps.empty())
             solution::AppendMathMl(html, values);
     }
     return html.c_str();

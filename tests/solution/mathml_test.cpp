@@ -272,10 +272,10 @@ TEST_P(ExactValuesTest, AreTheReportsExactLines)
     calc::AppendExactValues(report, solved, {.lineEnd = "\n"});
     if (!report.empty())
         report.erase(0, calc::kExactHeading.size() + 1);
-    const Step values = ExactValues(solved);
+    const std::vector<Step> values = ExactValues(solved);
     std::string text; // the title's empty line, then a formula a line
-    if (!values.formulas.empty())
-        AppendText(text, {.parts = {{"", {values}}}});
+    if (!values.empty())
+        AppendText(text, {.parts = {{"", values}}});
     EXPECT_EQ(text, report.empty() ? "" : "\n" + report);
 }
 
@@ -285,6 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ExactCase{"Sides", calc::InputMode::Sides, {"3", "4", "5"}},
                     ExactCase{"Altitudes", calc::InputMode::Heights, {"4", "5", "10"}},
                     ExactCase{"Decimals", calc::InputMode::Sides, {"3.1", "4.3", "5.7"}},
+                    ExactCase{"FormulaDigits", calc::InputMode::Medians, {"0.1", "10", "10"}},
                     ExactCase{"Refused", calc::InputMode::Sides, {"1", "2", "3"}}),
     RowName<ExactCase>);
 
