@@ -222,6 +222,22 @@ class WebKit(Selenium):
         self.driver.get('file://' + frame)
         self.driver.switch_to.frame(self.driver.find_element(By.ID, 'viewport'))
 
+    def press(self, *keys):
+        # WebKitGTK's driver hands the keys to the window and may return before the page
+        # has handled them: wait (up to two seconds) until the page has seen them released.
+        released = lambda: self.run(
+            "if (window.keysReleased === undefined) { window.keysReleased = 0;"
+            " addEventListener('keyup', () => ++window.keysReleased, true); }"
+            'return window.keysReleased')
+        expected = released()
+        for key in keys:
+            *modifiers, last = key.split('+') if len(key) > 1 else [key]
+            expected += len(modifiers) + (1 if last in SELENIUM_KEYS else len(last))
+        super().press(*keys)
+        deadline = time.monotonic() + 2
+        while released() < expected and time.monotonic() < deadline:
+            time.sleep(0.01)
+
     def accessible(self, element_id):
         # Computing them turns WebKit's accessibility on, and with it on, selecting the
         # result box's text (Ctrl+A in it) crashes the web process of WebKitGTK 2.50.
