@@ -108,21 +108,28 @@ void AppendExactValues(std::string &out, const Solution &solution, const ReportS
         AppendExactValue(out, *line.exact, style.decimalSeparator);
         out += style.lineEnd;
     }
-    const std::string note = ReportDigitsNote(solution, style.decimalSeparator);
+    const std::string note = ReportDigitsNote(lines, style.decimalSeparator);
     if (!note.empty()) {
         out += note;
         out += style.lineEnd;
     }
 }
 
-std::string ReportDigitsNote(const Solution &solution, std::string_view decimalSeparator)
+std::string DifferingDigits(const Number &reported, const exact::Exact &exact,
+                            std::string_view decimalSeparator)
+{
+    std::string printed, rounded;
+    AppendNumber(printed, reported, decimalSeparator);
+    AppendDigits(rounded, exact.digits, decimalSeparator);
+    return printed == rounded ? std::string() : printed;
+}
+
+std::string ReportDigitsNote(const std::vector<ExactLine> &lines, std::string_view decimalSeparator)
 {
     std::string differing;
-    for (const ExactLine &line : ExactLines(solution)) {
-        std::string printed, rounded;
-        AppendNumber(printed, *line.reported, decimalSeparator);
-        AppendDigits(rounded, line.exact->digits, decimalSeparator);
-        if (printed == rounded)
+    for (const ExactLine &line : lines) {
+        const std::string printed = DifferingDigits(*line.reported, *line.exact, decimalSeparator);
+        if (printed.empty())
             continue;
         differing += differing.empty() ? "" : ", ";
         differing += line.label;

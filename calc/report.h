@@ -50,12 +50,6 @@ void AppendNumber(std::string &out, const Number &number, std::string_view decim
 // (within 1e-10 of it), a last line says so and gives the report's digits (ReportDigitsNote).
 // Nothing where no value has one.
 void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style = {});
-
-// The line that ends the exact values where the report's digits of a value listed there
-// differ from its exact value rounded: "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от
-// точната стойност: Yg_a = 0.0999999999999901"; empty where they agree.
-std::string ReportDigitsNote(const Solution &solution, std::string_view decimalSeparator = ".");
-
 namespace exact
 {
 struct Exact;
@@ -71,6 +65,17 @@ struct ExactLine {
 // only where they were not given), in the report's order; none for a triple not solved or
 // solved without exact values.
 std::vector<ExactLine> ExactLines(const Solution &solution);
+
+// The report's digits of a value where they are not its exact value rounded (they are then
+// its formula's, within 1e-10 of it): "0.0999999999999901" for 1/10; empty where they are.
+std::string DifferingDigits(const Number &reported, const exact::Exact &exact,
+                            std::string_view decimalSeparator = ".");
+
+// The line that ends the exact values `lines` (ExactLines) where the report's digits of
+// one of them differ: "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност:
+// Yg_a = 0.0999999999999901"; empty where none does.
+std::string ReportDigitsNote(const std::vector<ExactLine> &lines,
+                             std::string_view decimalSeparator = ".");
 
 // One exact value with a form: "4√10/3 ≈ 4.21637021355784", "1/10 = 0.1".
 void AppendExactValue(std::string &out, const exact::Exact &value, std::string_view separator);

@@ -23,8 +23,9 @@ Expression Label(std::string_view label)
 
 std::vector<Step> ExactValues(const calc::Solution &solution, std::string_view decimalSeparator)
 {
+    const std::vector<calc::ExactLine> lines = calc::ExactLines(solution);
     Step step;
-    for (const calc::ExactLine &line : calc::ExactLines(solution)) {
+    for (const calc::ExactLine &line : lines) {
         const calc::exact::Exact &exact = *line.exact;
         Chain chain(Label(line.label));
         chain.Then(Relation::Equal, FormExpression(*exact.form));
@@ -35,7 +36,7 @@ std::vector<Step> ExactValues(const calc::Solution &solution, std::string_view d
     if (step.formulas.empty())
         return {};
     std::vector<Step> steps{std::move(step)};
-    if (std::string note = calc::ReportDigitsNote(solution, decimalSeparator); !note.empty())
+    if (std::string note = calc::ReportDigitsNote(lines, decimalSeparator); !note.empty())
         steps.push_back({.formulas = {}, .note = std::move(note)});
     return steps;
 }

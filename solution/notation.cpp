@@ -151,10 +151,8 @@ std::string Notation::Notes(const calc::Number &reported, Quantity quantity, int
 {
     const calc::exact::Exact &value = Of(quantity, index);
     std::string notes = value.form || value.digits.exact ? "" : "без кратък точен вид";
-    std::string printed, exact;
-    calc::AppendNumber(printed, reported, separator_);
-    calc::AppendDigits(exact, value.digits, separator_);
-    if (printed != exact) {
+    if (const std::string printed = calc::DifferingDigits(reported, value, separator_);
+        !printed.empty()) {
         notes += notes.empty() ? "" : "; ";
         notes +=
             "отчетът дава " + printed + ", цифрите на формулата си, до 10⁻¹⁰ от точната стойност";
