@@ -1,5 +1,7 @@
 #include "exact_form.h"
 
+#include "utf8.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -134,14 +136,6 @@ bool SplitSquare(Integer n, Integer &square, Integer &rest)
 constexpr unsigned kMaxRationalBits = 136;
 constexpr unsigned kMaxSquareBits = 300;
 
-std::size_t Length(const std::string &text)
-{
-    std::size_t characters = 0;
-    for (const char c : text)
-        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return characters;
-}
-
 } // namespace
 
 std::string IntegerText(const Integer &n)
@@ -200,7 +194,7 @@ std::optional<Surd> FormOf(const Quadratic &value)
         break;
     }
     }
-    if (Length(FormText(form)) > kMaxFormLength)
+    if (Utf8Characters(FormText(form)) > kMaxFormLength)
         return std::nullopt;
     return form;
 }

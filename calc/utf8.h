@@ -43,6 +43,16 @@ inline std::size_t Utf8ValidLength(std::string_view text)
     return i == text.size() ? i : Utf8ValidLength(text, i);
 }
 
+// How many characters `text` has: its bytes that begin one (all but the continuation bytes
+// 10xxxxxx), what layouts that measure text by its characters count.
+inline std::size_t Utf8Characters(std::string_view text)
+{
+    std::size_t characters = 0;
+    for (const char c : text)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return characters;
+}
+
 // Appends `text` with each byte that is not part of a well-formed sequence as U+FFFD.
 void AppendUtf8(std::string &out, std::string_view text);
 

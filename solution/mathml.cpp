@@ -11,6 +11,7 @@
 #include "markup.h"
 #include "paper.h"
 #include "solution.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -31,7 +32,7 @@ constexpr std::string_view kPieceEnd = "</mrow></math>";
 // A note of more characters than a few words ("без кратък точен вид"), and left-hand sides
 // wider (em) than a couple of letters and a sign ("a + b"): beside them a long note would
 // have a narrow column on a phone.
-constexpr std::ptrdiff_t kShortNote = 40;
+constexpr std::size_t kShortNote = 40;
 constexpr double kNarrowSide = 4;
 // The colon of a proportion spaced as a relation, "a : b", not as punctuation, "a: b".
 constexpr std::string_view kRatio = "<mo lspace=\"0.2778em\" rspace=\"0.2778em\">:</mo>";
@@ -280,11 +281,8 @@ void WriteChain(std::string &out, const Expression &chain, std::string_view note
 // A step as a grid of its formulas, a note after them or alone.
 void WriteStep(std::string &out, const Step &step)
 {
-    const auto characters = std::count_if(step.note.begin(), step.note.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80; // a character's first byte
-    });
     const bool wide =
-        characters > kShortNote &&
+        calc::Utf8Characters(step.note) > kShortNote &&
         std::any_of(step.formulas.begin(), step.formulas.end(), [](const Expression &chain) {
             return Width(chain.operands.front()) > kNarrowSide;
         });

@@ -4,6 +4,7 @@
 // first relation; two narrow steps side by side.
 #include "markup.h"
 #include "omml_math.h"
+#include "utf8.h"
 
 #include <algorithm>
 
@@ -82,9 +83,7 @@ void WriteStep(std::string &out, const Step &step, int width)
 double Width(const Expression &e)
 {
     const auto characters = [](std::string_view text) {
-        return static_cast<double>(std::count_if(text.begin(), text.end(), [](char c) {
-            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        }));
+        return static_cast<double>(calc::Utf8Characters(text));
     };
     const auto at = [](const Expression &operand, Place place) {
         return Width(operand) + (Bracketed(operand, place, false) ? 2 : 0);

@@ -4,6 +4,7 @@
 #include "markup.h"
 #include "printout.h"
 #include "solution.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,11 +95,7 @@ bool Long(double room, std::string_view report, std::string_view exact, bool dra
         const double width = drawn ? kDataWidth : kDataWidth + kFigureWidthMm;
         double count = 0;
         ForEachLine(text, [&](std::string_view line) {
-            const auto characters =
-                static_cast<double>(std::count_if(line.begin(), line.end(), [](char c) {
-                    return (static_cast<unsigned char>(c) & 0xC0) !=
-                           0x80; // a character's first byte
-                }));
+            const auto characters = static_cast<double>(calc::Utf8Characters(line));
             count += std::max(1.0, std::ceil(characters * kReportLetter / width));
         });
         return count;
