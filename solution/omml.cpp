@@ -2,9 +2,9 @@
 // out as the HTML is, as in a notebook: a formula a paragraph, its left-hand side, then at
 // a tab stop its relations, which wrap at a relation first, the further lines under the
 // first relation; two narrow steps side by side.
-#include "markup.h"
 #include "omml_math.h"
 #include "utf8.h"
+#include "wordml.h"
 
 #include <algorithm>
 
@@ -13,24 +13,11 @@ namespace solution
 namespace
 {
 
-using figure::AppendEscaped;
 using Kind = Expression::Kind;
 
-// A run of the paragraph's text.
-void Text(std::string &out, std::string_view text)
-{
-    out += "<w:r><w:t xml:space=\"preserve\">";
-    AppendEscaped(out, text);
-    out += "</w:t></w:r>";
-}
-
-// A paragraph of the style, kept on the page of the next where `keepNext`.
-void OpenParagraph(std::string &out, std::string_view style, bool keepNext = false)
-{
-    out += "<w:p><w:pPr><w:pStyle w:val=\"";
-    out += style;
-    out += keepNext ? "\"/><w:keepNext/></w:pPr>" : "\"/></w:pPr>";
-}
+using wordml::AppendParagraph;
+using wordml::AppendRun;
+using wordml::OpenParagraph;
 
 double Width(const Expression &e);
 
@@ -57,7 +44,7 @@ void WriteChain(std::string &out, const Expression &chain, bool colon, bool keep
             AppendOmmlLine(out, sign, chain.operands[i]);
     }
     if (colon)
-        Text(out, ":");
+        AppendRun(out, ":");
     out += "</w:p>\n";
 }
 
@@ -71,9 +58,7 @@ void WriteStep(std::string &out, const Step &step, int width)
                    width);
     }
     if (!step.note.empty()) {
-        OpenParagraph(out, kOmmlNoteStyle);
-        Text(out, step.note);
-        out += "</w:p>\n";
+        AppendParagraph(out, kOmmlNoteStyle, step.note);
     }
 }
 
@@ -169,9 +154,7 @@ void WritePair(std::string &out, const Step &left, const Step &right, int lineWi
 void AppendOmml(std::string &out, const WorkedSolution &worked, int lineWidth)
 {
     for (const Part &part : worked.parts) {
-        OpenParagraph(out, kOmmlPartStyle);
-        Text(out, part.title);
-        out += "</w:p>\n";
+        AppendParagraph(out, kOmmlPartStyle, part.title);
         const std::vector<Step> &steps = part.steps;
         bool pairing = false;
         for (std::size_t i = 0; i < steps.size(); ++i) {

@@ -8,6 +8,7 @@
 #include "markup.h"
 #include "numbers.h"
 #include "solution.h"
+#include "wordml.h"
 
 namespace worksheet
 {
@@ -29,34 +30,8 @@ constexpr std::string_view kSvgExtension = "{96DAC541-7B7A-43D3-8B79-37D633B846F
 
 constexpr std::size_t kPiece = std::size_t{64} * 1024;
 
-// Text in a run, its tabs as tabs.
-void AppendRun(std::string &out, std::string_view text)
-{
-    out += "<w:r><w:t xml:space=\"preserve\">";
-    for (std::size_t tab = text.find('\t'); tab != std::string_view::npos; tab = text.find('\t')) {
-        AppendEscaped(out, text.substr(0, tab));
-        out += "</w:t><w:tab/><w:t xml:space=\"preserve\">";
-        text.remove_prefix(tab + 1);
-    }
-    AppendEscaped(out, text);
-    out += "</w:t></w:r>";
-}
-
-void OpenParagraph(std::string &out, std::string_view style, bool keepNext = false)
-{
-    out += "<w:p><w:pPr><w:pStyle w:val=\"";
-    out += style;
-    out += keepNext ? "\"/><w:keepNext/></w:pPr>" : "\"/></w:pPr>";
-}
-
-void AppendParagraph(std::string &out, std::string_view style, std::string_view text,
-                     bool keepNext = false)
-{
-    OpenParagraph(out, style, keepNext);
-    if (!text.empty())
-        AppendRun(out, text);
-    out += "</w:p>\n";
-}
+using solution::wordml::AppendParagraph;
+using solution::wordml::OpenParagraph;
 
 // A paragraph a line of `text`, each ended by a line feed.
 void AppendLines(std::string &out, std::string_view style, std::string_view text)
