@@ -314,31 +314,28 @@ Digits FifteenDigitsOf(double magnitude)
     return RoundToFifteenDigits(magnitude);
 }
 
-void AppendDigits(std::string &out, const Digits &rounded, std::string_view decimalSeparator)
+void AppendDigits(std::string &out, std::string_view significand, std::int64_t exponent,
+                  bool negative, const Layout &layout)
 {
-    if (rounded.count == 0) {
+    if (significand.empty()) {
         out += '0';
         return;
     }
-    if (rounded.negative)
+    if (negative)
         out += '-';
-    const char *digits = rounded.digits;
-    const std::size_t count = rounded.count;
-    const std::int64_t exponent = rounded.exponent;
-
-    const std::string_view significant(digits, count);
+    const std::size_t count = significand.size();
     const auto fraction = [&](std::size_t from) {
         if (from < count) {
-            out += decimalSeparator;
-            out += significant.substr(from);
+            out += layout.decimalSeparator;
+            out += significand.substr(from);
         }
     };
-    if (exponent < -4 || exponent >= 15) {
-        out += digits[0];
+    if (exponent < layout.exponentBelow || exponent >= layout.exponentFrom) {
+        out += significand.front();
         fraction(1);
         out += exponent < 0 ? "E-" : "E+";
         // At least two digits, as many as there are beyond.
-        const std::uint64_t magnitude = exponent < 0 ? static_cast<std::uint64_t>(-exponent)
+        const std::uint64_t magnitude = exponent < 0 ? 0 - static_cast<std::uint64_t>(exponent)
                                                      : static_cast<std::uint64_t>(exponent);
         char reversed[20];
         std::size_t n = 0;
@@ -348,16 +345,27 @@ void AppendDigits(std::string &out, const Digits &rounded, std::string_view deci
             out += reversed[--n];
     } else if (exponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        out += significant.substr(0, integerDigits);
+        out += significand.substr(0, integerDigits);
         if (count < integerDigits)
             out.append(integerDigits - count, '0');
         fraction(integerDigits);
     } else {
         out += '0';
-        out += decimalSeparator;
+        out += layout.decimalSeparator;
         out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += significant;
+        out += significand;
     }
+}
+
+void AppendDigits(std::string &out, const Digits &digits, const Layout &layout)
+{
+    AppendDigits(out, std::string_view(digits.digits, digits.count), digits.exponent,
+                 digits.negative, layout);
+}
+
+void AppendDigits(std::string &out, const Digits &digits, std::string_view decimalSeparator)
+{
+    AppendDigits(out, digits, Layout{.decimalSeparator = decimalSeparator});
 }
 
 void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator)

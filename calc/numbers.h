@@ -62,6 +62,24 @@ struct Digits {
 // A positive double rounded to fifteen significant digits (`exact` left unset).
 Digits FifteenDigitsOf(double magnitude);
 
+// How a number's digits are laid out as text: the decimal separator, and the decimal
+// exponents (of the first significant digit) from which on, and below which, the number is
+// written in exponent form, "1.5E-07", "6E+200". The report's are -4 and 15 (NumberText,
+// below); a figure's labels, of four digits, take 4.
+struct Layout {
+    std::string_view decimalSeparator = ".";
+    std::int64_t exponentBelow = -4;
+    std::int64_t exponentFrom = 15;
+};
+
+// The one writer of a number's digits: `significand` the significant digits (the first not
+// zero; none for zero, which is "0"), `exponent` the decimal exponent of the first, laid out
+// by `layout`, without trailing zeros or a bare separator; an exponent form has at least two
+// digits after its sign.
+void AppendDigits(std::string &out, std::string_view significand, std::int64_t exponent,
+                  bool negative, const Layout &layout);
+void AppendDigits(std::string &out, const Digits &digits, const Layout &layout);
+
 // The digits as NumberText writes a number (below).
 void AppendDigits(std::string &out, const Digits &digits, std::string_view decimalSeparator = ".");
 
