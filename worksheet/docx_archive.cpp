@@ -27,12 +27,14 @@ void DocxArchive::AddPart(std::string name, std::string text)
     package_->AddPart(std::move(name), std::move(text));
 }
 
-std::string DocxArchive::Write(std::string &out, const std::function<void()> &spill)
+Ending DocxArchive::Write(std::string &out)
 {
-    std::string problem = package_->Write(out, spill);
-    package_ = std::make_unique<DocxPackage>();
-    package_->SetMainName(std::string(docx::kMainName));
-    return problem;
+    Ending ending = package_->Write(out);
+    if (!ending.more) {
+        package_ = std::make_unique<DocxPackage>();
+        package_->SetMainName(std::string(docx::kMainName));
+    }
+    return ending;
 }
 
 } // namespace worksheet

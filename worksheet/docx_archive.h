@@ -21,7 +21,7 @@ public:
     bool AddFigure(std::string_view name, const calc::Solution &solution,
                    const figure::FigureOptions &options, const std::string &svg) override;
     void AddPart(std::string name, std::string text) override;
-    std::string Write(std::string &out, const std::function<void()> &spill) override;
+    Ending Write(std::string &out) override;
 
 private:
     std::unique_ptr<DocxPackage> package_;
