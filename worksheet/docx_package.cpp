@@ -213,10 +213,26 @@ std::string LibzipProblem(zip_error_t *error)
 DocxPackage::DocxPackage() = default;
 DocxPackage::~DocxPackage() = default;
 
-void DocxPackage::AddMedia(std::string name, std::string_view bytes, bool compress)
+std::size_t DocxPackage::AddMedia(std::string name, std::string_view bytes, bool compress)
 {
     pictures_.push_back({std::move(name), media_.Size(), bytes.size(), compress});
     media_.Append(bytes);
+    return pictures_.size() - 1;
+}
+
+void DocxPackage::RepeatMedia(std::string name, std::size_t picture)
+{
+    Media again = pictures_.at(picture);
+    again.name = std::move(name);
+    pictures_.push_back(std::move(again));
+}
+
+bool DocxPackage::MediaIs(std::size_t picture, std::string_view bytes) const
+{
+    const Media &kept = pictures_.at(picture);
+    std::string read;
+    return kept.length == bytes.size() && media_.Read(kept.offset, bytes.size(), read) &&
+           read == bytes;
 }
 
 void DocxPackage::AddPart(std::string name, std::string text)

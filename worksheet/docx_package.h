@@ -56,8 +56,12 @@ public:
     void SetMainName(std::string name) { mainName_ = std::move(name); }
 
     // A picture, kept in its temporary file; `compress`: deflated in the archive, as a
-    // picture already compressed (PNG) is not.
-    void AddMedia(std::string name, std::string_view bytes, bool compress);
+    // picture already compressed (PNG) is not. Returns the picture's number, for Repeat.
+    std::size_t AddMedia(std::string name, std::string_view bytes, bool compress);
+    // The picture of number `picture` once more, as `name`, from the bytes kept already.
+    void RepeatMedia(std::string name, std::size_t picture);
+    // Whether the picture of number `picture` is `bytes`.
+    bool MediaIs(std::size_t picture, std::string_view bytes) const;
 
     // A small part, kept in memory.
     void AddPart(std::string name, std::string text);

@@ -225,4 +225,23 @@ TEST(DocxDocument, SameXmlWhateverTheOutput)
     EXPECT_EQ(Matches(main, ">(Задача \\d+)<").size(), 2U);
 }
 
+// A figure drawn as an earlier one is painted once: its pictures are that one's bytes, and
+// a figure of another triangle, even a similar one, is its own, as painted on its own.
+TEST(DocxDocument, PaintsEachFigureOnce)
+{
+    const DocxCase repeated{"Repeated", Kind::Key, InputMode::Sides, "3 4 5\n6 8 10\n3 4 5\n", 3,
+                            3,          {}};
+    const DocxCase alone{"Alone", Kind::Key, InputMode::Sides, "6 8 10\n", 1, 1, {}};
+    std::map<std::string, std::string> parts = Parts(Document(repeated));
+    std::map<std::string, std::string> own = Parts(Document(alone));
+    for (const char *extension : {".png", ".svg"}) {
+        const auto picture = [&](int number) {
+            return parts["word/media/figure" + std::to_string(number) + extension];
+        };
+        EXPECT_EQ(picture(3), picture(1)) << extension;
+        EXPECT_NE(picture(2), picture(1)) << extension;
+        EXPECT_EQ(picture(2), own[std::string("word/media/figure1") + extension]) << extension;
+    }
+}
+
 } // namespace
