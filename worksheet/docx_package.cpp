@@ -306,13 +306,13 @@ Ending DocxPackage::Write(std::string &out)
 {
     if (!archive_)
         if (std::string problem = Pack(); !problem.empty())
-            return {.problem = std::move(problem)};
+            return {.more = false, .problem = std::move(problem)};
     const auto length =
         static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, archiveSize_ - passed_));
     if (!archive_->Read(passed_, length, out))
-        return {.problem = "временният файл на документа не може да бъде прочетен"};
+        return {.more = false, .problem = "временният файл на документа не може да бъде прочетен"};
     passed_ += length;
-    return {.more = passed_ < archiveSize_};
+    return {.more = passed_ < archiveSize_, .problem = {}};
 }
 
 } // namespace worksheet

@@ -39,7 +39,7 @@ public:
     worksheet::Ending Finish(std::string &out) override
     {
         out += "end" + std::to_string(++given_);
-        return {.more = given_ < pieces_};
+        return {.more = given_ < pieces_, .problem = {}};
     }
 
 private:
