@@ -233,6 +233,7 @@ public:
         return nullptr;
     }
     bool Failed() const override { return lines_.Failed(); }
+    bool Waits() const override { return true; }
 
 private:
     LineReader lines_;
@@ -245,8 +246,7 @@ class StandardSink final : public worksheet::Sink
 public:
     StandardSink(Output &out, Output &err) : out_(out), err_(err) {}
 
-    std::string &Pending() override { return out_.Pending(); }
-    void Spill() override { out_.Spill(); }
+    void Write(std::string_view text) override { out_.Write(text); }
     void Say(std::string_view message, bool alone) override
     {
         err_.Write((alone ? "" : "bisectors: ") + std::string(message) + "\n");

@@ -10,11 +10,15 @@
 //   student_sheet.h the students' sheet of the same tasks, an HTML page
 //   docx_document.h the key and the sheet as documents for Word and Writer (a library of
 //                   their own, with cairo and libzip)
+//   document.h      what every writer is: a record at a time, then its end in pieces
+//   pipeline.h      the one run of a source's lines through the reader and a writer into
+//                   a sink, for the command line and the web page alike
 //
 // Lines are split and triples solved here, once; the writers take records and neither
-// split nor solve. Nothing here reads or writes files: the command line reads the lines
-// and writes what the writers append, a record at a time, so that a worksheet of any
-// length goes through in memory that does not grow with it.
+// split nor solve. Nothing here reads or writes files: the front end's source gives the
+// lines, and its sink takes the writers' text as the pipeline passes it on, a piece at a
+// time, so that a worksheet of any length goes through in memory that does not grow with
+// it.
 
 #include "calculate.h"
 
