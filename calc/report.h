@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quantity.h"
 #include "triangle.h"
 
 #include <string>
@@ -54,8 +55,10 @@ namespace exact
 {
 struct Exact;
 }
-// A value the exact block lists: the report's label, the report's number and the exact value.
+// A value the exact block lists: which value it is, the report's label, the report's number
+// and the exact value.
 struct ExactLine {
+    Named value;
     std::string_view label;
     const Number *reported;
     const exact::Exact *exact;
