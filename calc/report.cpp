@@ -137,7 +137,7 @@ std::string ReportDigitsNote(const std::vector<ExactLine> &lines, std::string_vi
     }
     if (differing.empty())
         return differing;
-    return "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност: " + differing;
+    return std::string(kReportDigits) + differing;
 }
 
 std::string ReportText(const Solution &solution, const ReportStyle &style)

@@ -75,8 +75,10 @@ std::string DifferingDigits(const Number &reported, const exact::Exact &exact,
                             std::string_view decimalSeparator = ".");
 
 // The line that ends the exact values `lines` (ExactLines) where the report's digits of
-// one of them differ: "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност:
-// Yg_a = 0.0999999999999901"; empty where none does.
+// one of them differ: kReportDigits, then the label and the report's digits of each
+// ("Yg_a = 0.0999999999999901", a comma between two); empty where none does.
+inline constexpr std::string_view kReportDigits =
+    "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност: ";
 std::string ReportDigitsNote(const std::vector<ExactLine> &lines,
                              std::string_view decimalSeparator = ".");
 

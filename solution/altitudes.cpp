@@ -115,7 +115,7 @@ void Worker::AltitudesCheck()
     s.Is(Reciprocal(Root(notation_.Value(Quantity::InverseAreaSquared))));
     notation_.OverRoot(s, Quantity::Area);
     notation_.Finish(s, Quantity::Area);
-    part.steps.push_back({List(InverseAreaSquared(), s.Take()), std::string(kSameArea)});
+    part.steps.push_back({List(InverseAreaSquared(), s.Take()), Note(kSameArea)});
 }
 
 } // namespace solution

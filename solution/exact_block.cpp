@@ -31,23 +31,28 @@ Expression LabelOf(calc::Named value)
 
 } // namespace
 
-std::vector<Step> ExactValues(const calc::Solution &solution, std::string_view decimalSeparator)
+std::vector<Step> ExactValues(const calc::Solution &solution)
 {
     const std::vector<calc::ExactLine> lines = calc::ExactLines(solution);
     Step step;
+    Note differing; // the report's digits where they are not the exact value's
     for (const calc::ExactLine &line : lines) {
         const calc::exact::Exact &exact = *line.exact;
         Chain chain(LabelOf(line.value));
         chain.Then(Relation::Equal, FormExpression(*exact.form));
         if (!exact.form->Rational() || exact.form->d != 1) // a whole number is its own decimal
-            chain.Is(DecimalOf(exact.digits, decimalSeparator, !exact.digits.exact));
+            chain.Is(Decimal(exact.digits));
         step.formulas.push_back(chain.Take());
+        if (!calc::DifferingDigits(*line.reported, exact).empty())
+            differing.Add(differing.Empty() ? calc::kReportDigits : ", ")
+                .Add(line.label)
+                .Add(*line.reported);
     }
     if (step.formulas.empty())
         return {};
     std::vector<Step> steps{std::move(step)};
-    if (std::string note = calc::ReportDigitsNote(lines, decimalSeparator); !note.empty())
-        steps.push_back({.formulas = {}, .note = std::move(note)});
+    if (!differing.Empty())
+        steps.push_back({.formulas = {}, .note = std::move(differing)});
     return steps;
 }
 

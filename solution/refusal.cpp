@@ -40,12 +40,12 @@ void Worker::Rejected()
         chain.Is(given(i));
         if (notation_.Of(Quantity::Given, i).value.Sign() < 0)
             chain.Then(Relation::Less, Integer(0));
-        part.steps.push_back({List(chain.Take()), std::string(words.notPositive)});
+        part.steps.push_back({List(chain.Take()), Note(words.notPositive)});
         return;
     }
     const Relation relation =
         solution_.refusal == calc::Refusal::Equals ? Relation::Equal : Relation::Less;
-    Step step{{}, std::string(words.exceeds)};
+    Step step{{}, Note(words.exceeds)};
     const bool heights = solution_.mode == InputMode::Heights;
     if (heights && notation_.HasForm(Quantity::Ratio, 0) && notation_.HasForm(Quantity::Ratio, 1) &&
         notation_.HasForm(Quantity::Ratio, 2)) {
@@ -76,8 +76,7 @@ void Worker::Rejected()
         radicand.Is(notation_.Value(Quantity::MedianRadicand, i));
         radicand.Then(Relation::Less, Integer(0));
         step.formulas.push_back(radicand.Take());
-        step.note += "; ";
-        step.note += kNegativeSquare;
+        step.note.Add("; ").Add(kNegativeSquare);
     }
     part.steps.push_back(std::move(step));
 }

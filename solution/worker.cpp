@@ -220,21 +220,21 @@ void Worker::Sides()
 
 void Worker::OutOfRange()
 {
-    Add(kOutOfRange).steps.push_back({{}, std::string(kBeyondRange)});
+    Add(kOutOfRange).steps.push_back({{}, Note(kBeyondRange)});
 }
 
-WorkedSolution Work(const calc::Solution &solution, std::string_view decimalSeparator)
+WorkedSolution Work(const calc::Solution &solution)
 {
     if (solution.outcome == calc::Outcome::TooLong) {
         // Which length is too long to work with, by its name: nothing else is known.
-        Step step{{}, std::string(kTooLong)};
+        Step step{{}, Note(kTooLong)};
         if (solution.refused >= 0 && solution.refused <= 2)
             step.formulas = List(Chain(GivenSymbol(solution.mode, solution.refused)).Take());
         return {{{kOutOfRange, {std::move(step)}}}};
     }
     if (!solution.exact) // (made without the exact values: nothing worked out to show)
         return {};
-    return Worker(solution, decimalSeparator).Work();
+    return Worker(solution).Work();
 }
 
 } // namespace solution

@@ -51,10 +51,7 @@ Expression GivenSymbol(calc::InputMode mode, int i);
 class Worker
 {
 public:
-    Worker(const calc::Solution &solution, std::string_view separator)
-        : solution_(solution), notation_(solution, separator)
-    {
-    }
+    explicit Worker(const calc::Solution &solution) : solution_(solution), notation_(solution) {}
 
     // The parts of RoutesOf(solution), one route after the other.
     WorkedSolution Work();
