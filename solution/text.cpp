@@ -3,6 +3,8 @@
 #include "solution.h"
 #include "walk.h"
 
+#include <array>
+
 namespace solution
 {
 namespace
@@ -18,6 +20,10 @@ public:
     Text(std::string &out, std::string_view decimalSeparator)
         : out_(out), separator_(decimalSeparator)
     {
+        for (std::size_t i = 0; i < relations_.size(); ++i)
+            relations_[i] = Spaced(Glyph(static_cast<solution::Relation>(i)));
+        for (std::size_t i = 0; i < operators_.size(); ++i)
+            operators_[i] = Spaced(Glyph(static_cast<solution::Operator>(i)));
     }
 
     bool Linear() const override { return true; }
@@ -67,24 +73,31 @@ public:
         if (op == Operator::Negation)
             out_ += exponent_ ? "⁻" : "−";
         else if (op != Operator::Beside)
-            Spaced(Glyph(op));
+            out_ += operators_[static_cast<std::size_t>(op)];
     }
-    void Relation(solution::Relation relation) override { Spaced(Glyph(relation)); }
+    void Relation(solution::Relation relation) override
+    {
+        out_ += relations_[static_cast<std::size_t>(relation)];
+    }
 
     void OpenBrackets(const Expression &) override { out_ += '('; }
     void CloseBrackets(const Expression &) override { out_ += ')'; }
 
 private:
     // A sign with a space either side: " = ".
-    void Spaced(std::string_view glyph)
+    static std::string Spaced(std::string_view glyph)
     {
-        out_ += ' ';
-        out_ += glyph;
-        out_ += ' ';
+        std::string spaced = " ";
+        spaced += glyph;
+        spaced += ' ';
+        return spaced;
     }
 
     std::string &out_;
     std::string_view separator_;
+    // The signs with a space either side, by Relation and by Operator.
+    std::array<std::string, kRelations> relations_;
+    std::array<std::string, kOperators> operators_;
     std::string digits_;    // an exponent laid out
     bool exponent_ = false; // within the exponent of a power
 };

@@ -2,6 +2,7 @@
 
 #include "numbers.h"
 
+#include <array>
 #include <cstdint>
 #include <limits>
 
@@ -12,14 +13,14 @@ using Node = Expression::Node;
 
 std::string_view Glyph(Relation relation)
 {
-    constexpr std::string_view kRelations[] = {"=", "≈", "<", ">"};
-    return kRelations[static_cast<std::size_t>(relation)];
+    constexpr std::array<std::string_view, kRelations> kGlyphs = {"=", "≈", "<", ">"};
+    return kGlyphs[static_cast<std::size_t>(relation)];
 }
 
 std::string_view Glyph(Operator op)
 {
-    constexpr std::string_view kOperators[] = {"+", "−", "−", "·", "", ":"};
-    return kOperators[static_cast<std::size_t>(op)];
+    constexpr std::array<std::string_view, kOperators> kGlyphs = {"+", "−", "−", "·", "", ":"};
+    return kGlyphs[static_cast<std::size_t>(op)];
 }
 
 void AppendDigitsOf(std::string &out, const Number &number, std::string_view decimalSeparator)

@@ -32,6 +32,9 @@ enum class Operator {
     Colon,    // : between the terms of a proportion
 };
 
+inline constexpr std::size_t kRelations = static_cast<std::size_t>(Relation::Greater) + 1;
+inline constexpr std::size_t kOperators = static_cast<std::size_t>(Operator::Colon) + 1;
+
 // The signs of the relations and the operators, as the writers show them: "=", "≈", "<",
 // ">"; "+", "−", "−", "·", none, ":".
 std::string_view Glyph(Relation relation);
