@@ -87,11 +87,11 @@ std::vector<ExactLine> ExactLines(const Solution &solution)
         const auto i = static_cast<std::size_t>(value.index);
         const exact::Exact *exact = &solution.exact->Of(value);
         if (value.quantity == Quantity::Side)
-            lines.push_back({kSideLabels[i], &t.sides[i], exact});
+            lines.push_back({value, kSideLabels[i], &t.sides[i], exact});
         else if (value.quantity == Quantity::Area)
-            lines.push_back({kExactAreaLabel, &t.area, exact});
+            lines.push_back({value, kExactAreaLabel, &t.area, exact});
         else
-            lines.push_back({kBisectorLabels[i], &t.bisectors[i], exact});
+            lines.push_back({value, kBisectorLabels[i], &t.bisectors[i], exact});
     }
     return lines;
 }
@@ -137,7 +137,7 @@ std::string ReportDigitsNote(const std::vector<ExactLine> &lines, std::string_vi
     }
     if (differing.empty())
         return differing;
-    return "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност: " + differing;
+    return std::string(kReportDigits) + differing;
 }
 
 std::string ReportText(const Solution &solution, const ReportStyle &style)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quantity.h"
 #include "triangle.h"
 
 #include <string>
@@ -54,8 +55,10 @@ namespace exact
 {
 struct Exact;
 }
-// A value the exact block lists: the report's label, the report's number and the exact value.
+// A value the exact block lists: which value it is, the report's label, the report's number
+// and the exact value.
 struct ExactLine {
+    Named value;
     std::string_view label;
     const Number *reported;
     const exact::Exact *exact;
@@ -72,8 +75,10 @@ std::string DifferingDigits(const Number &reported, const exact::Exact &exact,
                             std::string_view decimalSeparator = ".");
 
 // The line that ends the exact values `lines` (ExactLines) where the report's digits of
-// one of them differ: "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност:
-// Yg_a = 0.0999999999999901"; empty where none does.
+// one of them differ: kReportDigits, then the label and the report's digits of each
+// ("Yg_a = 0.0999999999999901", a comma between two); empty where none does.
+inline constexpr std::string_view kReportDigits =
+    "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност: ";
 std::string ReportDigitsNote(const std::vector<ExactLine> &lines,
                              std::string_view decimalSeparator = ".");
 

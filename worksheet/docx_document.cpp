@@ -167,7 +167,7 @@ void DocxDocument::AddKeyTask(const Record &record)
     }
     // The worked solution, or why there is none, under the data and the figure.
     AppendParagraph(main_, docx::kStepsStyle, solution::kHeading);
-    solution::AppendOmml(main_, solution::Work(solution, separator_), docx::kTextWidth);
+    solution::AppendOmml(main_, solution::Work(solution), separator_, docx::kTextWidth);
 }
 
 // The figure of the current task, inline, 84 mm wide: the PNG, and the SVG for Word, both

@@ -26,7 +26,7 @@ void TextReport::AddSteps(std::string &out, const calc::Solution &solution) cons
         return;
     out += solution::kHeading;
     out += '\n';
-    solution::AppendText(out, solution::Work(solution, separator_));
+    solution::AppendText(out, solution::Work(solution), separator_);
 }
 
 Verdict TextReport::Add(std::string &out, const Record &record)

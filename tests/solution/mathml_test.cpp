@@ -132,7 +132,7 @@ class LayoutTest : public testing::TestWithParam<LayoutCase>
 TEST_P(LayoutTest, RowsBreakOnlyAtTheTopLevel)
 {
     std::string html;
-    AppendMathMl(html, {.parts = {{"", {{GetParam().formulas, GetParam().note}}}}});
+    AppendMathMl(html, {.parts = {{"", {{GetParam().formulas, Note(GetParam().note)}}}}});
     const std::string step = html.substr(html.find("<div"));
     EXPECT_EQ(Reader(step).Line(), GetParam().line) << step;
 }
@@ -141,11 +141,9 @@ const Expression kA = Symbol("a"), kB = Symbol("b"), kP = Symbol("p");
 const std::string kLongNote = "медианите на всеки триъгълник образуват триъгълник";
 
 // A decimal that is the value rounded.
-Expression Decimal(const char *digits)
+Expression RoundedDecimal(double value)
 {
-    Expression number = Whole(digits);
-    number.rounded = true;
-    return number;
+    return Decimal(calc::FifteenDigitsOf(value));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LayoutCase{"ARowARelation",
                    {Formula({kA, Fraction(Product(List(N(2), Symbol("S"))), Symbol("h", 'a')),
-                             Decimal("6.75")})},
+                             RoundedDecimal(6.75)})},
                    {},
                    "a | [={2S/h_a}] ^ [≈6.75]"},
         LayoutCase{
@@ -177,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    "y | [=p(p−a) ^ (p−b)]"},
         LayoutCase{"AProductTermWrapsOnlyWhereItHasALineOfItsOwn",
-                   {Formula({Symbol("l"), Sum(List(Product(List(Decimal("4.8"), N(3))),
+                   {Formula({Symbol("l"), Sum(List(Product(List(RoundedDecimal(4.8), N(3))),
                                                    Negative(Fraction(N(1), N(2))),
                                                    Product(List(N(2), N(3), kA))))})},
                    {},
