@@ -1,10 +1,12 @@
 #pragma once
 
-// Text as UTF-8: what the program writes is UTF-8 whatever bytes it was given, so the
-// texts it echoes (a worksheet's line, an argument) show each byte that is not part of a
-// well-formed UTF-8 sequence as U+FFFD, the replacement character, one for each byte.
-// Well-formed means as Unicode defines it: no overlong forms, no surrogates, nothing
-// beyond U+10FFFF.
+// Text as UTF-8: what the program writes is UTF-8 whatever bytes it was given, and fit to
+// show on a terminal, in an HTML page and in a document, so the texts it echoes (a
+// worksheet's line, an argument) show each byte that is not part of a well-formed UTF-8
+// sequence as U+FFFD, the replacement character, one for each byte, and each control
+// character (NUL, a CR inside a line, ESC, DEL, the C1 controls; all but the tab) and
+// U+FFFE and U+FFFF, which XML cannot carry, as one U+FFFD. Well-formed means as Unicode
+// defines it: no overlong forms, no surrogates, nothing beyond U+10FFFF.
 
 #include <cstddef>
 #include <cstdint>
@@ -22,23 +24,33 @@ inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 // there is none.
 std::size_t Utf8SequenceLength(std::string_view text);
 
-// The length of the longest start of `text` that is well-formed UTF-8 from `from` on,
-// `from` being where such a start ends.
+// The length of the character at the start of `text` that is echoed as it is: a
+// well-formed sequence that is neither a control character nor U+FFFE or U+FFFF; 0 if
+// there is none.
+std::size_t Utf8ShownLength(std::string_view text);
+
+// The length of the longest start of `text` that is valid, echoed as it is, from `from`
+// on, `from` being where such a start ends.
 std::size_t Utf8ValidLength(std::string_view text, std::size_t from);
 
-// The length of the longest start of `text` that is well-formed UTF-8: text.size() when
-// all of it is. ASCII, what worksheets almost always are, is passed over eight bytes at a
-// time.
+// The length of the longest start of `text` that is valid: well-formed UTF-8 without a
+// character shown as U+FFFD; text.size() when all of it is. Printable ASCII, what
+// worksheets almost always are, is passed over eight bytes at a time.
 inline std::size_t Utf8ValidLength(std::string_view text)
 {
+    constexpr std::uint64_t kOnes = 0x0101010101010101U;
     constexpr std::uint64_t kHighBits = 0x8080808080808080U;
     std::size_t i = 0;
     for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
         std::memcpy(&word, text.data() + i, sizeof word);
-        if ((word & kHighBits) != 0)
+        // A byte beyond ASCII, one below the space (a control character or a tab) or
+        // DEL ends the fast part.
+        const std::uint64_t below = (word - kOnes * ' ') & ~word;
+        const std::uint64_t del = (word ^ (kOnes * 0x7F)) - kOnes;
+        if (((word | below | del) & kHighBits) != 0)
             break;
     }
-    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+    while (i < text.size() && text[i] >= ' ' && text[i] < 0x7F)
         ++i;
     return i == text.size() ? i : Utf8ValidLength(text, i);
 }
@@ -53,11 +65,12 @@ inline std::size_t Utf8Characters(std::string_view text)
     return characters;
 }
 
-// Appends `text` with each byte that is not part of a well-formed sequence as U+FFFD.
+// Appends `text` with each byte that is not part of a well-formed sequence, and each
+// character that is not shown as it is, as U+FFFD.
 void AppendUtf8(std::string &out, std::string_view text);
 
-// `text` itself when it is well-formed UTF-8; otherwise `storage`, made its copy with
-// U+FFFD for each stray byte.
+// `text` itself when it is valid (Utf8ValidLength); otherwise `storage`, made its copy
+// with U+FFFD as AppendUtf8 puts it.
 inline std::string_view ValidUtf8(std::string_view text, std::string &storage)
 {
     if (Utf8ValidLength(text) == text.size())

@@ -85,7 +85,7 @@ const Record &Reader::Triple(const std::array<std::string_view, 3> &texts)
 void Reader::EchoAsUtf8()
 {
     // The fields are the line's bytes but for blanks, which split no UTF-8 sequence: they
-    // are well-formed when the line is, which is what is checked, once.
+    // are valid when the line is, which is what is checked, once.
     if (calc::Utf8ValidLength(record_.line) == record_.line.size())
         return;
     record_.line = calc::ValidUtf8(record_.line, utf8Line_);
