@@ -7,6 +7,9 @@
 // character (NUL, a CR inside a line, ESC, DEL, the C1 controls; all but the tab) and
 // U+FFFE and U+FFFF, which XML cannot carry, as one U+FFFD. Well-formed means as Unicode
 // defines it: no overlong forms, no surrogates, nothing beyond U+10FFFF.
+//
+// Here too is what counts as a space between numbers (SpaceLength): the core's reading of
+// a number passes over spaces, and a worksheet's line is split into fields at them.
 
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +22,8 @@ namespace calc
 
 // U+FFFD in UTF-8.
 inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+// U+FEFF, the byte order mark, which some editors write at the start of a UTF-8 file.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The length of the well-formed UTF-8 sequence at the start of `text` (1 to 4), 0 if
 // there is none.
@@ -78,6 +83,38 @@ inline std::string_view ValidUtf8(std::string_view text, std::string &storage)
     storage.clear();
     AppendUtf8(storage, text);
     return storage;
+}
+
+// The length of the space at the start of `text`: a space, a tab, or another of
+// Unicode's spaces (Zs: the no-break space U+00A0, U+1680, the spaces U+2000 to U+200A
+// with the figure and the thin space, the narrow no-break space U+202F, U+205F, U+3000);
+// 0 if it starts with none.
+inline std::size_t SpaceLength(std::string_view text)
+{
+    if (text.empty())
+        return 0;
+    const auto byte = [&text](std::size_t i) {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0U;
+    };
+    switch (byte(0)) {
+    case ' ':
+    case '\t':
+        return 1;
+    case 0xC2: // U+00A0
+        return byte(1) == 0xA0 ? 2 : 0;
+    case 0xE1: // U+1680
+        return byte(1) == 0x9A && byte(2) == 0x80 ? 3 : 0;
+    case 0xE2: { // U+2000 to U+200A, U+202F, U+205F
+        const bool general = byte(1) == 0x80 && byte(2) >= 0x80 && byte(2) <= 0x8A;
+        const bool narrow = byte(1) == 0x80 && byte(2) == 0xAF;
+        const bool mathematical = byte(1) == 0x81 && byte(2) == 0x9F;
+        return general || narrow || mathematical ? 3 : 0;
+    }
+    case 0xE3: // U+3000
+        return byte(1) == 0x80 && byte(2) == 0x80 ? 3 : 0;
+    default:
+        return 0;
+    }
 }
 
 } // namespace calc

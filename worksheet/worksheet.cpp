@@ -14,7 +14,9 @@ Reader::Reader(calc::InputMode mode, std::string_view decimalSeparator,
 
 const Record *Reader::Read(std::string_view line)
 {
-    ++lines_;
+    // A byte order mark before the first line, as some editors save UTF-8, is no part of it.
+    if (++lines_ == 1 && line.starts_with(calc::kByteOrderMark))
+        line.remove_prefix(calc::kByteOrderMark.size());
     Fields fields(line);
     if (fields.Skipped()) {
         if (const std::string_view text = fields.Text(); text.starts_with(kVariantMark)) {

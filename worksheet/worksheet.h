@@ -40,7 +40,8 @@ struct Record {
     // Б", fields.h), and the variant's letter; none for a list without.
     long task = 0;
     std::string_view variant;
-    // The line as typed, without a final CR, as UTF-8.
+    // The line as typed, without a final CR (nor, on the first line, a byte order mark),
+    // as UTF-8.
     std::string_view line;
     // Its fields, one space between them, as UTF-8.
     std::string_view fields;

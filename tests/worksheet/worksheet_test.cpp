@@ -144,6 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
         EchoCase{"BytesF5ToFF", "3\t4\xF5\xF8\xFE\xFF  5\r",
                  "3\t4" + kFffd + kFffd + kFffd + kFffd + "  5",
                  "3 4" + kFffd + kFffd + kFffd + kFffd + " 5", ""},
+        // As pasted: a byte order mark before the first line is dropped, Unicode's spaces
+        // part the fields.
+        EchoCase{"ByteOrderMark", "\uFEFF3 4 5", "3 4 5", "3 4 5", ""},
+        EchoCase{"UnicodeSpaces", "3\u00A04\u202F\u20095\u3000", "3\u00A04\u202F\u20095\u3000",
+                 "3 4 5", ""},
         // Control characters are echoed as U+FFFD, one for each (a C1 control is two
         // bytes), while the core reads the number before them.
         EchoCase{"EscapeSequence", "3 4 5\x1B[2J", "3 4 5" + kFffd + "[2J", "3 4 5" + kFffd + "[2J",
