@@ -74,6 +74,8 @@ fffd=$'\xef\xbf\xbd' # U+FFFD, for each byte that is not UTF-8
 check "bytes not UTF-8 echoed" 2 $'3 4 5\xff\n1\xc0\xaf 2\n' \
     $'3 4 5'"$fffd"$'\n'"$sides345"$'\n1'"$fffd$fffd"$' 2\nнужни са три числа, а са дадени 2\n' \
     $'bisectors: ред 2: нужни са три числа, а са дадени 2\n' --sides
+check "input as pasted"        0 $'\xef\xbb\xbf3\xc2\xa04 5\r3 4\t5\x1b[0m\r\n' \
+    $'3 4 5\n'"$sides345"$'\n3 4 5'"$fffd"$'[0m\n'"$sides345" "" --sides
 check "option not UTF-8"       2 ""     "" $'bisectors: непозната опция „--cm'"$fffd$fffd"$'“\n'"$usage" --sides $'--cm\xe2\x82' 3 4 5
 check "separator read"         0 ""     "${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides 3,0 4 5
 check "worksheet in Bulgarian" 0 $'3,0 4 5\n' $'3,0 4 5\n'"${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides
