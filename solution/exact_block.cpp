@@ -33,10 +33,11 @@ std::vector<Step> ExactValues(const calc::Solution &solution, std::string_view d
             chain.Is(DecimalOf(exact.digits, decimalSeparator, !exact.digits.exact));
         step.formulas.push_back(chain.Take());
     }
-    if (step.formulas.empty())
-        return {};
-    std::vector<Step> steps{std::move(step)};
-    if (std::string note = calc::ReportDigitsNote(lines, decimalSeparator); !note.empty())
+    std::vector<Step> steps;
+    if (!step.formulas.empty())
+        steps.push_back(std::move(step));
+    if (std::string note = calc::ReportDigitsNote(calc::ReportedLines(solution), decimalSeparator);
+        !note.empty())
         steps.push_back({.formulas = {}, .note = std::move(note)});
     return steps;
 }

@@ -13,8 +13,9 @@ namespace solution
 {
 
 // The exact values of a solution, a chain each, "BC = 2√73/3 ≈ 5,69600249687835", with the
-// report's labels and in its order, then the report's own digits where they differ
-// (calc::ReportDigitsNote) as a step of a note alone; no steps where the report lists none.
+// report's labels and in its order, then the report's own digits where they differ, of
+// values with a form or without (calc::ReportDigitsNote), as a step of a note alone; no
+// steps where the report lists neither.
 std::vector<Step> ExactValues(const calc::Solution &solution,
                               std::string_view decimalSeparator = ".");
 
