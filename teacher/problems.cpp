@@ -1,8 +1,8 @@
 #include "problems.h"
 
-#include "calculate.h"
 #include "exact_values.h"
 #include "quantity.h"
+#include "solve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -212,6 +212,18 @@ std::vector<Triple> ClassCandidates(InputMode mode)
     return candidates;
 }
 
+// A length exactly, as the core reads its text: its digits, trailing zeros dropped.
+calc::exact::Decimal Exact(Units length)
+{
+    std::int64_t exponent = -3; // thousandths
+    Units significand = length < 0 ? -length : length;
+    while (significand != 0 && significand % 10 == 0) {
+        significand /= 10;
+        ++exponent;
+    }
+    return calc::exact::MakeDecimal(length > 0 ? 1 : length < 0 ? -1 : 0, significand, exponent);
+}
+
 } // namespace
 
 bool Distinct::Add(Triple t)
@@ -237,10 +249,18 @@ std::string Text(Units length, std::string_view separator)
     return text;
 }
 
+double Nearest(Units length)
+{
+    // Both are exact doubles, and a quotient of two is rounded once: to the nearest.
+    return static_cast<double>(length) / static_cast<double>(kUnit);
+}
+
 calc::Solution Solve(InputMode mode, const Triple &t)
 {
-    const std::string a = Text(t[0], "."), b = Text(t[1], "."), c = Text(t[2], ".");
-    return calc::Calculate(mode, {a, b, c}, ".", {.exactValues = true});
+    return calc::SolveWith(mode, {Nearest(t[0]), Nearest(t[1]), Nearest(t[2])},
+                           {.exactValues = true}, [&t] {
+                               return std::array{Exact(t[0]), Exact(t[1]), Exact(t[2])};
+                           });
 }
 
 const std::vector<Problem> &Problems(InputMode mode, int level)

@@ -42,10 +42,14 @@ const std::vector<Problem> &Problems(calc::InputMode mode, int level);
 // longest side at least five times its shortest), its lengths with two or three decimals.
 Problem HardProblem(calc::InputMode mode, Random &random);
 
-// A length as typed: "12", "5,6", "0,125".
+// A length as typed: "12", "5,6", "0,125"; the lengths are written so only at the end,
+// into the list, and never read back.
 std::string Text(Units length, std::string_view separator);
 
-// The core's solution of a triple, with its exact values.
+// The double nearest to a length: the one the core reads in its text.
+double Nearest(Units length);
+
+// The core's solution of a triple, with its exact values, from the lengths themselves.
 calc::Solution Solve(calc::InputMode mode, const Triple &lengths);
 
 // A set of triples, each once whatever the order of its lengths.

@@ -1,6 +1,7 @@
 #include "calculate.h"
 #include "exact_values.h"
 #include "generator.h"
+#include "problems.h"
 #include "row_name.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,49 @@ INSTANTIATE_TEST_SUITE_P(
                     ListCase{"Variants", InputMode::Sides, 8, 3, 13, ",", 2, 4},
                     ListCase{"ClassVariants", InputMode::Heights, 6, 2, 14, ".", 1, 2}),
     RowName<ListCase>);
+
+struct LengthsCase {
+    const char *name;
+    InputMode mode;
+    teacher::Triple lengths; // in thousandths
+};
+
+std::ostream &operator<<(std::ostream &os, const LengthsCase &c)
+{
+    return os << c.name;
+}
+
+class SolveTest : public testing::TestWithParam<LengthsCase>
+{
+};
+
+// Thousandths solved as they are give what their texts give, to the exact values.
+TEST_P(SolveTest, IsTheSolutionOfTheTexts)
+{
+    const LengthsCase &c = GetParam();
+    const std::string a = teacher::Text(c.lengths[0], "."), b = teacher::Text(c.lengths[1], "."),
+                      t = teacher::Text(c.lengths[2], ".");
+    const calc::Solution read = calc::Calculate(c.mode, {a, b, t}, ".", {.exactValues = true});
+    const calc::Solution solved = teacher::Solve(c.mode, c.lengths);
+    EXPECT_EQ(solved, read);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(teacher::Nearest(c.lengths[i]), read.given[i]);
+    if (read.outcome == calc::Outcome::Solved) {
+        const auto area = [](const calc::Solution &s) {
+            return calc::exact::FormText(*s.exact->FormOf({Quantity::Area, 0}));
+        };
+        EXPECT_EQ(area(solved), area(read));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, SolveTest,
+    testing::Values(LengthsCase{"WholeAltitudes", InputMode::Heights, {12000, 5600, 4200}},
+                    LengthsCase{"Thousandths", InputMode::Sides, {1, 2, 2}},
+                    LengthsCase{"TenthsThatAddUp", InputMode::Sides, {100, 200, 300}},
+                    LengthsCase{"Zero", InputMode::Sides, {0, 1000, 1000}},
+                    LengthsCase{"Medians", InputMode::Medians, {1500, 2250, 3125}}),
+    RowName<LengthsCase>);
 
 // The list a seed makes does not depend on the machine (the web page's test compares it
 // with the page's).
