@@ -73,7 +73,12 @@ void AppendExactValue(std::string &out, const exact::Exact &value, std::string_v
     AppendDigits(out, value.digits, separator);
 }
 
-std::vector<ExactLine> ExactLines(const Solution &solution)
+namespace
+{
+
+// The values of the report with their exact values, in its order: all of them, or only
+// those with an exact form.
+std::vector<ExactLine> Lines(const Solution &solution, bool formed)
 {
     std::vector<ExactLine> lines;
     if (solution.outcome != Outcome::Solved || !solution.exact)
@@ -82,7 +87,7 @@ std::vector<ExactLine> ExactLines(const Solution &solution)
     for (const Named value : kResults) {
         if (value.quantity == Quantity::Side && solution.mode == InputMode::Sides)
             continue;
-        if (!solution.exact->FormOf(value))
+        if (formed ? !solution.exact->FormOf(value) : solution.exact->DigitsOf(value).count == 0)
             continue;
         const auto i = static_cast<std::size_t>(value.index);
         const exact::Exact *exact = &solution.exact->Of(value);
@@ -96,10 +101,23 @@ std::vector<ExactLine> ExactLines(const Solution &solution)
     return lines;
 }
 
+} // namespace
+
+std::vector<ExactLine> ExactLines(const Solution &solution)
+{
+    return Lines(solution, true);
+}
+
+std::vector<ExactLine> ReportedLines(const Solution &solution)
+{
+    return Lines(solution, false);
+}
+
 void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style)
 {
     const std::vector<ExactLine> lines = ExactLines(solution);
-    if (lines.empty())
+    const std::string note = ReportDigitsNote(ReportedLines(solution), style.decimalSeparator);
+    if (lines.empty() && note.empty())
         return;
     out += kExactHeading;
     out += style.lineEnd;
@@ -108,7 +126,6 @@ void AppendExactValues(std::string &out, const Solution &solution, const ReportS
         AppendExactValue(out, *line.exact, style.decimalSeparator);
         out += style.lineEnd;
     }
-    const std::string note = ReportDigitsNote(lines, style.decimalSeparator);
     if (!note.empty()) {
         out += note;
         out += style.lineEnd;

@@ -43,14 +43,16 @@ std::vector<Step> ExactValues(const calc::Solution &solution)
         if (!exact.form->Rational() || exact.form->d != 1) // a whole number is its own decimal
             chain.Is(Decimal(exact.digits));
         step.formulas.push_back(chain.Take());
-        if (!calc::DifferingDigits(*line.reported, exact).empty())
+    }
+    // Of values with a form or without.
+    for (const calc::ExactLine &line : calc::ReportedLines(solution))
+        if (!calc::DifferingDigits(*line.reported, *line.exact).empty())
             differing.Add(differing.Empty() ? calc::kReportDigits : ", ")
                 .Add(line.label)
                 .Add(*line.reported);
-    }
-    if (step.formulas.empty())
-        return {};
-    std::vector<Step> steps{std::move(step)};
+    std::vector<Step> steps;
+    if (!step.formulas.empty())
+        steps.push_back(std::move(step));
     if (!differing.Empty())
         steps.push_back({.formulas = {}, .note = std::move(differing)});
     return steps;

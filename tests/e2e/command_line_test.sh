@@ -74,6 +74,8 @@ fffd=$'\xef\xbf\xbd' # U+FFFD, for each byte that is not UTF-8
 check "bytes not UTF-8 echoed" 2 $'3 4 5\xff\n1\xc0\xaf 2\n' \
     $'3 4 5'"$fffd"$'\n'"$sides345"$'\n1'"$fffd$fffd"$' 2\nнужни са три числа, а са дадени 2\n' \
     $'bisectors: ред 2: нужни са три числа, а са дадени 2\n' --sides
+check "input as pasted"        0 $'\xef\xbb\xbf3\xc2\xa04 5\r3 4\t5\x1b[0m\r\n' \
+    $'3 4 5\n'"$sides345"$'\n3 4 5'"$fffd"$'[0m\n'"$sides345" "" --sides
 check "option not UTF-8"       2 ""     "" $'bisectors: непозната опция „--cm'"$fffd$fffd"$'“\n'"$usage" --sides $'--cm\xe2\x82' 3 4 5
 check "separator read"         0 ""     "${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides 3,0 4 5
 check "worksheet in Bulgarian" 0 $'3,0 4 5\n' $'3,0 4 5\n'"${sides345//./,}" "" LC_ALL=bg_BG.UTF-8 --sides
@@ -84,7 +86,7 @@ check "exact values"           0 ""     "$sides345"$'Точни стойност
 check "exact values, worksheet" 1 $'3 4 5\n0.1 0.2 0.3\n' \
     $'3 4 5\n'"$medians345"$'Точни стойности:\nBC = 2√73/3 ≈ 5.69600249687835\nAC = 4√13/3 ≈ 4.80740170061865\nAB = 10/3 ≈ 3.33333333333333\nS = 8\n\n0.1 0.2 0.3\nНекоректни данни!\n' \
     $'bisectors: ред 2: Некоректни данни!\n' --medians --exact
-check "exercises"              0 ""     $'# bisectors --generate 3 --sides --impossible 1 --seed 2026\n34 21,5 30,5\n30 25 25\n3 15 18\n' "" LC_ALL=bg_BG.UTF-8 --sides --generate 3 --impossible 1 --seed 2026
+check "exercises"              0 ""     $'# bisectors --generate 3 --sides --impossible 1 --seed 2026\n25 25 30\n34 21,5 30,5\n4 8 12\n' "" LC_ALL=bg_BG.UTF-8 --sides --generate 3 --impossible 1 --seed 2026
 check "too many exercises"     2 ""     "" $'bisectors: невъзможните задачи трябва да са от 0 до 3\n' --sides --generate 3 --impossible 4
 check "a sheet's impossible task" 0 $'1 2 3\n' "" "" STDOUT=/dev/null --sides --html --sheet
 check "a sheet needs a page"   2 ""     "" $'bisectors: --sheet е лист за печат: само с --html или --docx\n'"$usage" --sides --sheet

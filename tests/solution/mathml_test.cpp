@@ -279,12 +279,15 @@ TEST_P(ExactValuesTest, AreTheReportsExactLines)
 
 INSTANTIATE_TEST_SUITE_P(
     Triples, ExactValuesTest,
-    testing::Values(ExactCase{"Medians", calc::InputMode::Medians, {"3", "4", "5"}},
-                    ExactCase{"Sides", calc::InputMode::Sides, {"3", "4", "5"}},
-                    ExactCase{"Altitudes", calc::InputMode::Heights, {"4", "5", "10"}},
-                    ExactCase{"Decimals", calc::InputMode::Sides, {"3.1", "4.3", "5.7"}},
-                    ExactCase{"FormulaDigits", calc::InputMode::Medians, {"0.1", "10", "10"}},
-                    ExactCase{"Refused", calc::InputMode::Sides, {"1", "2", "3"}}),
+    testing::Values(
+        ExactCase{"Medians", calc::InputMode::Medians, {"3", "4", "5"}},
+        ExactCase{"Sides", calc::InputMode::Sides, {"3", "4", "5"}},
+        ExactCase{"Altitudes", calc::InputMode::Heights, {"4", "5", "10"}},
+        ExactCase{"Decimals", calc::InputMode::Sides, {"3.1", "4.3", "5.7"}},
+        ExactCase{"FormulaDigits", calc::InputMode::Medians, {"0.1", "10", "10"}},
+        ExactCase{"FormulaDigitsWithoutAForm", calc::InputMode::Heights, {"9.1", "3.7", "4.6"}},
+        ExactCase{"NoFormAtAll", calc::InputMode::Sides, {"8.99098", "6.96466", "15.29403"}},
+        ExactCase{"Refused", calc::InputMode::Sides, {"1", "2", "3"}}),
     RowName<ExactCase>);
 
 } // namespace
