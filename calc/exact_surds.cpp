@@ -456,8 +456,15 @@ std::string RadicalText(const Radical &value)
     root += RootSumText(value.Radicand());
     root += ')';
     const std::optional<Rational> factor = value.Factor().AsRational();
-    if (!factor)
-        return "(" + RootSumText(value.Factor()) + ")·" + root;
+    if (!factor) { // (whole sum)·√(…)/d
+        const Integer d = Denominator(value.Factor());
+        std::string text = "(" + RootSumText(value.Factor() * RootSum(Rational(d))) + ")·" + root;
+        if (d != 1) {
+            text += '/';
+            text += IntegerText(d);
+        }
+        return text;
+    }
     const Integer &n = numerator(*factor);
     std::string text = n < 0 ? "−" : "";
     if (abs(n) != 1)
