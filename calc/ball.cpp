@@ -117,6 +117,18 @@ double Magnitude(const DoubleDouble &a)
 // π to 107 bits.
 constexpr DoubleDouble kPi{3.141592653589793116, 1.224646799147353207e-16};
 
+// π/180 and 180/π, once.
+const DoubleDouble &RadiansPerDegree()
+{
+    static const DoubleDouble value = Div(kPi, {180, 0});
+    return value;
+}
+const DoubleDouble &DegreesPerRadian()
+{
+    static const DoubleDouble value = Div({180, 0}, kPi);
+    return value;
+}
+
 // The Taylor coefficients of sin t, (−1)^k/(2k + 1)!, to 106 bits.
 constexpr int kSineTerms = 15;
 const std::array<DoubleDouble, kSineTerms> &SineCoefficients()
@@ -185,15 +197,6 @@ DoubleDouble Whole(std::int64_t n)
     // |n − hi| < 2^10: exact as a double, whatever way hi was rounded.
     const auto rest = static_cast<double>(n - static_cast<std::int64_t>(hi));
     return QuickTwoSum(hi, rest);
-}
-
-// The sign of a − b, when the two differ by more than `margin`; 0 when they do not.
-int SignBeyond(const DoubleDouble &a, const DoubleDouble &b, double margin)
-{
-    const DoubleDouble d = Sub(a, b);
-    if (std::fabs(d.hi) <= margin + std::fabs(d.lo) * kUp)
-        return 0;
-    return d.hi > 0 ? 1 : -1;
 }
 
 Digits DigitsOf(std::uint64_t d, std::int64_t exponent)
@@ -337,7 +340,7 @@ SinCos SinCosDegrees(const Ball &degrees)
     const bool swapped = x.hi > 45;
     if (swapped)
         x = Sub({90, 0}, x);
-    const DoubleDouble t = Div(Mul(x, kPi), {180, 0});
+    const DoubleDouble t = Mul(x, RadiansPerDegree());
     DoubleDouble sin = SinSeries(t);
     DoubleDouble cos = CosFromSin(sin);
     if (swapped)
@@ -362,7 +365,7 @@ Ball AtanDegrees(const Ball &x)
     const DoubleDouble sin = SinSeries({a0, 0});
     const DoubleDouble cos = CosFromSin(sin);
     const DoubleDouble a1 = Sub({a0, 0}, Mul(Sub(sin, Mul(y, cos)), cos));
-    DoubleDouble angle = Div(MulDouble(a1, 180), kPi);
+    DoubleDouble angle = Mul(a1, DegreesPerRadian());
     if (inverted)
         angle = Sub({90, 0}, angle);
     // d atan x / dx = 1/(1 + x²); the step's error is below 2·(2^-51·a₀)².
@@ -376,45 +379,37 @@ std::optional<Digits> CertainDigits(const Ball &value)
 {
     if (!value.Known() || !(value.Lower() > 0))
         return std::nullopt;
-    const Digits first = FifteenDigitsOf(value.Value());
-    std::uint64_t d = 0;
-    for (std::size_t i = 0; i < 15; ++i)
-        d = d * 10 + (i < first.count ? static_cast<std::uint64_t>(first.digits[i] - '0') : 0);
-    std::int64_t exponent = first.exponent; // value ≈ d · 10^(exponent − 14)
-    if (exponent < -300 || exponent > 300)
-        return std::nullopt;
-    const DoubleDouble radius{value.Radius(), 0};
-    const DoubleDouble low = Sub(value.Mid(), radius);
-    const DoubleDouble high = Add(value.Mid(), radius);
-    // The double's digits, or the next ones either way where the double's rounding moved it.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const DoubleDouble scale = PowerOfTen(static_cast<int>(exponent) - 15);
-        const DoubleDouble below = Mul(Whole(static_cast<std::int64_t>(10 * d - 5)), scale);
-        const DoubleDouble above = Mul(Whole(static_cast<std::int64_t>(10 * d + 5)), scale);
-        const double margin = Up(Magnitude(above) * 0x1p-90 + value.Radius() * 0x1p-50);
-        const int fromBelow = SignBeyond(low, below, margin);
-        const int fromAbove = SignBeyond(high, above, margin);
-        if (fromBelow > 0 && fromAbove < 0)
-            return DigitsOf(d, exponent);
-        constexpr std::uint64_t kLeast = 100'000'000'000'000U;
-        constexpr std::uint64_t kMost = 999'999'999'999'999U;
-        if (SignBeyond(high, below, margin) < 0) {
-            if (d == kLeast) {
-                d = kMost;
-                --exponent;
-            } else {
-                --d;
-            }
-        } else if (SignBeyond(low, above, margin) > 0) {
-            if (d == kMost) {
-                d = kLeast;
-                ++exponent;
-            } else {
-                ++d;
-            }
-        } else {
+    // The ball scaled into [10^14, 10^15): the digits are ⌊x + 1/2⌋, decided where x + 1/2
+    // lies clear of a whole number (a tie) by more than the ball and the scaling's rounding.
+    auto exponent = static_cast<int>(std::floor(std::log10(value.Value())));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (exponent < -290 || exponent > 290)
             return std::nullopt;
+        const DoubleDouble scale = PowerOfTen(14 - exponent);
+        const DoubleDouble scaled = Mul(value.Mid(), scale);
+        if (scaled.hi < 1e14) {
+            --exponent;
+            continue;
         }
+        if (scaled.hi >= 1e15) {
+            ++exponent;
+            continue;
+        }
+        const DoubleDouble half = Add(scaled, {0.5, 0});
+        double whole = std::floor(half.hi);
+        if (whole == half.hi && half.lo < 0)
+            whole -= 1;
+        const double rest = Add(half, {-whole, 0}).hi; // in [0, 1)
+        const double margin =
+            Up(Up(value.Radius() * Magnitude(scale)) + Magnitude(scaled) * 0x1p-92);
+        if (!(rest > margin && rest < 1 - margin))
+            return std::nullopt;
+        auto d = static_cast<std::uint64_t>(whole);
+        if (d == 1'000'000'000'000'000U) {
+            d = 100'000'000'000'000U;
+            ++exponent;
+        }
+        return DigitsOf(d, exponent);
     }
     return std::nullopt;
 }
@@ -428,10 +423,6 @@ Ball DecimalBall(std::int64_t significand, int exponent)
         return Ball::Of(m, 0);
     if (exponent > 0 && exponent <= 22) {
         const DoubleDouble mid = MulDouble(m, kExactPowers[exponent]);
-        return Ball::Of(mid, Up(Magnitude(mid) * kRounding));
-    }
-    if (exponent < 0 && exponent >= -22) {
-        const DoubleDouble mid = Div(m, {kExactPowers[-exponent], 0});
         return Ball::Of(mid, Up(Magnitude(mid) * kRounding));
     }
     const DoubleDouble mid = Mul(m, PowerOfTen(exponent));

@@ -27,6 +27,18 @@ double Approximate(const exact::Radical &x)
                : 0;
 }
 
+const exact::Decimal &RightAngle()
+{
+    static const exact::Decimal angle = exact::MakeDecimal(1, 9, 1);
+    return angle;
+}
+
+const exact::Decimal &StraightAngle()
+{
+    static const exact::Decimal angle = exact::MakeDecimal(1, 18, 1);
+    return angle;
+}
+
 int SignOfSum(std::initializer_list<const exact::Decimal *> terms, int total)
 {
     Rational sum = -total;
@@ -162,7 +174,7 @@ std::optional<Refusal> GivenRefusal(const Given &given)
     if (given.decimal.sign <= 0)
         return refusal;
     if (IsAngle(given.element)) {
-        if (exact::Compare(given.decimal, exact::MakeDecimal(1, 18, 1)) >= 0)
+        if (exact::Compare(given.decimal, routes::StraightAngle()) >= 0)
             return refusal;
         if (given.decimal.Magnitude() < kSmallestMagnitude)
             return Refusal{.reason = Reason::OutOfRange, .about = {given.element}, .count = 1};
@@ -233,8 +245,7 @@ public:
     Typing(const std::array<Given, 3> &givens, const std::array<Ball, kElementCount> &values,
            const std::array<Ball, 3> &cosines,
            const std::function<const std::array<Radical, 3> *()> &exactSides)
-        : givens_(givens), degrees_(TypedDegrees(givens)), values_(values), cosines_(cosines),
-          exactSides_(exactSides)
+        : givens_(givens), values_(values), cosines_(cosines), exactSides_(exactSides)
     {
     }
 
@@ -244,13 +255,15 @@ public:
     // The sign of the angle at `v` less 90°.
     int AgainstRight(std::size_t v) const
     {
-        if (degrees_[v])
-            return *degrees_[v] > 90 ? 1 : *degrees_[v] < 90 ? -1 : 0;
+        if (const Decimal *typed = Typed(ElementOf(ElementKind::Angle, static_cast<int>(v))))
+            return exact::Compare(*typed, routes::RightAngle());
         if (const std::optional<int> sign = cosines_[v].Sign())
             return -*sign;
         const Ball &x = values_[v], &y = values_[(v + 1) % 3], &z = values_[(v + 2) % 3];
         if (const std::optional<int> sign = (x * x - y * y - z * z).Sign())
             return *sign;
+        if (const std::optional<Rational> &degrees = Degrees()[v])
+            return *degrees > 90 ? 1 : *degrees < 90 ? -1 : 0;
         if (const std::array<Radical, 3> *a = exactSides_())
             return (a->at(v).Squared() - a->at((v + 1) % 3).Squared() -
                     a->at((v + 2) % 3).Squared())
@@ -266,10 +279,10 @@ public:
         const Decimal *y = Typed(ElementOf(ElementKind::Side, static_cast<int>(w)));
         if (x != nullptr && y != nullptr)
             return exact::Compare(*x, *y) == 0;
-        if (degrees_[v] && degrees_[w])
-            return *degrees_[v] == *degrees_[w];
         if (const std::optional<int> sign = (values_[v] - values_[w]).Sign())
             return *sign == 0;
+        if (Degrees()[v] && Degrees()[w])
+            return *Degrees()[v] == *Degrees()[w];
         if (const std::array<Radical, 3> *a = exactSides_())
             return (a->at(v).Squared() - a->at(w).Squared()).IsZero();
         unsure_ = true;
@@ -285,8 +298,15 @@ private:
         return nullptr;
     }
 
+    const std::array<std::optional<Rational>, 3> &Degrees() const
+    {
+        if (!degrees_)
+            degrees_ = TypedDegrees(givens_);
+        return *degrees_;
+    }
+
     const std::array<Given, 3> &givens_;
-    std::array<std::optional<Rational>, 3> degrees_;
+    mutable std::optional<std::array<std::optional<Rational>, 3>> degrees_;
     const std::array<Ball, kElementCount> &values_;
     const std::array<Ball, 3> &cosines_;
     const std::function<const std::array<Radical, 3> *()> &exactSides_;

@@ -94,6 +94,10 @@ private:
     bool undecided_ = false;
 };
 
+// 90° and 180°, as typed angles are compared with them.
+const exact::Decimal &RightAngle();
+const exact::Decimal &StraightAngle();
+
 // The sign of the sum of typed values less a whole number, exactly.
 int SignOfSum(std::initializer_list<const exact::Decimal *> terms, int total);
 
@@ -221,7 +225,7 @@ private:
     int AgainstRight(const State<T> &state, std::size_t v)
     {
         if (const exact::Decimal *typed = state.Typed(AngleAt(v)))
-            return decide_.Known(exact::Compare(*typed, exact::MakeDecimal(1, 9, 1)));
+            return decide_.Known(exact::Compare(*typed, RightAngle()));
         return -decide_.Sign(state.cos[v]);
     }
 
@@ -439,7 +443,7 @@ template<typename T> void Runner<T>::TwoAngles(State<T> &s)
     const exact::Decimal *x = s.Typed(first);
     const exact::Decimal *y = s.Typed(second);
     const int sign = x != nullptr && y != nullptr
-                         ? decide_.Known(exact::SignOfExcess(exact::MakeDecimal(1, 18, 1), *x, *y))
+                         ? decide_.Known(exact::SignOfExcess(StraightAngle(), *x, *y))
                          : decide_.Sign(sum);
     if (sign <= 0)
         return Refuse(Reason::AngleSum, {first, second});

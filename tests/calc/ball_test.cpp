@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         DigitsCase{"RootSquared", [] { return Sqrt(Ball(2)) * Sqrt(Ball(2)); }, "2"},
         DigitsCase{"Third", [] { return Ball(1) / Ball(3); }, "0.333333333333333"},
         DigitsCase{"Root", [] { return Sqrt(Ball(39)); }, "6.2449979983984"},
-        DigitsCase{"Large", [] { return calc::DecimalBall(123456789, 290); }, "1.23456789E+298"},
+        DigitsCase{"Large", [] { return calc::DecimalBall(123456789, 280); }, "1.23456789E+288"},
         DigitsCase{"Small", [] { return calc::DecimalBall(7, -280) / Ball(3); },
                    "2.33333333333333E-280"},
         // 1.000000000000005 is a tie at the fifteenth digit: no ball decides it.
