@@ -78,7 +78,7 @@ BENCHMARK_CAPTURE(Steps, Medians, calc::InputMode::Medians, {"3", "4", "5"});
 
 // A triangle by three elements: the givens read, solved and, with `report`, reported (with
 // the exact values for `exact`), as one line of bisectors --given.
-void Given(benchmark::State &state, std::string line, bool report, bool exact)
+void Given(benchmark::State &state, const std::string &line, bool report, bool exact)
 {
     std::string text;
     for (auto _ : state) {

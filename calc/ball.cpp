@@ -178,11 +178,13 @@ DoubleDouble PowerOfTen(int k)
                     power = Mul(power, base);
                 base = Mul(base, base);
             }
-            table[static_cast<std::size_t>(n + kMostPower)] = n < 0 ? Div({1, 0}, power) : power;
+            const int index = n + kMostPower;
+            table[static_cast<std::size_t>(index)] = n < 0 ? Div({1, 0}, power) : power;
         }
         return table;
     }();
-    return powers[static_cast<std::size_t>(std::clamp(k, -kMostPower, kMostPower) + kMostPower)];
+    const int index = std::clamp(k, -kMostPower, kMostPower) + kMostPower;
+    return powers[static_cast<std::size_t>(index)];
 }
 
 // 10^0 … 10^22, each exact as a double.

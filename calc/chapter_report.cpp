@@ -35,13 +35,14 @@ std::string Names(const Refusal &refusal, int from = 0)
 // The sentence with its first letter capital (a Cyrillic or Latin one).
 std::string Sentence(std::string text)
 {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z' && text.compare(0, 4, "sin ") != 0)
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    else if (text.size() >= 2 && text[0] == '\xD0' && text[1] >= '\xB0' && text[1] <= '\xBF')
-        text[1] = static_cast<char>(text[1] - 0x20); // а … п
-    else if (text.size() >= 2 && text[0] == '\xD1' && text[1] >= '\x80' && text[1] <= '\x8F') {
-        text[0] = '\xD0'; // р … я
-        text[1] = static_cast<char>(text[1] + 0x20);
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    if (!text.empty() && byte(0) >= 'a' && byte(0) <= 'z' && text.compare(0, 4, "sin ") != 0) {
+        text[0] = static_cast<char>(byte(0) - 'a' + 'A');
+    } else if (text.size() >= 2 && byte(0) == 0xD0 && byte(1) >= 0xB0 && byte(1) <= 0xBF) {
+        text[1] = static_cast<char>(byte(1) - 0x20); // а … п
+    } else if (text.size() >= 2 && byte(0) == 0xD1 && byte(1) >= 0x80 && byte(1) <= 0x8F) {
+        text[0] = static_cast<char>(0xD0); // р … я
+        text[1] = static_cast<char>(byte(1) + 0x20);
     }
     return text + ".";
 }

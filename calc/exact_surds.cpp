@@ -129,7 +129,7 @@ void RootSum::Add(Rational coefficient, Integer radicand)
 {
     if (coefficient == 0)
         return;
-    const auto merge = [this, &coefficient](std::vector<Term>::iterator term, Rational factor) {
+    const auto merge = [this, &coefficient](std::vector<Term>::iterator term, const Rational &factor) {
         term->coefficient += coefficient * factor;
         if (term->coefficient == 0)
             terms_.erase(term);

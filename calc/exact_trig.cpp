@@ -69,7 +69,10 @@ IntervalSinCos SinCosDegrees(const Rational &degrees, unsigned bits)
     Interval term = t;
     Interval sum = t;
     for (int k = 1; Magnitude(term) > small; ++k) {
-        term = term * square / Interval::Of(Quadratic((2 * k) * (2 * k + 1)), working);
+        term = term * square /
+               Interval::Of(Quadratic(2 * static_cast<std::int64_t>(k) *
+                                      (2 * static_cast<std::int64_t>(k) + 1)),
+                            working);
         sum = k % 2 != 0 ? sum - term : sum + term;
     }
     sum = sum + Interval::Between(-small, small, working);

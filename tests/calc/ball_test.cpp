@@ -1,4 +1,5 @@
 #include "ball.h"
+#include "exact_trig.h"
 #include "numbers.h"
 #include "row_name.h"
 
@@ -84,5 +85,36 @@ TEST(Ball, SignIsDecidedOnlyClearOfZero)
     EXPECT_EQ((Sqrt(Ball(2)) - calc::DecimalBall(14142135623730950, -16)).Sign(), 1);
     EXPECT_FALSE((Ball(1) / (Tenth() - Tenth())).Known()) << "a division by a ball around zero";
 }
+
+} // namespace
+
+namespace
+{
+
+// The two ways to sin and cos of a typed angle agree: the doubles of doubles, and the
+// intervals of 256 bits, which must hold the balls' midpoints.
+class SinCosAgreeTest : public testing::TestWithParam<double>
+{
+};
+
+TEST_P(SinCosAgreeTest, IntervalsHoldTheBalls)
+{
+    const double degrees = GetParam();
+    const calc::SinCos ball = calc::SinCosDegrees(Ball(degrees));
+    const calc::exact::IntervalSinCos interval =
+        calc::exact::SinCosDegrees(calc::exact::Rational(degrees), 256);
+    const auto holds = [](const calc::exact::Interval &x, const Ball &y) {
+        const calc::exact::Rational mid =
+            calc::exact::Rational(y.Mid().hi) + calc::exact::Rational(y.Mid().lo);
+        const calc::exact::Rational slack = calc::exact::Rational(y.Radius());
+        return x.Lower() <= mid + slack && mid - slack <= x.Upper() &&
+               x.Upper() - x.Lower() < calc::exact::Rational(1e-70);
+    };
+    EXPECT_TRUE(holds(interval.sin, ball.sin)) << degrees;
+    EXPECT_TRUE(holds(interval.cos, ball.cos)) << degrees;
+}
+
+INSTANTIATE_TEST_SUITE_P(Angles, SinCosAgreeTest,
+                         testing::Values(37.5, 0.001, 44.999, 45.001, 90, 100.25, 179.999));
 
 } // namespace
