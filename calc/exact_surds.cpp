@@ -15,10 +15,15 @@ int SignOf(const Rational &q)
     return q > 0 ? 1 : q < 0 ? -1 : 0;
 }
 
+// Radicands of more bits are left as they are: their square parts would take long to find
+// (a factor of large primes), and their forms are too long to help a student anyway; equal
+// square classes are still told apart exactly, by the square of a product.
+constexpr unsigned kMostReducedBits = 256;
+
 // The square part of the radicand moved into the coefficient, where it can be found.
 void Reduce(Integer &radicand, Rational &coefficient)
 {
-    if (radicand == 1)
+    if (radicand == 1 || msb(radicand) >= kMostReducedBits)
         return;
     Integer square, rest;
     if (SplitSquare(radicand, square, rest)) {
@@ -129,7 +134,8 @@ void RootSum::Add(Rational coefficient, Integer radicand)
 {
     if (coefficient == 0)
         return;
-    const auto merge = [this, &coefficient](std::vector<Term>::iterator term, const Rational &factor) {
+    const auto merge = [this, &coefficient](std::vector<Term>::iterator term,
+                                            const Rational &factor) {
         term->coefficient += coefficient * factor;
         if (term->coefficient == 0)
             terms_.erase(term);
