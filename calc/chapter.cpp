@@ -518,8 +518,12 @@ Solution Solver::Run()
         }
     if (options_.exactValues && exactable_) {
         auto exact = std::make_shared<ExactValues>();
-        for (std::size_t i = 0; i < solution_.triangles.size(); ++i)
-            exact->triangles.push_back(ExactElements(*ExactSides(i)));
+        for (std::size_t i = 0; i < solution_.triangles.size(); ++i) {
+            ExactTriangle triangle = ExactElements(*ExactSides(i));
+            for (const routes::Recorded<Radical> &value : (*exact_)[i].recorded)
+                triangle.route.push_back({value.value, value.index, value.number});
+            exact->triangles.push_back(std::move(triangle));
+        }
         solution_.exact = std::move(exact);
     }
     return std::move(solution_);

@@ -19,6 +19,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace calc::chapter
 {
@@ -26,12 +27,21 @@ namespace calc::chapter
 // Every element of the triangle of sides `sides`, the angles in degrees.
 std::array<Ball, kElementCount> ElementBalls(const std::array<Ball, 3> &sides);
 
+// A value the route passed through (SolvedTriangle::route), exactly.
+struct ExactRouteValue {
+    RouteValue value;
+    int index = 0;
+    exact::Radical number;
+};
+
 // The exact values of a triangle: each length and the area, and of each angle its cosine;
 // nothing known where a value has no such form.
 struct ExactTriangle {
     std::array<exact::Radical, kElementCount> values;
     // The angles that are whole multiples of 15°, in degrees.
     std::array<std::optional<int>, 3> special;
+    // The route's values, in the order of SolvedTriangle::route.
+    std::vector<ExactRouteValue> route;
 };
 
 struct ExactValues {
