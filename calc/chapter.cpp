@@ -10,6 +10,8 @@
 #include <cfloat>
 #include <cmath>
 #include <functional>
+#include <memory>
+#include <mutex>
 
 namespace calc::chapter
 {
@@ -538,21 +540,21 @@ Solution Solve(const std::array<Given, 3> &givens, const Options &options)
 
 const Route &RouteOf(const std::array<Element, 3> &elements)
 {
-    // Every triple's plan, made once: 969 of them.
-    static const std::vector<Route> plans = [] {
-        std::vector<Route> all(kElementCount * kElementCount * kElementCount);
-        for (std::size_t a = 0; a < kElementCount; ++a)
-            for (std::size_t b = a + 1; b < kElementCount; ++b)
-                for (std::size_t c = b + 1; c < kElementCount; ++c)
-                    all[(a * kElementCount + b) * kElementCount + c] =
-                        Plan({static_cast<Element>(a), static_cast<Element>(b),
-                              static_cast<Element>(c)});
-        return all;
-    }();
+    // Each triple's plan made once, when it is first asked for (all 969 at once would take
+    // milliseconds of a command line's start).
+    static std::mutex guard;
+    static std::vector<std::unique_ptr<const Route>> plans(kElementCount * kElementCount *
+                                                           kElementCount);
     std::array<std::size_t, 3> sorted = {Index(elements[0]), Index(elements[1]),
                                          Index(elements[2])};
     std::sort(sorted.begin(), sorted.end());
-    return plans[(sorted[0] * kElementCount + sorted[1]) * kElementCount + sorted[2]];
+    const std::size_t slot = (sorted[0] * kElementCount + sorted[1]) * kElementCount + sorted[2];
+    const std::lock_guard<std::mutex> lock(guard);
+    if (!plans[slot])
+        plans[slot] = std::make_unique<const Route>(
+            Plan({static_cast<Element>(sorted[0]), static_cast<Element>(sorted[1]),
+                  static_cast<Element>(sorted[2])}));
+    return *plans[slot];
 }
 
 } // namespace calc::chapter
