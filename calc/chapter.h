@@ -47,6 +47,7 @@ enum class Identity : std::uint8_t {
     AltitudeSine,  // h_a = b·sin γ = c·sin β
     IsoscelesFeet, // h_a = l_a = m_a, only where b = c
     SidesArea,     // S = b·c·sin α/2: of four elements, a step's, never a triple's
+    Thales,        // α = 90° and m_a = a/2, whatever b and c are
 };
 
 // The closed forms a triple is solved by, each in its own labels (chapter_plan.h).
@@ -59,6 +60,9 @@ enum class RouteKind : std::uint8_t {
     SideSideAngle,          // a, b, α: 0, 1 or 2
     TwoAngles,              // α, β and any other: the similar triangle scaled
     SideAltitudeAngle,      // a, h_a, α: 0, 1 or 2
+    SideAnglePerimeter,     // a, α, P: 0, 1 or 2
+    SideAngleInradius,      // a, α, r: 0, 1 or 2
+    SideAngleMedian,        // a, α, m_a: 0, 1 or 2
     TwoSidesMedian,         // a, b, m_c
     SidesMedianToOne,       // a, b, m_a
     AltitudeBisectorAngle,  // h_a, l_a, α: 0, 1 or 2
@@ -95,8 +99,8 @@ enum class RouteValue : std::uint8_t {
     ThirdAngleSine, // TwoAngles: sin of the third angle, sin(α + β)
     Scale,          // TwoAngles: the given element over that of the triangle of sides sin α …
     SideSquare,     // the square of the side a closed form finds (c² = a² + b² − 2ab·cos γ)
-    Discriminant,   // SideSideAngle: a² − b²·sin² α; SideAltitudeAngle: (b − c)²
-    ProductOfSides, // SideAltitudeAngle: b·c
+    Discriminant,   // SideSideAngle: a² − b²·sin² α; a, α and another: (b − c)²
+    ProductOfSides, // a, α and another: b·c
     HalfDifference, // AltitudeBisectorAngle: the angle between h_a and l_a, its cosine
     FootDistance,   // SideAltitudeMedian: from the foot of the altitude to the midpoint
 };
@@ -119,6 +123,7 @@ enum class Reason : std::uint8_t {
     BisectorTooLong, // the bisector `about[0]` is more than the others allow
     MedianBound,     // the median `about[0]` is too long or too short for the sides
     InradiusTooLong, // r is more than P/(6√3), the equilateral triangle's
+    Bound,           // `about[0]` cannot be so long or so short with the others
     FeetOrder,       // l_a is not between h_a and m_a
     Reciprocals,     // the altitudes' reciprocals form no triangle
     Medians,         // the medians form no triangle

@@ -95,6 +95,8 @@ std::string RefusalText(const Solution &solution)
             return std::string(Word(first)) + " е по-дълга от " +
                    std::string(Word(refusal.about[1]));
         return std::string(Word(first)) + " е по-дълга, отколкото позволяват " + Names(refusal, 1);
+    case Reason::Bound:
+        return std::string(Word(first)) + " е извън възможното при " + Names(refusal, 1);
     case Reason::InradiusTooLong:
         return "радиусът r е по-голям от P/(6√3), най-големия при този периметър (на "
                "равностранния триъгълник)";
@@ -172,6 +174,11 @@ std::string FamilyText(const Solution &solution)
                std::string(Name(At(e, ElementKind::Altitude))) + ": " +
                std::string(Word(ElementOf(ElementKind::Side, static_cast<int>(v)))) + " е свободна";
     }
+    case Identity::Thales: {
+        const auto v = static_cast<std::size_t>(Info(At(e, ElementKind::Side)).vertex);
+        return "върхът " + std::string(kVertexNames[v]) +
+               " може да е всяка точка от окръжността с диаметър " + std::string(kSideNames[v]);
+    }
     case Identity::None:
     case Identity::SidesArea:
         break;
@@ -227,11 +234,15 @@ void AppendExact(std::string &out, const Solution &solution, std::size_t index,
 {
     if (!solution.exact || index >= solution.exact->triangles.size())
         return;
-    out += kExactHeading;
-    out += style.lineEnd;
+    std::string lines;
     for (const ElementInfo &info : kElements)
         if (info.kind == ElementKind::Angle || !Given(solution, info.element))
-            AppendExactLine(out, info.element, solution.exact->triangles[index], style);
+            AppendExactLine(lines, info.element, solution.exact->triangles[index], style);
+    if (lines.empty())
+        return;
+    out += kExactHeading;
+    out += style.lineEnd;
+    out += lines;
 }
 
 } // namespace
@@ -255,6 +266,9 @@ std::string IdentityText(Identity identity, const std::array<Element, 3> &e)
     case Identity::IsoscelesFeet:
         return name(At(e, ElementKind::Altitude)) + " = " + name(At(e, ElementKind::Bisector)) +
                " = " + name(At(e, ElementKind::Median));
+    case Identity::Thales:
+        return name(At(e, ElementKind::Median)) + " = " + name(At(e, ElementKind::Side)) +
+               "/2 при " + name(At(e, ElementKind::Angle)) + " = 90°";
     case Identity::None:
     case Identity::SidesArea:
         break;

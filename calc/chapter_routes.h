@@ -237,7 +237,8 @@ private:
     void Closed(State<T> &state);
     void TwoAngles(State<T> &state);
     void SideSideAngle(State<T> &state);
-    void SideAltitudeAngle(State<T> &state);
+    void SideAngleAndOther(State<T> &state);
+    void FromSumAndDifference(State<T> &state, const T &sumSquare, const T &difference);
     void AltitudeBisectorAngle(State<T> &state);
     void IdentityCheck(State<T> &state);
 
@@ -366,7 +367,10 @@ template<typename T> void Runner<T>::Closed(State<T> &s)
     case RouteKind::TwoAngles:
         return TwoAngles(s);
     case RouteKind::SideAltitudeAngle:
-        return SideAltitudeAngle(s);
+    case RouteKind::SideAnglePerimeter:
+    case RouteKind::SideAngleInradius:
+    case RouteKind::SideAngleMedian:
+        return SideAngleAndOther(s);
     case RouteKind::TwoSidesMedian:
     case RouteKind::SidesMedianToOne: {
         // 4m_c² = 2a² + 2b² − c², 4m_a² = 2b² + 2c² − a²: the third side's square, and the
@@ -496,33 +500,81 @@ template<typename T> void Runner<T>::SideSideAngle(State<T> &s)
     }
 }
 
-template<typename T> void Runner<T>::SideAltitudeAngle(State<T> &s)
+template<typename T>
+void Runner<T>::FromSumAndDifference(State<T> &s, const T &sumSquare, const T &difference)
 {
-    // a, h_a, α: b·c = a·h_a/sin α, (b ∓ c)² = a² ∓ 2bc·(1 ∓ cos α).
-    const Element side = route_.slots[0], altitude = route_.slots[1];
+    // (b + c)² and (b − c)² give b and c, and the mirror image c and b where they differ.
+    const Element side = route_.slots[0];
     const std::size_t i = Vertex(side), j = (i + 1) % 3, k = (i + 2) % 3;
-    const T &a = s[side];
-    const T product = a * s[altitude] / s.sin[i];
-    const T difference = a * a - T(2) * product * OneMinusCos(s.sin[i], s.cos[i]);
-    const T sum = a * a + T(2) * product * (T(1) + s.cos[i]);
-    s.recorded.push_back({RouteValue::ProductOfSides, static_cast<int>(i), product});
     s.recorded.push_back({RouteValue::Discriminant, 0, difference});
     const int sign = decide_.Sign(difference);
     if (sign < 0)
-        return Refuse(Reason::AltitudeTooLong, {altitude, side, route_.slots[2]});
+        return Refuse(route_.kind == RouteKind::SideAltitudeAngle ? Reason::AltitudeTooLong
+                                                                  : Reason::Bound,
+                      {route_.slots[2], side, route_.slots[1]});
     const T half = T(1) / T(2);
     std::array<T, 3> sides;
-    sides[i] = a;
+    sides[i] = s[side];
     if (sign == 0) {
-        sides[j] = sides[k] = half * Sqrt(sum);
+        sides[j] = sides[k] = half * Sqrt(sumSquare);
         return Accept(s, sides);
     }
-    const T total = Sqrt(sum), spread = Sqrt(difference);
+    const T total = Sqrt(sumSquare), spread = Sqrt(difference);
     sides[j] = half * (total + spread);
     sides[k] = half * (total - spread);
     Accept(s, sides);
     std::swap(sides[j], sides[k]);
     Accept(s, sides);
+}
+
+template<typename T> void Runner<T>::SideAngleAndOther(State<T> &s)
+{
+    // a and α, with b·c and b + c or b² + c² from the third: a² = (b + c)² − 2bc(1 + cos α)
+    // = b² + c² − 2bc·cos α.
+    const Element side = route_.slots[0], other = route_.slots[2];
+    const std::size_t i = Vertex(side);
+    const T &a = s[side];
+    const T &sin = s.sin[i], &cos = s.cos[i];
+    const T half = T(1) / T(2);
+    switch (route_.kind) {
+    case RouteKind::SideAltitudeAngle: { // b·c = a·h_a/sin α
+        const T product = a * s[other] / sin;
+        s.recorded.push_back({RouteValue::ProductOfSides, static_cast<int>(i), product});
+        return FromSumAndDifference(s, a * a + T(2) * product * (T(1) + cos),
+                                    a * a - T(2) * product * OneMinusCos(sin, cos));
+    }
+    case RouteKind::SideAnglePerimeter:
+    case RouteKind::SideAngleInradius: {
+        // b + c = P − a; or, by r = (p − a)·tan(α/2), b + c = a + 2r·(1 + cos α)/sin α.
+        const T sum = route_.kind == RouteKind::SideAnglePerimeter
+                          ? s[other] - a
+                          : a + T(2) * s[other] * (T(1) + cos) / sin;
+        if (route_.kind == RouteKind::SideAnglePerimeter && decide_.Sign(sum - a) <= 0)
+            return Refuse(Reason::Bound, {other, side, route_.slots[1]});
+        const T product = half * (sum - a) * (sum + a) / (T(1) + cos);
+        s.recorded.push_back({RouteValue::ProductOfSides, static_cast<int>(i), product});
+        return FromSumAndDifference(s, sum * sum, sum * sum - T(4) * product);
+    }
+    case RouteKind::SideAngleMedian: {
+        // b² + c² = 2m_a² + a²/2; α = 90°: m_a = a/2 whatever b and c are (Thales).
+        const T &m = s[other];
+        const T squares = T(2) * m * m + half * a * a;
+        if (AgainstRight(s, i) == 0) {
+            if (decide_.Sign(T(2) * m - a) == 0)
+                outcome_.family = Identity::Thales;
+            else
+                Refuse(Reason::Contradiction, {other, side, route_.slots[1]}, Identity::Thales);
+            return;
+        }
+        const T product = half * (squares - a * a) / cos;
+        s.recorded.push_back({RouteValue::ProductOfSides, static_cast<int>(i), product});
+        if (decide_.Sign(product) <= 0)
+            return Refuse(Reason::Bound, {other, side, route_.slots[1]});
+        return FromSumAndDifference(s, squares + T(2) * product, squares - T(2) * product);
+    }
+    default:
+        return;
+    }
 }
 
 template<typename T> void Runner<T>::AltitudeBisectorAngle(State<T> &s)

@@ -282,17 +282,20 @@ Radical Radical::Of(const RootSum &factor, const RootSum &radicand)
         return {};
     if (const std::optional<RootSum> root = SquareRootOf(radicand))
         return Radical(factor * *root);
-    // √R = √(R·D²)/D, with whole coefficients in R·D², and their common factor g taken
-    // out as √g: the radicand primitive, one of each class.
+    // √R = √(R·D²)/D, with whole coefficients in R·D², and the square part of their common
+    // factor taken out: √(8 + 4√2) = 2√(2 + √2), √(74 − 10√33) as it is.
     const Integer d = Denominator(radicand);
     const RootSum whole = radicand * RootSum(Rational(d * d));
     Integer content = 0;
     for (const RootSum::Term &term : whole.Terms())
         content = gcd(content, numerator(term.coefficient));
+    Integer square = 1, rest;
+    if (msb(content) >= kMostReducedBits || !SplitSquare(content, square, rest))
+        square = 1;
     Radical value;
     value.known_ = true;
-    value.factor_ = factor * RootSum::RootOf(Rational(content)) * RootSum(Rational(Integer(1), d));
-    value.radicand_ = whole * RootSum(Rational(Integer(1), content));
+    value.factor_ = factor * RootSum(Rational(square, d));
+    value.radicand_ = whole * RootSum(Rational(Integer(1), square * square));
     return value;
 }
 
@@ -464,7 +467,9 @@ std::string RadicalText(const Radical &value)
     const std::optional<Rational> factor = value.Factor().AsRational();
     if (!factor) { // (whole sum)·√(…)/d
         const Integer d = Denominator(value.Factor());
-        std::string text = "(" + RootSumText(value.Factor() * RootSum(Rational(d))) + ")·" + root;
+        const RootSum whole = value.Factor() * RootSum(Rational(d));
+        std::string text = whole.Terms().size() == 1 ? RootSumText(whole) + "·" + root
+                                                     : "(" + RootSumText(whole) + ")·" + root;
         if (d != 1) {
             text += '/';
             text += IntegerText(d);

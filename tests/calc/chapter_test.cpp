@@ -131,6 +131,25 @@ INSTANTIATE_TEST_SUITE_P(
         ClosedCase{"SideAltitudeAngle", "a=2 ha=1 alpha=90",
                    "2 1.4142135623731 1.4142135623731 | 1 | правоъгълен, равнобедрен",
                    RouteKind::SideAltitudeAngle},
+        ClosedCase{"SideAnglePerimeter", "a=6 alpha=60 P=15",
+                   "6 6.79128784747792 2.20871215252208 | 6.49519052838329 | тъпоъгълен, "
+                   "разностранен; 6 2.20871215252208 6.79128784747792 | 6.49519052838329 | "
+                   "тъпоъгълен, разностранен",
+                   RouteKind::SideAnglePerimeter},
+        ClosedCase{"SideAnglePerimeterEquilateral", "a=5 alpha=60 P=15",
+                   "5 5 5 | 10.8253175473055 | остроъгълен, равностранен",
+                   RouteKind::SideAnglePerimeter},
+        // S = r·p = 5 + √3
+        ClosedCase{"SideAngleInradius", "a=5 alpha=60 r=1",
+                   "5 5.76933694035349 2.69476467478426 | 6.73205080756888 | тъпоъгълен, "
+                   "разностранен; 5 2.69476467478426 5.76933694035349 | 6.73205080756888 | "
+                   "тъпоъгълен, разностранен",
+                   RouteKind::SideAngleInradius},
+        ClosedCase{"SideAngleMedian", "a=5 alpha=60 ma=4",
+                   "5 5.74152066058012 3.39631278066841 | 8.44374768689828 | остроъгълен, "
+                   "разностранен; 5 3.39631278066841 5.74152066058012 | 8.44374768689828 | "
+                   "остроъгълен, разностранен",
+                   RouteKind::SideAngleMedian},
         ClosedCase{"TwoSidesAndTheirMedian", "a=5 b=6 mc=4",
                    "5 6 7.61577310586391 | 14.9812382665786 | остроъгълен, разностранен",
                    RouteKind::TwoSidesMedian},
@@ -194,6 +213,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "Ъглополовящата l_a е по-дълга, отколкото позволяват h_a и α."},
         ExplainedCase{"MedianBound", "a=3 b=4 mc=4",
                       "Медианата m_c е твърде дълга или твърде къса за страните a и b."},
+        ExplainedCase{"Bound", "a=5 alpha=60 P=10", "Периметърът P е извън възможното при a и α."},
+        ExplainedCase{"ThalesContradiction", "a=5 alpha=90 ma=3",
+                      "Даденото си противоречи: m_a = a/2 при α = 90° не е изпълнено."},
+        ExplainedCase{"Thales", "a=5 alpha=90 ma=2.5",
+                      "Върхът A може да е всяка точка от окръжността с диаметър BC."},
         ExplainedCase{"FeetOrder", "ha=2 la=3 ma=2.5",
                       "Ъглополовящата l_a трябва да е между височината h_a и медианата m_a."},
         ExplainedCase{"Reciprocals", "ha=1 hb=2 hc=3",

@@ -73,13 +73,14 @@ INSTANTIATE_TEST_SUITE_P(
                             Sqrt(Radical(RootSum(2) - Root(2)));
                  },
                  "√2"},
-        // √(2 + √2) + √(4 + 2√2) = (1 + √2)·√(2 + √2): the radicands' quotient is a square.
+        // √(2 + √2) + √(4 + 2√2) = (2 + √2)·√(4 + 2√2)/2: the radicands' quotient is a
+        // square.
         FormCase{"LikeRadicalsAdd",
                  [] {
                      return Sqrt(Radical(RootSum(2) + Root(2))) +
                             Sqrt(Radical(RootSum(4) + RootSum(2) * Root(2)));
                  },
-                 "(1 + √2)·√(2 + √2)"},
+                 "(2 + √2)·√(4 + 2√2)/2"},
         FormCase{"UnlikeRadicalsUnknown",
                  [] { return Sqrt(Radical(RootSum(2) + Root(2))) + Radical(Root(3)); }, ""}),
     RowName<FormCase>);
