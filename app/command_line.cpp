@@ -4,6 +4,7 @@
 #include "docx_module.h"
 #include "figure.h"
 #include "generator.h"
+#include "given_lines.h"
 #include "kinds.h"
 #include "line_io.h"
 #include "pipeline.h"
@@ -37,6 +38,7 @@ constexpr std::string_view kUsage =
     "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
     "                    [--impossible K] [--variants V] [--seed S]\n"
     "                    [{--html|--docx} [--sheet]]\n"
+    "          bisectors --given [--exact] [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
     "          bisectors -h | --help | --version\n"
     "          bisectors [ОПЦИЯ-НА-QT ...]\n";
 
@@ -59,6 +61,15 @@ constexpr std::string_view kHelp =
     "  --steps      след отчета (и точните стойности) решението, както го пише учител:\n"
     "               формулите, точните числа, заместени в тях, и резултатите, с\n"
     "               проверка; за отказана тройка защо е отказана\n"
+    "  --given      триъгълник по кои да е три свои елемента, ИМЕ=СТОЙНОСТ, например\n"
+    "               --given a=5 b=7 gamma=60: всички триъгълници с тях, всеки с\n"
+    "               елементите си и вида си, или защо няма такъв; без тях по една\n"
+    "               тройка на ред от стандартния вход. Имената са a b c (страните),\n"
+    "               alpha beta gamma или α β γ (ъглите, в градуси), ha hb hc, ma mb mc,\n"
+    "               la lb lc (височините, медианите и ъглополовящите от A, B и C),\n"
+    "               r и R (радиусите на вписаната и описаната окръжност), S (лицето) и\n"
+    "               P (периметъра). С --exact и точните стойности, където ъглите са\n"
+    "               кратни на 15° (c = √39, cos γ = 1/2, γ = 60°)\n"
     "  --sheet      с --html или --docx: листът на учениците вместо ключа: задачите с\n"
     "               номерата от ключа и място за решението, без отговорите\n"
     "  -h, --help   тази помощ\n"
@@ -124,6 +135,7 @@ struct Request {
     std::optional<Format> format;
     bool exact = false;
     bool sheet = false;
+    bool given = false; // --given: name=value words, or lines of them
     // --generate N, --impossible K, --seed S, --level L, --variants V
     std::optional<int> generate;
     std::optional<int> impossible;
@@ -183,6 +195,8 @@ Request Parse(std::span<const char *const> arguments)
             request.version = true;
         } else if (text == "--exact") {
             request.exact = true;
+        } else if (text == "--given") {
+            request.given = true;
         } else if (text == "--steps") {
             request.steps = true;
         } else if (text == "--sheet") {
@@ -206,8 +220,16 @@ Request Parse(std::span<const char *const> arguments)
     }
     if (!request.problem.empty() || request.help || request.version)
         return request;
+    if (request.given) {
+        if (request.mode)
+            request.problem = "--given е вместо --heights, --sides и --medians";
+        else if (request.format || request.steps || request.sheet || request.generate ||
+                 request.impossible || request.seed || request.level || request.variants)
+            request.problem = "--given се съчетава само с --exact";
+        return request;
+    }
     if (!request.mode)
-        request.problem = "липсва видът на данните: --heights, --sides или --medians";
+        request.problem = "липсва видът на данните: --heights, --sides, --medians или --given";
     else if (!request.numbers.empty() && request.numbers.size() != 3)
         request.problem = worksheet::CountProblem(request.numbers.size());
     else if (request.format == Format::Svg && request.numbers.empty())
@@ -323,6 +345,8 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         err.Write("bisectors: --docx пише файл: пренасочете изхода, например > key.docx\n");
         return 2;
     }
+    if (request.given)
+        return RunGivens(request.numbers, request.exact, decimalSeparator, in, out, err);
     // The source: a list of exercises, three numbers, or standard input.
     std::string list;
     std::unique_ptr<worksheet::Source> source;

@@ -8,6 +8,10 @@
 // the three internal angle bisectors. The report (report.h) is the text the program shows
 // for that solution, with the decimal separator and line end of whoever shows it.
 //
+// A triangle can also be given by any three of its elements (elements.h), name=value
+// (givens.h): chapter.h solves it, every triangle that fits, exact where it can be, and
+// chapter_report.h is its report; the command line's --given uses them.
+//
 // The core knows nothing of windows, pages or terminals and depends on no GUI toolkit.
 // The window and the web page reach it through the behaviour model (model/), the command
 // line directly; all of them show the same digits.

@@ -17,6 +17,9 @@
 //   exact_values.h       every named value of a solution from exact lengths
 //   exact_rounding.h     an exact value rounded once, to a double or to fifteen digits
 //   exact_form.h         a value whose square is rational written as n√r/d
+//   exact_surds.h        sums of unlike square roots and roots of them, for triangles of
+//                        rational lengths and angles that are multiples of 15°
+//   exact_trig.h         sin and cos of any angle between bounds of a chosen precision
 
 // cpp_int.hpp includes <iostream> for stream operators that the core never uses. With
 // libstdc++ that header also gives every file that includes it a static initializer of
