@@ -36,27 +36,6 @@ Colour ReadColour(std::string_view text)
     return {channels[0], channels[1], channels[2]};
 }
 
-// Dash lengths as SVG writes them, "7 4".
-std::vector<double> ReadDashes(std::string_view text)
-{
-    std::vector<double> dashes;
-    const char *next = text.data();
-    const char *const end = next + text.size();
-    while (next != end) {
-        if (*next == ' ' || *next == ',') {
-            ++next;
-            continue;
-        }
-        double length = 0;
-        const auto [after, problem] = std::from_chars(next, end, length);
-        if (problem != std::errc() || !(length >= 0))
-            return {};
-        dashes.push_back(length);
-        next = after;
-    }
-    return dashes;
-}
-
 // The face of the families the SVG asks for (kFontFamilies), the first that fontconfig
 // has, and its generic family after them: a serif face whatever is installed. Made once
 // for the process: cairo keeps the faces it makes from patterns.

@@ -10,6 +10,7 @@
 //                  off the lines and off each other), painted through painter.h
 //   svg_painter.h  the painter that writes an SVG document; Svg below puts it together
 //   png.h          the same drawing painted with cairo as a PNG image (a library of its own)
+//   drawingml_painter.h  the painter that writes the drawing as shapes for Word and Writer
 //   description    the figure read out in Bulgarian, as a text alternative
 //
 // Nothing here knows of windows or pages: the command line, the answer key (worksheet/)

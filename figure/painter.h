@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace figure
 {
@@ -59,6 +60,10 @@ struct TextSize {
     double height = 0;
 };
 TextSize EstimateText(std::string_view text, double fontSize);
+
+// The dash lengths of a stroke's dashes ("7 4"); empty for a solid line or a list that does
+// not read.
+std::vector<double> ReadDashes(std::string_view text);
 
 // The fonts of the texts, the first installed: Liberation Serif, or Times New Roman, whose
 // metrics it shares, or the generic serif face, as an SVG's font-family writes them.

@@ -93,8 +93,7 @@ function LoadModel(wasm) {
     // (at most some tens of milliseconds each), and null once the page is whole (one page is
     // made in parts at a time: beginning another ends it);
     // and the same as a document for Word and Writer, as its --docx (--sheet) makes it, in
-    // parts: { name, bytes (UTF-8), width, height }, where a part with a width is a figure's
-    // PNG, to be painted that many pixels wide and high from the SVG in its bytes.
+    // parts: { name, bytes (UTF-8) }, the figures drawings in the main part.
     const request = (r, use) =>
         withText(r.seed, (seed) => use(r.kind, r.count, r.impossible, r.level, r.variants, seed));
     createModel.teacher = {
@@ -132,8 +131,6 @@ function LoadModel(wasm) {
                         (_, k) => ({
                             name: text(core.TeacherDocumentName(k)),
                             bytes: utf8(core.TeacherDocumentText(k)),
-                            width: core.TeacherDocumentWidth(k),
-                            height: core.TeacherDocumentHeight(k),
                         }),
                     ),
                 ),

@@ -25,9 +25,6 @@ constexpr auto kFigureHeightEmu =
 constexpr int kFigureColumn = 4820;
 constexpr int kDataColumn = docx::kTextWidth - kFigureColumn;
 
-// Word's extension for an SVG picture, with the PNG as the picture for other programs.
-constexpr std::string_view kSvgExtension = "{96DAC541-7B7A-43D3-8B79-37D633B846F1}";
-
 constexpr std::size_t kPiece = std::size_t{64} * 1024;
 
 using solution::wordml::AppendParagraph;
@@ -135,9 +132,14 @@ void DocxDocument::AddKeyTask(const Record &record)
     const figure::FigureOptions options{.width = AnswerKey::kFigureWidth,
                                         .height = AnswerKey::kFigureHeight,
                                         .decimalSeparator = separator_};
-    const std::string svg = figure::Svg(solution, options);
-    const std::string name = "figure" + std::to_string(blocks_);
-    if (svg.empty() || !output_->AddFigure("word/media/" + name, solution, options, svg)) {
+    // The figure drawn as shapes at the size it is printed, each pixel of the drawing's
+    // box kFigureWidthEmu / width on the page; the picture's own number first.
+    const figure::Frame box = figure::FrameOf(options);
+    const long pictureId = nextShapeId_;
+    figure::DrawingMlPainter painter(static_cast<double>(kFigureWidthEmu) / box.width,
+                                     pictureId + 1);
+    const figure::Frame frame = figure::Draw(solution, options, painter);
+    if (frame.scale == 0) {
         AppendGiven(record);
         AppendAnswers(solution);
         // No empty figure: the task says why there is none.
@@ -162,7 +164,8 @@ void DocxDocument::AddKeyTask(const Record &record)
         main_ += "</w:tc><w:tc><w:tcPr><w:tcW w:w=\"";
         main_ += std::to_string(kFigureColumn);
         main_ += "\" w:type=\"dxa\"/></w:tcPr>\n";
-        AppendPicture(name, solution);
+        nextShapeId_ = painter.NextId();
+        AppendPicture(pictureId, solution, painter, frame);
         main_ += "</w:tc></w:tr></w:tbl>\n";
     }
     // The worked solution, or why there is none, under the data and the figure.
@@ -170,22 +173,13 @@ void DocxDocument::AddKeyTask(const Record &record)
     solution::AppendOmml(main_, solution::Work(solution), separator_, docx::kTextWidth);
 }
 
-// The figure of the current task, inline, 84 mm wide: the PNG, and the SVG for Word, both
-// in the output as `name`.
-void DocxDocument::AppendPicture(const std::string &name, const calc::Solution &solution)
+// The figure of the current task, inline, 84 mm wide: the group of the shapes `painter`
+// drew in `frame`, in a drawing of number `id`.
+void DocxDocument::AppendPicture(long id, const calc::Solution &solution,
+                                 const figure::DrawingMlPainter &painter,
+                                 const figure::Frame &frame)
 {
-    const std::string number = std::to_string(blocks_);
-    for (const std::string_view extension : {"png", "svg"}) {
-        relationships_ += "<Relationship Id=\"rId";
-        relationships_ += extension;
-        relationships_ += number;
-        relationships_ += "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-                          "relationships/image\" Target=\"media/";
-        relationships_ += name;
-        relationships_ += '.';
-        relationships_ += extension;
-        relationships_ += "\"/>";
-    }
+    const std::string number = std::to_string(id);
     const std::string width = std::to_string(kFigureWidthEmu);
     const std::string height = std::to_string(kFigureHeightEmu);
     OpenParagraph(main_, docx::kFigureStyle);
@@ -196,30 +190,15 @@ void DocxDocument::AppendPicture(const std::string &name, const calc::Solution &
     main_ += height;
     main_ += "\"/><wp:effectExtent l=\"0\" t=\"0\" r=\"0\" b=\"0\"/><wp:docPr id=\"";
     main_ += number;
-    main_ += "\" name=\"";
-    main_ += name;
+    main_ += "\" name=\"figure";
+    main_ += std::to_string(blocks_);
     main_ += "\" descr=\"";
     AppendEscaped(main_, figure::Description(solution, separator_));
-    main_ += "\"/><wp:cNvGraphicFramePr><a:graphicFrameLocks noChangeAspect=\"1\"/>"
-             "</wp:cNvGraphicFramePr><a:graphic><a:graphicData "
-             "uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic>"
-             "<pic:nvPicPr><pic:cNvPr id=\"";
-    main_ += number;
-    main_ += "\" name=\"";
-    main_ += name;
-    main_ += ".png\"/><pic:cNvPicPr/></pic:nvPicPr><pic:blipFill><a:blip r:embed=\"rIdpng";
-    main_ += number;
-    main_ += "\"><a:extLst><a:ext uri=\"";
-    main_ += kSvgExtension;
-    main_ += "\"><asvg:svgBlip r:embed=\"rIdsvg";
-    main_ += number;
-    main_ += "\"/></a:ext></a:extLst></a:blip><a:stretch><a:fillRect/></a:stretch>"
-             "</pic:blipFill><pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"";
-    main_ += width;
-    main_ += "\" cy=\"";
-    main_ += height;
-    main_ += "\"/></a:xfrm><a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr>"
-             "</pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r></w:p>\n";
+    main_ += "\"/><wp:cNvGraphicFramePr/><a:graphic><a:graphicData uri=\"";
+    main_ += figure::kGroupUri;
+    main_ += "\">";
+    painter.AppendGroup(main_, frame.width, frame.height);
+    main_ += "</a:graphicData></a:graphic></wp:inline></w:drawing></w:r></w:p>\n";
 }
 
 void DocxDocument::Spill()
@@ -241,7 +220,7 @@ Ending DocxDocument::Finish(std::string &out)
     blocks_ = 0;
     variant_.clear();
     main_.clear();
-    relationships_.clear();
+    nextShapeId_ = 1;
     return ending;
 }
 
@@ -260,8 +239,7 @@ void DocxDocument::Close()
     output_->AddPart(std::string(docx::kPackageRelationshipsName), docx::PackageRelationships());
     output_->AddPart(std::string(docx::kCorePropertiesName),
                      docx::CoreProperties(key ? AnswerKey::kHeading : StudentSheet::kHeading));
-    output_->AddPart(std::string(docx::kMainRelationshipsName),
-                     docx::MainRelationships(relationships_));
+    output_->AddPart(std::string(docx::kMainRelationshipsName), docx::MainRelationships());
     output_->AddPart(std::string(docx::kStylesName), docx::Styles());
     output_->AddPart(std::string(docx::kSettingsName), docx::Settings());
     output_->AddPart(std::string(docx::kHeaderName), docx::Header());

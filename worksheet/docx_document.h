@@ -5,15 +5,17 @@
 // numbered alike, with the same content as the HTML pages (answer_key.h,
 // student_sheet.h), on A4 with a header line for the school, the class and the name. The
 // formulas are Office Math (solution::AppendOmml), which both programs show as formulas of
-// their own; each figure is a PNG of the drawing that writes the SVG, with the SVG itself
-// beside it for Word, which shows it in its place.
+// their own; each figure is the drawing that writes the SVG, as a group of shapes that
+// both programs draw themselves (figure/drawingml_painter.h).
 //
-// The XML of the document, standard C++: where it goes, and how its figures are painted
-// and its parts packed, is the output's (docx_output.h), the command line's with cairo and
-// libzip in the documents' module (docx_archive.h), the web page's in the browser.
+// The XML of the document, standard C++: where it goes, and how its parts are packed, is
+// the output's (docx_output.h), the command line's with libzip in the documents' module
+// (docx_archive.h), the web page's in the browser.
 
 #include "document.h"
 #include "docx_output.h"
+#include "drawingml_painter.h"
+#include "figure.h"
 #include "printout.h"
 
 #include <cstddef>
@@ -49,7 +51,8 @@ private:
     void AddSheetTask(const Record &record);
     void AppendGiven(const Record &record);
     void AppendAnswers(const calc::Solution &solution);
-    void AppendPicture(const std::string &name, const calc::Solution &solution);
+    void AppendPicture(long id, const calc::Solution &solution,
+                       const figure::DrawingMlPainter &painter, const figure::Frame &frame);
     void Spill();
     void Close();
 
@@ -58,11 +61,11 @@ private:
     Printout::Kind kind_;
     std::unique_ptr<DocxOutput> output_;
     std::size_t blocks_ = 0;
-    bool finishing_ = false;    // the document closed, its pieces being passed on
-    std::string variant_;       // of the task before
-    std::string main_;          // of the main part, what is not yet in the output
-    std::string relationships_; // the pictures' Relationship elements
-    std::string scratch_;       // a report before it is split, kept for its capacity
+    bool finishing_ = false; // the document closed, its pieces being passed on
+    std::string variant_;    // of the task before
+    std::string main_;       // of the main part, what is not yet in the output
+    long nextShapeId_ = 1;   // the number of the next drawing or shape, unique in the part
+    std::string scratch_;    // a report before it is split, kept for its capacity
 };
 
 } // namespace worksheet
