@@ -2,7 +2,8 @@
 
 #include "utf8.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+
 #include <cmath>
 
 namespace figure
@@ -25,7 +26,7 @@ std::vector<double> ReadDashes(std::string_view text)
             continue;
         }
         double length = 0;
-        const auto [after, problem] = std::from_chars(next, end, length);
+        const auto [after, problem] = fast_float::from_chars(next, end, length);
         if (problem != std::errc() || !(length >= 0) || !std::isfinite(length))
             return {};
         dashes.push_back(length);

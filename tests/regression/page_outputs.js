@@ -55,7 +55,7 @@ for (const separator of ['.', ',']) {
                 const next = teacher.pageInParts(k, list, sheet, separator);
                 for (let part = next(); part !== null; part = next()) parts.push(part);
                 for (const p of teacher.document(k, list, sheet, separator))
-                    parts.push(p.name, Buffer.from(p.bytes), `${p.width}x${p.height}`);
+                    parts.push(p.name, Buffer.from(p.bytes));
             }
             outputs.set(`${kind}-teacher-level${level}-${name}`, parts);
         }
