@@ -5,12 +5,13 @@
 'use strict';
 
 // The .docx file of a document's parts, a zip archive. Every part dated 1 January 2000, as
-// the command line dates them: the same list gives the same file.
+// the command line dates them: the same list gives the same file. Deflated at the least
+// level, as the command line does: XML shrinks to a tenth even so.
 function PackDocx(parts) {
     const files = {};
     for (const part of parts) files[part.name] = part.bytes;
     const zip = typeof fflate !== 'undefined' ? fflate : require('fflate');
-    return zip.zipSync(files, { level: 6, mtime: new Date(2000, 0, 1) });
+    return zip.zipSync(files, { level: 1, mtime: new Date(2000, 0, 1) });
 }
 
 if (typeof module !== 'undefined') module.exports = { PackDocx };

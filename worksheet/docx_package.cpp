@@ -19,8 +19,9 @@ constexpr zip_uint16_t kDosDate = (2000 - 1980) << 9 | 1 << 5 | 1;
 
 constexpr std::size_t kPiece = std::size_t{64} * 1024;
 
-// How hard deflate tries: 0, zlib's default.
-constexpr zip_uint32_t kLevel = 0;
+// How hard deflate tries: the least, as the parts are XML, which even so shrinks to a
+// tenth or less, and zlib's default level took most of a document's time.
+constexpr zip_uint32_t kLevel = 1;
 
 // A file in the temporary folder ($TMPDIR, or /tmp) without a name: O_TMPFILE where the
 // file system has it, otherwise a new name removed at once.
