@@ -1,7 +1,7 @@
 #pragma once
 
 // The documents for Word and Writer (worksheet/docx_document.h) live in a module of their
-// own beside the window's, with cairo and libzip, loaded only for --docx: every other run
+// own beside the window's, with libzip, loaded only for --docx: every other run
 // of the command line starts without them, as it starts without Qt.
 
 #include "document.h"
