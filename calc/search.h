@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace calc::search
@@ -25,9 +26,25 @@ struct Given {
     double upper = 0;
 };
 
-// A triangle found: its sides a, b, c, each within 1e-12 of the triangle's, relatively.
+// A triangle found: its sides a, b, c, each within 1e-12 of the triangle's, relatively;
+// and enclosures of them, which hold the sides of the triangle of every value of the
+// givens within their enclosures (the sides are their midpoints).
 struct Found {
     std::array<double, 3> sides{};
+    std::array<double, 3> lower{};
+    std::array<double, 3> upper{};
+};
+
+// Why a search stayed unproven.
+enum class Doubt : std::uint8_t {
+    None,
+    NoSize,  // no given fixes the triangle's size (three angles)
+    Invalid, // a given is not a finite enclosure of a positive number
+    Budget,  // the search met its limit of boxes before it had decided every part
+    Edge,    // a part at the edge of the shapes stayed undecided: the givens may fit a
+             // degenerate triangle (flat, or a needle) exactly, or come too close to one
+    Cluster, // a part inside stayed undecided at the finest subdivision: the givens lie
+             // on the edge between one and two triangles (a tangency), or fit a continuum
 };
 
 enum class Status {
@@ -43,6 +60,13 @@ struct Result {
     // subdivision it needed.
     std::size_t boxes = 0;
     int depth = 0;
+    // What it proved: the parts that hold no triangle with the givens, the parts that
+    // Krawczyk's test proved to hold exactly one (a triangle may be proven in several),
+    // the parts left undecided, and why it is unproven.
+    std::size_t excluded = 0;
+    std::size_t proofs = 0;
+    std::size_t undecided = 0;
+    Doubt doubt = Doubt::None;
 };
 
 // Every triangle with the three elements given.
