@@ -107,30 +107,56 @@ std::vector<Equation> Excluding(const System &system, const Chart &chart,
     return equations;
 }
 
-// Three medians are three sides, whose squares are theirs mixed:
-// a² = 4/9 (2 m_b² + 2 m_c² − m_a²). The medians of a needle are nearly those of a
-// flat triangle, and only the mixture shows how far from it the triangle is. No sides
-// when no triangle has the medians: the first side's enclosure is [0, 0] then, or
-// [−1, 0] when it is not known whether one has.
+// Sides and medians are three sides: their squares are linear in the sides' squares,
+// 4 m_a² = 2b² + 2c² − a², and so the sides' squares are linear in theirs, by Cramer's
+// rule with whole coefficients, each given used once. Near a needle or a flat triangle
+// the medians are nearly those of the degenerate one, and only such a mixture shows how
+// far from it the triangle is. No sides when no triangle has the givens: the first
+// side's enclosure is [0, 0] then, or [−1, 0] when it is not known whether one has.
 std::optional<std::array<Given, 3>> SidesOfMedians(const std::array<Given, 3> &given)
 {
-    std::array<Interval, 3> square{};
-    for (const Given &g : given) {
-        const ElementInfo &info = Info(g.element);
-        if (info.kind != ElementKind::Median)
+    std::array<std::array<int, 3>, 3> row{}; // row · (a², b², c²) = value
+    std::array<Interval, 3> value{};
+    bool median = false;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const ElementInfo &info = Info(given[k].element);
+        const auto i = static_cast<std::size_t>(info.vertex);
+        const Interval square = Square(Interval(given[k].lower, given[k].upper));
+        if (info.kind == ElementKind::Side) {
+            row[k][i] = 1;
+            value[k] = square;
+        } else if (info.kind == ElementKind::Median) {
+            row[k] = {2, 2, 2};
+            row[k][i] = -1;
+            value[k] = square * 4.0;
+            median = true;
+        } else {
             return std::nullopt;
-        square[static_cast<std::size_t>(info.vertex)] = Square(Interval(g.lower, g.upper));
+        }
     }
+    const auto minor = [&](std::size_t r, std::size_t c) { // of row r, column c left out
+        const std::size_t r0 = r == 0 ? 1 : 0, r1 = r == 2 ? 1 : 2;
+        const std::size_t c0 = c == 0 ? 1 : 0, c1 = c == 2 ? 1 : 2;
+        return row[r0][c0] * row[r1][c1] - row[r0][c1] * row[r1][c0];
+    };
+    const int determinant =
+        row[0][0] * minor(0, 0) - row[0][1] * minor(0, 1) + row[0][2] * minor(0, 2);
+    if (!median || determinant == 0)
+        return std::nullopt;
     std::array<Given, 3> sides{};
     for (std::size_t i = 0; i < 3; ++i) {
-        const Interval side =
-            (2.0 * square[(i + 1) % 3] + 2.0 * square[(i + 2) % 3] - square[i]) * 4.0 / 9.0;
-        if (side.lower() <= 0) {
-            sides.front() = {Element::SideA, side.upper() <= 0 ? 0.0 : -1.0, 0.0};
+        Interval sum(0.0);
+        for (std::size_t k = 0; k < 3; ++k) {
+            const int cofactor = ((i + k) % 2 == 0 ? 1 : -1) * minor(k, i);
+            sum += static_cast<double>(cofactor) * value[k];
+        }
+        const Interval square = sum / static_cast<double>(determinant);
+        if (square.lower() <= 0) {
+            sides.front() = {Element::SideA, square.upper() <= 0 ? 0.0 : -1.0, 0.0};
             return sides;
         }
-        sides[i] = {ElementOf(ElementKind::Side, static_cast<int>(i)), sqrt(side).lower(),
-                    sqrt(side).upper()};
+        sides[i] = {ElementOf(ElementKind::Side, static_cast<int>(i)), sqrt(square).lower(),
+                    sqrt(square).upper()};
     }
     // Whether the sides make a triangle is the search's to decide, as for any sides.
     return sides;

@@ -197,6 +197,12 @@ std::array<Interval, 3> Sides(const System &system, const Chart &chart, const Bo
         const ElementInfo &info = Info(reference.element);
         if (info.kind == ElementKind::Angle)
             continue;
+        if (info.kind == ElementKind::Side) { // a given side is known best as it is given
+            auto &side = sides[static_cast<std::size_t>(info.vertex)];
+            const Interval given = Interval(reference.lower, reference.upper) * system.scale;
+            const Interval both = intersect(side, given);
+            side = Empty(both) ? given : both;
+        }
         const Product over = ElementProduct(reference.element);
         const bool area = info.degree == 2;
         const Interval value(reference.lower, reference.upper);
