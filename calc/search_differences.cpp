@@ -10,6 +10,7 @@
 //   side_j − side_k = 2 sin(θ_i/2) sin((θ_j − θ_k)/2), side_j + side_k = 2 cos(θ_i/2) cos(…),
 //   P − 2 side_i = 4 cos(θ_i/2) sin(θ_j/2) sin(θ_k/2), P = 4 cos(θ_i/2) cos(θ_j/2) cos(θ_k/2),
 //   m_j² − m_k² = ¾ (side_k² − side_j²), m_i² − h_i² = sin²((θ_j − θ_k)/2) cos²(…),
+//   m_i² − l_i² = sin²(θ_i/2) sin²((θ_j − θ_k)/2) (cos²(…) + sin θ_j sin θ_k) / cos²(…),
 // so the ratio is solved as that difference over one of them, which is as tight as any
 // product. h_j / h_k = side_k / side_j is the sides' ratio.
 
@@ -124,6 +125,26 @@ Equation AsDifference(const std::array<Given, 3> &given, Equation ratio)
         return With(ratio,
                     {{Index(DifferenceSin, i), 2},
                      {Index(DifferenceCos, i), 2},
+                     {Index(HalfSin, j), -2},
+                     {Index(HalfCos, j), -2},
+                     {Index(HalfSin, k), -2},
+                     {Index(HalfCos, k), -2}},
+                    excess * 16.0);
+    }
+    const bool overBisector =
+        top.kind == ElementKind::Median && bottom.kind == ElementKind::Bisector;
+    if ((overBisector ||
+         (top.kind == ElementKind::Bisector && bottom.kind == ElementKind::Median)) &&
+        top.vertex == bottom.vertex) {
+        // (m_i² − l_i²) / l_i² = m² / l² − 1, l_i² = 16 Π sin²(θ/2) cos²(θ/2) / cos²(…).
+        const std::size_t i = vertex(top);
+        const std::size_t j = (i + 1) % 3, k = (i + 2) % 3;
+        const Interval excess =
+            overBisector ? Square(p) / Square(q) - 1.0 : Square(q) / Square(p) - 1.0;
+        return With(ratio,
+                    {{Index(HalfSin, i), 2},
+                     {Index(DifferenceSin, i), 2},
+                     {Index(Gap, i), 1},
                      {Index(HalfSin, j), -2},
                      {Index(HalfCos, j), -2},
                      {Index(HalfSin, k), -2},

@@ -96,9 +96,18 @@ inline constexpr double kLargestS = 0.5;
 // cos((θ_j − θ_k)/2), and the median's square at 2R = 1, the altitude's
 // square and that of half the distance between the feet of the altitude and the median,
 // h_i = sin θ_j sin θ_k and |b² − c²| / 2a = |sin(θ_j − θ_k)| / 2:
-// m_i² = sin² θ_j sin² θ_k + sin²((θ_j − θ_k)/2) cos²((θ_j − θ_k)/2).
-enum class Primitive : std::size_t { HalfSin, HalfCos, DifferenceSin, DifferenceCos, Median };
-inline constexpr std::size_t kPrimitives = 15;
+// m_i² = sin² θ_j sin² θ_k + sin²((θ_j − θ_k)/2) cos²((θ_j − θ_k)/2); and with it the
+// sum cos²((θ_j − θ_k)/2) + sin θ_j sin θ_k, by which the median's square exceeds the
+// bisector's: m_i² − l_i² = sin²(θ_i/2) sin²((θ_j − θ_k)/2) (that sum) / cos²((θ_j − θ_k)/2).
+enum class Primitive : std::size_t {
+    HalfSin,
+    HalfCos,
+    DifferenceSin,
+    DifferenceCos,
+    Median,
+    Gap,
+};
+inline constexpr std::size_t kPrimitives = 18;
 using Powers = std::array<int, kPrimitives>;
 
 constexpr std::size_t Index(Primitive primitive, std::size_t vertex)
@@ -158,6 +167,8 @@ Shape<T> ShapeAt(const Chart &chart, const T &t, const T &s, unsigned medians = 
         p[Index(Median, i)] =
             Sum(Square(sinOf(j) * sinOf(k)),
                 Square(p[Index(DifferenceSin, i)] * p[Index(DifferenceCos, i)]), shape.coordinate);
+        p[Index(Gap, i)] =
+            Sum(Square(p[Index(DifferenceCos, i)]), sinOf(j) * sinOf(k), shape.coordinate);
     }
     return shape;
 }
