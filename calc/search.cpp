@@ -115,11 +115,14 @@ private:
             return;
         }
         // At the corner t = s = 0 the solved equations' residuals may vanish together
-        // where no triangle is: only the excluding consequences decide there.
+        // where no triangle is: only the excluding consequences decide there. A box as
+        // large as a sixteenth of its chart's side is not worth the linearisation: the
+        // equations are far from linear across it.
         const bool corner = box.t.lower() <= 0 && box.s.lower() <= 0;
+        const bool large = width(box.t) > kLargestT / 16 || width(box.s) > kLargestS / 16;
         int split = -1;
         bool blurred = false;
-        if (!corner) {
+        if (!corner && !large) {
             const Box proof = Inflated(box);
             const Krawczyk test = KrawczykTest(system_, part.chart, proof, box);
             if (test.verdict == Verdict::None) {
