@@ -115,41 +115,26 @@ Equation AsDifference(const std::array<Given, 3> &given, Equation ratio)
                      {Index(HalfCos, k), -1}},
                     value);
     }
-    const bool median = top.kind == ElementKind::Median && bottom.kind == ElementKind::Altitude;
-    if ((median || (top.kind == ElementKind::Altitude && bottom.kind == ElementKind::Median)) &&
-        top.vertex == bottom.vertex) {
-        // (m_i² − h_i²) / h_i² = m² / h² − 1.
+    // A median and the altitude or the bisector of its vertex: (m_i² − x²) / x² = m² / x² − 1,
+    // over h_i² = 16 Π sin²(θ/2) cos²(θ/2) of the other two vertices (which is l_i² times
+    // cos²((θ_j − θ_k)/2)).
+    const bool median = top.kind == ElementKind::Median;
+    const ElementInfo &other = median ? bottom : top;
+    if ((median || bottom.kind == ElementKind::Median) && top.vertex == bottom.vertex &&
+        (other.kind == ElementKind::Altitude || other.kind == ElementKind::Bisector)) {
         const std::size_t i = vertex(top);
-        const std::size_t j = (i + 1) % 3, k = (i + 2) % 3;
         const Interval excess = median ? Square(p) / Square(q) - 1.0 : Square(q) / Square(p) - 1.0;
-        return With(ratio,
-                    {{Index(DifferenceSin, i), 2},
-                     {Index(DifferenceCos, i), 2},
-                     {Index(HalfSin, j), -2},
-                     {Index(HalfCos, j), -2},
-                     {Index(HalfSin, k), -2},
-                     {Index(HalfCos, k), -2}},
-                    excess * 16.0);
-    }
-    const bool overBisector =
-        top.kind == ElementKind::Median && bottom.kind == ElementKind::Bisector;
-    if ((overBisector ||
-         (top.kind == ElementKind::Bisector && bottom.kind == ElementKind::Median)) &&
-        top.vertex == bottom.vertex) {
-        // (m_i² − l_i²) / l_i² = m² / l² − 1, l_i² = 16 Π sin²(θ/2) cos²(θ/2) / cos²(…).
-        const std::size_t i = vertex(top);
-        const std::size_t j = (i + 1) % 3, k = (i + 2) % 3;
-        const Interval excess =
-            overBisector ? Square(p) / Square(q) - 1.0 : Square(q) / Square(p) - 1.0;
-        return With(ratio,
-                    {{Index(HalfSin, i), 2},
-                     {Index(DifferenceSin, i), 2},
-                     {Index(Gap, i), 1},
-                     {Index(HalfSin, j), -2},
-                     {Index(HalfCos, j), -2},
-                     {Index(HalfSin, k), -2},
-                     {Index(HalfCos, k), -2}},
-                    excess * 16.0);
+        Equation equation =
+            other.kind == ElementKind::Altitude
+                ? With(ratio, {{Index(DifferenceSin, i), 2}, {Index(DifferenceCos, i), 2}},
+                       excess * 16.0)
+                : With(ratio,
+                       {{Index(HalfSin, i), 2}, {Index(DifferenceSin, i), 2}, {Index(Gap, i), 1}},
+                       excess * 16.0);
+        const Product height = ElementProduct(ElementOf(ElementKind::Altitude, other.vertex));
+        for (std::size_t n = 0; n < kPrimitives; ++n)
+            equation.power[n] -= height.power[n];
+        return equation;
     }
     return ratio;
 }
