@@ -1,8 +1,10 @@
 // Timings of the calculation core: reading an entry, printing a number, a whole report from
 // three input texts for each input kind (the work behind one "Изчисли"), the same with the
-// exact values (bisectors --exact), a needle that only the exact path can answer, and the
-// worked solution of a school triple (bisectors --steps).
+// exact values (bisectors --exact), a needle that only the exact path can answer, the
+// worked solution of a school triple (bisectors --steps), and the certified search for the
+// triangle of three elements that have no closed form.
 #include "calculate.h"
+#include "search.h"
 #include "solution.h"
 
 #include <benchmark/benchmark.h>
@@ -71,6 +73,27 @@ void Steps(benchmark::State &state, calc::InputMode mode, std::array<std::string
 BENCHMARK_CAPTURE(Steps, Heights, calc::InputMode::Heights, {"4", "5", "10"});
 BENCHMARK_CAPTURE(Steps, Sides, calc::InputMode::Sides, {"9.45", "8.23", "1.3"});
 BENCHMARK_CAPTURE(Steps, Medians, calc::InputMode::Medians, {"3", "4", "5"});
+
+// The certified search, on the elements of the triangle 5, 6, 7 (as doubles, each its own
+// exact value): the whole search, every triangle proven.
+void Search(benchmark::State &state, std::array<calc::search::Given, 3> given)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calc::search::Find(given));
+}
+using calc::Element;
+BENCHMARK_CAPTURE(Search, ThreeBisectors,
+                  {{{Element::BisectorA, 5.982222183145717, 5.982222183145717},
+                    {Element::BisectorB, 5.123475382979799, 5.123475382979799},
+                    {Element::BisectorC, 4.225072741317183, 4.225072741317183}}});
+BENCHMARK_CAPTURE(Search, BisectorAltitudeMedian,
+                  {{{Element::BisectorA, 5.982222183145717, 5.982222183145717},
+                    {Element::AltitudeA, 5.878775382679628, 5.878775382679628},
+                    {Element::MedianA, 6.020797289396148, 6.020797289396148}}});
+BENCHMARK_CAPTURE(Search, SideInradiusCircumradius,
+                  {{{Element::SideA, 5, 5},
+                    {Element::Inradius, 1.632993161855452, 1.632993161855452},
+                    {Element::Circumradius, 3.5721725415588015, 3.5721725415588015}}});
 
 } // namespace
 
