@@ -3,10 +3,20 @@
 // Every triangle that has three given elements, found by a certified search over the
 // triangle's shape: the shapes are subdivided, and a part is left out only where interval
 // arithmetic proves that no triangle in it has the elements; a part that is kept is narrowed
-// by Newton's method and Krawczyk's test, which proves that it holds exactly one. So the
-// triangles found are all there are, each to within 1e-12 of its sides' lengths, and their
-// count is proven, not sampled. The combinations that have closed forms are solved by
-// those (chapter.h); this is the way for every other one, and a second way for those.
+// by Krawczyk's test, which proves that it holds exactly one. So the triangles found are all
+// there are, each to within 1e-12 of its sides' lengths (or as precisely as the givens fix
+// it, which its enclosure says), and their count is proven, not sampled. The combinations
+// that have closed forms are solved by those (chapter.h); this is the way for every other
+// one, and a second way for those. It needs nothing but the elements' table (elements.h).
+//
+// The pieces: intervals that round outward the same on every platform, with cos and
+// sin x / x of their own (search_interval.h), and dual numbers over them for Jacobians
+// (search_dual.h); the shapes in six charts and every element as a product of the shape's
+// functions that stays tight at the degenerate triangles (search_shape.h); the givens as
+// two equations in a chart's coordinates, with the ratios of nearly equal givens written
+// as their differences (search_equations.h, search_differences.cpp); the tests on a box
+// (search_krawczyk.h); and the subdivision, the budget and the merging of the solutions
+// (search.cpp). What stays undecided is said (Doubt), never counted.
 
 #include "elements.h"
 

@@ -6,14 +6,15 @@
 // The size of a triangle drops out: a given angle is an equation of the shape by itself,
 // and two given lengths (or a length and the area) are one through their ratio, weighed
 // by the elements' degrees. So three givens that fix a triangle give two equations in the
-// chart's two coordinates, which the search solves; the size then follows from one given,
-// the reference. A ratio is written as the difference numerator − value × denominator of
-// the factored squares, each with the powers of t and s that are left after the two sides'
-// powers cancel: it stays finite at the chart's edges and vanishes there only where the
-// ratio has no limit, at the corner t = s = 0 (and, for a median, where it vanishes with
-// the triangle). Near that corner a box is left out by other consequences of the givens,
+// chart's two coordinates, which the search solves; the size then follows from the givens.
+// A ratio is written as the difference numerator − value × denominator of products of the
+// shape's functions, with the powers of t and s that are left after the two sides' powers
+// cancel: it stays finite at the chart's edges and vanishes there only where the ratio has
+// no limit, at the corner t = s = 0 (and, for a median, where it vanishes with the
+// triangle). Near that corner a box is left out by other consequences of the givens,
 // products of their powers chosen for each chart so that they tend to zero, to infinity or
-// to a limit there.
+// to a limit there. Three lengths give three ratios, any two of which are equivalent; the
+// search linearises all three (where one pair is ill-conditioned, another is not).
 
 #include "search.h"
 #include "search_shape.h"

@@ -16,8 +16,9 @@
 // ratio of two elements cancels their powers exactly instead of dividing zero by zero: the
 // ratio is then as tight at the edge as anywhere. Every element is a product of the half
 // angles' sines and cosines, sin((θ_j − θ_k)/2) and cos((θ_j − θ_k)/2), whose factored forms
-// each chart writes from its t and s, and sums of such products with positive terms (a
-// median's square); the elements are kept squared, which needs no square root.
+// each chart writes from its t and s, and of two sums of such products with positive terms
+// (a median's square, and its excess over the bisector's); the elements are kept squared,
+// which needs no square root.
 
 #include "elements.h"
 #include "search_dual.h"
