@@ -49,7 +49,8 @@ struct Found {
 enum class Doubt : std::uint8_t {
     None,
     NoSize,  // no given fixes the triangle's size (three angles)
-    Invalid, // a given is not a finite enclosure of a positive number
+    Invalid, // a given is not a finite enclosure of a positive number, or two are so far
+             // apart that their ratio is beyond the doubles
     Budget,  // the search met its limit of boxes before it had decided every part
     Edge,    // a part at the edge of the shapes stayed undecided: the givens may fit a
              // degenerate triangle (flat, or a needle) exactly, or come too close to one

@@ -236,6 +236,15 @@ Setup MakeSystem(const std::array<Given, 3> &original)
         for (std::size_t c = 0; c < kCharts.size(); ++c)
             system.excluding[c] = Excluding(system, kCharts[c], candidates);
     }
+    // Ratios beyond the doubles (a length of 1e-300 with an area of 1e300) are not searched.
+    const auto finite = [](const Equation &e) {
+        return std::isfinite(e.value.lower()) && std::isfinite(e.value.upper());
+    };
+    if (!std::all_of(system.linearised.begin(), system.linearised.end(), finite) ||
+        !std::all_of(system.excluding.begin(), system.excluding.end(), [&](const auto &list) {
+            return std::all_of(list.begin(), list.end(), finite);
+        }))
+        return {std::nullopt, Doubt::Invalid};
     return {system, Doubt::None};
 }
 
