@@ -15,11 +15,13 @@ using boost::numeric::subset;
 using boost::numeric::width;
 
 // The budget: no input makes the search look at more boxes than this, nor subdivide
-// deeper; and the finest subdivision of a box that touches no edge, relative to its
-// coordinates, below which an undecided box is left undecided.
+// deeper; and the finest subdivision of a box's coordinate, relative to the coordinate
+// (or, at the coordinate's edge, to the chart's), below which an undecided box is left
+// undecided.
 constexpr std::size_t kBoxLimit = 40000;
 constexpr int kDepthLimit = 160;
 constexpr double kFinest = 0x1p-30;
+constexpr double kFinestAtEdge = 0x1p-64; // of a coordinate at its edge, of the chart's
 
 struct Part {
     std::size_t chart;
@@ -121,7 +123,7 @@ private:
         const bool corner = box.t.lower() <= 0 && box.s.lower() <= 0;
         const bool large = width(box.t) > kLargestT / 16 || width(box.s) > kLargestS / 16;
         int split = -1;
-        bool blurred = false;
+        std::array<bool, 2> blurred{};
         if (!corner && !large) {
             const Box proof = Inflated(box);
             const Krawczyk test = KrawczykTest(system_, part.chart, proof, box);
@@ -193,26 +195,31 @@ private:
     }
 
     // Into two halves, along the coordinate given, or else along the wider one relative to
-    // the chart's, and along that one too when the box is a thousand times as wide as high or
-    // high as wide. A box that its equations' rounding blurs is left undecided.
-    void Subdivide(const Part &part, int along, bool blurred)
+    // the chart's, and along that one too when the box is a million times as wide as high or
+    // high as wide; along the other where that one is as fine as it is split, or blurred
+    // by the equations' rounding. A box that neither can cut is left undecided.
+    void Subdivide(const Part &part, int along, const std::array<bool, 2> &blurred)
     {
         const Box &box = part.box;
-        const auto splittable = [](const Interval &x) {
-            return x.lower() <= 0 || width(x) > kFinest * x.upper();
+        const auto splittable = [](const Interval &x, double largest) {
+            return x.lower() <= 0 ? width(x) > kFinestAtEdge * largest
+                                  : width(x) > kFinest * x.upper();
         };
-        const bool t = splittable(box.t), s = splittable(box.s);
-        if ((!t && !s) || blurred || part.depth >= kDepthLimit) {
+        const double wideT = width(box.t) / kLargestT, wideS = width(box.s) / kLargestS;
+        if (wideT > 0x1p20 * wideS)
+            along = 0;
+        else if (wideS > 0x1p20 * wideT)
+            along = 1;
+        bool alongT = along < 0 ? wideT >= wideS : along == 0;
+        const std::array<bool, 2> cut{splittable(box.t, kLargestT) && !blurred[0],
+                                      splittable(box.s, kLargestS) && !blurred[1]};
+        if (!cut[alongT ? 0 : 1])
+            alongT = !alongT;
+        if (!cut[alongT ? 0 : 1] || part.depth >= kDepthLimit) {
             ++result_.undecided;
             Unproven(box.t.lower() <= 0 || box.s.lower() <= 0 ? Doubt::Edge : Doubt::Cluster);
             return;
         }
-        const double wideT = width(box.t) / kLargestT, wideS = width(box.s) / kLargestS;
-        if (wideT > 1024 * wideS)
-            along = 0;
-        else if (wideS > 1024 * wideT)
-            along = 1;
-        const bool alongT = t && (!s || (along < 0 ? wideT >= wideS : along == 0));
         const Interval &x = alongT ? box.t : box.s;
         const double middle = median(x);
         const Interval low(x.lower(), middle), high(middle, x.upper());

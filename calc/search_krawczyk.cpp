@@ -96,7 +96,7 @@ Krawczyk KrawczykTest(const System &system, std::size_t chart, const Box &proof,
     // The mean value form on the box, F(m) + J·(X − m); and the coordinate along which the
     // equations vary most across the box, each relative to its whole variation.
     double largest = -1;
-    result.blurred = true;
+    result.blurred = {true, true};
     for (std::size_t e = 0; e < linear.size(); ++e) {
         Interval value = residual[e];
         std::array<double, 2> smear{};
@@ -107,8 +107,9 @@ Krawczyk KrawczykTest(const System &system, std::size_t chart, const Box &proof,
         if (!boost::numeric::zero_in(value))
             return {Verdict::None, proof, 0};
         const double total = smear[0] + smear[1];
-        if (!(width(residual[e]) * 4 >= total))
-            result.blurred = false;
+        for (std::size_t c = 0; c < 2; ++c)
+            if (!(width(residual[e]) * 4 >= smear[c]))
+                result.blurred[c] = false;
         for (int c = 0; c < 2; ++c)
             if (total > 0 && smear[static_cast<std::size_t>(c)] / total > largest) {
                 largest = smear[static_cast<std::size_t>(c)] / total;
@@ -199,7 +200,7 @@ std::array<Interval, 3> Sides(const System &system, const Chart &chart, const Bo
             continue;
         if (info.kind == ElementKind::Side) { // a given side is known best as it is given
             auto &side = sides[static_cast<std::size_t>(info.vertex)];
-            const Interval given = Interval(reference.lower, reference.upper) * system.scale;
+            const Interval given(reference.lower * system.scale, reference.upper * system.scale);
             const Interval both = intersect(side, given);
             side = Empty(both) ? given : both;
         }

@@ -28,9 +28,9 @@ struct Krawczyk {
     Verdict verdict = Verdict::Unknown;
     Box narrowed; // the box's part that holds every solution in it
     int split;    // the coordinate to subdivide along (0 for t, 1 for s), if undecided
-    // Whether the rounding of the equations at the midpoint is as large as their variation
-    // across the box: smaller boxes would be no clearer.
-    bool blurred = false;
+    // For t and for s, whether the rounding of the equations at the midpoint is as large as
+    // their variation along it across the box: a box cut along it would be no clearer.
+    std::array<bool, 2> blurred{};
 };
 
 // Krawczyk's operator K(X) = m − Y·F(m) + (I − Y·J(X))·(X − m), with m the box's
