@@ -83,15 +83,8 @@ public:
             parts_.pop_back();
             Look(part);
         }
-        for (const Solution &solution : solutions_) {
-            Found found;
-            for (std::size_t i = 0; i < 3; ++i) {
-                found.lower[i] = solution.sides[i].lower();
-                found.upper[i] = solution.sides[i].upper();
-                found.sides[i] = median(solution.sides[i]);
-            }
-            result_.triangles.push_back(found);
-        }
+        for (const Solution &solution : solutions_)
+            result_.triangles.push_back(Reported(solution));
         std::sort(result_.triangles.begin(), result_.triangles.end(),
                   [](const Found &a, const Found &b) { return a.sides < b.sides; });
         result_.status = result_.doubt == Doubt::None ? Status::Proven : Status::Unproven;
@@ -99,6 +92,34 @@ public:
     }
 
 private:
+    // The sides' enclosures and their midpoints; or, where these are no triangle (the
+    // triangle is flatter than the enclosures are narrow), the sides of the shape at the
+    // narrowed box's midpoint, which is one.
+    Found Reported(const Solution &solution) const
+    {
+        Found found;
+        for (std::size_t i = 0; i < 3; ++i) {
+            found.lower[i] = solution.sides[i].lower();
+            found.upper[i] = solution.sides[i].upper();
+            found.sides[i] = median(solution.sides[i]);
+        }
+        const auto triangle = [](const std::array<double, 3> &x) {
+            return x[0] < x[1] + x[2] && x[1] < x[2] + x[0] && x[2] < x[0] + x[1];
+        };
+        if (!triangle(found.sides)) {
+            const Box &box = solution.narrowed;
+            const std::array<Interval, 3> point =
+                Sides(system_, kCharts[solution.chart],
+                      {Interval(median(box.t)), Interval(median(box.s))});
+            std::array<double, 3> sides{};
+            for (std::size_t i = 0; i < 3; ++i)
+                sides[i] = std::clamp(median(point[i]), found.lower[i], found.upper[i]);
+            if (triangle(sides))
+                found.sides = sides;
+        }
+        return found;
+    }
+
     void Unproven(Doubt why)
     {
         if (result_.doubt == Doubt::None || why == Doubt::Budget)

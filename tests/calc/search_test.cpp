@@ -189,6 +189,24 @@ INSTANTIATE_TEST_SUITE_P(
         CountCase{"NegativeSide", {{{"a", -1}, {"b", 1}, {"c", 1}}}, 0, Doubt::Invalid}),
     RowName<CountCase>);
 
+// A triangle 2e-11 from flat, flatter than the givens fix its sides: the sides reported
+// are still a triangle's.
+TEST(SearchTest, ReportsATriangleFlatterThanItsEnclosure)
+{
+    const std::array<Exact, 3> sides{Exact("1.94432587588966243608"),
+                                     Exact("1.26955279627416084409"),
+                                     Exact("0.674773079651251661559")};
+    const Elements exact = FromSides(sides);
+    const Triple triple{Element::AltitudeA, Element::BisectorA, Element::BisectorB};
+    std::array<Given, 3> given{};
+    for (std::size_t k = 0; k < 3; ++k)
+        given[k] = Enclosed(triple[k], exact[static_cast<std::size_t>(triple[k])]);
+    const Result result = Find(given);
+    ASSERT_FALSE(result.triangles.empty());
+    for (const Found &found : result.triangles)
+        EXPECT_TRUE(Fits(found, triple, exact));
+}
+
 // The round trip: random triangles of a kind, every element to 50 digits, many triples
 // of them enclosed by doubles, each searched; every triangle found must have the givens,
 // a proven search must hold the original within a triangle's enclosure, and that within
