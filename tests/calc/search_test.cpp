@@ -281,10 +281,12 @@ TEST_P(RoundTripTest, FindsTheTriangle)
         const Elements exact = FromRavi(x[0], x[1], x[2]);
         for (const Triple &triple : Triples(random)) {
             std::array<Given, 3> given{};
-            std::string name = std::to_string(n) + ":";
+            std::string name = std::to_string(n);
+            name.push_back(':');
             for (std::size_t k = 0; k < 3; ++k) {
                 given[k] = Enclosed(triple[k], exact[static_cast<std::size_t>(triple[k])]);
-                name += " " + std::string(Info(triple[k]).ascii);
+                name.push_back(' ');
+                name.append(Info(triple[k]).ascii);
             }
             SCOPED_TRACE(name);
             const Result result = Find(given);
