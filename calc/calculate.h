@@ -6,7 +6,9 @@
 // three texts typed into the input boxes. Calculate reads them (numbers.h), refuses the
 // triples no triangle has, and solves the others (triangle.h): the sides, the area and
 // the three internal angle bisectors. The report (report.h) is the text the program shows
-// for that solution, with the decimal separator and line end of whoever shows it.
+// for that solution, with the decimal separator and line end of whoever shows it. Of a
+// triangle given by any three of its elements (elements.h), the certified search (search.h)
+// finds every triangle that has them, and proves their count.
 //
 // A triangle can also be given by any three of its elements (elements.h), name=value
 // (givens.h): chapter.h solves it, every triangle that fits, exact where it can be, and
