@@ -103,6 +103,16 @@ Terms::Terms(const calc::chapter::Solution &solution, std::size_t triangle)
 {
     if (solution.exact && triangle < solution.exact->triangles.size())
         exact_ = &solution.exact->triangles[triangle];
+    for (const calc::Given &given : solution.givens) {
+        calc::exact::Integer significand = given.decimal.significand;
+        std::int64_t exponent = given.decimal.exponent;
+        while (exponent < 0 && significand != 0 && significand % 10 == 0) {
+            significand /= 10;
+            ++exponent;
+        }
+        decimals_ = decimals_ ||
+                    (exponent < 0 && calc::Info(given.element).kind != calc::ElementKind::Angle);
+    }
 }
 
 std::optional<Expression> TypedValue(const calc::chapter::Solution &solution, Element element)
@@ -145,21 +155,31 @@ Expression Terms::Put(Element element) const
     }
     if (exact_ != nullptr)
         if (std::optional<Expression> form =
-                FormOf(exact_->values[static_cast<std::size_t>(element)]))
+                Form(exact_->values[static_cast<std::size_t>(element)]))
             return std::move(*form);
     return DigitsOf(triangle_.Of(element));
 }
 
-namespace
+std::optional<Expression> Terms::Form(const calc::exact::Radical &value) const
 {
+    // Of decimal givens, a rational value with a decimal is that decimal (0,01, not 1/100).
+    if (decimals_)
+        if (const std::optional<calc::exact::RootSum> sum = value.AsRootSum();
+            sum && sum->AsRational())
+            if (const std::optional<calc::Digits> digits = calc::chapter::ExactDigits(value);
+                digits && digits->exact)
+                return Decimal(*digits);
+    return FormOf(value);
+}
 
 // The end of a chain for a value: its exact form where there is one, then its digits,
 // correctly rounded from the exact value where that is known ("5/4 = 1,25", "39"), else
 // the report's.
-void FinishWith(Chain &chain, const calc::exact::Radical *exact, const calc::Number &reported)
+void Terms::FinishWith(Chain &chain, const calc::exact::Radical *exact,
+                       const calc::Number &reported) const
 {
     if (exact != nullptr) {
-        if (std::optional<Expression> form = FormOf(*exact))
+        if (std::optional<Expression> form = Form(*exact))
             chain.Is(std::move(*form));
         if (const std::optional<calc::Digits> digits = calc::chapter::ExactDigits(*exact)) {
             chain.Is(Decimal(*digits));
@@ -170,8 +190,6 @@ void FinishWith(Chain &chain, const calc::exact::Radical *exact, const calc::Num
     }
     chain.Is(DigitsOf(reported));
 }
-
-} // namespace
 
 void Terms::Finish(Chain &chain, Element element) const
 {

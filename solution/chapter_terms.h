@@ -54,9 +54,14 @@ public:
     void FinishHalfPerimeter(Chain &chain) const;
 
 private:
+    std::optional<Expression> Form(const calc::exact::Radical &value) const;
+    void FinishWith(Chain &chain, const calc::exact::Radical *exact,
+                    const calc::Number &reported) const;
+
     const calc::chapter::Solution &solution_;
     const calc::chapter::SolvedTriangle &triangle_;
     const calc::chapter::ExactTriangle *exact_ = nullptr;
+    bool decimals_ = false; // a given length is no whole number
 };
 
 // The parts before the triangles': how the closed form found the sides (chapter_route.cpp),

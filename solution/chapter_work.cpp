@@ -17,8 +17,8 @@ using calc::ElementKind;
 using chapter::Name;
 using chapter::Terms;
 
+using chapter::AngleAt;
 using chapter::Side;
-constexpr auto Angle = chapter::AngleAt;
 std::string_view Word(Element element)
 {
     return calc::Info(element).name;
@@ -45,13 +45,13 @@ void AngleStep(Step &step, const Terms &terms, int vertex)
         return Fraction(Sum(List(Square(side(b)), Square(side(c)), Negative(Square(side(a))))),
                         Product(List(Integer(2), side(b), side(c))));
     };
-    Chain chain(Symbol("cos " + std::string(Word(Angle(vertex)))));
+    Chain chain(Symbol("cos " + std::string(Word(AngleAt(vertex)))));
     chain.Is(cosine([](Element e) { return Name(e); }));
     chain.Is(cosine([&terms](Element e) { return terms.Put(e); }));
-    terms.Finish(chain, Angle(vertex));
+    terms.Finish(chain, AngleAt(vertex));
     step.formulas.push_back(chain.Take());
-    Chain angle(Name(Angle(vertex)));
-    angle.Is(terms.Put(Angle(vertex)));
+    Chain angle(Name(AngleAt(vertex)));
+    angle.Is(terms.Put(AngleAt(vertex)));
     step.formulas.push_back(angle.Take());
 }
 
@@ -73,7 +73,7 @@ void TriangleParts(WorkedSolution &worked, const calc::chapter::Solution &soluti
     }
     Part angles{"Ъглите по косинусовата теорема:", {}};
     for (int v = 0; v < 3; ++v)
-        if (!Given(solution, Angle(v))) {
+        if (!Given(solution, AngleAt(v))) {
             Step step;
             AngleStep(step, terms, v);
             angles.steps.push_back(std::move(step));
