@@ -6,6 +6,7 @@
 // each kind.
 #include "calculate.h"
 #include "chapter_report.h"
+#include "chapter_work.h"
 #include "givens.h"
 #include "solution.h"
 
@@ -103,6 +104,23 @@ BENCHMARK_CAPTURE(Given, SolveAmbiguousEdge, "a=1 b=2 alpha=30", false, false);
 BENCHMARK_CAPTURE(Given, ReportSideAngleSide, "a=5 b=7 gamma=60", true, false);
 BENCHMARK_CAPTURE(Given, ReportAmbiguousTwo, "a=1.5 b=2 alpha=30", true, false);
 BENCHMARK_CAPTURE(Given, ExactSideAngleSide, "a=5 b=7 gamma=30", true, true);
+
+// The worked solution of a triangle by three elements as text, as --given --steps adds it.
+void GivenSteps(benchmark::State &state, const std::string &line)
+{
+    const calc::GivenLine givens = calc::ReadGivens(line);
+    std::string text;
+    for (auto _ : state) {
+        text.clear();
+        const calc::chapter::Solution solution =
+            calc::chapter::Solve(givens.givens, {.exactValues = true});
+        solution::AppendText(text, solution::WorkChapter(solution));
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK_CAPTURE(GivenSteps, SideAngleSide, "a=5 b=7 gamma=60");
+BENCHMARK_CAPTURE(GivenSteps, AmbiguousTwo, "a=1.5 b=2 alpha=30");
+BENCHMARK_CAPTURE(GivenSteps, OtherAngle, "a=5 b=7 gamma=50");
 
 } // namespace
 
