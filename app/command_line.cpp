@@ -38,7 +38,9 @@ constexpr std::string_view kUsage =
     "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
     "                    [--impossible K] [--variants V] [--seed S]\n"
     "                    [{--html|--docx} [--sheet]]\n"
-    "          bisectors --given [--exact] [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
+    "          bisectors --given [--exact] [--steps]\n"
+    "                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
+    "          bisectors --given --svg ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ\n"
     "          bisectors -h | --help | --version\n"
     "          bisectors [ОПЦИЯ-НА-QT ...]\n";
 
@@ -69,7 +71,12 @@ constexpr std::string_view kHelp =
     "               la lb lc (височините, медианите и ъглополовящите от A, B и C),\n"
     "               r и R (радиусите на вписаната и описаната окръжност), S (лицето) и\n"
     "               P (периметъра). С --exact и точните стойности, където ъглите са\n"
-    "               кратни на 15° (c = √39, cos γ = 1/2, γ = 60°)\n"
+    "               кратни на 15° (c = √39, cos γ = 1/2, γ = 60°); с --steps и\n"
+    "               решението: формулите на училищния начин (косинусова и синусова\n"
+    "               теорема, двусмисленият случай с броя на триъгълниците, Херон,\n"
+    "               r = S/p, R = abc/(4S)), а за тройка без такъв уравненията и какво\n"
+    "               доказа търсенето; с --svg вместо отчета чертеж на всеки\n"
+    "               триъгълник, един до друг в един SVG документ (с трите елемента)\n"
     "  --sheet      с --html или --docx: листът на учениците вместо ключа: задачите с\n"
     "               номерата от ключа и място за решението, без отговорите\n"
     "  -h, --help   тази помощ\n"
@@ -223,9 +230,12 @@ Request Parse(std::span<const char *const> arguments)
     if (request.given) {
         if (request.mode)
             request.problem = "--given е вместо --heights, --sides и --medians";
-        else if (request.format || request.steps || request.sheet || request.generate ||
-                 request.impossible || request.seed || request.level || request.variants)
-            request.problem = "--given се съчетава само с --exact";
+        else if ((request.format && request.format != Format::Svg) || request.sheet ||
+                 request.generate || request.impossible || request.seed || request.level ||
+                 request.variants)
+            request.problem = "--given се съчетава само с --exact, --steps и --svg";
+        else if (request.format == Format::Svg && request.numbers.empty())
+            request.problem = "--svg с --given чертае една тройка: нужни са три елемента";
         return request;
     }
     if (!request.mode)
@@ -346,7 +356,10 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         return 2;
     }
     if (request.given)
-        return RunGivens(request.numbers, request.exact, decimalSeparator, in, out, err);
+        return RunGivens(
+            request.numbers,
+            {.exact = request.exact, .steps = request.steps, .svg = request.format == Format::Svg},
+            decimalSeparator, in, out, err);
     // The source: a list of exercises, three numbers, or standard input.
     std::string list;
     std::unique_ptr<worksheet::Source> source;

@@ -7,6 +7,7 @@
 // each kind.
 #include "calculate.h"
 #include "chapter_report.h"
+#include "chapter_work.h"
 #include "givens.h"
 =======
 // exact values (bisectors --exact), a needle that only the exact path can answer, the
@@ -134,6 +135,23 @@ BENCHMARK_CAPTURE(Search, SideInradiusCircumradius,
                     {Element::Inradius, 1.632993161855452, 1.632993161855452},
                     {Element::Circumradius, 3.5721725415588015, 3.5721725415588015}}});
 >>>>>>> search
+
+// The worked solution of a triangle by three elements as text, as --given --steps adds it.
+void GivenSteps(benchmark::State &state, const std::string &line)
+{
+    const calc::GivenLine givens = calc::ReadGivens(line);
+    std::string text;
+    for (auto _ : state) {
+        text.clear();
+        const calc::chapter::Solution solution =
+            calc::chapter::Solve(givens.givens, {.exactValues = true});
+        solution::AppendText(text, solution::WorkChapter(solution));
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK_CAPTURE(GivenSteps, SideAngleSide, "a=5 b=7 gamma=60");
+BENCHMARK_CAPTURE(GivenSteps, AmbiguousTwo, "a=1.5 b=2 alpha=30");
+BENCHMARK_CAPTURE(GivenSteps, OtherAngle, "a=5 b=7 gamma=50");
 
 } // namespace
 
