@@ -8,6 +8,11 @@
 // the three internal angle bisectors. The report (report.h) is the text the program shows
 // for that solution, with the decimal separator and line end of whoever shows it.
 //
+// A number goes to text only at the end: its digits are values (Digits, numbers.h), of a
+// double correctly rounded to as many as asked (DigitsOf) or of an exact value
+// (exact_values.h), and one writer lays them out as a Layout says, the report's fifteen
+// digits as the figure's four.
+//
 // The core knows nothing of windows, pages or terminals and depends on no GUI toolkit.
 // The window and the web page reach it through the behaviour model (model/), the command
 // line directly; all of them show the same digits.

@@ -317,18 +317,18 @@ std::vector<Label> PlaceLabels(const Scene &scene, const calc::Solution &solutio
         const LabelPlacer::Anchor anchors[] = {
             {at(0.5), across, true, 0},  {at(0.35), across, true, 6}, {at(0.65), across, true, 6},
             {at(0.2), across, true, 14}, {at(0.8), across, true, 14}, {to, direction, false, 10}};
-        const ShortNumber length =
-            FourDigits(solution.triangle.bisectors[i].value, options.decimalSeparator);
-        lengths[i] =
-            place(std::string(kBisectorNames[i]) + (length.exact ? " = " : " ≈ ") + length.text,
-                  kLengthFont, "label length-label",
-                  {.anchors = anchors,
-                   .turnCost = 10,
-                   .gap = 3,
-                   .reach = std::max(width, height) / 2,
-                   .names = true,
-                   .from = from,
-                   .to = to});
+        std::string length;
+        const bool exact =
+            AppendLength(length, solution.triangle.bisectors[i].value, options.decimalSeparator);
+        lengths[i] = place(std::string(kBisectorNames[i]) + (exact ? " = " : " ≈ ") + length,
+                           kLengthFont, "label length-label",
+                           {.anchors = anchors,
+                            .turnCost = 10,
+                            .gap = 3,
+                            .reach = std::max(width, height) / 2,
+                            .names = true,
+                            .from = from,
+                            .to = to});
     }
     labels.insert(labels.end(), lengths.begin(), lengths.end());
     return labels;

@@ -30,9 +30,9 @@ class FourDigitsTest : public testing::TestWithParam<FourDigitsCase>
 TEST_P(FourDigitsTest, RoundsCorrectly)
 {
     const FourDigitsCase &c = GetParam();
-    const figure::ShortNumber number = figure::FourDigits(c.value, ",");
-    EXPECT_EQ(number.text, c.text);
-    EXPECT_EQ(number.exact, c.exact);
+    std::string text;
+    EXPECT_EQ(figure::AppendLength(text, c.value, ","), c.exact);
+    EXPECT_EQ(text, c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(

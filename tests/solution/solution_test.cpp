@@ -344,16 +344,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "<m:r><m:t>a</m:t></m:r></m:e></m:d></m:e><m:sup>" +
                      kNumber + "2</m:t></m:r></m:sup></m:sSup></m:oMath>"},
         // 3,9² ≈ 15,21 < l_a: a decimal comma inside its number, the relations as signs
-        OmmlCase{"ChainOfDecimals",
-                 solution::Chain(solution::Square(solution::DecimalOf(calc::FifteenDigitsOf(3.9),
-                                                                      ",", false)))
-                     .Is(solution::DecimalOf(calc::FifteenDigitsOf(15.21), ",", true))
-                     .Then(solution::Relation::Less, solution::Symbol("l", 'a'))
-                     .Take(),
-                 "<m:oMath><m:sSup><m:e>" + kNumber + "3,9</m:t></m:r></m:e><m:sup>" + kNumber +
-                     "2</m:t></m:r></m:sup></m:sSup><m:r><m:t>≈</m:t></m:r>" + kNumber +
-                     "15,21</m:t></m:r><m:r><m:t>&lt;</m:t></m:r><m:sSub><m:e><m:r><m:t>l</m:t>"
-                     "</m:r></m:e><m:sub><m:r><m:t>a</m:t></m:r></m:sub></m:sSub></m:oMath>"},
+        OmmlCase{
+            "ChainOfDecimals",
+            solution::Chain(solution::Square(solution::DecimalOf(calc::DigitsOf(3.9), ",", false)))
+                .Is(solution::DecimalOf(calc::DigitsOf(15.21), ",", true))
+                .Then(solution::Relation::Less, solution::Symbol("l", 'a'))
+                .Take(),
+            "<m:oMath><m:sSup><m:e>" + kNumber + "3,9</m:t></m:r></m:e><m:sup>" + kNumber +
+                "2</m:t></m:r></m:sup></m:sSup><m:r><m:t>≈</m:t></m:r>" + kNumber +
+                "15,21</m:t></m:r><m:r><m:t>&lt;</m:t></m:r><m:sSub><m:e><m:r><m:t>l</m:t>"
+                "</m:r></m:e><m:sub><m:r><m:t>a</m:t></m:r></m:sub></m:sSub></m:oMath>"},
         // a : b : c = 5 : 4 : 2
         OmmlCase{"Ratio",
                  solution::Ratio(solution::List(solution::Whole("5"), solution::Whole("4"))),
