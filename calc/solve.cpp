@@ -228,16 +228,9 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
         const Tracked &formula = formulas[value];
         return formula.Within(kTrusted) && InsideTheEnds(formula.value);
     };
-    Triangle &t = solution.triangle;
-    const auto number = [&t](Named value) -> Number & {
-        return value.quantity == Quantity::Area ? t.area
-               : value.quantity == Quantity::Side
-                   ? t.sides.at(static_cast<std::size_t>(value.index))
-                   : t.bisectors.at(static_cast<std::size_t>(value.index));
-    };
     if (std::all_of(kResults.begin(), kResults.end(), trusted)) {
         for (const Named value : kResults)
-            number(value).value = formulas[value].value;
+            solution.triangle.At(value).value = formulas[value].value;
         return finish(Outcome::Solved);
     }
     const exact::Values &exactTriangle = exactValues();
@@ -248,7 +241,7 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
     for (const Named value : kResults) {
         const Tracked &formula = formulas[value];
         if (trusted(value)) {
-            number(value).value = formula.value;
+            solution.triangle.At(value).value = formula.value;
             continue;
         }
         const exact::Rounded rounded = exactTriangle.Nearest(value);
@@ -260,9 +253,9 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
         // value's own, rounded once.
         if (std::isfinite(formula.value) &&
             std::fabs(formula.value - rounded.value) <= kAgreement * rounded.value)
-            number(value).value = formula.value;
+            solution.triangle.At(value).value = formula.value;
         else
-            number(value) = {rounded.value, exactTriangle.DigitsOf(value)};
+            solution.triangle.At(value) = {rounded.value, exactTriangle.DigitsOf(value)};
     }
     return finish(Outcome::Solved);
 }

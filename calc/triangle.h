@@ -11,6 +11,7 @@ namespace exact
 {
 class Values;
 }
+struct Named;
 
 // The kind of the three lengths the user enters.
 enum class InputMode : short {
@@ -35,6 +36,11 @@ struct Triangle {
     std::array<Number, 3> sides{};
     Number area{};
     std::array<Number, 3> bisectors{};
+
+    // The field of a result (kResults, quantity.h): side i, the area, bisector i. Any other
+    // value has none: std::out_of_range (an abort where there are no exceptions).
+    Number &At(Named value);
+    const Number &At(Named value) const;
 
     // The doubles alone, for the geometry.
     std::array<double, 3> Sides() const { return {sides[0].value, sides[1].value, sides[2].value}; }

@@ -1,4 +1,5 @@
 #include "numbers.h"
+#include "quantity.h"
 #include "row_name.h"
 #include "triangle.h"
 
@@ -7,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 namespace
@@ -154,6 +156,72 @@ TEST(RootOrZero, TreatsRoundingBelowZeroAsZero)
     EXPECT_EQ(calc::RootOrZero(-1e-17), 0.0);
     EXPECT_FALSE(std::signbit(calc::RootOrZero(-0.0)));
     EXPECT_EQ(calc::RootOrZero(std::numeric_limits<double>::quiet_NaN()), 0.0);
+}
+
+// Each result of a solution is one field of its triangle.
+struct FieldCase {
+    const char *name;
+    calc::Named value;
+    const calc::Number &(*field)(const calc::Triangle &);
+};
+
+std::ostream &operator<<(std::ostream &os, const FieldCase &c)
+{
+    return os << c.name;
+}
+
+class TriangleAtTest : public testing::TestWithParam<FieldCase>
+{
+};
+
+TEST_P(TriangleAtTest, IsTheFieldOfTheResult)
+{
+    const FieldCase &c = GetParam();
+    calc::Triangle triangle;
+    EXPECT_EQ(&triangle.At(c.value), &c.field(triangle));
+    const calc::Triangle &same = triangle;
+    EXPECT_EQ(&same.At(c.value), &c.field(triangle));
+}
+
+using calc::Quantity;
+using calc::Triangle;
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, TriangleAtTest,
+    testing::Values(
+        FieldCase{"SideA", {Quantity::Side, 0}, [](const Triangle &t) -> auto & { return t.sides[0];
+} // namespace
+}
+, FieldCase{"SideB", {Quantity::Side, 1}, [](const Triangle &t) -> auto &{return t.sides[1];
+}
+}
+, FieldCase{"SideC", {Quantity::Side, 2}, [](const Triangle &t) -> auto &{return t.sides[2];
+}
+}
+, FieldCase{"Area", {Quantity::Area, 0}, [](const Triangle &t) -> auto &{return t.area;
+}
+}
+, FieldCase{"BisectorA", {Quantity::Bisector, 0},
+            [](const Triangle &t) -> auto &{return t.bisectors[0];
+}
+}
+, FieldCase{"BisectorB", {Quantity::Bisector, 1},
+            [](const Triangle &t) -> auto &{return t.bisectors[1];
+}
+}
+, FieldCase{"BisectorC", {Quantity::Bisector, 2},
+            [](const Triangle &t) -> auto &{return t.bisectors[2];
+}
+}),
+    RowName<FieldCase>);
+
+TEST(TriangleAt, HasNoFieldForWhatIsNotAResult)
+{
+    calc::Triangle triangle;
+    for (const calc::Named value :
+         {calc::Named{Quantity::Given, 0}, calc::Named{Quantity::Area, 1},
+          calc::Named{Quantity::Side, 3}, calc::Named{Quantity::HeronArea, 0}})
+        EXPECT_THROW(triangle.At(value), std::out_of_range) << static_cast<int>(value.quantity);
 }
 
 } // namespace
