@@ -148,14 +148,16 @@ void EvaluateHeights(const std::array<double, 3> &given, Evaluation &out)
     for (std::size_t i = 0; i < 3; ++i)
         x[i] = Tracked::Rounded(TimesPowerOfTwo(given[i], -exponent));
 
-    const Tracked ra = 1 / x[0], rb = 1 / x[1], rc = 1 / x[2];
-    const Tracked factors[] = {(ra + rb) + rc, (ra + rb) - rc, (ra - rb) + rc,
-                               ((-1) / x[0] + rb) + rc};
+    const std::array<Tracked, 3> reciprocals{1 / x[0], 1 / x[1], 1 / x[2]};
     ScaledProduct product;
-    for (int i = 0; i < 4; ++i) {
-        if (!(factors[i].value > 0))
+    for (const std::array<int, 3> &signs : kFactorSigns) {
+        std::array<Tracked, 3> terms;
+        for (std::size_t i = 0; i < 3; ++i)
+            terms[i] = signs[i] > 0 ? reciprocals[i] : -reciprocals[i];
+        const Tracked factor = (terms[0] + terms[1]) + terms[2];
+        if (!(factor.value > 0))
             return; // rounding has made the reciprocals degenerate: no bound on anything
-        product.Multiply(factors[i]);
+        product.Multiply(factor);
     }
     // S = 1 / √product = s · 2^k, with the square root taken of an even power of two.
     if (product.exponent % 2 != 0) {

@@ -4,6 +4,8 @@
 #include "formula_picture.h"
 #include "hamburger_icon.h"
 
+#include <string>
+
 namespace window
 {
 namespace
@@ -38,12 +40,28 @@ std::vector<const char *> Labels(int kind)
 // Spoken names: the frame of the three kinds, the result box, and the formula read out.
 const char *const kKindsName = "Вид на входните данни";
 const char *const kResultName = "Резултат";
-const char *const kFormulaInWords =
-    "Формула за лицето: единица върху S на квадрат е равно на произведението на "
-    "четири множителя: единица върху ha плюс единица върху hb плюс единица върху hc; "
-    "единица върху ha плюс единица върху hb минус единица върху hc; "
-    "единица върху ha минус единица върху hb плюс единица върху hc; "
-    "и единица върху hb плюс единица върху hc минус единица върху ha.";
+
+// The formula of the picture read out, factor by factor as it draws them: "Формула за
+// лицето: единица върху S на квадрат е равно на произведението на четири множителя: единица
+// върху ha плюс единица върху hb плюс единица върху hc; … и единица върху hb плюс единица
+// върху hc минус единица върху ha."
+const char *FormulaInWords()
+{
+    static const std::string words = [] {
+        std::string text = "Формула за лицето: единица върху S на квадрат е равно на "
+                           "произведението на четири множителя: ";
+        const auto factors = FormulaFactors();
+        for (std::size_t f = 0; f < factors.size(); ++f) {
+            text += f == 0 ? "" : f + 1 < factors.size() ? "; " : "; и ";
+            for (std::size_t term = 0; term < factors[f].size(); ++term) {
+                text += term == 0 ? "" : factors[f][term].minus ? " минус " : " плюс ";
+                text += "единица върху " + factors[f][term].altitude;
+            }
+        }
+        return text + ".";
+    }();
+    return words.c_str();
+}
 
 } // namespace
 
@@ -86,7 +104,7 @@ platform::FormDescription MainFormDescription()
         .spoken = {
             {"Frame1", 0, kKindsName},
             {"Text1", 0, kResultName},
-            {"Picture1", 0, kFormulaInWords},
+            {"Picture1", 0, FormulaInWords()},
         },
     };
     // clang-format on
