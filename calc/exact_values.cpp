@@ -225,9 +225,9 @@ const Digits &Values::DigitsOf(Named value) const
     const Quadratic &known = ValueOf(value);
     const std::int64_t exponent = Exponent(value);
     Digits &digits = entry.exact.digits;
-    if (known.KindOf() == Quadratic::Kind::Quotient) {
+    if (known.ShapeOf() == Quadratic::Shape::Quotient) {
         digits = RoundToDigits(known.Number(), false, exponent);
-    } else if (known.KindOf() == Quadratic::Kind::Root) {
+    } else if (known.ShapeOf() == Quadratic::Shape::Root) {
         digits = RoundToDigits(known.Number(), true, exponent, known.Sign() < 0);
     } else if (comparable_) {
         for (unsigned bits = kFirstBits; bits <= kMostBits; bits *= 4) {
@@ -266,7 +266,7 @@ Rounded Values::Nearest(Named value) const
     const std::int64_t exponent = Exponent(value);
     if (known.Known())
         return known.Sign() > 0 ? RoundToDouble(known.Number(),
-                                                known.KindOf() == Quadratic::Kind::Root, exponent)
+                                                known.ShapeOf() == Quadratic::Shape::Root, exponent)
                                 : Rounded{};
     if (!comparable_)
         return {};

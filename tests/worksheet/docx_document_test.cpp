@@ -14,12 +14,12 @@ namespace
 {
 
 using calc::InputMode;
-using Kind = worksheet::Printout::Kind;
+using Page = worksheet::Printout::Page;
 
 // A document of a worksheet: how many tasks and pictures it has, what it says.
 struct DocxCase {
     const char *name;
-    Kind kind;
+    Page page;
     InputMode mode;
     std::string worksheet;
     int tasks;
@@ -67,7 +67,7 @@ std::string
 Document(const DocxCase &c,
          std::unique_ptr<worksheet::DocxOutput> output = std::make_unique<worksheet::DocxArchive>())
 {
-    worksheet::DocxDocument document(c.mode, ",", c.kind, std::move(output));
+    worksheet::DocxDocument document(c.mode, ",", c.page, std::move(output));
     worksheet::Reader reader(c.mode, ",", document.Options());
     std::string ignored;
     worksheet::ForEachLine(c.worksheet, [&](std::string_view line) {
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
     Worksheets, DocxDocumentTest,
     testing::Values(
         DocxCase{"Key",
-                 Kind::Key,
+                 Page::Key,
                  InputMode::Sides,
                  "3 4 5\n1 2 3\n# comment\n1 2\n12,5 15 20\n",
                  4,
@@ -165,22 +165,22 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Ключ с отговори", "Некоректни данни!", "Редът трябва да съдържа три числа",
                   "Yg_a = 4,21637021355784", "<m:oMath>", "descr=\"Триъгълник ABC по три страни"}},
         DocxCase{"Sheet",
-                 Kind::Sheet,
+                 Page::Sheet,
                  InputMode::Medians,
                  "3 4 5\n1 2 3\n1 2\n",
                  3,
                  0,
                  {"Намерете страните", "Медиана AK (ma):<"}},
         DocxCase{
-            "EmptyKey", Kind::Key, InputMode::Heights, "# no tasks\n", 0, 0, {"Няма задачи."}}),
+            "EmptyKey", Page::Key, InputMode::Heights, "# no tasks\n", 0, 0, {"Няма задачи."}}),
     RowName<DocxCase>);
 
 // The same worksheet makes the same file, byte for byte, from a document that has been
 // finished before.
 TEST(DocxDocument, StartsAfreshAfterFinish)
 {
-    const DocxCase c{"Twice", Kind::Key, InputMode::Sides, "3 4 5\n", 1, 1, {}};
-    worksheet::DocxDocument document(c.mode, ",", c.kind,
+    const DocxCase c{"Twice", Page::Key, InputMode::Sides, "3 4 5\n", 1, 1, {}};
+    worksheet::DocxDocument document(c.mode, ",", c.page,
                                      std::make_unique<worksheet::DocxArchive>());
     std::string first, second, ignored;
     for (std::string *out : {&first, &second}) {
@@ -198,7 +198,7 @@ TEST(DocxDocument, StartsAfreshAfterFinish)
 // task goes without the figure, and without a reference to a picture that is not there.
 TEST(DocxDocument, SameXmlWhateverTheOutput)
 {
-    const DocxCase c{"Output", Kind::Key, InputMode::Sides, "3 4 5\n1 2 3\n", 2, 1, {}};
+    const DocxCase c{"Output", Page::Key, InputMode::Sides, "3 4 5\n1 2 3\n", 2, 1, {}};
     const std::map<std::string, std::string> archived = Parts(Document(c));
     std::map<std::string, std::string> kept, unpainted;
     Document(c, std::make_unique<MemoryOutput>(kept, true));
