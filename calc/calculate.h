@@ -27,11 +27,23 @@
 namespace calc
 {
 
-// The work behind "Изчисли": reads the three input texts of one kind with ReadNumber
-// ("." and `decimalSeparator` both count as the decimal separator) and solves them as
-// Solve does, on the numbers exactly as typed: 0.1, 0.2 and 0.3 are refused as sides,
+// The work behind "Изчисли", and the core's one entry: reads the three input texts of one
+// kind with ReadNumber ("." and `decimalSeparator` both count as the decimal separator) and
+// solves them on the numbers exactly as typed: 0.1, 0.2 and 0.3 are refused as sides,
 // whatever the doubles nearest to them add up to. A text longer than the calculation
 // takes (kMaxDigits, kMaxExponentDigits) makes the solution TooLong.
+//
+// Sides and medians are refused when one is at least the sum of the other two; altitudes
+// when one is not positive, or when their reciprocals fail the strict triangle inequality:
+// the altitudes of a real triangle need not satisfy it themselves (4, 5 and 10 belong to
+// one), but their reciprocals, proportional to the sides, always do. The refusal is decided
+// on the exact values, however close to degenerate the triple is.
+//
+// Each value is that of its formula evaluated in double arithmetic in one fixed order, so
+// that the digits are reproducible to the last one, wherever that result is within 1e-10
+// of the exact value; elsewhere (needle-thin and nearly degenerate triangles, values the
+// formulas' intermediate results cannot hold) it is the exact value correctly rounded.
+// The triangle is OutOfRange where a side, a bisector or the area is not a normal double.
 Solution Calculate(InputMode mode, const std::array<std::string_view, 3> &inputs,
                    std::string_view decimalSeparator = ".", const SolveOptions &options = {});
 

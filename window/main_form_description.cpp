@@ -30,7 +30,9 @@ const char *const kQuotation = "Неприятното в това да си п�
                                "правилния начин, е, че никой не оценява колко трудно е \r\n"
                                "било. \r\n";
 
-// The input labels of each input kind; list m holds those of InputMode m.
+// The input labels of each input kind; hidden list m holds those of InputMode m. The labels
+// shown come from the model, which reads the same table (calc::kKinds); the lists stay part
+// of the window as it is laid out, with their places in the tab order.
 std::vector<const char *> Labels(int kind)
 {
     const auto &labels = calc::kKinds.at(static_cast<std::size_t>(kind)).labels;

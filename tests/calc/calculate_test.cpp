@@ -1,6 +1,8 @@
 #include "calculate.h"
 #include "exact_values.h"
+#include "formulas.h"
 #include "row_name.h"
+#include "typed_lengths.h"
 
 #include <boost/multiprecision/cpp_bin_float.hpp>
 #include <boost/multiprecision/cpp_dec_float.hpp>
@@ -308,16 +310,16 @@ TEST(Calculate, AltitudesOfRealTrianglesGiveThemBack)
     int triangles = 0;
     while (triangles < 20'000) {
         const std::array<double, 3> sides{length(random), length(random), length(random)};
-        const double area = calc::HeronArea(sides[0], sides[1], sides[2]);
+        const double area = calc::formulas::Heron(sides[0], sides[1], sides[2]).area;
         // Within 1e-6 of degenerate, rounding decides the refusal either way.
         const double longest = std::max({sides[0], sides[1], sides[2]});
-        if (calc::InputsRejected(sides[0], sides[1], sides[2]) || area < 1e-6 * longest * longest)
+        if (2 * longest >= sides[0] + sides[1] + sides[2] || area < 1e-6 * longest * longest)
             continue;
         ++triangles;
         std::array<double, 3> altitudes{};
         for (std::size_t i = 0; i < 3; ++i)
             altitudes[i] = 2 * area / sides[i];
-        const calc::Solution solution = calc::Solve(InputMode::Heights, altitudes);
+        const calc::Solution solution = CalculateTyped(InputMode::Heights, altitudes);
         ASSERT_EQ(solution.outcome, calc::Outcome::Solved)
             << altitudes[0] << " " << altitudes[1] << " " << altitudes[2];
         for (std::size_t i = 0; i < 3; ++i)
@@ -334,7 +336,7 @@ TEST(Calculate, ScalingByPowersOfTwoIsExact)
     for (int trial = 0; trial < 300; ++trial) {
         const auto mode = static_cast<InputMode>(trial % 3);
         const std::array<double, 3> x{length(random), length(random), length(random)};
-        const calc::Solution direct = calc::Solve(mode, x);
+        const calc::Solution direct = CalculateTyped(mode, x);
         if (direct.outcome != calc::Outcome::Solved)
             continue;
         for (int exponent : {-300, -1, 0, 7, 300}) {
@@ -652,7 +654,7 @@ TEST(Calculate, AgreesWithExactGeometryForTheLongestNumbers)
 
 TEST(Report, TakesTheLineEndOfItsStyle)
 {
-    const calc::Solution solution = calc::Solve(InputMode::Sides, {5, 5, 6});
+    const calc::Solution solution = calc::Calculate(InputMode::Sides, {"5", "5", "6"});
     EXPECT_EQ(calc::ReportText(solution, {.decimalSeparator = ",", .lineEnd = "\n"}),
               "Лице на триъгълника S = 12\nИзчислени дължини на ъглополовящи:\n"
               "Yg_a = 4,87869376909045\nYg_b = 4,87869376909045\nYg_c = 4\n");
