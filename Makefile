@@ -93,9 +93,11 @@ asan-ubsan: deps
 	@cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -L '^(unit|gui|e2e)$$' \
 		-E '^e2e_launch$$'
 
+# The core's micro-benchmarks, then the answer key for Word and Writer next to the HTML key.
 bench: PART_ARGS = -DBISECTORS_BENCH=ON
 bench: build
 	@$(BUILD_DIR)/bench/calc_bench
+	@BUILD_DIR=$(abspath $(BUILD_DIR)) bench/documents
 
 # The fuzzer for $(FUZZ_SECONDS) seconds (the tests run it for 10).
 fuzz: PART_ARGS = -DBISECTORS_FUZZ=ON

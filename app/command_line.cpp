@@ -4,6 +4,7 @@
 #include "docx_module.h"
 #include "figure.h"
 #include "generator.h"
+#include "given_lines.h"
 #include "kinds.h"
 #include "line_io.h"
 #include "pipeline.h"
@@ -37,6 +38,7 @@ constexpr std::string_view kUsage =
     "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
     "                    [--impossible K] [--variants V] [--seed S]\n"
     "                    [{--html|--docx} [--sheet]]\n"
+    "          bisectors --given [--exact] [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
     "          bisectors -h | --help | --version\n"
     "          bisectors [ОПЦИЯ-НА-QT ...]\n";
 
@@ -59,6 +61,15 @@ constexpr std::string_view kHelp =
     "  --steps      след отчета (и точните стойности) решението, както го пише учител:\n"
     "               формулите, точните числа, заместени в тях, и резултатите, с\n"
     "               проверка; за отказана тройка защо е отказана\n"
+    "  --given      триъгълник по кои да е три свои елемента, ИМЕ=СТОЙНОСТ, например\n"
+    "               --given a=5 b=7 gamma=60: всички триъгълници с тях, всеки с\n"
+    "               елементите си и вида си, или защо няма такъв; без тях по една\n"
+    "               тройка на ред от стандартния вход. Имената са a b c (страните),\n"
+    "               alpha beta gamma или α β γ (ъглите, в градуси), ha hb hc, ma mb mc,\n"
+    "               la lb lc (височините, медианите и ъглополовящите от A, B и C),\n"
+    "               r и R (радиусите на вписаната и описаната окръжност), S (лицето) и\n"
+    "               P (периметъра). С --exact и точните стойности, където ъглите са\n"
+    "               кратни на 15° (c = √39, cos γ = 1/2, γ = 60°)\n"
     "  --sheet      с --html или --docx: листът на учениците вместо ключа: задачите с\n"
     "               номерата от ключа и място за решението, без отговорите\n"
     "  -h, --help   тази помощ\n"
@@ -70,7 +81,8 @@ constexpr std::string_view kHelp =
     "  --level L        1: малки цели числа или с един десетичен знак и кратки точни\n"
     "                   отговори (ъглополовящите с числа до 100); 2 (без --level):\n"
     "                   кратки десетични числа с точни отговори; 3: по-дълги десетични\n"
-    "                   числа, тъпоъгълни и много издължени триъгълници\n"
+    "                   числа, тъпоъгълни и много издължени триъгълници; на нива 1 и 2\n"
+    "                   всеки отговор в отчета е точната стойност, закръглена\n"
     "  --impossible K   K от тях без триъгълник, от различни видове: точно равенство,\n"
     "                   твърде дълга страна, десетични числа, чийто сбор е точно\n"
     "                   третото (0,1 + 0,2 = 0,3); за височини реципрочните им стойности,\n"
@@ -82,14 +94,16 @@ constexpr std::string_view kHelp =
     "\n"
     "Програмата извежда лицето, дължините на страните (ако не са дадени) и дължините\n"
     "на трите вътрешни ъглополовящи, както в прозореца. Всяко число се чете както там:\n"
-    "интервалите се пропускат, десетичният знак е точка или запетая при всякакви\n"
-    "езикови настройки („3,5“ и „3.5“ са 3,5), а четенето спира при първия знак, който\n"
-    "не е част от число. В резултата десетичният знак е този на езиковите настройки.\n"
+    "интервалите (и неразделимите) се пропускат, десетичният знак е точка или запетая\n"
+    "при всякакви езикови настройки („3,5“ и „3.5“ са 3,5), а четенето спира при\n"
+    "първия знак, който не е част от число. В резултата десетичният знак е този на\n"
+    "езиковите настройки.\n"
     "Числата в отчета са до 1e-10 от точните стойности: цифрите на формулата с двойна\n"
     "точност, където тя е толкова близо (последната може да се различава от точната\n"
     "стойност, закръглена), а другаде точната стойност, закръглена веднъж; точните\n"
     "стойности и числата в решението са закръглени веднъж от точните, а където отчетът\n"
-    "дава цифрите на формулата, последният ред на точните стойности ги назовава.\n"
+    "дава цифрите на формулата, последният ред на точните стойности ги назовава,\n"
+    "и тези без точен вид.\n"
     "\n"
     "Страни и медиани се отказват, когато една е поне колкото другите две заедно;\n"
     "височини, когато реципрочните им стойности не образуват триъгълник. Това се решава\n"
@@ -99,6 +113,8 @@ constexpr std::string_view kHelp =
     "\n"
     "Без числа тройките се четат от стандартния вход, по една на ред, с интервали или\n"
     "табулации между числата; празните редове и редовете, започващи с #, се пропускат.\n"
+    "Ред завършва с LF, CR LF или CR; BOM в началото се пропуска; управляващ знак в\n"
+    "повторен ред излиза като U+FFFD.\n"
     "С опциите на Qt (например -session, -platform, -style) се отваря прозорецът.\n"
     "\n"
     "Изходен код: 0 при успех, 1 при некоректни данни, твърде дълго число или\n"
@@ -119,6 +135,7 @@ struct Request {
     std::optional<Format> format;
     bool exact = false;
     bool sheet = false;
+    bool given = false; // --given: name=value words, or lines of them
     // --generate N, --impossible K, --seed S, --level L, --variants V
     std::optional<int> generate;
     std::optional<int> impossible;
@@ -178,6 +195,8 @@ Request Parse(std::span<const char *const> arguments)
             request.version = true;
         } else if (text == "--exact") {
             request.exact = true;
+        } else if (text == "--given") {
+            request.given = true;
         } else if (text == "--steps") {
             request.steps = true;
         } else if (text == "--sheet") {
@@ -201,8 +220,16 @@ Request Parse(std::span<const char *const> arguments)
     }
     if (!request.problem.empty() || request.help || request.version)
         return request;
+    if (request.given) {
+        if (request.mode)
+            request.problem = "--given е вместо --heights, --sides и --medians";
+        else if (request.format || request.steps || request.sheet || request.generate ||
+                 request.impossible || request.seed || request.level || request.variants)
+            request.problem = "--given се съчетава само с --exact";
+        return request;
+    }
     if (!request.mode)
-        request.problem = "липсва видът на данните: --heights, --sides или --medians";
+        request.problem = "липсва видът на данните: --heights, --sides, --medians или --given";
     else if (!request.numbers.empty() && request.numbers.size() != 3)
         request.problem = worksheet::CountProblem(request.numbers.size());
     else if (request.format == Format::Svg && request.numbers.empty())
@@ -233,6 +260,7 @@ public:
         return nullptr;
     }
     bool Failed() const override { return lines_.Failed(); }
+    bool Waits() const override { return true; }
 
 private:
     LineReader lines_;
@@ -245,8 +273,7 @@ class StandardSink final : public worksheet::Sink
 public:
     StandardSink(Output &out, Output &err) : out_(out), err_(err) {}
 
-    std::string &Pending() override { return out_.Pending(); }
-    void Spill() override { out_.Spill(); }
+    void Write(std::string_view text) override { out_.Write(text); }
     void Say(std::string_view message, bool alone) override
     {
         err_.Write((alone ? "" : "bisectors: ") + std::string(message) + "\n");
@@ -318,6 +345,8 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         err.Write("bisectors: --docx пише файл: пренасочете изхода, например > key.docx\n");
         return 2;
     }
+    if (request.given)
+        return RunGivens(request.numbers, request.exact, decimalSeparator, in, out, err);
     // The source: a list of exercises, three numbers, or standard input.
     std::string list;
     std::unique_ptr<worksheet::Source> source;

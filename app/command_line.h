@@ -6,10 +6,12 @@
 // worksheet goes through at once. With --svg it draws the triangle of three numbers as an
 // SVG document, with --html it makes one printable answer key (report and figure of each
 // triple) as an HTML page, with --docx the same as a document for Word and Writer (its
-// module loaded only then). It uses the calculation core the window uses, with the same
+// module loaded only then). With --given a triangle is given by any three of its elements,
+// name=value (given_lines.h). It uses the calculation core the window uses, with the same
 // rules for reading and printing numbers, and needs no display.
 //
 //   bisectors --heights|--sides|--medians [--svg|--html|--docx] [X1 X2 X3]
+//   bisectors --given [--exact] [NAME=VALUE NAME=VALUE NAME=VALUE]
 //   bisectors --help | --version
 //
 // Exit status: 0 when every triple gave a report, 1 when one was refused or out of

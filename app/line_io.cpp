@@ -1,5 +1,6 @@
 #include "line_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -79,11 +80,23 @@ bool LineReader::Next(std::string_view &line)
 {
     std::size_t searched = begin_;
     while (true) {
+        if (afterReturn_ && begin_ < end_) {
+            afterReturn_ = false;
+            begin_ += buffer_[begin_] == '\n' ? 1 : 0;
+            searched = std::max(searched, begin_);
+        }
         const char *start = buffer_.get() + begin_;
-        if (const void *feed = std::memchr(buffer_.get() + searched, '\n', end_ - searched)) {
-            const auto length = static_cast<std::size_t>(static_cast<const char *>(feed) - start);
+        // One pass for either end (two memchr calls would go over a file of CRs alone to
+        // its LF, far off, for every line); the solving of a line takes far longer.
+        const char *from = buffer_.get() + searched;
+        const char *stop = buffer_.get() + end_;
+        const char *lineEnd =
+            std::find_if(from, stop, [](char c) { return c == '\n' || c == '\r'; });
+        if (lineEnd != stop) {
+            const auto length = static_cast<std::size_t>(lineEnd - start);
             line = {start, length};
             begin_ += length + 1;
+            afterReturn_ = *lineEnd == '\r';
             return true;
         }
         searched = end_ - begin_; // where the search goes on once Fill moved the bytes

@@ -53,8 +53,11 @@ private:
     std::string pending_;
 };
 
-// Splits what is read from a descriptor into lines, each without its line feed; a last
-// line without one counts too. Lines may be of any length.
+// Splits what is read from a descriptor into lines, each without its line end: LF, CR LF
+// or a CR alone (a file saved on Windows or on an old Mac, a text pasted from either);
+// a last line without one counts too. Lines may be of any length. A line that ends in a
+// CR is given at once, whether an LF follows or not, so a CR at the end of what has come
+// so far keeps no one waiting.
 class LineReader
 {
 public:
@@ -78,6 +81,7 @@ private:
     std::size_t end_ = 0;
     bool atEnd_ = false;
     bool failed_ = false;
+    bool afterReturn_ = false; // the last line ended in a CR: an LF next belongs to it
 };
 
 } // namespace app

@@ -1,8 +1,12 @@
 // Timings of the calculation core: reading an entry, printing a number, a whole report from
 // three input texts for each input kind (the work behind one "Изчисли"), the same with the
 // exact values (bisectors --exact), a needle that only the exact path can answer, and the
-// worked solution of a school triple (bisectors --steps).
+// worked solution of a school triple (bisectors --steps); and a triangle by three of its
+// elements (bisectors --given), the solve alone and with its report, for closed forms of
+// each kind.
 #include "calculate.h"
+#include "chapter_report.h"
+#include "givens.h"
 #include "solution.h"
 
 #include <benchmark/benchmark.h>
@@ -71,6 +75,34 @@ void Steps(benchmark::State &state, calc::InputMode mode, std::array<std::string
 BENCHMARK_CAPTURE(Steps, Heights, calc::InputMode::Heights, {"4", "5", "10"});
 BENCHMARK_CAPTURE(Steps, Sides, calc::InputMode::Sides, {"9.45", "8.23", "1.3"});
 BENCHMARK_CAPTURE(Steps, Medians, calc::InputMode::Medians, {"3", "4", "5"});
+
+// A triangle by three elements: the givens read, solved and, with `report`, reported (with
+// the exact values for `exact`), as one line of bisectors --given.
+void Given(benchmark::State &state, const std::string &line, bool report, bool exact)
+{
+    std::string text;
+    for (auto _ : state) {
+        text.clear();
+        const calc::GivenLine givens = calc::ReadGivens(line);
+        const calc::chapter::Solution solution =
+            calc::chapter::Solve(givens.givens, {.exactValues = exact});
+        if (report)
+            calc::chapter::AppendReport(text, solution, {.lineEnd = "\n"}, exact);
+        benchmark::DoNotOptimize(solution.triangles.data());
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK_CAPTURE(Given, SolveSideAngleSide, "a=5 b=7 gamma=60", false, false);
+BENCHMARK_CAPTURE(Given, SolveAmbiguousTwo, "a=1.5 b=2 alpha=30", false, false);
+BENCHMARK_CAPTURE(Given, SolveTwoAnglesPerimeter, "alpha=37.5 beta=61.2 P=10", false, false);
+BENCHMARK_CAPTURE(Given, SolveSideTwoAltitudes, "a=5 ha=3 hb=4", false, false);
+BENCHMARK_CAPTURE(Given, SolveThreeSides, "a=3.7 b=4.1 c=5.3", false, false);
+BENCHMARK_CAPTURE(Given, SolveAltitudeBisectorAngle, "alpha=60 ha=3 la=3.2", false, false);
+// On the edge: sin β = 1 exactly, decided by the exact arithmetic.
+BENCHMARK_CAPTURE(Given, SolveAmbiguousEdge, "a=1 b=2 alpha=30", false, false);
+BENCHMARK_CAPTURE(Given, ReportSideAngleSide, "a=5 b=7 gamma=60", true, false);
+BENCHMARK_CAPTURE(Given, ReportAmbiguousTwo, "a=1.5 b=2 alpha=30", true, false);
+BENCHMARK_CAPTURE(Given, ExactSideAngleSide, "a=5 b=7 gamma=30", true, true);
 
 } // namespace
 

@@ -13,6 +13,10 @@
 // (exact_values.h), and one writer lays them out as a Layout says, the report's fifteen
 // digits as the figure's four.
 //
+// A triangle can also be given by any three of its elements (elements.h), name=value
+// (givens.h): chapter.h solves it, every triangle that fits, exact where it can be, and
+// chapter_report.h is its report; the command line's --given uses them.
+//
 // The core knows nothing of windows, pages or terminals and depends on no GUI toolkit.
 // The window and the web page reach it through the behaviour model (model/), the command
 // line directly; all of them show the same digits.

@@ -18,6 +18,9 @@
 //   exact_rounding.h     an exact value rounded once, to a double or to digits (and a
 //                        double's own digits where nothing quicker can tell them)
 //   exact_form.h         a value whose square is rational written as n√r/d
+//   exact_surds.h        sums of unlike square roots and roots of them, for triangles of
+//                        rational lengths and angles that are multiples of 15°
+//   exact_trig.h         sin and cos of any angle between bounds of a chosen precision
 
 // cpp_int.hpp includes <iostream> for stream operators that the core never uses. With
 // libstdc++ that header also gives every file that includes it a static initializer of

@@ -222,6 +222,15 @@ Interval Interval::Of(const Quadratic &known, unsigned bits)
     return {std::move(lower), std::move(upper), -shift, bits};
 }
 
+Interval Interval::Between(const Rational &lower, const Rational &upper, unsigned bits)
+{
+    const Interval low = Of(Quadratic(lower), bits);
+    const Interval high = Of(Quadratic(upper), bits);
+    const std::int64_t exponent = std::min(low.exponent_, high.exponent_);
+    return {low.lower_ << static_cast<unsigned>(low.exponent_ - exponent),
+            high.upper_ << static_cast<unsigned>(high.exponent_ - exponent), exponent, bits};
+}
+
 Interval operator+(const Interval &x, const Interval &y)
 {
     if (!x.known_ || !y.known_)

@@ -66,6 +66,8 @@ public:
     Interval() = default;
     // The rational (or √rational) value between its two nearest binary fractions of `bits`.
     static Interval Of(const Quadratic &known, unsigned bits);
+    // The interval from `lower` to `upper` (lower ≤ upper), its ends rounded outward.
+    static Interval Between(const Rational &lower, const Rational &upper, unsigned bits);
 
     friend Interval operator+(const Interval &x, const Interval &y);
     friend Interval operator-(const Interval &x, const Interval &y);

@@ -102,6 +102,12 @@ bool SplitCofactor(const Integer &n, Integer &square, Integer &rest)
     return false;
 }
 
+// Beyond these bits, the numerator and denominator need more digits than a form holds.
+constexpr unsigned kMaxRationalBits = 136;
+constexpr unsigned kMaxSquareBits = 300;
+
+} // namespace
+
 // n = square² · rest, rest square-free; false when that cannot be settled by trial
 // division, a perfect square test and a primality test. While n is large, the primes are
 // tried a group at a time (one remainder of n by their product, below 2^64, then each in
@@ -131,12 +137,6 @@ bool SplitSquare(Integer n, Integer &square, Integer &rest)
     }
     return SplitCofactor(n, square, rest);
 }
-
-// Beyond these bits, the numerator and denominator need more digits than a form holds.
-constexpr unsigned kMaxRationalBits = 136;
-constexpr unsigned kMaxSquareBits = 300;
-
-} // namespace
 
 std::string IntegerText(const Integer &n)
 {

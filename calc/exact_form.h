@@ -32,6 +32,10 @@ std::optional<Surd> FormOf(const Quadratic &value);
 // The form as text: "−4√10/3", "12/5".
 std::string FormText(const Surd &form);
 
+// n = square² · rest with rest square-free, n ≥ 1; false when that cannot be settled quickly
+// (a factor of three or more primes above 65536 is left).
+bool SplitSquare(Integer n, Integer &square, Integer &rest);
+
 // The decimal digits of a whole number, with a minus sign when it is negative.
 std::string IntegerText(const Integer &n);
 

@@ -3,6 +3,8 @@
 // How an input text is read as a number, shared by the reader of doubles (numbers.cpp)
 // and the exact reader (exact_number.cpp), so that both see the same number in a text.
 
+#include "utf8.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
@@ -10,12 +12,18 @@
 namespace calc::numeral
 {
 
-// Walks the input text, skipping the characters that never count: spaces, tabs and
-// line feeds, wherever they stand.
+// Walks the input text, skipping the characters that never count: spaces (a tab and
+// Unicode's other spaces too, calc::SpaceLength) and line feeds, wherever they stand, and
+// a byte order mark at the start, which an editor or a pasted text may bring.
 class Scanner
 {
 public:
-    explicit Scanner(std::string_view text) : text_(text) { Skip(); }
+    explicit Scanner(std::string_view text) : text_(text)
+    {
+        if (text_.starts_with(kByteOrderMark))
+            pos_ = kByteOrderMark.size();
+        Skip();
+    }
 
     char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
     void Next()
@@ -43,9 +51,15 @@ public:
 private:
     void Skip()
     {
-        while (pos_ < text_.size() &&
-               (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
-            ++pos_;
+        while (pos_ < text_.size()) {
+            if (text_[pos_] == '\n') {
+                ++pos_;
+            } else if (const std::size_t space = SpaceLength(text_.substr(pos_)); space > 0) {
+                pos_ += space;
+            } else {
+                break;
+            }
+        }
     }
 
     std::string_view text_;
@@ -74,10 +88,11 @@ inline int OctalDigitValue(char c)
 }
 
 // Whether a locale's decimal separator can stand for "." without changing what else reads
-// as a number: not a digit, sign, letter, space or "&", nor "." itself.
+// as a number: not a digit, sign, letter, space (of any kind, which the reading passes
+// over) or "&", nor "." itself.
 inline bool UsableSeparator(std::string_view separator)
 {
-    if (separator.empty() || separator == ".")
+    if (separator.empty() || separator == "." || SpaceLength(separator) > 0)
         return false;
     const auto first = static_cast<unsigned char>(separator.front());
     const bool alphanumeric = (first >= '0' && first <= '9') || (first >= 'A' && first <= 'Z') ||

@@ -82,7 +82,12 @@ void AppendExactValue(std::string &out, const exact::Exact &value, std::string_v
     AppendDigits(out, value.digits, separator);
 }
 
-std::vector<ExactLine> ExactLines(const Solution &solution)
+namespace
+{
+
+// The values of the report with their exact values, in its order: all of them, or only
+// those with an exact form.
+std::vector<ExactLine> Lines(const Solution &solution, bool formed)
 {
     std::vector<ExactLine> lines;
     if (solution.outcome != Outcome::Solved || !solution.exact)
@@ -90,17 +95,31 @@ std::vector<ExactLine> ExactLines(const Solution &solution)
     for (const Named value : kResults) {
         if (value.quantity == Quantity::Side && solution.mode == InputMode::Sides)
             continue;
-        if (solution.exact->FormOf(value))
-            lines.push_back(
-                {ExactLabel(value), &solution.triangle.At(value), &solution.exact->Of(value)});
+        if (formed ? !solution.exact->FormOf(value) : solution.exact->DigitsOf(value).count == 0)
+            continue;
+        lines.push_back(
+            {value, ExactLabel(value), &solution.triangle.At(value), &solution.exact->Of(value)});
     }
     return lines;
+}
+
+} // namespace
+
+std::vector<ExactLine> ExactLines(const Solution &solution)
+{
+    return Lines(solution, true);
+}
+
+std::vector<ExactLine> ReportedLines(const Solution &solution)
+{
+    return Lines(solution, false);
 }
 
 void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style)
 {
     const std::vector<ExactLine> lines = ExactLines(solution);
-    if (lines.empty())
+    const std::string note = ReportDigitsNote(ReportedLines(solution), style.decimalSeparator);
+    if (lines.empty() && note.empty())
         return;
     out += kExactHeading;
     out += style.lineEnd;
@@ -109,7 +128,6 @@ void AppendExactValues(std::string &out, const Solution &solution, const ReportS
         AppendExactValue(out, *line.exact, style.decimalSeparator);
         out += style.lineEnd;
     }
-    const std::string note = ReportDigitsNote(lines, style.decimalSeparator);
     if (!note.empty()) {
         out += note;
         out += style.lineEnd;
@@ -143,7 +161,7 @@ std::string ReportDigitsNote(const std::vector<ExactLine> &lines, std::string_vi
     }
     if (differing.empty())
         return differing;
-    return "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност: " + differing;
+    return std::string(kReportDigits) + differing;
 }
 
 std::string ReportText(const Solution &solution, const ReportStyle &style)

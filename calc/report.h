@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quantity.h"
 #include "triangle.h"
 
 #include <string>
@@ -47,15 +48,18 @@ void AppendNumber(std::string &out, const Number &number, std::string_view decim
 // the report's label and its decimal, rounded once from the exact value ("BC = 2√73/3 ≈
 // 5.69600249687835", "S = 8", "AB = 1/10 = 0.1"), each ended by the style's line end.
 // Where the report printed a value's formula digits rather than its exact value rounded
-// (within 1e-10 of it), a last line says so and gives the report's digits (ReportDigitsNote).
-// Nothing where no value has one.
+// (within 1e-10 of it), a last line says so and gives the report's digits (ReportDigitsNote),
+// for every such value, whether it has an exact form or not (ReportedLines). Nothing where
+// no value has a form and none keeps its formula's digits.
 void AppendExactValues(std::string &out, const Solution &solution, const ReportStyle &style = {});
 namespace exact
 {
 struct Exact;
 }
-// A value the exact block lists: the report's label, the report's number and the exact value.
+// A value the exact block lists: which value it is, the report's label, the report's number
+// and the exact value.
 struct ExactLine {
+    Named value;
     std::string_view label;
     const Number *reported;
     const exact::Exact *exact;
@@ -66,14 +70,21 @@ struct ExactLine {
 // solved without exact values.
 std::vector<ExactLine> ExactLines(const Solution &solution);
 
+// Every value the report prints with its exact value, whether that has a form or only its
+// digits: what the exact block's last line looks through (ReportDigitsNote), in the same
+// order.
+std::vector<ExactLine> ReportedLines(const Solution &solution);
+
 // The report's digits of a value where they are not its exact value rounded (they are then
 // its formula's, within 1e-10 of it): "0.0999999999999901" for 1/10; empty where they are.
 std::string DifferingDigits(const Number &reported, const exact::Exact &exact,
                             std::string_view decimalSeparator = ".");
 
-// The line that ends the exact values `lines` (ExactLines) where the report's digits of
-// one of them differ: "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност:
-// Yg_a = 0.0999999999999901"; empty where none does.
+// The line that ends the exact values `lines` (ReportedLines) where the report's digits of
+// one of them differ: kReportDigits, then the label and the report's digits of each
+// ("Yg_a = 0.0999999999999901", a comma between two); empty where none does.
+inline constexpr std::string_view kReportDigits =
+    "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност: ";
 std::string ReportDigitsNote(const std::vector<ExactLine> &lines,
                              std::string_view decimalSeparator = ".");
 

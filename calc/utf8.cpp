@@ -1,5 +1,7 @@
 #include "utf8.h"
 
+#include <algorithm>
+
 namespace calc
 {
 
@@ -34,10 +36,23 @@ std::size_t Utf8SequenceLength(std::string_view text)
     return length;
 }
 
+std::size_t Utf8ShownLength(std::string_view text)
+{
+    const std::size_t length = Utf8SequenceLength(text);
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    if (length == 1 && (byte(0) < ' ' || byte(0) == 0x7F))
+        return byte(0) == '\t' ? 1 : 0; // C0 and DEL
+    if (length == 2 && byte(0) == 0xC2 && byte(1) < 0xA0)
+        return 0; // C1, U+0080 to U+009F
+    if (length == 3 && byte(0) == 0xEF && byte(1) == 0xBF && byte(2) >= 0xBE)
+        return 0; // U+FFFE, U+FFFF
+    return length;
+}
+
 std::size_t Utf8ValidLength(std::string_view text, std::size_t from)
 {
     while (from < text.size()) {
-        const std::size_t length = Utf8SequenceLength(text.substr(from));
+        const std::size_t length = Utf8ShownLength(text.substr(from));
         if (length == 0)
             break;
         from += length;
@@ -52,8 +67,9 @@ void AppendUtf8(std::string &out, std::string_view text)
         out += text.substr(0, valid);
         text.remove_prefix(valid);
         if (!text.empty()) {
+            // A character not shown, or a byte of no character.
             out += kReplacementCharacter;
-            text.remove_prefix(1);
+            text.remove_prefix(std::max<std::size_t>(Utf8SequenceLength(text), 1));
         }
     }
 }

@@ -26,6 +26,10 @@ constexpr double kLineClearance = 1.5;
 constexpr double kLabelClearance = 4;
 // A label is ambiguous when another line is this much nearer to it than its own.
 constexpr double kAmbiguityMargin = 3;
+// Boxes that only touch, a box flush with the figure's edge and a line along a box's side
+// are decided alike whatever the last bit of a sine: the page's mathematical library and
+// the command line's differ there, and both must place every label at the same spot.
+constexpr double kTouch = 1e-7;
 
 Box Around(Point centre, TextSize size)
 {
@@ -40,19 +44,22 @@ Box Grown(const Box &box, double by)
 
 bool Overlap(const Box &p, const Box &q)
 {
-    return p.left < q.right && q.left < p.right && p.top < q.bottom && q.top < p.bottom;
+    return p.left + kTouch < q.right && q.left + kTouch < p.right && p.top + kTouch < q.bottom &&
+           q.top + kTouch < p.bottom;
 }
 
 bool Inside(const Box &inner, const Box &outer)
 {
-    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
-           inner.bottom <= outer.bottom;
+    return inner.left + kTouch >= outer.left && inner.right <= outer.right + kTouch &&
+           inner.top + kTouch >= outer.top && inner.bottom <= outer.bottom + kTouch;
 }
 
 // Whether the segment crosses the box: the segment clipped to it (Liang and Barsky) is
-// not empty.
-bool Crosses(Point from, Point to, const Box &box)
+// not empty. A segment that only grazes the box does not cross it.
+bool Crosses(Point from, Point to, const Box &outline)
 {
+    const Box box{outline.left + kTouch, outline.top + kTouch, outline.right - kTouch,
+                  outline.bottom - kTouch};
     if (std::max(from.x, to.x) < box.left || std::min(from.x, to.x) > box.right ||
         std::max(from.y, to.y) < box.top || std::min(from.y, to.y) > box.bottom)
         return false;
@@ -108,12 +115,19 @@ double Cross(Point o, Point p, Point q)
     return (p.x - o.x) * (q.y - o.y) - (p.y - o.y) * (q.x - o.x);
 }
 
-// Whether two segments cross at a point inside both.
+// Which side of the line through o and p the point q is on: 0 for a point on the line to
+// within kTouch, whose side would be the last bit's whim.
+int Side(Point o, Point p, Point q)
+{
+    const double length = Distance(o, p), cross = Cross(o, p, q);
+    return cross > kTouch * length ? 1 : cross < -kTouch * length ? -1 : 0;
+}
+
+// Whether two segments cross at a point inside both: a leader drawn from a point of a
+// line does not cross that line.
 bool Intersect(Point p1, Point p2, Point q1, Point q2)
 {
-    const double d1 = Cross(q1, q2, p1), d2 = Cross(q1, q2, p2);
-    const double d3 = Cross(p1, p2, q1), d4 = Cross(p1, p2, q2);
-    return ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0));
+    return Side(q1, q2, p1) * Side(q1, q2, p2) < 0 && Side(p1, p2, q1) * Side(p1, p2, q2) < 0;
 }
 
 } // namespace
@@ -158,7 +172,7 @@ double LabelPlacer::Cost(const Box &box, const Request &request, double budget) 
         const double own = DistanceToBox(box, request.from, request.to);
         for (const Line &line : lines_) {
             if (line.weight >= kNamingWeight &&
-                DistanceToBox(box, line.from, line.to) + kAmbiguityMargin < own) {
+                DistanceToBox(box, line.from, line.to) + kAmbiguityMargin + kTouch < own) {
                 cost += kAmbiguityCost;
                 break;
             }
@@ -173,7 +187,7 @@ double LabelPlacer::LeaderCost(Point anchor, Point end, const Request &request) 
     if (request.names) {
         const double lx = end.x - anchor.x, ly = end.y - anchor.y;
         const double nx = request.to.x - request.from.x, ny = request.to.y - request.from.y;
-        const double lengths = std::hypot(lx, ly) * std::hypot(nx, ny);
+        const double lengths = std::sqrt(lx * lx + ly * ly) * std::sqrt(nx * nx + ny * ny);
         if (lengths > 0 && std::fabs(lx * ny - ly * nx) < kLeaderInLineSine * lengths)
             cost += kLeaderCrossingCost;
     }

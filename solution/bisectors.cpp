@@ -28,7 +28,7 @@ template<typename Make> Expression Pair(int x, int y, Make make)
 void Worker::Bisectors()
 {
     Part &part = Add(kBisectors);
-    const auto side = [this](int n) { return n_.Side(n); };
+    const auto side = [this](int n) { return notation_.Side(n); };
     const auto times = [](const auto &of) {
         return [&of](int x, int y) { return Product(List(of(x), of(y))); };
     };
@@ -50,34 +50,34 @@ void Worker::Bisectors()
             Chain chain(segment(vertex));
             chain.Is(Fraction(Pair(i, other, times(Letter)), Pair(j, k, plus(Letter))));
             chain.Is(Fraction(Pair(i, other, times(side)), Pair(j, k, plus(side))));
-            chain.Is(Fraction(n_.Put(product, i), n_.Put(Quantity::AdjacentSum, i)));
-            n_.Finish(chain, quantity, i);
+            chain.Is(Fraction(notation_.Put(product, i), notation_.Put(Quantity::AdjacentSum, i)));
+            notation_.Finish(chain, quantity, i);
             step.formulas.push_back(chain.Take());
         }
         Chain square(Square(Named("l", i)));
         square.Is(
             Sum(List(Pair(j, k, times(Letter)), Negative(Product(List(segment(j), segment(k)))))));
         square.Is(Sum(List(Pair(j, k, times(side)),
-                           Negative(Product(List(n_.Put(Quantity::NearSegment, i),
-                                                 n_.Put(Quantity::FarSegment, i)))))));
-        square.Is(Sum(List(n_.Put(Quantity::AdjacentProduct, i),
-                           Negative(n_.Put(Quantity::SegmentProduct, i)))));
-        n_.Finish(square, Quantity::BisectorSquare, i);
+                           Negative(Product(List(notation_.Put(Quantity::NearSegment, i),
+                                                 notation_.Put(Quantity::FarSegment, i)))))));
+        square.Is(Sum(List(notation_.Put(Quantity::AdjacentProduct, i),
+                           Negative(notation_.Put(Quantity::SegmentProduct, i)))));
+        notation_.Finish(square, Quantity::BisectorSquare, i);
         step.formulas.push_back(square.Take());
         Chain bisector(Named("l", i));
-        if (s_.mode == calc::InputMode::Heights) {
+        if (solution_.mode == calc::InputMode::Heights) {
             // l = √(22k²/9) = (k/3)√22 = (√22/3) · k, k as found
-            bisector.Is(Root(n_.Put(Quantity::BisectorSquare, i)));
-            bisector.Is(n_.Put(Quantity::BaseBisector, i));
-            bisector.Is(
-                Product(List(n_.Value(Quantity::BaseBisector, i), n_.Value(Quantity::Scale))));
-            n_.Finish(bisector, Quantity::Bisector, i, true);
+            bisector.Is(Root(notation_.Put(Quantity::BisectorSquare, i)));
+            bisector.Is(notation_.Put(Quantity::BaseBisector, i));
+            bisector.Is(Product(List(notation_.Value(Quantity::BaseBisector, i),
+                                     notation_.Value(Quantity::Scale))));
+            notation_.Finish(bisector, Quantity::Bisector, i, true);
         } else {
-            n_.Root(bisector, Quantity::BisectorSquare, Quantity::Bisector, i, true);
+            notation_.Root(bisector, Quantity::BisectorSquare, Quantity::Bisector, i, true);
         }
         step.formulas.push_back(bisector.Take());
-        step.note =
-            n_.Notes(s_.triangle.bisectors.at(static_cast<std::size_t>(i)), Quantity::Bisector, i);
+        step.note = notation_.Notes(solution_.triangle.bisectors.at(static_cast<std::size_t>(i)),
+                                    Quantity::Bisector, i);
         part.steps.push_back(std::move(step));
     }
 }
@@ -86,7 +86,7 @@ void Worker::Bisectors()
 void Worker::BisectorsCheck()
 {
     Part &part = Add(kCheck);
-    const auto side = [this](int n) { return n_.Side(n); };
+    const auto side = [this](int n) { return notation_.Side(n); };
     Step check;
     for (int i = 0; i < 3; ++i) {
         const int j = std::min(calc::Next(i), calc::Next(i, 2));
@@ -99,12 +99,12 @@ void Worker::BisectorsCheck()
         Chain chain(Square(Named("l", i)));
         chain.Is(formula(Letter));
         chain.Is(formula(side));
-        chain.Is(Sum(List(n_.Put(Quantity::AdjacentProduct, i),
-                          Negative(Fraction(n_.Put(Quantity::FormulaNumerator, i),
-                                            n_.Put(Quantity::AdjacentSumSquare, i))))));
-        chain.Is(Sum(List(n_.Put(Quantity::AdjacentProduct, i),
-                          Negative(n_.Put(Quantity::SegmentProduct, i)))));
-        n_.Finish(chain, Quantity::BisectorSquare, i);
+        chain.Is(Sum(List(notation_.Put(Quantity::AdjacentProduct, i),
+                          Negative(Fraction(notation_.Put(Quantity::FormulaNumerator, i),
+                                            notation_.Put(Quantity::AdjacentSumSquare, i))))));
+        chain.Is(Sum(List(notation_.Put(Quantity::AdjacentProduct, i),
+                          Negative(notation_.Put(Quantity::SegmentProduct, i)))));
+        notation_.Finish(chain, Quantity::BisectorSquare, i);
         check.formulas.push_back(chain.Take());
     }
     part.steps.push_back(std::move(check));

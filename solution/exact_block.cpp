@@ -1,6 +1,8 @@
 #include "exact_block.h"
 
+#include "elements.h"
 #include "exact_values.h"
+#include "kinds.h"
 #include "notation.h"
 #include "report.h"
 
@@ -9,35 +11,50 @@ namespace solution
 namespace
 {
 
-// A label of the report ("BC = ", "Yg_a = ") as the symbol it names.
-Expression Label(std::string_view label)
+// The report's name of a bisector, subscripted by its side's letter (calc::kBisectorLabels).
+constexpr std::string_view kReportBisector = "Yg";
+
+// The value as the report's label names it: a side by its segment (BC), the area S, a
+// bisector Yg_a.
+Expression LabelOf(calc::Named value)
 {
-    label = label.substr(0, label.find(' '));
-    const std::size_t underscore = label.find('_');
-    if (underscore == std::string_view::npos || underscore + 1 >= label.size())
-        return Symbol(label);
-    return Symbol(label.substr(0, underscore), label[underscore + 1]);
+    const auto side = static_cast<std::size_t>(value.index);
+    switch (value.quantity) {
+    case calc::Quantity::Side:
+        return Symbol(calc::Info(calc::ElementOf(calc::ElementKind::Side, value.index)).segment);
+    case calc::Quantity::Bisector:
+        return Symbol(kReportBisector, calc::kSideLetters.at(side));
+    default:
+        return Symbol(calc::Info(calc::Element::Area).name);
+    }
 }
 
 } // namespace
 
-std::vector<Step> ExactValues(const calc::Solution &solution, std::string_view decimalSeparator)
+std::vector<Step> ExactValues(const calc::Solution &solution)
 {
     const std::vector<calc::ExactLine> lines = calc::ExactLines(solution);
     Step step;
+    Note differing; // the report's digits where they are not the exact value's
     for (const calc::ExactLine &line : lines) {
         const calc::exact::Exact &exact = *line.exact;
-        Chain chain(Label(line.label));
+        Chain chain(LabelOf(line.value));
         chain.Then(Relation::Equal, FormExpression(*exact.form));
         if (!exact.form->Rational() || exact.form->d != 1) // a whole number is its own decimal
-            chain.Is(DecimalOf(exact.digits, decimalSeparator, !exact.digits.exact));
+            chain.Is(Decimal(exact.digits));
         step.formulas.push_back(chain.Take());
     }
-    if (step.formulas.empty())
-        return {};
-    std::vector<Step> steps{std::move(step)};
-    if (std::string note = calc::ReportDigitsNote(lines, decimalSeparator); !note.empty())
-        steps.push_back({.formulas = {}, .note = std::move(note)});
+    // Of values with a form or without.
+    for (const calc::ExactLine &line : calc::ReportedLines(solution))
+        if (!calc::DifferingDigits(*line.reported, *line.exact).empty())
+            differing.Add(differing.Empty() ? calc::kReportDigits : ", ")
+                .Add(line.label)
+                .Add(*line.reported);
+    std::vector<Step> steps;
+    if (!step.formulas.empty())
+        steps.push_back(std::move(step));
+    if (!differing.Empty())
+        steps.push_back({.formulas = {}, .note = std::move(differing)});
     return steps;
 }
 

@@ -2,99 +2,115 @@
 
 #include "numbers.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <numeric>
-#include <optional>
 
 namespace solution
 {
 namespace
 {
 
-using Kind = Expression::Kind;
+using Node = Expression::Node;
 
-Expression Node(Kind kind, std::vector<Expression> operands)
+Expression Of(Node node, std::vector<Expression> operands)
 {
     Expression e;
-    e.kind = kind;
+    e.node = node;
     e.operands = std::move(operands);
     return e;
 }
 
-Expression Flattened(Kind kind, std::vector<Expression> operands)
+Expression Flattened(Node node, std::vector<Expression> operands)
 {
+    if (std::none_of(operands.begin(), operands.end(),
+                     [node](const Expression &operand) { return operand.node == node; }))
+        return Of(node, std::move(operands));
     std::vector<Expression> flat;
     flat.reserve(operands.size());
     for (Expression &operand : operands) {
-        if (operand.kind == kind)
+        if (operand.node == node)
             for (Expression &inner : operand.operands)
                 flat.push_back(std::move(inner));
         else
             flat.push_back(std::move(operand));
     }
-    return Node(kind, std::move(flat));
+    return Of(node, std::move(flat));
 }
 
-Expression Digits(std::string_view digits, bool rounded)
+// The number of the digits, the first of them at decimal exponent `exponent`: the zeros
+// before the first significant digit and after the last left out.
+Expression NumberOf(std::string digits, std::int64_t exponent, Accuracy accuracy)
 {
+    digits.erase(digits.find_last_not_of('0') + 1);
+    const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size());
+    digits.erase(0, first);
     Expression e;
-    e.kind = Kind::Number;
-    e.text = digits;
-    e.rounded = rounded;
+    e.node = Node::Number;
+    e.number.exponent = digits.empty() ? 0 : exponent - static_cast<std::int64_t>(first);
+    e.number.digits = std::move(digits);
+    e.number.accuracy = accuracy;
     return e;
 }
 
 } // namespace
 
-Expression Symbol(std::string_view letter, char subscript)
+Expression Symbol(std::string_view letters, char subscript)
 {
     Expression e;
-    e.kind = Kind::Symbol;
-    e.text = letter;
+    e.node = Node::Symbol;
+    e.letters = letters;
     e.subscript = subscript;
     return e;
 }
 
-Expression Integer(int value)
+Expression Integer(std::int64_t value)
 {
-    return value < 0 ? Negative(Digits(std::to_string(-value), false))
-                     : Digits(std::to_string(value), false);
+    // The magnitude as an unsigned number: that of the least int64 has no int64.
+    std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    Expression whole;
+    whole.node = Node::Number;
+    if (magnitude != 0) {
+        for (; magnitude % 10 == 0; magnitude /= 10)
+            ++whole.number.exponent;
+        char digits[20];
+        std::size_t count = 0;
+        for (; magnitude != 0; magnitude /= 10)
+            digits[sizeof digits - ++count] = static_cast<char>('0' + magnitude % 10);
+        whole.number.digits.assign(digits + sizeof digits - count, count);
+        whole.number.exponent += static_cast<std::int64_t>(count) - 1;
+    }
+    return value < 0 ? Negative(std::move(whole)) : whole;
 }
 
 Expression Negative(Expression operand)
 {
-    return Node(Kind::Negative, List(std::move(operand)));
+    return Of(Node::Negative, List(std::move(operand)));
 }
 
 Expression Sum(std::vector<Expression> terms)
 {
-    return Flattened(Kind::Sum, std::move(terms));
+    return Flattened(Node::Sum, std::move(terms));
 }
 
 Expression Product(std::vector<Expression> factors)
 {
-    return Flattened(Kind::Product, std::move(factors));
+    return Flattened(Node::Product, std::move(factors));
 }
 
 Expression Fraction(Expression numerator, Expression denominator)
 {
-    std::vector<Expression> operands;
-    operands.push_back(std::move(numerator));
-    operands.push_back(std::move(denominator));
-    return Node(Kind::Fraction, std::move(operands));
+    return Of(Node::Fraction, List(std::move(numerator), std::move(denominator)));
 }
 
 Expression Root(Expression radicand)
 {
-    return Node(Kind::Root, List(std::move(radicand)));
+    return Of(Node::Root, List(std::move(radicand)));
 }
 
-Expression Power(Expression base, int exponent)
+Expression Power(Expression base, std::int64_t exponent)
 {
-    std::vector<Expression> operands;
-    operands.push_back(std::move(base));
-    operands.push_back(Integer(exponent));
-    return Node(Kind::Power, std::move(operands));
+    return Of(Node::Power, List(std::move(base), Integer(exponent)));
 }
 
 Expression Square(Expression base)
@@ -104,47 +120,36 @@ Expression Square(Expression base)
 
 Expression Ratio(std::vector<Expression> terms)
 {
-    return Node(Kind::Ratio, std::move(terms));
+    return Of(Node::Ratio, std::move(terms));
 }
 
-Expression Whole(std::string_view digits)
+Expression Whole(std::string digits)
 {
-    return Digits(digits, false);
+    const auto exponent = static_cast<std::int64_t>(digits.size()) - 1;
+    return NumberOf(std::move(digits), exponent, Accuracy::Exact);
 }
 
-Expression DecimalOf(const calc::Digits &digits, std::string_view separator, bool rounded)
+Expression Decimal(const calc::Digits &digits)
 {
     if (digits.negative) {
         calc::Digits magnitude = digits;
         magnitude.negative = false;
-        return Negative(DecimalOf(magnitude, separator, rounded));
+        return Negative(Decimal(magnitude));
     }
-    std::string text;
-    if (digits.count == 0 || (digits.exponent >= -4 && digits.exponent < 15)) {
-        calc::AppendDigits(text, digits, separator);
-        return Digits(text, rounded);
-    }
+    const Accuracy accuracy = digits.exact ? Accuracy::Exact : Accuracy::Rounded;
+    const std::string_view significand(digits.digits, digits.count);
+    constexpr calc::Layout kReport;
+    if (digits.count == 0 ||
+        (digits.exponent >= kReport.exponentBelow && digits.exponent < kReport.exponentFrom))
+        return NumberOf(std::string(significand), digits.exponent, accuracy);
     // 1,5 · 10⁻⁷: the digits of the mantissa, then the power of ten.
-    calc::Digits mantissa = digits;
-    mantissa.exponent = 0;
-    calc::AppendDigits(text, mantissa, separator);
-    const std::int64_t exponent = digits.exponent;
-    Expression power = Node(Kind::Power, {});
-    power.operands.push_back(Digits("10", false));
-    const std::string magnitude =
-        std::to_string(exponent < 0 ? static_cast<std::uint64_t>(-(exponent + 1)) + 1
-                                    : static_cast<std::uint64_t>(exponent));
-    power.operands.push_back(exponent < 0 ? Negative(Digits(magnitude, false))
-                                          : Digits(magnitude, false));
-    std::vector<Expression> factors;
-    factors.push_back(Digits(text, rounded));
-    factors.push_back(std::move(power));
-    return Product(std::move(factors));
+    return Product(
+        List(NumberOf(std::string(significand), 0, accuracy), Power(Integer(10), digits.exponent)));
 }
 
 bool Rounded(const Expression &e)
 {
-    if (e.rounded)
+    if (e.node == Node::Number && e.number.accuracy != Accuracy::Exact)
         return true;
     for (const Expression &operand : e.operands)
         if (Rounded(operand))
@@ -159,9 +164,9 @@ Chain::Chain(Expression first)
 
 Chain &Chain::Is(Expression item)
 {
-    const Relation relation = Rounded(item) ? Relation::Approximate : Relation::Equal;
     if (item == chain_.operands.back())
         return *this;
+    const Relation relation = Rounded(item) ? Relation::Approximate : Relation::Equal;
     return Then(relation, std::move(item));
 }
 
@@ -177,23 +182,23 @@ bool Bracketed(const Expression &e, Place place, bool linear)
     // On one line a fraction and a root take no more than what stands next to them.
     const bool grouping =
         place == Place::Numerator || place == Place::Denominator || place == Place::Radicand;
-    switch (e.kind) {
-    case Kind::Symbol:
-    case Kind::Number:
+    switch (e.node) {
+    case Node::Symbol:
+    case Node::Number:
         return false;
-    case Kind::Sum:
-    case Kind::Negative:
+    case Node::Sum:
+    case Node::Negative:
         return grouping ? linear : place != Place::Term;
-    case Kind::Product:
+    case Node::Product:
         return place == Place::Base ||
                (linear && (place == Place::Denominator || place == Place::Radicand));
-    case Kind::Fraction:
+    case Node::Fraction:
         return place == Place::Base || (linear && (grouping || place == Place::Factor));
-    case Kind::Root:
-    case Kind::Power:
+    case Node::Root:
+    case Node::Power:
         return place == Place::Base;
-    case Kind::Ratio:
-    case Kind::Chain:
+    case Node::Ratio:
+    case Node::Chain:
         break;
     }
     return true;
@@ -201,16 +206,16 @@ bool Bracketed(const Expression &e, Place place, bool linear)
 
 bool NeedsDot(const Expression &before, const Expression &factor)
 {
-    if (before.kind == Kind::Root) // √51 · √155: a root's end stands apart from what follows
+    if (before.node == Node::Root) // √51 · √155: a root's end stands apart from what follows
         return true;
-    switch (factor.kind) {
-    case Kind::Number:
-    case Kind::Fraction:
+    switch (factor.node) {
+    case Node::Number:
+    case Node::Fraction:
         return true;
-    case Kind::Symbol: // a · h_a, BL_a · CL_a; but 2h_a
-        return (factor.subscript != 0 || factor.text.size() > 1) && before.kind != Kind::Number;
-    case Kind::Product:
-    case Kind::Power:
+    case Node::Symbol: // a · h_a, BL_a · CL_a; but 2h_a
+        return (factor.subscript != 0 || factor.letters.size() > 1) && before.node != Node::Number;
+    case Node::Product:
+    case Node::Power:
         return NeedsDot(before, factor.operands.front());
     default:
         return false;
@@ -226,7 +231,7 @@ bool BreaksBefore(const std::vector<Expression> &factors, std::size_t i)
 
 bool BreaksInside(const Expression &e)
 {
-    if (e.kind != Kind::Product)
+    if (e.node != Node::Product)
         return false;
     for (std::size_t i = 1; i < e.operands.size(); ++i)
         if (BreaksBefore(e.operands, i))

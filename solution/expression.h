@@ -2,13 +2,15 @@
 
 // A formula as a small tree, as a student writes it: letters with subscripts, numbers,
 // sums, products, fractions, roots, powers and chains of equalities. The trees are built
-// once (worked.cpp) and written three times, as plain text (text.cpp), as MathML
-// (mathml.cpp) and as Office Math (omml.cpp); what the writers share, where brackets go and
-// where a product needs its dot and where a line of formulas may break, is decided here.
+// once (the Worker, worker.h) and hold values, not text: a letter and its subscript, a
+// number as its digits and its decimal exponent, which a writer lays out with its own
+// decimal separator. What the writers share, where brackets go, where a product needs its
+// dot and where a line of formulas may break, is decided here; the one walk of a tree that
+// feeds them is walk.h's.
 
 #include "numbers.h"
 
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,32 +19,51 @@ namespace solution
 {
 
 // How two neighbours of a chain are related.
-enum class Relation {
+enum class Relation : std::uint8_t {
     Equal,       // =
     Approximate, // ≈: the right-hand side is rounded
     Less,        // <
     Greater,     // >
 };
 
+// What a number in a formula is of the value it stands for.
+enum class Accuracy : std::uint8_t {
+    Exact,   // the value itself
+    Rounded, // the value rounded (to fifteen significant digits): a chain puts it after ≈
+};
+
+// A number of a formula, not negative, as its decimal digits: the significant digits, the
+// first and the last not 0 (none for zero), and the decimal exponent of the first. 6,75 is
+// "675" and 0, 0,04 is "4" and −2, 200 is "2" and 2; a whole number of an exact form has as
+// many digits as it takes. The writers lay it out in full (numbers.h's one writer), with
+// their decimal separator; a power of ten is a factor of its own (Decimal, below).
+struct Number {
+    std::string digits;
+    std::int64_t exponent = 0;
+    Accuracy accuracy = Accuracy::Exact;
+
+    bool IsOne() const { return digits == "1" && exponent == 0; }
+
+    bool operator==(const Number &) const = default;
+};
+
 struct Expression {
-    enum class Kind {
+    enum class Node : std::uint8_t {
         Symbol,   // a letter, with a subscript or not: S, p, a, h_a, l_b
-        Number,   // a positive decimal as the report writes its digits: 6,75082412551434
+        Number,   // a number not negative: 6,75082412551434
         Negative, // −x
         Sum,      // the operands added; a Negative operand after the first is subtracted
         Product,  // the operands multiplied, side by side, or with "·" (NeedsDot)
         Fraction, // numerator / denominator
         Root,     // √x
-        Power,    // base, exponent
+        Power,    // base, exponent: a whole number, or a Negative of one (Power, below)
         Ratio,    // the operands in proportion: 5 : 4 : 2
         Chain,    // the operands related one to the next by `relations`
     };
-    Kind kind = Kind::Chain;
-    // Symbol: the letter; Number: the digits and the decimal separator.
-    std::string text;
-    char subscript = 0; // Symbol: 'a', 'b', 'c', or none
-    // Number: a decimal that is the value rounded, not the value itself.
-    bool rounded = false;
+    Node node = Node::Chain;
+    char subscript = 0;  // Symbol: 'a', 'b', 'c', or none
+    std::string letters; // Symbol: its letter, or its letters (BL of BL_a)
+    Number number;       // Number
     std::vector<Expression> operands;
     std::vector<Relation> relations; // Chain: one fewer than the operands
 
@@ -59,25 +80,27 @@ template<typename... Operands> std::vector<Expression> List(Operands &&...operan
     return list;
 }
 
-Expression Symbol(std::string_view letter, char subscript = 0);
-Expression Integer(int value);
+Expression Symbol(std::string_view letters, char subscript = 0);
+Expression Integer(std::int64_t value);
 Expression Negative(Expression operand);
 // Nested sums and products are flattened into one.
 Expression Sum(std::vector<Expression> terms);
 Expression Product(std::vector<Expression> factors);
 Expression Fraction(Expression numerator, Expression denominator);
 Expression Root(Expression radicand);
-Expression Power(Expression base, int exponent);
+Expression Power(Expression base, std::int64_t exponent);
 Expression Square(Expression base);
 
 Expression Ratio(std::vector<Expression> terms);
 
-// A whole number written in decimal digits, as it is (no sign).
-Expression Whole(std::string_view digits);
+// A whole number of the decimal digits, as calc::exact::IntegerText writes one (no sign).
+Expression Whole(std::string digits);
 
-// A number as calc::AppendDigits writes it, as a tree: a sign before it is a Negative, an
-// exponent a product with a power of ten (1,5 · 10⁻⁷). `rounded`: it is the value rounded.
-Expression DecimalOf(const calc::Digits &digits, std::string_view separator, bool rounded);
+// A number of the core's digits: a sign before it is a Negative, and from the exponents at
+// which the report writes a number in exponent form on (calc::Layout's), a product with a
+// power of ten (1,5 · 10⁻⁷). It is exact, or the value rounded, as the digits say
+// (calc::Digits::exact).
+Expression Decimal(const calc::Digits &digits);
 
 // Whether any number of the tree is rounded.
 bool Rounded(const Expression &e);
@@ -129,64 +152,5 @@ bool BreaksBefore(const std::vector<Expression> &factors, std::size_t i);
 
 // Whether a line may break inside `e`: a product with such a place.
 bool BreaksInside(const Expression &e);
-
-// A piece of a chain's item between two places where a line may break, for the writers
-// whose lines wrap: the operator before it ("=", "+", "−", "·"; none between factors side
-// by side, `joined`), and either an expression whole, in brackets where it stands at
-// `place`, or the factors [begin, end) of a product.
-struct Piece {
-    std::string_view before{};
-    bool joined = false;
-    const Expression *whole = nullptr;
-    std::optional<Place> place{};
-    const std::vector<Expression> *factors = nullptr;
-    std::size_t begin = 0, end = 0;
-};
-
-// Cuts `e`, after `before`, into pieces: a sum a term at a time, a product a run of factors
-// from one place to break to the next (BreaksBefore). A term that is a product which may
-// break is a group: `visit.Open()` before its pieces and `visit.Close()` after them, so that
-// a writer can keep it on one line where it fits; each piece goes to `visit.Put(piece)`.
-template<typename Visitor>
-void CutIntoPieces(std::string_view before, const Expression &e, Visitor &visit)
-{
-    if (e.kind == Expression::Kind::Sum) {
-        for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            const Expression &term = e.operands[i];
-            const bool negative = i > 0 && term.kind == Expression::Kind::Negative;
-            const Expression &shown = negative ? term.operands.front() : term;
-            const std::optional<Place> place =
-                i == 0 ? std::nullopt : std::optional(negative ? Place::Negated : Place::Term);
-            const std::string_view sign = i == 0 ? before : negative ? "−" : "+";
-            if ((place && Bracketed(shown, *place, false)) || !BreaksInside(shown)) {
-                visit.Put(Piece{.before = sign, .whole = &shown, .place = place});
-                continue;
-            }
-            visit.Open();
-            CutIntoPieces(sign, shown, visit);
-            visit.Close();
-        }
-        return;
-    }
-    if (e.kind != Expression::Kind::Product) {
-        visit.Put(Piece{.before = before, .whole = &e});
-        return;
-    }
-    const std::vector<Expression> &factors = e.operands;
-    std::size_t begin = 0;
-    for (std::size_t end = 1; end <= factors.size(); ++end) {
-        if (end < factors.size() && !BreaksBefore(factors, end))
-            continue;
-        const bool dot = begin > 0 && NeedsDot(factors[begin - 1], factors[begin]);
-        visit.Put(Piece{.before = begin == 0 ? before
-                                  : dot      ? std::string_view("·")
-                                             : std::string_view(),
-                        .joined = begin > 0 && !dot,
-                        .factors = &factors,
-                        .begin = begin,
-                        .end = end});
-        begin = end;
-    }
-}
 
 } // namespace solution

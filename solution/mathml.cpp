@@ -12,10 +12,11 @@
 #include "paper.h"
 #include "solution.h"
 #include "utf8.h"
+#include "walk.h"
 
 #include <algorithm>
 #include <cstddef>
-#include <optional>
+#include <utility>
 
 namespace solution
 {
@@ -23,10 +24,8 @@ namespace
 {
 
 using figure::AppendEscaped;
-using Kind = Expression::Kind;
+using Node = Expression::Node;
 
-constexpr std::string_view kRelations[] = {"=", "≈", "&lt;", "&gt;"};
-constexpr std::string_view kDot = "·";
 constexpr std::string_view kInvisibleTimes = "&#x2062;";
 constexpr std::string_view kPieceEnd = "</mrow></math>";
 // A note of more characters than a few words ("без кратък точен вид"), and left-hand sides
@@ -37,12 +36,10 @@ constexpr double kNarrowSide = 4;
 // The colon of a proportion spaced as a relation, "a : b", not as punctuation, "a: b".
 constexpr std::string_view kRatio = "<mo lspace=\"0.2778em\" rspace=\"0.2778em\">:</mo>";
 
-void Write(std::string &out, const Expression &e);
-
 // Whether a fraction stands anywhere in `e`.
 bool HasFraction(const Expression &e)
 {
-    if (e.kind == Kind::Fraction)
+    if (e.node == Node::Fraction)
         return true;
     for (const Expression &operand : e.operands)
         if (HasFraction(operand))
@@ -50,172 +47,175 @@ bool HasFraction(const Expression &e)
     return false;
 }
 
-// One element: `e` in brackets where it needs them.
-void WriteAt(std::string &out, const Expression &e, Place place)
+// A formula as MathML elements.
+class MathMl final : public Sink
 {
-    if (!Bracketed(e, place, false)) {
-        Write(out, e);
-        return;
+public:
+    MathMl(std::string &out, std::string_view decimalSeparator)
+        : out_(out), separator_(decimalSeparator)
+    {
     }
+
+    void Symbol(std::string_view letters, char subscript) override
+    {
+        // The base of m_b²: the letter and its subscript, the exponent after them.
+        const bool scripted = std::exchange(scriptedBase_, false);
+        if (subscript != 0 && !scripted)
+            out_ += "<msub>";
+        out_ += "<mi>";
+        AppendEscaped(out_, letters);
+        out_ += "</mi>";
+        if (subscript != 0) {
+            out_ += "<mi>";
+            out_ += subscript;
+            out_ += scripted ? "</mi>" : "</mi></msub>";
+        }
+    }
+
+    void Number(const solution::Number &number) override
+    {
+        out_ += "<mn>";
+        digits_.clear();
+        AppendNumber(digits_, number, separator_);
+        AppendEscaped(out_, digits_);
+        out_ += "</mn>";
+    }
+
+    void Open(const Expression &e) override
+    {
+        switch (e.node) {
+        case Node::Fraction:
+            out_ += "<mfrac>";
+            return;
+        case Node::Root:
+            out_ += "<msqrt>";
+            return;
+        case Node::Power:
+            scriptedBase_ = ScriptedOverSubscript(e);
+            out_ += scriptedBase_ ? "<msubsup>" : "<msup>";
+            return;
+        case Node::Chain: // (written as rows by AppendMathMl)
+            return;
+        default:
+            out_ += "<mrow>";
+        }
+    }
+    void Between(const Expression &) override {}
+    void Close(const Expression &e) override
+    {
+        switch (e.node) {
+        case Node::Fraction:
+            out_ += "</mfrac>";
+            return;
+        case Node::Root:
+            out_ += "</msqrt>";
+            return;
+        case Node::Power:
+            out_ += ScriptedOverSubscript(e) ? "</msubsup>" : "</msup>";
+            return;
+        case Node::Chain:
+            return;
+        default:
+            out_ += "</mrow>";
+        }
+    }
+
+    void Operator(solution::Operator op) override
+    {
+        if (op == Operator::Colon) {
+            out_ += kRatio;
+            return;
+        }
+        out_ += "<mo>";
+        out_ += op == Operator::Beside ? kInvisibleTimes : Glyph(op);
+        out_ += "</mo>";
+    }
+    void Relation(solution::Relation relation) override
+    {
+        out_ += "<mo>";
+        AppendEscaped(out_, Glyph(relation));
+        out_ += "</mo>";
+    }
+
     // Brackets grow only round a fraction: round a line of text a stretched bracket is
     // taller than the text, and some engines reserve room beside it for its largest size.
-    const std::string_view stretchy = HasFraction(e) ? "" : " stretchy=\"false\"";
-    out += "<mrow><mo fence=\"true\"";
-    out += stretchy;
-    out += ">(</mo>";
-    Write(out, e);
-    out += "<mo fence=\"true\"";
-    out += stretchy;
-    out += ">)</mo></mrow>";
-}
-
-// The factors [begin, end) of a product: a dot, or the invisible times of factors side by
-// side, between them.
-void WriteFactors(std::string &out, const std::vector<Expression> &factors, std::size_t begin,
-                  std::size_t end)
-{
-    for (std::size_t i = begin; i < end; ++i) {
-        if (i > begin) {
-            out += "<mo>";
-            out += NeedsDot(factors[i - 1], factors[i]) ? kDot : kInvisibleTimes;
-            out += "</mo>";
-        }
-        WriteAt(out, factors[i], Place::Factor);
+    void OpenBrackets(const Expression &inside) override
+    {
+        out_ += "<mrow><mo fence=\"true\"";
+        out_ += Stretchy(inside);
+        out_ += ">(</mo>";
     }
-}
-
-void Write(std::string &out, const Expression &e)
-{
-    switch (e.kind) {
-    case Kind::Symbol:
-        if (e.subscript != 0)
-            out += "<msub>";
-        out += "<mi>";
-        AppendEscaped(out, e.text);
-        out += "</mi>";
-        if (e.subscript != 0) {
-            out += "<mi>";
-            out += e.subscript;
-            out += "</mi></msub>";
-        }
-        return;
-    case Kind::Number:
-        out += "<mn>";
-        AppendEscaped(out, e.text);
-        out += "</mn>";
-        return;
-    case Kind::Negative:
-        out += "<mrow><mo>−</mo>";
-        WriteAt(out, e.operands.front(), Place::Negated);
-        out += "</mrow>";
-        return;
-    case Kind::Sum:
-        out += "<mrow>";
-        for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            const Expression &term = e.operands[i];
-            if (i == 0) {
-                Write(out, term);
-            } else if (term.kind == Kind::Negative) {
-                out += "<mo>−</mo>";
-                WriteAt(out, term.operands.front(), Place::Negated);
-            } else {
-                out += "<mo>+</mo>";
-                WriteAt(out, term, Place::Term);
-            }
-        }
-        out += "</mrow>";
-        return;
-    case Kind::Product:
-        out += "<mrow>";
-        WriteFactors(out, e.operands, 0, e.operands.size());
-        out += "</mrow>";
-        return;
-    case Kind::Fraction:
-        out += "<mfrac>";
-        WriteAt(out, e.operands[0], Place::Numerator);
-        WriteAt(out, e.operands[1], Place::Denominator);
-        out += "</mfrac>";
-        return;
-    case Kind::Root:
-        out += "<msqrt>";
-        WriteAt(out, e.operands.front(), Place::Radicand);
-        out += "</msqrt>";
-        return;
-    case Kind::Power:
-        if (const Expression &base = e.operands[0];
-            base.kind == Kind::Symbol && base.subscript != 0) {
-            // m_b²: the exponent over the subscript
-            out += "<msubsup><mi>";
-            AppendEscaped(out, base.text);
-            out += "</mi><mi>";
-            out += base.subscript;
-            out += "</mi>";
-        } else {
-            out += "<msup>";
-            WriteAt(out, base, Place::Base);
-        }
-        Write(out, e.operands[1]);
-        out += e.operands[0].subscript != 0 ? "</msubsup>" : "</msup>";
-        return;
-    case Kind::Ratio:
-        out += "<mrow>";
-        for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            if (i > 0)
-                out += kRatio;
-            Write(out, e.operands[i]);
-        }
-        out += "</mrow>";
-        return;
-    case Kind::Chain:
-        // (written as rows by AppendMathMl)
-        return;
+    void CloseBrackets(const Expression &inside) override
+    {
+        out_ += "<mo fence=\"true\"";
+        out_ += Stretchy(inside);
+        out_ += ">)</mo></mrow>";
     }
-}
+
+private:
+    static std::string_view Stretchy(const Expression &inside)
+    {
+        return HasFraction(inside) ? "" : " stretchy=\"false\"";
+    }
+
+    std::string &out_;
+    std::string_view separator_;
+    std::string digits_;        // a number laid out, before it is escaped
+    bool scriptedBase_ = false; // the next symbol is the base of m_b²
+};
 
 // A cell of the grid, written a piece at a time: each piece a <math> that begins with the
 // operator before it, with a place to break the line before it (but the first).
-class Cell
+class Cell final : public Pieces
 {
 public:
-    explicit Cell(std::string &out) : out_(out) {}
+    Cell(std::string &out, std::string_view decimalSeparator)
+        : out_(out), formula_(out, decimalSeparator)
+    {
+    }
 
-    // `e` after `before`, where nothing brackets it: an item of a chain, cut into pieces
+    // `e` after `lead`, where nothing brackets it: an item of a chain, cut into pieces
     // (CutIntoPieces).
-    void Item(std::string_view before, const Expression &e) { CutIntoPieces(before, e, *this); }
+    void Item(Lead lead, const Expression &e) { CutIntoPieces(*this, lead, e); }
 
     // A piece: a <math> that begins with the operator before it.
-    void Put(const solution::Piece &piece)
+    void Put(const solution::Piece &piece) override
     {
-        Piece(piece.joined ? kInvisibleTimes : piece.before, [&] {
-            if (piece.factors != nullptr)
-                WriteFactors(out_, *piece.factors, piece.begin, piece.end);
-            else if (piece.place)
-                WriteAt(out_, *piece.whole, *piece.place);
-            else
-                Write(out_, *piece.whole);
-        });
+        if (pieces_++ > 0 && !grouping_)
+            out_ += "<wbr/>";
+        grouping_ = false;
+        out_ += "<math><mrow>"; // one child: Firefox breaks lines between those of a <math>
+        // At the start of a <math> an operator stands between two operands all the same.
+        if (const auto *relation = std::get_if<solution::Relation>(&piece.lead)) {
+            out_ += "<mo form=\"infix\">";
+            AppendEscaped(out_, Glyph(*relation));
+            out_ += "</mo>";
+        } else if (const auto *op = std::get_if<solution::Operator>(&piece.lead)) {
+            out_ += "<mo form=\"infix\">";
+            out_ += *op == Operator::Beside ? kInvisibleTimes : Glyph(*op);
+            out_ += "</mo>";
+        }
+        WalkPiece(formula_, piece);
+        out_ += kPieceEnd;
     }
 
     // A term that is a product which may break: a group, which wraps inside only where it
     // is wider than a line.
-    void Open()
+    void Open() override
     {
         if (pieces_ > 0)
             out_ += "<wbr/>";
         out_ += "<span class=\"group\">";
         grouping_ = true;
     }
-    void Close() { out_ += "</span>"; }
+    void Close() override { out_ += "</span>"; }
 
     // A relation of a chain, "= …": a group of its own.
-    void Relation(std::string_view relation, const Expression &e)
+    void Relation(solution::Relation relation, const Expression &e)
     {
-        if (pieces_ > 0)
-            out_ += "<wbr/>";
-        out_ += "<span class=\"group\">";
-        grouping_ = true;
+        Open();
         Item(relation, e);
-        out_ += "</span>";
+        Close();
     }
 
     // After the last piece: a colon inside it, then the note, as text that goes on from
@@ -233,23 +233,8 @@ public:
     }
 
 private:
-    template<typename Content> void Piece(std::string_view before, Content &&content)
-    {
-        if (pieces_++ > 0 && !grouping_)
-            out_ += "<wbr/>";
-        grouping_ = false;
-        out_ += "<math><mrow>"; // one child: Firefox breaks lines between those of a <math>
-        if (!before.empty()) {
-            // At the start of a <math> an operator stands between two operands all the same.
-            out_ += "<mo form=\"infix\">";
-            out_ += before;
-            out_ += "</mo>";
-        }
-        content();
-        out_ += kPieceEnd;
-    }
-
     std::string &out_;
+    MathMl formula_;
     std::size_t pieces_ = 0;
     bool grouping_ = false; // the next piece opens a group: its break is before the group
 };
@@ -259,17 +244,17 @@ private:
 // first relation, and inside a relation only where that is wider than a line. The step's
 // note (why a triple is refused, what a decimal is) follows its last chain, after a colon;
 // `wide`: beside left-hand sides too wide to leave a long note room on a phone.
-void WriteChain(std::string &out, const Expression &chain, std::string_view note, bool wide)
+void WriteChain(std::string &out, const Expression &chain, std::string_view separator,
+                std::string_view note, bool wide)
 {
     out += chain.operands.size() == 1 ? "<div class=\"lhs alone\">" : "<div class=\"lhs\">";
-    Cell lhs(out);
+    Cell lhs(out, separator);
     lhs.Item({}, chain.operands.front());
     if (chain.operands.size() > 1) {
         out += "</div><div class=\"row\">";
-        Cell cell(out);
+        Cell cell(out, separator);
         for (std::size_t i = 1; i < chain.operands.size(); ++i)
-            cell.Relation(kRelations[static_cast<std::size_t>(chain.relations[i - 1])],
-                          chain.operands[i]);
+            cell.Relation(chain.relations[i - 1], chain.operands[i]);
         if (!note.empty())
             cell.Note(note, wide);
     } else if (!note.empty()) {
@@ -279,21 +264,22 @@ void WriteChain(std::string &out, const Expression &chain, std::string_view note
 }
 
 // A step as a grid of its formulas, a note after them or alone.
-void WriteStep(std::string &out, const Step &step)
+void WriteStep(std::string &out, const Step &step, std::string_view separator)
 {
+    const std::string note = step.note.Text(separator);
     const bool wide =
-        calc::Utf8Characters(step.note) > kShortNote &&
-        std::any_of(step.formulas.begin(), step.formulas.end(), [](const Expression &chain) {
-            return Width(chain.operands.front()) > kNarrowSide;
+        calc::Utf8Characters(note) > kShortNote &&
+        std::any_of(step.formulas.begin(), step.formulas.end(), [&](const Expression &chain) {
+            return Width(chain.operands.front(), separator) > kNarrowSide;
         });
     out += "<div class=\"step\">";
     for (std::size_t i = 0; i < step.formulas.size(); ++i)
-        WriteChain(out, step.formulas[i],
-                   i + 1 == step.formulas.size() ? std::string_view(step.note) : std::string_view(),
+        WriteChain(out, step.formulas[i], separator,
+                   i + 1 == step.formulas.size() ? std::string_view(note) : std::string_view(),
                    wide);
-    if (step.formulas.empty() && !step.note.empty()) {
+    if (step.formulas.empty() && !note.empty()) {
         out += "<p class=\"note\">";
-        AppendEscaped(out, step.note);
+        AppendEscaped(out, note);
         out += "</p>";
     }
     out += "</div>\n";
@@ -301,18 +287,19 @@ void WriteStep(std::string &out, const Step &step)
 
 } // namespace
 
-void AppendMathMl(std::string &out, const WorkedSolution &worked)
+void AppendMathMl(std::string &out, const WorkedSolution &worked, std::string_view decimalSeparator)
 {
     for (const Part &part : worked.parts) {
         out += "<p class=\"part\">";
         AppendEscaped(out, part.title);
         out += "</p>\n";
         for (const Step &step : part.steps)
-            WriteStep(out, step);
+            WriteStep(out, step, decimalSeparator);
     }
 }
 
-void AppendMathMl(std::string &out, const WorkedSolution &worked, const Paper &paper)
+void AppendMathMl(std::string &out, const WorkedSolution &worked, std::string_view decimalSeparator,
+                  const Paper &paper)
 {
     // Where the end kept together begins: at the part and the pair (its first step) from
     // which the pairs and titles to the end are `paper.tail` em tall, never within the
@@ -324,8 +311,8 @@ void AppendMathMl(std::string &out, const WorkedSolution &worked, const Paper &p
         const Part &part = worked.parts[p];
         for (std::size_t k = (part.steps.size() + 1) / 2 * 2; k >= 2 && tail < paper.tail;) {
             k -= 2;
-            tail +=
-                PairHeight(part, k, paper.column) + (k == 0 ? TitleHeight(part, paper.column) : 0);
+            tail += PairHeight(part, k, paper.column, decimalSeparator) +
+                    (k == 0 ? TitleHeight(part, paper.column) : 0);
             tailPart = p;
             tailStep = k;
         }
@@ -349,9 +336,9 @@ void AppendMathMl(std::string &out, const WorkedSolution &worked, const Paper &p
             if (p == tailPart && k == tailStep && k > 0)
                 out += "<div class=\"keep\">";
             out += "<div class=\"pair\">";
-            WriteStep(out, part.steps[k]);
+            WriteStep(out, part.steps[k], decimalSeparator);
             if (k + 1 < part.steps.size())
-                WriteStep(out, part.steps[k + 1]);
+                WriteStep(out, part.steps[k + 1], decimalSeparator);
             out += k == 0 ? "</div></div>\n" : "</div>\n"; // and the first, its title's group
         }
         if (part.steps.empty())

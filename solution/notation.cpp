@@ -2,6 +2,9 @@
 
 #include "report.h"
 
+#include <cstdint>
+#include <limits>
+
 namespace solution
 {
 
@@ -9,8 +12,8 @@ using calc::Quantity;
 using BigInteger = calc::exact::Integer;
 using calc::exact::Surd;
 
-Notation::Notation(const calc::Solution &solution, std::string_view separator)
-    : values_(*solution.exact), separator_(separator),
+Notation::Notation(const calc::Solution &solution)
+    : values_(*solution.exact),
       inK_(solution.mode == calc::InputMode::Heights && solution.outcome == calc::Outcome::Solved)
 {
     for (int i = 0; i < 3; ++i) {
@@ -23,6 +26,9 @@ Expression Notation::Whole(const BigInteger &n)
 {
     if (n < 0)
         return Negative(Whole(BigInteger(-n)));
+    // Most are short, as a school's are: without their decimal text made first.
+    if (n <= std::numeric_limits<std::int64_t>::max())
+        return Integer(n.convert_to<std::int64_t>());
     return solution::Whole(calc::exact::IntegerText(n));
 }
 
@@ -46,15 +52,14 @@ Expression Notation::Form(const Surd &form) const
         const calc::Digits digits =
             calc::exact::RoundToDigits(calc::exact::Rational(form.n, form.d), false);
         if (digits.exact)
-            return solution::DecimalOf(digits, separator_, false);
+            return Decimal(digits);
     }
     return FormExpression(form);
 }
 
 Expression Notation::DecimalOf(Quantity quantity, int index) const
 {
-    const calc::Digits &digits = values_.DigitsOf({quantity, index});
-    return solution::DecimalOf(digits, separator_, !digits.exact);
+    return Decimal(values_.DigitsOf({quantity, index}));
 }
 
 Expression Notation::Value(Quantity quantity, int index) const
@@ -65,7 +70,7 @@ Expression Notation::Value(Quantity quantity, int index) const
     if (form->Rational() && decimals_ && form->d != 1) {
         const calc::Digits &digits = values_.DigitsOf({quantity, index});
         if (digits.exact) // the decimal it is exactly
-            return solution::DecimalOf(digits, separator_, false);
+            return Decimal(digits);
     }
     return FormExpression(*form);
 }
@@ -133,9 +138,9 @@ Expression Notation::TimesScale(Quantity coefficient, int index, int power) cons
     const Surd &form = *written;
     if (form.Rational() && (form.d == 1 || decimals_)) {
         Expression number = Value(coefficient, index); // 5, or 5,5 where it is a decimal
-        if (number.kind == Expression::Kind::Number && number.text == "1")
+        if (number.node == Expression::Node::Number && number.number.IsOne())
             return k();
-        if (number.kind != Expression::Kind::Fraction)
+        if (number.node != Expression::Node::Fraction)
             return Product(List(std::move(number), k()));
     }
     // n·k^p/d, then the root after it: 11k/2, (k²/4)√231.
@@ -147,15 +152,15 @@ Expression Notation::TimesScale(Quantity coefficient, int index, int power) cons
     return Product(List(std::move(scaled), solution::Root(Whole(form.r))));
 }
 
-std::string Notation::Notes(const calc::Number &reported, Quantity quantity, int index) const
+Note Notation::Notes(const calc::Number &reported, Quantity quantity, int index) const
 {
     const calc::exact::Exact &value = Of(quantity, index);
-    std::string notes = value.form || value.digits.exact ? "" : "без кратък точен вид";
-    if (const std::string printed = calc::DifferingDigits(reported, value, separator_);
-        !printed.empty()) {
-        notes += notes.empty() ? "" : "; ";
-        notes +=
-            "отчетът дава " + printed + ", цифрите на формулата си, до 10⁻¹⁰ от точната стойност";
+    Note notes;
+    if (!value.form && !value.digits.exact)
+        notes.Add("без кратък точен вид");
+    if (!calc::DifferingDigits(reported, value).empty()) {
+        notes.Add(notes.Empty() ? "" : "; ").Add("отчетът дава ").Add(reported);
+        notes.Add(", цифрите на формулата си, до 10⁻¹⁰ от точната стойност");
     }
     return notes;
 }

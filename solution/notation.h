@@ -8,6 +8,7 @@
 #include "exact_values.h"
 #include "expression.h"
 #include "quantity.h"
+#include "solution.h"
 
 #include <string>
 #include <string_view>
@@ -21,9 +22,8 @@ Expression FormExpression(const calc::exact::Surd &form);
 class Notation
 {
 public:
-    Notation(const calc::Solution &solution, std::string_view separator);
+    explicit Notation(const calc::Solution &solution);
 
-    const calc::exact::Values &Values() const { return values_; }
     const calc::exact::Exact &Of(calc::Quantity quantity, int index = 0) const
     {
         return values_.Of(quantity, index);
@@ -70,13 +70,10 @@ public:
     // The note of a result: that it has no short exact form, and that the report prints
     // other digits than the decimal here (the digits of the formula, within 1e-10 of the
     // exact value); empty when there is nothing to say.
-    std::string Notes(const calc::Number &reported, calc::Quantity quantity, int index = 0) const;
-
-    std::string_view Separator() const { return separator_; }
+    Note Notes(const calc::Number &reported, calc::Quantity quantity, int index = 0) const;
 
 private:
     const calc::exact::Values &values_;
-    std::string separator_;
     bool decimals_ = false; // the given lengths are not all whole numbers
     bool inK_ = false;      // altitudes: the sides are x·k
 };

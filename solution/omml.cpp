@@ -7,19 +7,125 @@
 #include "wordml.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace solution
 {
 namespace
 {
 
-using Kind = Expression::Kind;
+using Node = Expression::Node;
 
 using wordml::AppendParagraph;
 using wordml::AppendRun;
 using wordml::OpenParagraph;
 
-double Width(const Expression &e);
+// About how wide a formula is written, in characters of the text around it, as the walk
+// goes (a fraction as wide as its wider part, an exponent or a subscript as most of one, an
+// operator with its spaces three, and a minus sign before a term one more): enough to tell
+// a step that fits in half a line from one that does not.
+class Characters final : public Sink
+{
+public:
+    explicit Characters(std::string_view decimalSeparator) : separator_(decimalSeparator) {}
+
+    double Of(const Expression &e)
+    {
+        frames_.assign(1, Frame{});
+        Walk(*this, e);
+        return frames_.front().width;
+    }
+
+    void Symbol(std::string_view letters, char subscript) override
+    {
+        Deliver(static_cast<double>(calc::Utf8Characters(letters)) + (subscript != 0 ? 0.7 : 0));
+    }
+    void Number(const solution::Number &number) override
+    {
+        digits_.clear();
+        AppendNumber(digits_, number, separator_);
+        Deliver(static_cast<double>(calc::Utf8Characters(digits_)));
+    }
+
+    void Open(const Expression &e) override { frames_.push_back({.node = &e}); }
+    void Between(const Expression &) override {}
+    void Close(const Expression &e) override
+    {
+        const Frame frame = frames_.back();
+        frames_.pop_back();
+        switch (e.node) {
+        case Node::Negative:
+            Deliver(1 + frame.width);
+            return;
+        case Node::Fraction:
+            Deliver(1 + std::max(frame.numerator, frame.width));
+            return;
+        case Node::Root:
+            Deliver(1.5 + frame.width);
+            return;
+        default:
+            Deliver(frame.width);
+        }
+    }
+
+    void Operator(solution::Operator op) override
+    {
+        Frame &frame = frames_.back();
+        frame.between = op == Operator::Beside || op == Operator::Negation ? 0 : 3;
+        frame.minus = op == Operator::Minus;
+    }
+    void Relation(solution::Relation) override { frames_.back().between = 3; }
+
+    void OpenBrackets(const Expression &) override { frames_.push_back({}); }
+    void CloseBrackets(const Expression &) override
+    {
+        const double width = frames_.back().width;
+        frames_.pop_back();
+        Deliver(width + 2);
+    }
+
+private:
+    // A node, or brackets (none), being measured: its width so far.
+    struct Frame {
+        const Expression *node = nullptr;
+        double width = 0;
+        double numerator = 0; // of a fraction
+        std::size_t operands = 0;
+        double between = 0; // before the next operand: an operator's
+        bool minus = false; // the next operand is a term subtracted
+    };
+
+    // An operand measured, to the innermost node.
+    void Deliver(double operand)
+    {
+        Frame &frame = frames_.back();
+        const std::size_t index = frame.operands++;
+        if (frame.node == nullptr) { // the formula itself, or what brackets hold
+            frame.width = operand;
+            return;
+        }
+        switch (frame.node->node) {
+        case Node::Fraction:
+            (index == 0 ? frame.numerator : frame.width) = operand;
+            return;
+        case Node::Power:
+            frame.width = index == 0 ? operand : frame.width + 0.7 * operand;
+            return;
+        case Node::Negative:
+        case Node::Root:
+            frame.width = operand;
+            return;
+        default:
+            frame.width += (frame.minus ? 1 + operand : operand) + frame.between;
+            frame.between = 0;
+            frame.minus = false;
+        }
+    }
+
+    std::string_view separator_;
+    std::vector<Frame> frames_;
+    std::string digits_; // a number laid out
+};
 
 // A character of the steps' 10.5 pt text is about 5 pt wide: 100 twentieths of a point.
 constexpr double kCharacter = 100;
@@ -29,19 +135,21 @@ constexpr double kCharacter = 100;
 // 0 where unknown), so that the line wraps at a relation first, and in pieces where it does
 // not; the further lines start under the first relation (the style's hanging indent). The
 // colon before a note after the last relation.
-void WriteChain(std::string &out, const Expression &chain, bool colon, bool keepNext, int width)
+void WriteChain(std::string &out, const Expression &chain, std::string_view separator, bool colon,
+                bool keepNext, int width)
 {
     const double room = (width - kRelationsAt) / kCharacter;
     OpenParagraph(out, kOmmlStepStyle, keepNext);
-    AppendOmmlLine(out, {}, chain.operands.front());
+    AppendOmmlLine(out, {}, chain.operands.front(), separator);
     if (chain.operands.size() > 1)
         out += "<w:r><w:tab/></w:r>";
+    Characters characters(separator);
     for (std::size_t i = 1; i < chain.operands.size(); ++i) {
-        const std::string_view sign = Sign(chain.relations[i - 1]);
-        if (width > 0 && 3 + Width(chain.operands[i]) <= room)
-            AppendOmmlWhole(out, sign, chain.operands[i]);
+        const Relation relation = chain.relations[i - 1];
+        if (width > 0 && 3 + characters.Of(chain.operands[i]) <= room)
+            AppendOmmlWhole(out, relation, chain.operands[i], separator);
         else
-            AppendOmmlLine(out, sign, chain.operands[i]);
+            AppendOmmlLine(out, relation, chain.operands[i], separator);
     }
     if (colon)
         AppendRun(out, ":");
@@ -50,72 +158,32 @@ void WriteChain(std::string &out, const Expression &chain, bool colon, bool keep
 
 // A step in `width` twentieths of a point, its paragraphs kept together, as the HTML keeps
 // a step whole.
-void WriteStep(std::string &out, const Step &step, int width)
+void WriteStep(std::string &out, const Step &step, std::string_view separator, int width)
 {
+    const bool note = !step.note.Empty();
     for (std::size_t i = 0; i < step.formulas.size(); ++i) {
         const bool last = i + 1 == step.formulas.size();
-        WriteChain(out, step.formulas[i], last && !step.note.empty(), !last || !step.note.empty(),
-                   width);
+        WriteChain(out, step.formulas[i], separator, last && note, !last || note, width);
     }
-    if (!step.note.empty()) {
-        AppendParagraph(out, kOmmlNoteStyle, step.note);
-    }
-}
-
-// About how wide `e` is written, in characters of the text around it (a fraction as wide as
-// its wider part, an exponent or a subscript as most of one): enough to tell a step that
-// fits in half a line from one that does not.
-double Width(const Expression &e)
-{
-    const auto characters = [](std::string_view text) {
-        return static_cast<double>(calc::Utf8Characters(text));
-    };
-    const auto at = [](const Expression &operand, Place place) {
-        return Width(operand) + (Bracketed(operand, place, false) ? 2 : 0);
-    };
-    double width = 0;
-    switch (e.kind) {
-    case Kind::Symbol:
-        return characters(e.text) + (e.subscript != 0 ? 0.7 : 0);
-    case Kind::Number:
-        return characters(e.text);
-    case Kind::Negative:
-        return 1 + at(e.operands.front(), Place::Negated);
-    case Kind::Fraction:
-        return 1 +
-               std::max(at(e.operands[0], Place::Numerator), at(e.operands[1], Place::Denominator));
-    case Kind::Root:
-        return 1.5 + at(e.operands.front(), Place::Radicand);
-    case Kind::Power:
-        return at(e.operands[0], Place::Base) + 0.7 * Width(e.operands[1]);
-    case Kind::Sum:
-    case Kind::Product:
-    case Kind::Ratio:
-    case Kind::Chain:
-        for (std::size_t i = 0; i < e.operands.size(); ++i)
-            width +=
-                at(e.operands[i], e.kind == Kind::Sum ? Place::Term : Place::Factor) +
-                (i > 0 && (e.kind != Kind::Product || NeedsDot(e.operands[i - 1], e.operands[i]))
-                     ? 3
-                     : 0);
-        return width;
-    }
-    return width;
+    if (note)
+        AppendParagraph(out, kOmmlNoteStyle, step.note.Text(separator));
 }
 
 // Whether a step fits in half a line of `lineWidth` twentieths of a point: every
 // left-hand side before the tab stop, every relation after it, the note short.
-bool Narrow(const Step &step, int lineWidth)
+bool Narrow(const Step &step, std::string_view separator, int lineWidth)
 {
     const double row = (lineWidth / 2.0 - kRelationsAt) / kCharacter;
-    if (static_cast<double>(step.note.size()) / 2 > 2 * row) // (two bytes a Cyrillic letter)
+    if (static_cast<double>(step.note.Text(separator).size()) / 2 >
+        2 * row) // (two bytes a Cyrillic letter)
         return false;
+    Characters characters(separator);
     for (const Expression &chain : step.formulas) {
         if (chain.operands.empty() ||
-            Width(chain.operands[0]) > (kRelationsAt - kStepIndent) / kCharacter)
+            characters.Of(chain.operands[0]) > (kRelationsAt - kStepIndent) / kCharacter)
             return false;
         for (std::size_t i = 1; i < chain.operands.size(); ++i)
-            if (3 + Width(chain.operands[i]) > row)
+            if (3 + characters.Of(chain.operands[i]) > row)
                 return false;
     }
     return true;
@@ -136,14 +204,15 @@ void OpenPairs(std::string &out, int lineWidth)
     out += "\"/></w:tblGrid>\n";
 }
 
-void WritePair(std::string &out, const Step &left, const Step &right, int lineWidth)
+void WritePair(std::string &out, const Step &left, const Step &right, std::string_view separator,
+               int lineWidth)
 {
     const std::string cell = "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(lineWidth / 2) +
                              "\" w:type=\"dxa\"/></w:tcPr>";
     out += "<w:tr><w:trPr><w:cantSplit/></w:trPr>";
     for (const Step *step : {&left, &right}) {
         out += cell;
-        WriteStep(out, *step, lineWidth / 2);
+        WriteStep(out, *step, separator, lineWidth / 2);
         out += "</w:tc>";
     }
     out += "</w:tr>\n";
@@ -151,7 +220,8 @@ void WritePair(std::string &out, const Step &left, const Step &right, int lineWi
 
 } // namespace
 
-void AppendOmml(std::string &out, const WorkedSolution &worked, int lineWidth)
+void AppendOmml(std::string &out, const WorkedSolution &worked, std::string_view decimalSeparator,
+                int lineWidth)
 {
     for (const Part &part : worked.parts) {
         AppendParagraph(out, kOmmlPartStyle, part.title);
@@ -159,16 +229,17 @@ void AppendOmml(std::string &out, const WorkedSolution &worked, int lineWidth)
         bool pairing = false;
         for (std::size_t i = 0; i < steps.size(); ++i) {
             const bool pair = lineWidth > 0 && i + 1 < steps.size() &&
-                              Narrow(steps[i], lineWidth) && Narrow(steps[i + 1], lineWidth);
+                              Narrow(steps[i], decimalSeparator, lineWidth) &&
+                              Narrow(steps[i + 1], decimalSeparator, lineWidth);
             if (pair && !pairing)
                 OpenPairs(out, lineWidth);
             else if (!pair && pairing)
                 out += "</w:tbl>\n";
             pairing = pair;
             if (pair)
-                WritePair(out, steps[i], steps[i + 1], lineWidth), ++i;
+                WritePair(out, steps[i], steps[i + 1], decimalSeparator, lineWidth), ++i;
             else
-                WriteStep(out, steps[i], lineWidth);
+                WriteStep(out, steps[i], decimalSeparator, lineWidth);
         }
         if (pairing)
             out += "</w:tbl>\n";

@@ -9,7 +9,7 @@
 
 #include "markup.h"
 
-#include <optional>
+#include <utility>
 
 namespace solution
 {
@@ -17,7 +17,7 @@ namespace
 {
 
 using figure::AppendEscaped;
-using Kind = Expression::Kind;
+using Node = Expression::Node;
 
 // A run of math: a letter or an operator, as the math fonts draw it.
 void Run(std::string &out, std::string_view text)
@@ -40,178 +40,167 @@ void Letter(std::string &out, char letter)
     Run(out, std::string_view(&letter, 1));
 }
 
-void Write(std::string &out, const Expression &e);
-
-// `e` in brackets where it needs them, as a delimiter that grows with what it holds.
-void WriteAt(std::string &out, const Expression &e, Place place)
-{
-    if (!Bracketed(e, place, false)) {
-        Write(out, e);
-        return;
-    }
-    out += "<m:d><m:e>";
-    Write(out, e);
-    out += "</m:e></m:d>";
-}
-
-// The factors [begin, end) of a product, a dot between those that need one.
-void WriteFactors(std::string &out, const std::vector<Expression> &factors, std::size_t begin,
-                  std::size_t end)
-{
-    for (std::size_t i = begin; i < end; ++i) {
-        if (i > begin && NeedsDot(factors[i - 1], factors[i]))
-            Run(out, "·");
-        WriteAt(out, factors[i], Place::Factor);
-    }
-}
-
-void Write(std::string &out, const Expression &e)
-{
-    switch (e.kind) {
-    case Kind::Symbol:
-        if (e.subscript == 0) {
-            Run(out, e.text);
-            return;
-        }
-        out += "<m:sSub><m:e>";
-        Run(out, e.text);
-        out += "</m:e><m:sub>";
-        Letter(out, e.subscript);
-        out += "</m:sub></m:sSub>";
-        return;
-    case Kind::Number:
-        Plain(out, e.text);
-        return;
-    case Kind::Negative:
-        Run(out, "−");
-        WriteAt(out, e.operands.front(), Place::Negated);
-        return;
-    case Kind::Sum:
-        for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            const Expression &term = e.operands[i];
-            if (i == 0) {
-                Write(out, term);
-            } else if (term.kind == Kind::Negative) {
-                Run(out, "−");
-                WriteAt(out, term.operands.front(), Place::Negated);
-            } else {
-                Run(out, "+");
-                WriteAt(out, term, Place::Term);
-            }
-        }
-        return;
-    case Kind::Product:
-        WriteFactors(out, e.operands, 0, e.operands.size());
-        return;
-    case Kind::Fraction:
-        out += "<m:f><m:num>";
-        WriteAt(out, e.operands[0], Place::Numerator);
-        out += "</m:num><m:den>";
-        WriteAt(out, e.operands[1], Place::Denominator);
-        out += "</m:den></m:f>";
-        return;
-    case Kind::Root:
-        out += "<m:rad><m:radPr><m:degHide m:val=\"1\"/></m:radPr><m:deg/><m:e>";
-        WriteAt(out, e.operands.front(), Place::Radicand);
-        out += "</m:e></m:rad>";
-        return;
-    case Kind::Power:
-        if (const Expression &base = e.operands[0];
-            base.kind == Kind::Symbol && base.subscript != 0) {
-            // m_b²: the exponent over the subscript
-            out += "<m:sSubSup><m:e>";
-            Run(out, base.text);
-            out += "</m:e><m:sub>";
-            Letter(out, base.subscript);
-            out += "</m:sub><m:sup>";
-        } else {
-            out += "<m:sSup><m:e>";
-            WriteAt(out, base, Place::Base);
-            out += "</m:e><m:sup>";
-        }
-        Write(out, e.operands[1]);
-        out += e.operands[0].subscript != 0 ? "</m:sup></m:sSubSup>" : "</m:sup></m:sSup>";
-        return;
-    case Kind::Ratio:
-    case Kind::Chain:
-        for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            if (i > 0)
-                Run(out, e.kind == Kind::Ratio ? ":" : Sign(e.relations[i - 1]));
-            Write(out, e.operands[i]);
-        }
-        return;
-    }
-}
-
-// The pieces of a line, an <m:oMath> each, the sign before a piece inside it.
-class Line
+// A formula as the elements of Office Math, without the <m:oMath> round it.
+class Omml final : public Sink
 {
 public:
-    explicit Line(std::string &out) : out_(out) {}
-
-    // `e` after `before`, where nothing brackets it: an item of a chain, cut into pieces
-    // (CutIntoPieces); a term that may break inside is no group here, its pieces the line's.
-    void Item(std::string_view before, const Expression &e) { CutIntoPieces(before, e, *this); }
-
-    void Put(const solution::Piece &piece)
+    Omml(std::string &out, std::string_view decimalSeparator)
+        : out_(out), separator_(decimalSeparator)
     {
-        Piece(piece.before, [&] {
-            if (piece.factors != nullptr)
-                WriteFactors(out_, *piece.factors, piece.begin, piece.end);
-            else if (piece.place)
-                WriteAt(out_, *piece.whole, *piece.place);
-            else
-                Write(out_, *piece.whole);
-        });
     }
-    void Open() {}
-    void Close() {}
 
-    // `e` after `before`, in one piece.
-    void Whole(std::string_view before, const Expression &e)
+    void Symbol(std::string_view letters, char subscript) override
     {
-        Piece(before, [&] { Write(out_, e); });
+        if (std::exchange(scriptedBase_, false)) { // the base of m_b², in its <m:sSubSup>
+            Run(out_, letters);
+            out_ += "</m:e><m:sub>";
+            Letter(out_, subscript);
+            out_ += "</m:sub>";
+            return;
+        }
+        if (subscript == 0) {
+            Run(out_, letters);
+            return;
+        }
+        out_ += "<m:sSub><m:e>";
+        Run(out_, letters);
+        out_ += "</m:e><m:sub>";
+        Letter(out_, subscript);
+        out_ += "</m:sub></m:sSub>";
     }
+
+    void Number(const solution::Number &number) override
+    {
+        digits_.clear();
+        AppendNumber(digits_, number, separator_);
+        Plain(out_, digits_);
+    }
+
+    void Open(const Expression &e) override
+    {
+        switch (e.node) {
+        case Node::Fraction:
+            out_ += "<m:f><m:num>";
+            return;
+        case Node::Root:
+            out_ += "<m:rad><m:radPr><m:degHide m:val=\"1\"/></m:radPr><m:deg/><m:e>";
+            return;
+        case Node::Power:
+            scriptedBase_ = ScriptedOverSubscript(e);
+            out_ += scriptedBase_ ? "<m:sSubSup><m:e>" : "<m:sSup><m:e>";
+            return;
+        default:
+            return;
+        }
+    }
+    void Between(const Expression &e) override
+    {
+        if (e.node == Node::Fraction)
+            out_ += "</m:num><m:den>";
+        else
+            out_ += ScriptedOverSubscript(e) ? "<m:sup>" : "</m:e><m:sup>";
+    }
+    void Close(const Expression &e) override
+    {
+        switch (e.node) {
+        case Node::Fraction:
+            out_ += "</m:den></m:f>";
+            return;
+        case Node::Root:
+            out_ += "</m:e></m:rad>";
+            return;
+        case Node::Power:
+            out_ += ScriptedOverSubscript(e) ? "</m:sup></m:sSubSup>" : "</m:sup></m:sSup>";
+            return;
+        default:
+            return;
+        }
+    }
+
+    void Operator(solution::Operator op) override
+    {
+        if (op != Operator::Beside)
+            Run(out_, Glyph(op));
+    }
+    void Relation(solution::Relation relation) override { Run(out_, Glyph(relation)); }
+
+    // A delimiter that grows with what it holds.
+    void OpenBrackets(const Expression &) override { out_ += "<m:d><m:e>"; }
+    void CloseBrackets(const Expression &) override { out_ += "</m:e></m:d>"; }
 
 private:
-    template<typename Content> void Piece(std::string_view before, Content &&content)
+    std::string &out_;
+    std::string_view separator_;
+    std::string digits_;        // a number laid out, before it is escaped
+    bool scriptedBase_ = false; // the next symbol is the base of m_b²
+};
+
+// The pieces of a line, an <m:oMath> each, the sign before a piece inside it.
+class Line final : public Pieces
+{
+public:
+    Line(std::string &out, std::string_view decimalSeparator)
+        : out_(out), formula_(out, decimalSeparator)
     {
-        out_ += "<m:oMath>";
-        if (!before.empty()) {
-            std::string spaced = " ";
-            spaced += before;
-            spaced += ' ';
-            Plain(out_, spaced);
-        }
-        content();
+    }
+
+    // A piece; a term that may break inside is no group here, its pieces the line's.
+    void Put(const solution::Piece &piece) override
+    {
+        Begin(piece.lead);
+        WalkPiece(formula_, piece);
         out_ += "</m:oMath>";
     }
 
+    // `e` after `lead`, in one piece.
+    void Whole(Lead lead, const Expression &e)
+    {
+        Begin(lead);
+        Walk(formula_, e);
+        out_ += "</m:oMath>";
+    }
+
+private:
+    void Begin(Lead lead)
+    {
+        out_ += "<m:oMath>";
+        std::string_view sign;
+        if (const auto *relation = std::get_if<solution::Relation>(&lead))
+            sign = Glyph(*relation);
+        else if (const auto *op = std::get_if<solution::Operator>(&lead))
+            sign = Glyph(*op);
+        if (!sign.empty()) {
+            std::string spaced = " ";
+            spaced += sign;
+            spaced += ' ';
+            Plain(out_, spaced);
+        }
+    }
+
     std::string &out_;
+    Omml formula_;
 };
 
 } // namespace
 
-std::string_view Sign(Relation relation)
+void AppendOmmlLine(std::string &out, Lead lead, const Expression &e,
+                    std::string_view decimalSeparator)
 {
-    constexpr std::string_view kRelations[] = {"=", "≈", "<", ">"};
-    return kRelations[static_cast<std::size_t>(relation)];
+    Line line(out, decimalSeparator);
+    CutIntoPieces(line, lead, e);
 }
 
-void AppendOmmlLine(std::string &out, std::string_view before, const Expression &e)
+void AppendOmmlWhole(std::string &out, Lead lead, const Expression &e,
+                     std::string_view decimalSeparator)
 {
-    Line(out).Item(before, e);
+    Line(out, decimalSeparator).Whole(lead, e);
 }
 
-void AppendOmmlWhole(std::string &out, std::string_view before, const Expression &e)
-{
-    Line(out).Whole(before, e);
-}
-
-void AppendOmml(std::string &out, const Expression &e)
+void AppendOmml(std::string &out, const Expression &e, std::string_view decimalSeparator)
 {
     out += "<m:oMath>";
-    Write(out, e);
+    Omml formula(out, decimalSeparator);
+    Walk(formula, e);
     out += "</m:oMath>";
 }
 

@@ -4,6 +4,7 @@
 // paragraphs around them.
 
 #include "solution.h"
+#include "walk.h"
 
 #include <string>
 #include <string_view>
@@ -11,14 +12,13 @@
 namespace solution
 {
 
-// The sign a relation is written with: "=", "≈", "<" or ">".
-std::string_view Sign(Relation relation);
+// A line of a step: `e` after `lead` (none for a left-hand side), as <m:oMath> elements
+// between which the line may wrap.
+void AppendOmmlLine(std::string &out, Lead lead, const Expression &e,
+                    std::string_view decimalSeparator);
 
-// A line of a step: `e` after the sign `before` (none for a left-hand side), as <m:oMath>
-// elements between which the line may wrap.
-void AppendOmmlLine(std::string &out, std::string_view before, const Expression &e);
-
-// `e` after the sign `before` as one <m:oMath> element, which does not wrap.
-void AppendOmmlWhole(std::string &out, std::string_view before, const Expression &e);
+// `e` after `lead` as one <m:oMath> element, which does not wrap.
+void AppendOmmlWhole(std::string &out, Lead lead, const Expression &e,
+                     std::string_view decimalSeparator);
 
 } // namespace solution

@@ -4,16 +4,18 @@
 // as a row wraps them, the steps of a part two side by side. An estimate, in em of the
 // formulas' font: close enough to tell a solution of half a page from one of a page.
 #include "paper.h"
+#include "walk.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace solution
 {
 namespace
 {
 
-using Kind = Expression::Kind;
+using Node = Expression::Node;
 
 // A formula on one line: its width and how far it reaches above and below the baseline.
 struct Extent {
@@ -50,20 +52,6 @@ double Characters(std::string_view text, double digit)
     return width;
 }
 
-Extent Measure(const Expression &e, double scale, bool inFraction);
-
-// `e` where it stands in its parent, in brackets where it needs them.
-Extent MeasureAt(const Expression &e, Place place, double scale, bool inFraction)
-{
-    Extent extent = Measure(e, scale, inFraction);
-    if (Bracketed(e, place, false)) { // from a font for formulas, a little taller than text
-        extent.width += kBrackets * scale;
-        extent.above += 0.12 * scale;
-        extent.below += 0.08 * scale;
-    }
-    return extent;
-}
-
 // `b` beside `a` on one baseline.
 void Beside(Extent &a, const Extent &b, double between = 0)
 {
@@ -72,93 +60,191 @@ void Beside(Extent &a, const Extent &b, double between = 0)
     a.below = std::max(a.below, b.below);
 }
 
-Extent Measure(const Expression &e, double scale, bool inFraction)
+// A formula on one line, measured as the walk goes: each node from its operands, at the
+// scale it is set in (the parts of a fraction within a fraction smaller, an exponent
+// smaller still).
+class Measure final : public Sink
 {
-    Extent text{0, kAbove * scale, kBelow * scale};
-    switch (e.kind) {
-    case Kind::Symbol:
-        text.width = Characters(e.text, kLetter) * scale;
-        if (e.subscript != 0) {
+public:
+    explicit Measure(std::string_view decimalSeparator) : separator_(decimalSeparator) {}
+
+    Extent Of(const Expression &e)
+    {
+        frames_.assign(1, Frame{});
+        Walk(*this, e);
+        return frames_.front().extent;
+    }
+
+    void Symbol(std::string_view letters, char subscript) override
+    {
+        Extent text = Text();
+        const double scale = Next().scale;
+        text.width = Characters(letters, kLetter) * scale;
+        if (subscript != 0) {
             text.width += kLetter * kScript * scale;
             text.below += 0.12 * scale;
         }
-        return text;
-    case Kind::Number:
-        text.width = Characters(e.text, kDigit) * scale;
-        return text;
-    case Kind::Negative:
-        text.width = kOperator * scale;
-        Beside(text, MeasureAt(e.operands.front(), Place::Negated, scale, inFraction));
-        return text;
-    case Kind::Sum:
-    case Kind::Ratio:
-    case Kind::Product: {
-        Extent all = e.kind == Kind::Product
-                         ? MeasureAt(e.operands.front(), Place::Factor, scale, inFraction)
-                         : Measure(e.operands.front(), scale, inFraction);
-        for (std::size_t i = 1; i < e.operands.size(); ++i) {
-            const Expression &item = e.operands[i];
-            if (e.kind == Kind::Product)
-                Beside(all, MeasureAt(item, Place::Factor, scale, inFraction),
-                       NeedsDot(e.operands[i - 1], item) ? kOperator * scale : 0);
-            else if (e.kind == Kind::Sum && item.kind == Kind::Negative)
-                Beside(all, MeasureAt(item.operands.front(), Place::Negated, scale, inFraction),
-                       kOperator * scale);
-            else
-                Beside(all, MeasureAt(item, Place::Term, scale, inFraction), kOperator * scale);
+        Deliver(text);
+    }
+    void Number(const solution::Number &number) override
+    {
+        digits_.clear();
+        AppendNumber(digits_, number, separator_);
+        Extent text = Text();
+        text.width = Characters(digits_, kDigit) * Next().scale;
+        Deliver(text);
+    }
+
+    void Open(const Expression &e) override
+    {
+        Push(&e);
+        if (e.node == Node::Negative)
+            frames_.back().extent.width = kOperator * frames_.back().scale;
+    }
+    void Between(const Expression &) override {}
+    void Close(const Expression &e) override
+    {
+        const Frame frame = frames_.back();
+        frames_.pop_back();
+        Extent extent = frame.extent;
+        const double scale = frame.scale;
+        switch (e.node) {
+        case Node::Fraction: {
+            const Extent &numerator = frame.numerator, &denominator = frame.extent;
+            extent = {std::max(numerator.width, denominator.width) + 0.2 * scale,
+                      (kAxis + kBar) * scale + numerator.above + numerator.below,
+                      (kBar - kAxis) * scale + denominator.above + denominator.below};
+            break;
         }
-        return all;
+        case Node::Root:
+            extent.width += kRadical * scale;
+            // The sign, from a font for formulas, is taller than a line of text, and a
+            // little taller than what it covers.
+            extent.above = std::max(extent.above + 0.15 * scale, 1.05 * scale);
+            extent.below += 0.15 * scale;
+            break;
+        case Node::Power:
+            extent.above += 0.3 * scale;
+            break;
+        default:
+            break;
+        }
+        Deliver(extent);
     }
-    case Kind::Fraction: {
-        const double inner = inFraction ? scale * kNested : scale;
-        const Extent numerator = MeasureAt(e.operands[0], Place::Numerator, inner, true);
-        const Extent denominator = MeasureAt(e.operands[1], Place::Denominator, inner, true);
-        return {std::max(numerator.width, denominator.width) + 0.2 * scale,
-                (kAxis + kBar) * scale + numerator.above + numerator.below,
-                (kBar - kAxis) * scale + denominator.above + denominator.below};
+
+    void Operator(solution::Operator op) override
+    {
+        const bool spaced = op != Operator::Beside && op != Operator::Negation;
+        frames_.back().between = spaced ? kOperator * frames_.back().scale : 0;
     }
-    case Kind::Root: {
-        Extent radicand = MeasureAt(e.operands.front(), Place::Radicand, scale, inFraction);
-        radicand.width += kRadical * scale;
-        // The sign, from a font for formulas, is taller than a line of text, and a little
-        // taller than what it covers.
-        radicand.above = std::max(radicand.above + 0.15 * scale, 1.05 * scale);
-        radicand.below += 0.15 * scale;
-        return radicand;
+    void Relation(solution::Relation) override
+    {
+        frames_.back().between = kRelation * frames_.back().scale;
     }
-    case Kind::Power: {
-        Extent base = MeasureAt(e.operands[0], Place::Base, scale, inFraction);
-        base.width += Measure(e.operands[1], scale * kScript, inFraction).width;
-        base.above += 0.3 * scale;
-        return base;
+
+    // Brackets from a font for formulas, a little taller than text.
+    void OpenBrackets(const Expression &) override { Push(nullptr); }
+    void CloseBrackets(const Expression &) override
+    {
+        Extent extent = frames_.back().extent;
+        const double scale = frames_.back().scale;
+        frames_.pop_back();
+        extent.width += kBrackets * scale;
+        extent.above += 0.12 * scale;
+        extent.below += 0.08 * scale;
+        Deliver(extent);
     }
-    case Kind::Chain:
-        break;
+
+private:
+    // A node, or brackets (none), being measured: its extent so far, from the operands
+    // that came.
+    struct Frame {
+        const Expression *node = nullptr;
+        double scale = 1;
+        bool inFraction = false;
+        Extent extent{};
+        Extent numerator{}; // of a fraction
+        std::size_t operands = 0;
+        double between = 0; // before the next operand: an operator's room
+    };
+    struct Setting {
+        double scale;
+        bool inFraction;
+    };
+
+    // How the next operand of the innermost node is set.
+    Setting Next() const
+    {
+        const Frame &frame = frames_.back();
+        if (frame.node != nullptr && frame.node->node == Node::Fraction)
+            return {frame.inFraction ? frame.scale * kNested : frame.scale, true};
+        if (frame.node != nullptr && frame.node->node == Node::Power && frame.operands == 1)
+            return {frame.scale * kScript, frame.inFraction}; // the exponent
+        return {frame.scale, frame.inFraction};
     }
-    return text;
-}
+    Extent Text() const
+    {
+        const double scale = Next().scale;
+        return {0, kAbove * scale, kBelow * scale};
+    }
+
+    void Push(const Expression *node)
+    {
+        const Setting setting = Next();
+        frames_.push_back({.node = node,
+                           .scale = setting.scale,
+                           .inFraction = setting.inFraction,
+                           .extent = {0, kAbove * setting.scale, kBelow * setting.scale}});
+    }
+
+    // An operand measured, to the innermost node.
+    void Deliver(const Extent &operand)
+    {
+        Frame &frame = frames_.back();
+        const std::size_t index = frame.operands++;
+        if (frame.node == nullptr) { // the formula itself, or what brackets hold
+            frame.extent = operand;
+            return;
+        }
+        switch (frame.node->node) {
+        case Node::Negative:
+            Beside(frame.extent, operand);
+            return;
+        case Node::Fraction:
+            (index == 0 ? frame.numerator : frame.extent) = operand;
+            return;
+        case Node::Power:
+            if (index == 0)
+                frame.extent = operand;
+            else // the exponent
+                frame.extent.width += operand.width;
+            return;
+        default:
+            if (index == 0)
+                frame.extent = operand;
+            else
+                Beside(frame.extent, operand, frame.between);
+        }
+    }
+
+    std::string_view separator_;
+    std::vector<Frame> frames_;
+    std::string digits_; // a number laid out
+};
 
 // Whether a relation may break inside, where it is wider than a line: a sum before its
 // terms, a product before a dot or between brackets (mathml.cpp).
 bool Breaks(const Expression &e)
 {
-    if (e.kind == Kind::Sum)
-        return true;
-    if (e.kind != Kind::Product)
-        return false;
-    for (std::size_t i = 1; i < e.operands.size(); ++i)
-        if (NeedsDot(e.operands[i - 1], e.operands[i]) ||
-            (Bracketed(e.operands[i - 1], Place::Factor, false) &&
-             Bracketed(e.operands[i], Place::Factor, false)))
-            return true;
-    return false;
+    return e.node == Node::Sum || BreaksInside(e);
 }
 
 // The lines of one formula in a step: its first item in a column `first` em wide, its
 // relations packed into lines `room` em wide, then the note after its colon.
-double FormulaHeight(const Expression &chain, double first, double room, std::string_view note)
+double FormulaHeight(Measure &measure, const Expression &chain, double first, double room,
+                     std::string_view note)
 {
-    const Extent lhs = Measure(chain.operands.front(), 1, false);
+    const Extent lhs = measure.Of(chain.operands.front());
     // The lines of the left-hand side itself where it is wider than its column.
     double height = 0;
     double lineWidth = 0;
@@ -168,7 +254,7 @@ double FormulaHeight(const Expression &chain, double first, double room, std::st
         height += (lines - 1) * (lhs.above + lhs.below + kPadding);
     }
     for (std::size_t i = 1; i < chain.operands.size(); ++i) {
-        Extent relation = Measure(chain.operands[i], 1, false);
+        Extent relation = measure.Of(chain.operands[i]);
         relation.width += kRelation;
         if (lineWidth > 0 && lineWidth + relation.width > room) {
             height += line.above + line.below + kPadding;
@@ -192,35 +278,39 @@ double FormulaHeight(const Expression &chain, double first, double room, std::st
     return height;
 }
 
-double StepHeight(const Step &step, double width)
+double StepHeight(const Step &step, double width, std::string_view separator)
 {
+    const std::string note = step.note.Text(separator);
     if (step.formulas.empty())
-        return std::ceil(Characters(step.note, kTextLetter) / width) * kTextLine;
+        return std::ceil(Characters(note, kTextLetter) / width) * kTextLine;
+    Measure measure(separator);
     double first = 0; // the column of the left-hand sides, at most half the step
     for (const Expression &chain : step.formulas)
-        first = std::max(first, Measure(chain.operands.front(), 1, false).width);
+        first = std::max(first, measure.Of(chain.operands.front()).width);
     first = std::min(first, width / 2);
     double height = 0;
     for (std::size_t i = 0; i < step.formulas.size(); ++i)
-        height += FormulaHeight(step.formulas[i], first, width - first,
-                                i + 1 == step.formulas.size() ? std::string_view(step.note)
+        height += FormulaHeight(measure, step.formulas[i], first, width - first,
+                                i + 1 == step.formulas.size() ? std::string_view(note)
                                                               : std::string_view());
     return height;
 }
 
 } // namespace
 
-double PairHeight(const Part &part, std::size_t first, const Column &column)
+double PairHeight(const Part &part, std::size_t first, const Column &column,
+                  std::string_view decimalSeparator)
 {
     if (first + 1 >= part.steps.size())
-        return StepHeight(part.steps[first], column.width - column.indent);
+        return StepHeight(part.steps[first], column.width - column.indent, decimalSeparator);
     const double half = (column.width - column.gap) / 2 - column.indent;
-    return std::max(StepHeight(part.steps[first], half), StepHeight(part.steps[first + 1], half));
+    return std::max(StepHeight(part.steps[first], half, decimalSeparator),
+                    StepHeight(part.steps[first + 1], half, decimalSeparator));
 }
 
-double Width(const Expression &e)
+double Width(const Expression &e, std::string_view decimalSeparator)
 {
-    return Measure(e, 1, false).width;
+    return Measure(decimalSeparator).Of(e).width;
 }
 
 double TitleHeight(const Part &part, const Column &column)
@@ -229,13 +319,14 @@ double TitleHeight(const Part &part, const Column &column)
            column.titleSpace;
 }
 
-double PaperHeight(const WorkedSolution &worked, const Column &column)
+double PaperHeight(const WorkedSolution &worked, const Column &column,
+                   std::string_view decimalSeparator)
 {
     double height = column.heading;
     for (const Part &part : worked.parts) {
         height += TitleHeight(part, column);
         for (std::size_t k = 0; k < part.steps.size(); k += 2)
-            height += PairHeight(part, k, column);
+            height += PairHeight(part, k, column, decimalSeparator);
     }
     return height;
 }

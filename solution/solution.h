@@ -19,19 +19,24 @@
 // value. A value with no short exact form is said to have none and given as a decimal. A
 // refused triple gets the reason in the same terms ("a + b = 0,1 + 0,2 = 0,3 = c: …").
 //
-// One model, three writers: Work makes the steps from the core's calc::Solution and its
-// exact values (every number in them is one the core worked out; none is worked out here)
-// as formula trees (expression.h); AppendText writes them as plain text (UTF-8, √ and ² as
-// characters) for the command line and screen readers, AppendMathMl as HTML with MathML for
-// the web page and, in units a page may break between, for the answer key, which
-// PaperHeight tells how tall it is printed; AppendOmml as WordprocessingML with Office Math
-// for the documents a teacher edits in Word or Writer. No Qt.
+// One model, several writers. Work makes the steps from the core's calc::Solution and its
+// exact values (every number in them is one the core worked out; none is worked out here),
+// each part by one of the school's routes, chosen by the kind of the lengths and the
+// outcome (worker.h); its formulas are trees of values (expression.h), its notes words and
+// the report's numbers, none of them text with a decimal separator in it. The writers take
+// the separator and follow the one walk of a formula (walk.h): AppendText writes plain text
+// (UTF-8, √ and ² as characters) for the command line and screen readers, AppendMathMl
+// HTML with MathML for the web page and, in units a page may break between, for the answer
+// key, which PaperHeight tells how tall it is printed; AppendOmml WordprocessingML with
+// Office Math for the documents a teacher edits in Word or Writer. The exact values under
+// the page's figure are formulas of the same kind (exact_block.h). No Qt.
 
 #include "expression.h"
 #include "triangle.h"
 
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace solution
@@ -40,12 +45,35 @@ namespace solution
 // The solution's heading, which the writers leave to the text around them.
 inline constexpr std::string_view kHeading = "Решение:";
 
+// A note after the formulas of a step, or alone: words, and among them numbers of the
+// report as it prints them ("отчетът дава 6,75082412551434, …"), which a writer lays out
+// with its decimal separator.
+class Note
+{
+public:
+    Note() = default;
+    explicit Note(std::string_view words) { Add(words); }
+
+    // Words after what is there, and a number of the report after them.
+    Note &Add(std::string_view words);
+    Note &Add(const calc::Number &reported);
+
+    bool Empty() const { return runs_.empty(); }
+
+    // The note as text, its numbers with `decimalSeparator` (calc::AppendNumber).
+    void AppendText(std::string &out, std::string_view decimalSeparator) const;
+    std::string Text(std::string_view decimalSeparator) const;
+
+private:
+    std::vector<std::variant<std::string, calc::Number>> runs_;
+};
+
 // One step of a solution: chains of equalities that go together (the three reciprocals;
 // a bisector's square and the bisector), which the text writes a line each and the HTML as
 // one grid; and a note after them (why a triple is refused), or the note alone.
 struct Step {
     std::vector<Expression> formulas; // Chains
-    std::string note;
+    Note note;
 };
 
 // The steps that find one thing, under a title ("Лице по формулата на Херон:").
@@ -58,14 +86,18 @@ struct WorkedSolution {
     std::vector<Part> parts;
 };
 
-// The worked solution of a triple the core solved or refused, with the numbers written as
-// the report writes them, with `decimalSeparator`. The exact forms are those of the
-// solution (calc::SolveOptions::exactValues); without them every result is its decimal.
-WorkedSolution Work(const calc::Solution &solution, std::string_view decimalSeparator = ".");
+// The worked solution of a triple the core solved or refused. The exact forms are those of
+// the solution (calc::SolveOptions::exactValues); without them there are no steps but for a
+// length too long to work with, which the solution names.
+WorkedSolution Work(const calc::Solution &solution);
+
+// Every writer below lays the numbers out as the report writes them, with
+// `decimalSeparator`.
 
 // The solution as plain text: each part's title and each formula of each step on a line of
 // its own, every line ended by `lineEnd`.
-void AppendText(std::string &out, const WorkedSolution &worked, std::string_view lineEnd = "\n");
+void AppendText(std::string &out, const WorkedSolution &worked,
+                std::string_view decimalSeparator = ".", std::string_view lineEnd = "\n");
 
 // The solution as HTML: a paragraph for each title (class "part") and a grid for each step
 // (class "step"): a formula's first item (class "lhs"), then a row of its relations (class
@@ -74,7 +106,8 @@ void AppendText(std::string &out, const WorkedSolution &worked, std::string_view
 // a row in pieces between which it may wrap ("= 6", "+ 1/3"; a group of them class
 // "group"). The steps one under another, for a screen, which scrolls; no heading: the page
 // around it has its own.
-void AppendMathMl(std::string &out, const WorkedSolution &worked);
+void AppendMathMl(std::string &out, const WorkedSolution &worked,
+                  std::string_view decimalSeparator = ".");
 
 // The paragraph styles AppendOmml gives the titles, the formulas of the steps and the
 // notes, which the document around it defines; a formula's style has a tab stop where the
@@ -94,10 +127,11 @@ inline constexpr int kRelationsAt = 1587;
 // a line is one element, so that a line wraps at a relation first, and two steps that each
 // fit in half the line stand side by side, as in the HTML, in a table without borders. The
 // document around it declares the prefixes w: and m:. No heading.
-void AppendOmml(std::string &out, const WorkedSolution &worked, int lineWidth = 0);
+void AppendOmml(std::string &out, const WorkedSolution &worked,
+                std::string_view decimalSeparator = ".", int lineWidth = 0);
 
 // One formula, whole, as an <m:oMath> element (prefix m:, declared around it).
-void AppendOmml(std::string &out, const Expression &e);
+void AppendOmml(std::string &out, const Expression &e, std::string_view decimalSeparator = ".");
 
 // The column a solution is set in on paper, as the printed page's CSS sets it, in em of
 // the formulas' font.
@@ -120,11 +154,13 @@ struct Paper {
 // The solution as HTML for paper: as for a screen, under kHeading (h3), the steps of a part
 // two a pair (class "pair"); the heading and each part's title kept with the part's first
 // pair, and the end with what comes before it for `paper.tail` em (class "keep" each).
-void AppendMathMl(std::string &out, const WorkedSolution &worked, const Paper &paper);
+void AppendMathMl(std::string &out, const WorkedSolution &worked, std::string_view decimalSeparator,
+                  const Paper &paper);
 
 // How tall the solution is on paper in `column`, in em of its formulas' font: an estimate
 // from the usual proportions of letters and digits, by which a printed page tells whether
 // the solution fits it.
-double PaperHeight(const WorkedSolution &worked, const Column &column);
+double PaperHeight(const WorkedSolution &worked, const Column &column,
+                   std::string_view decimalSeparator = ".");
 
 } // namespace solution

@@ -1,118 +1,113 @@
 // The worked solution as plain text, on one line a step: fractions with a slash, roots
 // with √ before what they cover, exponents as superscript characters (m_b², 10⁻⁷).
 #include "solution.h"
+#include "walk.h"
+
+#include <array>
 
 namespace solution
 {
 namespace
 {
 
-using Kind = Expression::Kind;
+using Node = Expression::Node;
 
 constexpr std::string_view kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-constexpr std::string_view kRelations[] = {" = ", " ≈ ", " < ", " > "};
 
-void Write(std::string &out, const Expression &e);
-
-void WriteAt(std::string &out, const Expression &e, Place place)
+class Text final : public Sink
 {
-    const bool brackets = Bracketed(e, place, true);
-    if (brackets)
-        out += '(';
-    Write(out, e);
-    if (brackets)
-        out += ')';
-}
-
-// An integer exponent as superscript characters; another after "^".
-void WriteExponent(std::string &out, const Expression &e)
-{
-    const bool negative = e.kind == Kind::Negative;
-    const Expression &digits = negative ? e.operands.front() : e;
-    if (digits.kind != Kind::Number ||
-        digits.text.find_first_not_of("0123456789") != std::string::npos) {
-        out += '^';
-        WriteAt(out, e, Place::Base);
-        return;
+public:
+    Text(std::string &out, std::string_view decimalSeparator)
+        : out_(out), separator_(decimalSeparator)
+    {
+        for (std::size_t i = 0; i < relations_.size(); ++i)
+            relations_[i] = Spaced(Glyph(static_cast<solution::Relation>(i)));
+        for (std::size_t i = 0; i < operators_.size(); ++i)
+            operators_[i] = Spaced(Glyph(static_cast<solution::Operator>(i)));
     }
-    if (negative)
-        out += "⁻";
-    for (const char c : digits.text)
-        out += kSuperscripts[c - '0'];
-}
 
-void Write(std::string &out, const Expression &e)
-{
-    switch (e.kind) {
-    case Kind::Symbol:
-        out += e.text;
-        if (e.subscript != 0) {
-            out += '_';
-            out += e.subscript;
+    bool Linear() const override { return true; }
+
+    void Symbol(std::string_view letters, char subscript) override
+    {
+        out_ += letters;
+        if (subscript != 0) {
+            out_ += '_';
+            out_ += subscript;
         }
-        return;
-    case Kind::Number:
-        out += e.text;
-        return;
-    case Kind::Negative:
-        out += "−";
-        WriteAt(out, e.operands.front(), Place::Negated);
-        return;
-    case Kind::Sum:
-        for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            const Expression &term = e.operands[i];
-            if (i == 0) {
-                Write(out, term);
-            } else if (term.kind == Kind::Negative) {
-                out += " − ";
-                WriteAt(out, term.operands.front(), Place::Negated);
-            } else {
-                out += " + ";
-                WriteAt(out, term, Place::Term);
-            }
-        }
-        return;
-    case Kind::Product:
-        for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            if (i > 0 && NeedsDot(e.operands[i - 1], e.operands[i]))
-                out += " · ";
-            WriteAt(out, e.operands[i], Place::Factor);
-        }
-        return;
-    case Kind::Fraction:
-        WriteAt(out, e.operands[0], Place::Numerator);
-        out += '/';
-        WriteAt(out, e.operands[1], Place::Denominator);
-        return;
-    case Kind::Root:
-        out += "√";
-        WriteAt(out, e.operands.front(), Place::Radicand);
-        return;
-    case Kind::Power:
-        WriteAt(out, e.operands[0], Place::Base);
-        WriteExponent(out, e.operands[1]);
-        return;
-    case Kind::Ratio:
-        for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            if (i > 0)
-                out += " : ";
-            Write(out, e.operands[i]);
-        }
-        return;
-    case Kind::Chain:
-        for (std::size_t i = 0; i < e.operands.size(); ++i) {
-            if (i > 0)
-                out += kRelations[static_cast<std::size_t>(e.relations[i - 1])];
-            Write(out, e.operands[i]);
-        }
-        return;
     }
-}
+
+    void Number(const solution::Number &number) override
+    {
+        if (!exponent_) {
+            AppendNumber(out_, number, separator_);
+            return;
+        }
+        // An exponent, a whole number, in superscript digits.
+        digits_.clear();
+        AppendNumber(digits_, number, separator_);
+        for (const char c : digits_)
+            out_ += kSuperscripts[c - '0'];
+    }
+
+    void Open(const Expression &e) override
+    {
+        if (e.node == Node::Root)
+            out_ += "√";
+    }
+    void Between(const Expression &e) override
+    {
+        if (e.node == Node::Fraction)
+            out_ += '/';
+        else
+            exponent_ = true;
+    }
+    void Close(const Expression &e) override
+    {
+        if (e.node == Node::Power)
+            exponent_ = false;
+    }
+
+    void Operator(solution::Operator op) override
+    {
+        if (op == Operator::Negation)
+            out_ += exponent_ ? "⁻" : "−";
+        else if (op != Operator::Beside)
+            out_ += operators_[static_cast<std::size_t>(op)];
+    }
+    void Relation(solution::Relation relation) override
+    {
+        out_ += relations_[static_cast<std::size_t>(relation)];
+    }
+
+    void OpenBrackets(const Expression &) override { out_ += '('; }
+    void CloseBrackets(const Expression &) override { out_ += ')'; }
+
+private:
+    // A sign with a space either side: " = ".
+    static std::string Spaced(std::string_view glyph)
+    {
+        std::string spaced = " ";
+        spaced += glyph;
+        spaced += ' ';
+        return spaced;
+    }
+
+    std::string &out_;
+    std::string_view separator_;
+    // The signs with a space either side, by Relation and by Operator.
+    std::array<std::string, kRelations> relations_;
+    std::array<std::string, kOperators> operators_;
+    std::string digits_;    // an exponent laid out
+    bool exponent_ = false; // within the exponent of a power
+};
 
 } // namespace
 
-void AppendText(std::string &out, const WorkedSolution &worked, std::string_view lineEnd)
+void AppendText(std::string &out, const WorkedSolution &worked, std::string_view decimalSeparator,
+                std::string_view lineEnd)
 {
+    Text text(out, decimalSeparator);
     for (const Part &part : worked.parts) {
         out += part.title;
         out += lineEnd;
@@ -120,12 +115,12 @@ void AppendText(std::string &out, const WorkedSolution &worked, std::string_view
             for (std::size_t i = 0; i < step.formulas.size(); ++i) {
                 if (i > 0)
                     out += lineEnd;
-                Write(out, step.formulas[i]);
+                Walk(text, step.formulas[i]);
             }
-            if (!step.note.empty()) {
+            if (!step.note.Empty()) {
                 if (!step.formulas.empty())
                     out += ": ";
-                out += step.note;
+                step.note.AppendText(out, decimalSeparator);
             }
             out += lineEnd;
         }

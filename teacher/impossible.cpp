@@ -1,7 +1,5 @@
 #include "impossible.h"
 
-#include "numbers.h"
-
 #include <cmath>
 
 namespace teacher
@@ -21,8 +19,7 @@ Units Whole(Random &random, Units least, Units most)
 // Whether the doubles nearest to a and b add up to other than the double nearest to a + b.
 bool SumRoundsAway(Units a, Units b)
 {
-    const double x = calc::ReadNumber(Text(a, ".")), y = calc::ReadNumber(Text(b, "."));
-    return x + y != calc::ReadNumber(Text(a + b, "."));
+    return Nearest(a) + Nearest(b) != Nearest(a + b);
 }
 
 // Decimals a and b, of one decimal at level 1 and two above, whose sum rounds away.

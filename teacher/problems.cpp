@@ -1,11 +1,13 @@
 #include "problems.h"
 
-#include "calculate.h"
 #include "exact_values.h"
 #include "quantity.h"
+#include "report.h"
+#include "solve.h"
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numeric>
 
 namespace teacher
@@ -110,7 +112,11 @@ bool Answers(InputMode mode, int level, const calc::Solution &solution)
                                          : form(Quantity::Bisector, i).has_value();
         nice += bisector ? 1 : 0;
     }
-    return mode == InputMode::Medians ? (level == 2 || nice > 0) : nice == 3;
+    if (mode == InputMode::Medians ? !(level == 2 || nice > 0) : nice != 3)
+        return false;
+    // The report's digits, which may depend on the order of the lengths, all the exact
+    // values rounded.
+    return calc::ReportDigitsNote(calc::ReportedLines(solution)).empty();
 }
 
 // Whether the medians give a bisector whose square is rational: that from A when b²c² is
@@ -161,7 +167,7 @@ std::vector<Triple> SchoolCandidates(InputMode mode)
             break;
         case InputMode::Heights: {
             // The least multiple of the triangle whose altitudes are whole hundredths,
-            // divided down where they stay so.
+            // divided down where they stay so, and twice and three times those.
             std::int64_t multiple = 1;
             for (const std::int64_t side : {t.a, t.b, t.c})
                 multiple = std::lcm(multiple, side / std::gcd(side, 200 * t.area));
@@ -172,7 +178,7 @@ std::vector<Triple> SchoolCandidates(InputMode mode)
                 if (h[0] % (10 * divisor) == 0 && h[1] % (10 * divisor) == 0 &&
                     h[2] % (10 * divisor) == 0)
                     AddScaled(candidates, distinct,
-                              {h[0] / divisor, h[1] / divisor, h[2] / divisor}, {1});
+                              {h[0] / divisor, h[1] / divisor, h[2] / divisor}, {1, 2, 3});
             break;
         }
         }
@@ -183,33 +189,84 @@ std::vector<Triple> SchoolCandidates(InputMode mode)
     return candidates;
 }
 
+// Whether the bisectors of a triangle have short forms n√r/d, their whole numbers at most
+// 100 as Nice asks of the core's, worked out with whole numbers alone before the core is
+// asked: of the sides a, b, c times `scale` thousandths, or of the altitudes L/a, L/b, L/c
+// for 10L = `scale`. The bisector from A is √(bc(b + c − a)(a + b + c))/(b + c) of the
+// sides, and 2L·√(bc(a − b + c)(a + b − c))/((b + c)(a − b + c)(a + b − c)) of the
+// altitudes.
+bool ShortBisectors(InputMode mode, const std::array<std::int64_t, 3> &s, std::int64_t scale)
+{
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::int64_t a = s[i], b = s[(i + 1) % 3], c = s[(i + 2) % 3];
+        const bool sides = mode == InputMode::Sides;
+        std::int64_t root =
+            sides ? b * c * (b + c - a) * (a + b + c) : b * c * (a - b + c) * (a + b - c);
+        std::int64_t outside = 1; // root = outside² · (what stays under it)
+        for (std::int64_t p = 2; p * p <= root; ++p)
+            while (root % (p * p) == 0) {
+                root /= p * p;
+                outside *= p;
+            }
+        const std::int64_t n = (sides ? 1 : 2) * scale * outside;
+        const std::int64_t d = sides ? kUnit * (b + c) : 10 * (b + c) * (a - b + c) * (a + b - c);
+        const std::int64_t common = std::gcd(n, d);
+        if (root > 100 || n / common > 100 || d / common > 100)
+            return false;
+    }
+    return true;
+}
+
 // Level 1: small whole numbers and halves: for sides, every triangle of sides up to 20; for
-// altitudes, the Heronian triangles whose altitudes, up to 30, are whole or have one
-// decimal; for medians, medians up to 30 that give a bisector whose square is rational.
+// altitudes, those of the triangles of whole sides up to 20 whose bisectors have short
+// roots, the smallest whole or one-decimal altitudes of each shape from 1 on and twice and
+// three times those, up to 30; for medians, medians up to 30 that give a bisector whose
+// square is rational.
 std::vector<Triple> ClassCandidates(InputMode mode)
 {
     Distinct distinct;
     std::vector<Triple> candidates;
     const std::int64_t most = mode == InputMode::Medians ? 30 : 20;
-    if (mode != InputMode::Heights) {
-        for (std::int64_t c = 1; c <= most; ++c)
-            for (std::int64_t b = 1; b <= c; ++b)
-                for (std::int64_t a = c - b + 1; a <= b; ++a)
-                    if (std::gcd(std::gcd(a, b), c) == 1 &&
-                        (mode == InputMode::Sides || SomeBisectorRational({a, b, c})))
-                        AddScaled(candidates, distinct, {a, b, c}, {1000, 500, 2000}, 1000,
-                                  most * kUnit);
-        return candidates;
-    }
-    // (Few shapes have such altitudes: 3, 4, 5; 5, 12, 13; 7, 15, 20 and a few isosceles
-    // ones. Their multiples by tenths make the list.)
-    for (const Heronian &t : HeronianTriangles())
-        for (std::int64_t tenths = 1; tenths <= 200; ++tenths) {
-            Triple h{};
-            if (Altitudes(t, 100 * tenths, 100, h))
-                AddScaled(candidates, distinct, h, {1}, 1000, 30 * kUnit);
-        }
+    for (std::int64_t c = 1; c <= most; ++c)
+        for (std::int64_t b = 1; b <= c; ++b)
+            for (std::int64_t a = c - b + 1; a <= b; ++a) {
+                if (std::gcd(std::gcd(a, b), c) != 1)
+                    continue;
+                if (mode == InputMode::Medians && SomeBisectorRational({a, b, c})) {
+                    AddScaled(candidates, distinct, {a, b, c}, {1000, 500, 2000}, 1000,
+                              most * kUnit);
+                } else if (mode == InputMode::Sides) {
+                    for (const Units scale : {1000, 500, 2000})
+                        if (ShortBisectors(mode, {a, b, c}, scale))
+                            AddScaled(candidates, distinct, {a, b, c}, {scale}, 1000, most * kUnit);
+                } else if (mode == InputMode::Heights) {
+                    // The altitudes L/a, L/b, L/c in tenths: 10L a multiple of the sides'
+                    // least common multiple, the least such that the least altitude, L/c,
+                    // is at least 1, and twice and three times that.
+                    const std::int64_t lcm = std::lcm(std::lcm(a, b), c);
+                    const std::int64_t least = (10 * c + lcm - 1) / lcm;
+                    for (const std::int64_t times : {1, 2, 3}) {
+                        const std::int64_t tenths = least * times * lcm; // 10L
+                        if (ShortBisectors(mode, {a, b, c}, tenths))
+                            AddScaled(candidates, distinct,
+                                      {100 * tenths / a, 100 * tenths / b, 100 * tenths / c}, {1},
+                                      1000, 30 * kUnit);
+                    }
+                }
+            }
     return candidates;
+}
+
+// A length exactly, as the core reads its text: its digits, trailing zeros dropped.
+calc::exact::Decimal Exact(Units length)
+{
+    std::int64_t exponent = -3; // thousandths
+    Units significand = length < 0 ? -length : length;
+    while (significand != 0 && significand % 10 == 0) {
+        significand /= 10;
+        ++exponent;
+    }
+    return calc::exact::MakeDecimal(length > 0 ? 1 : length < 0 ? -1 : 0, significand, exponent);
 }
 
 } // namespace
@@ -237,22 +294,56 @@ std::string Text(Units length, std::string_view separator)
     return text;
 }
 
-calc::Solution Solve(InputMode mode, const Triple &t)
+double Nearest(Units length)
 {
-    const std::string a = Text(t[0], "."), b = Text(t[1], "."), c = Text(t[2], ".");
-    return calc::Calculate(mode, {a, b, c}, ".", {.exactValues = true});
+    // Both are exact doubles, and a quotient of two is rounded once: to the nearest.
+    return static_cast<double>(length) / static_cast<double>(kUnit);
 }
 
-const std::vector<Problem> &Problems(InputMode mode, int level)
+calc::Solution Solve(InputMode mode, const Triple &t)
 {
-    static std::array<std::array<std::vector<Problem>, 2>, 3> pools;
-    std::vector<Problem> &pool = pools.at(static_cast<std::size_t>(mode)).at(level == 1 ? 0 : 1);
-    if (!pool.empty())
-        return pool;
-    for (const Triple &t : level == 1 ? ClassCandidates(mode) : SchoolCandidates(mode))
-        if (Answers(mode, level, Solve(mode, t)))
-            pool.push_back({t, IsIsosceles(t)});
-    return pool;
+    return calc::SolveWith(mode, {Nearest(t[0]), Nearest(t[1]), Nearest(t[2])},
+                           {.exactValues = true}, [&t] {
+                               return std::array{Exact(t[0]), Exact(t[1]), Exact(t[2])};
+                           });
+}
+
+Pool::Pool(InputMode mode, int level, std::vector<Problem> candidates)
+    : mode_(mode), level_(level), candidates_(std::move(candidates)), fits_(candidates_.size(), -1)
+{
+}
+
+bool Pool::Fits(const Problem &candidate)
+{
+    signed char &fits = fits_.at(candidate.index);
+    if (fits < 0)
+        fits = FitsInOrder(candidate.lengths) ? 1 : 0;
+    return fits == 1;
+}
+
+bool Pool::FitsInOrder(const Triple &lengths) const
+{
+    return Answers(mode_, level_, Solve(mode_, lengths));
+}
+
+std::size_t Pool::Count(std::size_t needed)
+{
+    for (; fitting_ < needed && counted_ < candidates_.size(); ++counted_)
+        fitting_ += Fits(candidates_[counted_]) ? 1U : 0U;
+    return fitting_;
+}
+
+Pool &Problems(InputMode mode, int level)
+{
+    static std::array<std::array<std::unique_ptr<Pool>, 2>, 3> pools;
+    std::unique_ptr<Pool> &pool = pools.at(static_cast<std::size_t>(mode)).at(level == 1 ? 0 : 1);
+    if (!pool) {
+        std::vector<Problem> candidates;
+        for (const Triple &t : level == 1 ? ClassCandidates(mode) : SchoolCandidates(mode))
+            candidates.push_back({t, IsIsosceles(t), candidates.size()});
+        pool = std::make_unique<Pool>(mode, level, std::move(candidates));
+    }
+    return *pool;
 }
 
 Problem HardProblem(InputMode mode, Random &random)

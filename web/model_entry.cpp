@@ -115,11 +115,9 @@ const char *ModelExactMathMl(const Calculator *model)
     html.clear();
     if (model->Solution()) {
         solution::WorkedSolution values;
-        values.parts.push_back(
-            {calc::kExactHeading,
-             solution::ExactValues(*model->Solution(), model->DecimalSeparator())});
+        values.parts.push_back({calc::kExactHeading, solution::ExactValues(*model->Solution())});
         if (!values.parts.front().steps.empty())
-            solution::AppendMathMl(html, values);
+            solution::AppendMathMl(html, values, model->DecimalSeparator());
     }
     return html.c_str();
 }
@@ -131,7 +129,7 @@ const char *ModelSolution(const Calculator *model)
     static std::string html;
     html.clear();
     if (model->Solution())
-        solution::AppendMathMl(html, solution::Work(*model->Solution(), model->DecimalSeparator()));
+        solution::AppendMathMl(html, solution::Work(*model->Solution()), model->DecimalSeparator());
     return html.c_str();
 }
 
@@ -140,7 +138,7 @@ const char *ModelSolutionText(const Calculator *model)
     static std::string text;
     text.clear();
     if (model->Solution())
-        solution::AppendText(text, solution::Work(*model->Solution(), model->DecimalSeparator()));
+        solution::AppendText(text, solution::Work(*model->Solution()), model->DecimalSeparator());
     return text.c_str();
 }
 

@@ -52,7 +52,8 @@ public:
         small_.push_back({std::move(name), std::move(text)});
     }
 
-    std::string Write(std::string &, const std::function<void()> &) override
+    // The parts, to `parts`: no file is made here.
+    worksheet::Ending Write(std::string & /*out*/) override
     {
         parts = std::move(small_);
         parts.push_back({std::string(worksheet::docx::kMainName), std::move(main_)});
@@ -70,17 +71,13 @@ private:
     std::vector<Part> pictures_;
 };
 
-// Nothing to pass on a piece at a time, nothing to say: the page shows the lines that are
-// no triple in their tasks.
+// Nothing to pass on, as the output makes no file, nothing to say: the page shows the lines
+// that are no triple in their tasks.
 class NoSink final : public worksheet::Sink
 {
 public:
-    std::string &Pending() override { return pending_; }
-    void Spill() override { pending_.clear(); }
+    void Write(std::string_view) override {}
     void Say(std::string_view, bool) override {}
-
-private:
-    std::string pending_;
 };
 
 const Part *At(int index)

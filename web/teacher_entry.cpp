@@ -29,50 +29,41 @@ public:
         ++tasks;
         return document_.Add(out, record);
     }
-    std::string Finish(std::string &out, const std::function<void()> &spill) override
-    {
-        return document_.Finish(out, spill);
-    }
+    worksheet::Ending Finish(std::string &out) override { return document_.Finish(out); }
 
 private:
     worksheet::Document &document_;
 };
 
+// Where a step's text goes: `text`, which the page takes. (The page shows the lines that
+// are no triple in their blocks: nothing is said beside it.)
+class PageSink final : public worksheet::Sink
+{
+public:
+    void Write(std::string_view part) override { text += part; }
+    void Say(std::string_view, bool) override {}
+};
+
 // A printable page made a task at a time, so that the page's script can give the browser
 // its turn between the parts of a long list: the list and the source of its records, the
-// page's writer, its tasks counted, and the reader of its lines. (The page shows the lines
-// that are no triple in their blocks: nothing is said beside it.)
+// page's writer, its tasks counted, and the run of the pipeline that passes on each step's
+// text as the step ends.
 struct PageInMaking {
     PageInMaking(calc::InputMode mode, std::string_view typed, bool sheet,
                  std::string_view decimalSeparator)
         : list(typed), source(list),
           page(mode, decimalSeparator,
                sheet ? worksheet::Printout::Page::Sheet : worksheet::Printout::Page::Key),
-          counted(page), reader(mode, decimalSeparator, counted.Options())
+          counted(page), run(mode, decimalSeparator, source, counted, sink, 0)
     {
-    }
-
-    // Appends the next task of the list to `out`, or at the end of the list the page's
-    // end. False once the page is whole.
-    bool Next(std::string &out)
-    {
-        if (finished)
-            return false;
-        if (const worksheet::Record *record = source.Next(reader)) {
-            counted.Add(out, *record);
-            return true;
-        }
-        counted.Finish(out, [] {});
-        finished = true;
-        return true;
     }
 
     std::string list;
     worksheet::TextSource source;
     worksheet::Printout page;
     Counted counted;
-    worksheet::Reader reader;
-    bool finished = false;
+    PageSink sink;
+    worksheet::Run run;
 };
 
 std::unique_ptr<PageInMaking> making;
@@ -148,7 +139,7 @@ int TeacherPageBegin(int kind, const char *list, int sheet, const char *decimalS
 const char *TeacherPageNext()
 {
     text.clear();
-    if (making && !making->Next(text))
+    if (making && !making->run.Step())
         making.reset();
     return text.c_str();
 }
@@ -156,12 +147,11 @@ const char *TeacherPageNext()
 // The whole printable page of a list at once.
 const char *TeacherPage(int kind, const char *list, int sheet, const char *decimalSeparator)
 {
-    std::string page;
+    text.clear();
     if (TeacherPageBegin(kind, list, sheet, decimalSeparator) != 0)
-        while (making->Next(page)) {
+        while (making->run.Step()) {
         }
     making.reset();
-    text = std::move(page);
     return text.c_str();
 }
 

@@ -86,9 +86,9 @@ constexpr double kDataWidth = 172 - kFigureWidthMm - 6;
 constexpr double kReportLetter = 11.5 * 25.4 / 72 * 0.45;
 
 // Whether a block of a solved or refused triple is taller than `room`: its head (the
-// number, then the data beside the figure) and its solution.
+// number, then the data beside the figure) and its solution, its numbers with `separator`.
 bool Long(double room, std::string_view report, std::string_view exact, bool drawn,
-          const solution::WorkedSolution &worked)
+          const solution::WorkedSolution &worked, std::string_view separator)
 {
     // The lines of a report as wrapped beside the figure, a character 0.45 em wide.
     const auto lines = [&](std::string_view text) {
@@ -102,7 +102,8 @@ bool Long(double room, std::string_view report, std::string_view exact, bool dra
     };
     const double data = 3 * kDataLine + 1 + (lines(report) + lines(exact)) * kReportLine + 1;
     const double head = kNumber + std::max(data, drawn ? kFigure : 0.0);
-    return kSpace + head + 2 + solution::PaperHeight(worked, kColumn) * kEm > kFit * room;
+    return kSpace + head + 2 + solution::PaperHeight(worked, kColumn, separator) * kEm >
+           kFit * room;
 }
 
 } // namespace
@@ -139,11 +140,11 @@ void AnswerKey::Add(std::string &out, const Record &record)
                                      .idPrefix = prefix,
                                      .xmlDeclaration = false});
     }
-    const solution::WorkedSolution worked = solution::Work(solution, separator_);
+    const solution::WorkedSolution worked = solution::Work(solution);
     // The first block has the page under the key's heading: where it does not fit there,
     // it goes on over the pages, not to the next page, leaving the first with the heading.
     const bool overPage = Long(kPageHeight - (page_.Blocks() == 0 ? kTitleHeight : 0), report,
-                               exact, !svg.empty(), worked);
+                               exact, !svg.empty(), worked, separator_);
     std::string classes = solved ? "task" : "task refused";
     if (overPage)
         classes += " long";
@@ -170,7 +171,8 @@ void AnswerKey::Add(std::string &out, const Record &record)
     // The worked solution, or why there is none, across the block under the data and
     // the figure.
     out += "</div>\n<div class=\"steps\">\n";
-    solution::AppendMathMl(out, worked, {.column = kColumn, .tail = overPage ? kTail : 0});
+    solution::AppendMathMl(out, worked, separator_,
+                           {.column = kColumn, .tail = overPage ? kTail : 0});
     out += "</div>\n</section>\n";
 }
 

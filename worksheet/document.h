@@ -3,13 +3,16 @@
 // A writer of a worksheet, in whichever form: the command line's text report, the figure of
 // one triple, the printed pages as HTML (printout.h) or as a document for Word and Writer
 // (docx_document.h). Made a record at a time, in order, and finished once; pipeline.h runs
-// the records of a source through one. Each writer declares how its records are to be
-// solved, and what a record without a report is to it: a refused triple is a problem to
-// report for the text report and the figure, an answer like any other on a key or a sheet.
+// the records of a source through one. A writer appends its text to the text the pipeline
+// hands it and never writes anywhere itself: the pipeline gathers the text and passes it on
+// in pieces. Its end may be long (a .docx file of many figures): the pipeline asks for it a
+// piece at a time, until the writer says that none follows. Each writer declares how its
+// records are to be solved, and what a record without a report is to it: a refused triple is
+// a problem to report for the text report and the figure, an answer like any other on a key
+// or a sheet.
 
 #include "worksheet.h"
 
-#include <functional>
 #include <string>
 
 namespace worksheet
@@ -19,6 +22,13 @@ namespace worksheet
 // status it asks for (1 a refused triple, 2 a line that is no triple).
 struct Verdict {
     int status = 0;
+    std::string problem;
+};
+
+// What a piece of a writer's end was: the last (`more` false), or one with more to follow;
+// or, with a problem, why the document could not be made (nothing more follows then).
+struct Ending {
+    bool more = false;
     std::string problem;
 };
 
@@ -37,10 +47,10 @@ public:
     // The next record; what is ready of the document is appended to `out`.
     virtual Verdict Add(std::string &out, const Record &record) = 0;
 
-    // The rest of the document, appended to `out` a piece at a time, with `spill` called
-    // after each piece to pass it on. Returns why the document could not be made, empty
-    // when it was.
-    virtual std::string Finish(std::string &out, const std::function<void()> &spill) = 0;
+    // The rest of the document, a piece at a time: the next piece appended to `out`, and
+    // whether more follow; called again until none do (or a problem is returned). The writer
+    // then starts afresh, empty.
+    virtual Ending Finish(std::string &out) = 0;
 };
 
 // The verdict of a printed page on a record: nothing for a triple, refused or not; for a

@@ -167,7 +167,7 @@ void DocxDocument::AddKeyTask(const Record &record)
     }
     // The worked solution, or why there is none, under the data and the figure.
     AppendParagraph(main_, docx::kStepsStyle, solution::kHeading);
-    solution::AppendOmml(main_, solution::Work(solution, separator_), docx::kTextWidth);
+    solution::AppendOmml(main_, solution::Work(solution), separator_, docx::kTextWidth);
 }
 
 // The figure of the current task, inline, 84 mm wide: the PNG, and the SVG for Word, both
@@ -230,8 +230,25 @@ void DocxDocument::Spill()
     main_.clear();
 }
 
-std::string DocxDocument::Finish(std::string &out, const std::function<void()> &spill)
+Ending DocxDocument::Finish(std::string &out)
 {
+    if (!finishing_)
+        Close();
+    Ending ending = output_->Write(out);
+    if (ending.more)
+        return ending;
+    finishing_ = false;
+    blocks_ = 0;
+    variant_.clear();
+    main_.clear();
+    relationships_.clear();
+    return ending;
+}
+
+// The end of the main part and the small parts, to the output.
+void DocxDocument::Close()
+{
+    finishing_ = true;
     if (blocks_ == 0) {
         AppendHead();
         AppendParagraph(main_, docx::kKindStyle, kNoTasks);
@@ -248,12 +265,6 @@ std::string DocxDocument::Finish(std::string &out, const std::function<void()> &
     output_->AddPart(std::string(docx::kStylesName), docx::Styles());
     output_->AddPart(std::string(docx::kSettingsName), docx::Settings());
     output_->AddPart(std::string(docx::kHeaderName), docx::Header());
-    std::string problem = output_->Write(out, spill);
-    blocks_ = 0;
-    variant_.clear();
-    main_.clear();
-    relationships_.clear();
-    return problem;
 }
 
 } // namespace worksheet

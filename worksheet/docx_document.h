@@ -38,7 +38,7 @@ public:
 
     // The document, passed on by the output (a .docx file appended to `out` a piece at a
     // time); the document then starts afresh, empty.
-    std::string Finish(std::string &out, const std::function<void()> &spill) override;
+    Ending Finish(std::string &out) override;
 
     // The number of tasks so far.
     std::size_t Blocks() const { return blocks_; }
@@ -51,12 +51,14 @@ private:
     void AppendAnswers(const calc::Solution &solution);
     void AppendPicture(const std::string &name, const calc::Solution &solution);
     void Spill();
+    void Close();
 
     calc::InputMode mode_;
     std::string separator_;
     Printout::Page page_;
     std::unique_ptr<DocxOutput> output_;
     std::size_t blocks_ = 0;
+    bool finishing_ = false;    // the document closed, its pieces being passed on
     std::string variant_;       // of the task before
     std::string main_;          // of the main part, what is not yet in the output
     std::string relationships_; // the pictures' Relationship elements

@@ -6,10 +6,10 @@
 // by cairo (docx_archive.h); the web page takes the parts as they are, paints the figures
 // on the browser's canvas and packs them in JavaScript. The document's XML is the same.
 
+#include "document.h"
 #include "figure.h"
 #include "triangle.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -33,10 +33,10 @@ public:
     // A small part, whole.
     virtual void AddPart(std::string name, std::string text) = 0;
 
-    // Passes the document on, whole (appended to `out` a piece at a time, with `spill`
-    // called after each, where it is a file), and starts afresh, empty. Returns why it could
-    // not, empty when it did.
-    virtual std::string Write(std::string &out, const std::function<void()> &spill) = 0;
+    // Passes the document on, whole, a piece at a time: where it is a file, its next piece
+    // appended to `out`, and whether more follow; called again until none do (or a problem
+    // is returned). The output then starts afresh, empty.
+    virtual Ending Write(std::string &out) = 0;
 };
 
 } // namespace worksheet

@@ -213,10 +213,26 @@ std::string LibzipProblem(zip_error_t *error)
 DocxPackage::DocxPackage() = default;
 DocxPackage::~DocxPackage() = default;
 
-void DocxPackage::AddMedia(std::string name, std::string_view bytes, bool compress)
+std::size_t DocxPackage::AddMedia(std::string name, std::string_view bytes, bool compress)
 {
     pictures_.push_back({std::move(name), media_.Size(), bytes.size(), compress});
     media_.Append(bytes);
+    return pictures_.size() - 1;
+}
+
+void DocxPackage::RepeatMedia(std::string name, std::size_t picture)
+{
+    Media again = pictures_.at(picture);
+    again.name = std::move(name);
+    pictures_.push_back(std::move(again));
+}
+
+bool DocxPackage::MediaIs(std::size_t picture, std::string_view bytes) const
+{
+    const Media &kept = pictures_.at(picture);
+    std::string read;
+    return kept.length == bytes.size() && media_.Read(kept.offset, bytes.size(), read) &&
+           read == bytes;
 }
 
 void DocxPackage::AddPart(std::string name, std::string text)
@@ -224,9 +240,10 @@ void DocxPackage::AddPart(std::string name, std::string text)
     parts_.emplace_back(std::move(name), std::move(text));
 }
 
-std::string DocxPackage::Write(std::string &out, const std::function<void()> &spill)
+std::string DocxPackage::Pack()
 {
-    ScratchFile archiveFile;
+    archive_ = std::make_unique<ScratchFile>();
+    ScratchFile &archiveFile = *archive_;
     if (!main_.Good() || !media_.Good() || !archiveFile.Good())
         return "временен файл за документа не може да бъде създаден или записан";
 
@@ -281,15 +298,21 @@ std::string DocxPackage::Write(std::string &out, const std::function<void()> &sp
         return problem;
     }
     zip_error_fini(&error);
-
-    for (std::uint64_t offset = 0; offset < archiveRegion.length; offset += kPiece) {
-        const auto length = static_cast<std::size_t>(
-            std::min<std::uint64_t>(kPiece, archiveRegion.length - offset));
-        if (!archiveFile.Read(offset, length, out))
-            return "временният файл на документа не може да бъде прочетен";
-        spill();
-    }
+    archiveSize_ = archiveRegion.length;
     return {};
+}
+
+Ending DocxPackage::Write(std::string &out)
+{
+    if (!archive_)
+        if (std::string problem = Pack(); !problem.empty())
+            return {.more = false, .problem = std::move(problem)};
+    const auto length =
+        static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, archiveSize_ - passed_));
+    if (!archive_->Read(passed_, length, out))
+        return {.more = false, .problem = "временният файл на документа не може да бъде прочетен"};
+    passed_ += length;
+    return {.more = passed_ < archiveSize_, .problem = {}};
 }
 
 } // namespace worksheet

@@ -7,9 +7,10 @@
 // file and then passed on a piece at a time: a document of a thousand tasks is made in
 // memory of a few megabytes. The small parts stay in memory.
 
+#include "document.h"
+
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -55,16 +56,20 @@ public:
     void SetMainName(std::string name) { mainName_ = std::move(name); }
 
     // A picture, kept in its temporary file; `compress`: deflated in the archive, as a
-    // picture already compressed (PNG) is not.
-    void AddMedia(std::string name, std::string_view bytes, bool compress);
+    // picture already compressed (PNG) is not. Returns the picture's number, for Repeat.
+    std::size_t AddMedia(std::string name, std::string_view bytes, bool compress);
+    // The picture of number `picture` once more, as `name`, from the bytes kept already.
+    void RepeatMedia(std::string name, std::size_t picture);
+    // Whether the picture of number `picture` is `bytes`.
+    bool MediaIs(std::size_t picture, std::string_view bytes) const;
 
     // A small part, kept in memory.
     void AddPart(std::string name, std::string text);
 
     // Packs the parts, the small ones first in the order added, then the main part and the
-    // pictures, and appends the archive to `out` a piece at a time, calling `spill` after
-    // each. Returns why it could not, empty when it did.
-    std::string Write(std::string &out, const std::function<void()> &spill);
+    // pictures, at the first call, and appends the archive's next piece to `out` at each,
+    // saying whether more follow.
+    Ending Write(std::string &out);
 
     // A region of a temporary file that libzip reads as a part; public for libzip's
     // callback.
@@ -83,6 +88,13 @@ private:
     std::string mainName_;
     std::vector<Media> pictures_;
     std::deque<std::pair<std::string, std::string>> parts_;
+    // The archive once packed, and how much of it has been passed on.
+    std::unique_ptr<ScratchFile> archive_;
+    std::uint64_t archiveSize_ = 0;
+    std::uint64_t passed_ = 0;
+
+    // Packs the parts into archive_; returns why it could not, empty when it did.
+    std::string Pack();
 };
 
 } // namespace worksheet

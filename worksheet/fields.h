@@ -1,5 +1,7 @@
 #pragma once
 
+#include "utf8.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -14,9 +16,11 @@ inline constexpr std::string_view kVariantLetters[] = {"А", "Б", "В", "Г"};
 // Its name on a printed page: "Вариант Б".
 inline constexpr std::string_view kVariantTitle = kVariantMark.substr(2);
 
-// The fields of one line of a worksheet, as Reader reads them: the texts between spaces
-// and tabs, a final CR ignored (a file saved on Windows). A line with no field, or whose
-// first field starts with "#", is no task and is skipped.
+// The fields of one line of a worksheet, as Reader reads them: the texts between spaces,
+// tabs and Unicode's other spaces (a no-break space pasted from a word processor; the
+// same spaces the core passes over in a number, calc::SpaceLength), a final CR ignored (a
+// file saved on Windows). A line with no field, or whose first field starts with "#", is
+// no task and is skipped.
 class Fields
 {
 public:
@@ -39,7 +43,7 @@ public:
         if (pos_ == line_.size())
             return false;
         const std::size_t start = pos_;
-        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
+        while (pos_ < line_.size() && calc::SpaceLength(line_.substr(pos_)) == 0)
             ++pos_;
         field = line_.substr(start, pos_ - start);
         SkipBlanks();
@@ -49,8 +53,9 @@ public:
 private:
     void SkipBlanks()
     {
-        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
-            ++pos_;
+        for (std::size_t space = 0;
+             pos_ < line_.size() && (space = calc::SpaceLength(line_.substr(pos_))) > 0;)
+            pos_ += space;
     }
 
     std::string_view line_;

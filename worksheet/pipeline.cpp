@@ -54,29 +54,76 @@ Verdict PageVerdict(const Record &record)
     return {2, CountProblem(record.count)};
 }
 
+Run::Run(calc::InputMode mode, std::string_view decimalSeparator, Source &source,
+         Document &document, Sink &sink, std::size_t piece)
+    : source_(source), document_(document), sink_(sink), piece_(piece),
+      reader_(mode, decimalSeparator, document.Options())
+{
+}
+
+void Run::PassOn(std::size_t least)
+{
+    if (text_.empty() || text_.size() < least)
+        return;
+    sink_.Write(text_);
+    text_.clear();
+}
+
+bool Run::Step()
+{
+    if (over_)
+        return false;
+    if (!finishing_) {
+        if (source_.Waits())
+            PassOn();
+        if (const Record *record = source_.Next(reader_)) {
+            const Verdict verdict = document_.Add(text_, *record);
+            if (verdict.status != 0 || !verdict.problem.empty()) {
+                PassOn();
+                sink_.Say(Where(*record, document_.NumbersTasks()) + verdict.problem,
+                          record->number == 0);
+                status_ = std::max(status_, verdict.status);
+            }
+            PassOn(piece_);
+            return true;
+        }
+        if (source_.Failed()) {
+            PassOn();
+            sink_.Say("входът не може да бъде прочетен");
+            status_ = 2;
+            over_ = true;
+            return true;
+        }
+        finishing_ = true;
+    }
+    Finish();
+    return true;
+}
+
+// A piece of the writer's end; the run is over after the last, or after a problem.
+void Run::Finish()
+{
+    const Ending ending = document_.Finish(text_);
+    if (!ending.problem.empty()) {
+        PassOn();
+        sink_.Say(ending.problem);
+        status_ = 2;
+        over_ = true;
+    } else if (ending.more) {
+        PassOn(piece_);
+    } else {
+        PassOn();
+        over_ = true;
+    }
+}
+
 int Process(calc::InputMode mode, std::string_view decimalSeparator, Source &source,
             Document &document, Sink &sink)
 {
-    Reader reader(mode, decimalSeparator, document.Options());
-    int status = 0;
-    while (const Record *record = source.Next(reader)) {
-        const Verdict verdict = document.Add(sink.Pending(), *record);
-        sink.Spill();
-        if (verdict.status == 0 && verdict.problem.empty())
-            continue;
-        sink.Say(Where(*record, document.NumbersTasks()) + verdict.problem, record->number == 0);
-        status = std::max(status, verdict.status);
+    Run run(mode, decimalSeparator, source, document, sink);
+    while (run.Step()) {
     }
-    if (source.Failed()) {
-        sink.Say("входът не може да бъде прочетен");
-        return 2;
-    }
-    if (const std::string problem = document.Finish(sink.Pending(), [&sink] { sink.Spill(); });
-        !problem.empty()) {
-        sink.Say(problem);
-        return 2;
-    }
-    return status;
+    return run.Status();
 }
 
 } // namespace worksheet

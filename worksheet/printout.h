@@ -46,19 +46,13 @@ public:
         return PageVerdict(record);
     }
 
-    void Finish(std::string &out)
+    // The end of the page, which is short: one piece.
+    Ending Finish(std::string &out) override
     {
         if (page_ == Page::Key)
             key_.Finish(out);
         else
             sheet_.Finish(out);
-    }
-
-    // The end of the page, which is short: one piece.
-    std::string Finish(std::string &out, const std::function<void()> &spill) override
-    {
-        Finish(out);
-        spill();
         return {};
     }
 

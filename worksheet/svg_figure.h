@@ -19,7 +19,8 @@ public:
 
     calc::SolveOptions Options() const override { return {}; }
     Verdict Add(std::string &out, const Record &record) override;
-    std::string Finish(std::string &, const std::function<void()> &) override { return {}; }
+    // The figure has no end of its own.
+    Ending Finish(std::string & /*out*/) override { return {}; }
 
 private:
     std::string separator_;

@@ -26,7 +26,7 @@ void TextReport::AddSteps(std::string &out, const calc::Solution &solution) cons
         return;
     out += solution::kHeading;
     out += '\n';
-    solution::AppendText(out, solution::Work(solution, separator_));
+    solution::AppendText(out, solution::Work(solution), separator_);
 }
 
 Verdict TextReport::Add(std::string &out, const Record &record)
@@ -62,7 +62,7 @@ Verdict TextReport::Add(std::string &out, const Record &record)
     return {record.Malformed() ? 2 : 1, std::move(problem)};
 }
 
-std::string TextReport::Finish(std::string &, const std::function<void()> &)
+Ending TextReport::Finish(std::string & /*out: the report has no end of its own*/)
 {
     first_ = true;
     variant_.clear();

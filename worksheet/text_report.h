@@ -27,7 +27,7 @@ public:
     calc::SolveOptions Options() const override { return {.exactValues = exact_ || steps_}; }
     bool NumbersTasks() const override { return false; }
     Verdict Add(std::string &out, const Record &record) override;
-    std::string Finish(std::string &out, const std::function<void()> &spill) override;
+    Ending Finish(std::string &out) override;
 
 private:
     void AddReport(std::string &out, const calc::Solution &solution) const;

@@ -14,7 +14,9 @@ Reader::Reader(calc::InputMode mode, std::string_view decimalSeparator,
 
 const Record *Reader::Read(std::string_view line)
 {
-    ++lines_;
+    // A byte order mark before the first line, as some editors save UTF-8, is no part of it.
+    if (++lines_ == 1 && line.starts_with(calc::kByteOrderMark))
+        line.remove_prefix(calc::kByteOrderMark.size());
     Fields fields(line);
     if (fields.Skipped()) {
         if (const std::string_view text = fields.Text(); text.starts_with(kVariantMark)) {
@@ -85,7 +87,7 @@ const Record &Reader::Triple(const std::array<std::string_view, 3> &texts)
 void Reader::EchoAsUtf8()
 {
     // The fields are the line's bytes but for blanks, which split no UTF-8 sequence: they
-    // are well-formed when the line is, which is what is checked, once.
+    // are valid when the line is, which is what is checked, once.
     if (calc::Utf8ValidLength(record_.line) == record_.line.size())
         return;
     record_.line = calc::ValidUtf8(record_.line, utf8Line_);

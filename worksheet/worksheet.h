@@ -10,11 +10,15 @@
 //   student_sheet.h the students' sheet of the same tasks, an HTML page
 //   docx_document.h the key and the sheet as documents for Word and Writer (a library of
 //                   their own, with cairo and libzip)
+//   document.h      what every writer is: a record at a time, then its end in pieces
+//   pipeline.h      the one run of a source's lines through the reader and a writer into
+//                   a sink, for the command line and the web page alike
 //
 // Lines are split and triples solved here, once; the writers take records and neither
-// split nor solve. Nothing here reads or writes files: the command line reads the lines
-// and writes what the writers append, a record at a time, so that a worksheet of any
-// length goes through in memory that does not grow with it.
+// split nor solve. Nothing here reads or writes files: the front end's source gives the
+// lines, and its sink takes the writers' text as the pipeline passes it on, a piece at a
+// time, so that a worksheet of any length goes through in memory that does not grow with
+// it.
 
 #include "calculate.h"
 
@@ -31,8 +35,8 @@ namespace worksheet
 // A line of a worksheet that is a task, or should be one. Its texts are views into the
 // line and into the Reader that made it. What the writers echo, the line and its fields,
 // is UTF-8 whatever the line's bytes: each byte that is not part of a well-formed UTF-8
-// sequence shows as U+FFFD (calc/utf8.h). The triple keeps the bytes, which the core
-// reads as they are.
+// sequence, and each control character but the tab, shows as U+FFFD (calc/utf8.h). The
+// triple keeps the bytes, which the core reads as they are.
 struct Record {
     // The line's number in the worksheet, from 1; 0 for three numbers given on their own.
     long number = 0;
@@ -40,7 +44,8 @@ struct Record {
     // Б", fields.h), and the variant's letter; none for a list without.
     long task = 0;
     std::string_view variant;
-    // The line as typed, without a final CR, as UTF-8.
+    // The line as typed, without a final CR (nor, on the first line, a byte order mark),
+    // as UTF-8.
     std::string_view line;
     // Its fields, one space between them, as UTF-8.
     std::string_view fields;

@@ -91,7 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LinesCase{"Empty", "", 1, {}},
         LinesCase{"LastLineWithoutFeed", "3 4 5\n6 7", 100, {"3 4 5", "6 7"}},
-        LinesCase{"EmptyLinesAndCarriageReturns", "\n\r\n\n", 1, {"", "\r", ""}},
+        LinesCase{"EmptyLinesAndCarriageReturns", "\n\r\n\n", 1, {"", "", ""}},
+        // CR LF, LF and a CR alone end a line; a CR LF split between two reads is one end.
+        LinesCase{"EveryLineEnd", "1\r\n2\n3\r4\r\r\n5", 100, {"1", "2", "3", "4", "", "5"}},
+        LinesCase{"ReturnThenFeedApart", "3 4 5\r\n6 7 8\r", 6, {"3 4 5", "6 7 8"}},
+        LinesCase{"ReturnsAlone", "a\r\rb\r", 1, {"a", "", "b"}},
         LinesCase{"ByteByByte", "ab\ncd\n", 1, {"ab", "cd"}},
         LinesCase{"NulInside", std::string("a\0b\n", 4), 100, {std::string("a\0b", 3)}},
         LinesCase{"AcrossTheBufferEnd", kNearlyFull + "\nyyyyyy\n", 4096, {kNearlyFull, "yyyyyy"}},
@@ -131,6 +135,21 @@ TEST(LineReader, FlushesTheOutputBeforeWaiting)
     typist.join();
     EXPECT_EQ(line, "2");
     EXPECT_EQ(seen, "answer 1\n");
+}
+
+// A line that ends in a CR is given before the next byte arrives, and an LF after it is
+// still no empty line.
+TEST(LineReader, GivesALineEndedByAReturnAtOnce)
+{
+    Pipe input;
+    app::LineReader reader(input.read);
+    ASSERT_EQ(write(input.write, "1\r", 2), 2);
+    std::string_view line;
+    ASSERT_TRUE(reader.Next(line));
+    EXPECT_EQ(line, "1");
+    ASSERT_EQ(write(input.write, "\n2\n", 3), 3);
+    ASSERT_TRUE(reader.Next(line));
+    EXPECT_EQ(line, "2");
 }
 
 TEST(Output, WritesInChunksAndInOrderWithTheStreamBefore)

@@ -432,6 +432,63 @@ INSTANTIATE_TEST_SUITE_P(
                         {"6172839/5000000", "23456789/10000000", "470679/156250", "", "", "", ""}}),
     RowName<ExactCase>);
 
+struct NoteCase {
+    const char *name;
+    InputMode mode;
+    std::array<std::string, 3> inputs;
+    std::string named;  // the values the exact block's last line names; "" for no such line
+    bool alone = false; // no value has an exact form: the line is all the block holds
+};
+
+std::ostream &operator<<(std::ostream &os, const NoteCase &c)
+{
+    return os << c.name;
+}
+
+class ExactNoteTest : public testing::TestWithParam<NoteCase>
+{
+};
+
+// The exact block's last line names every value whose formula's digits the report keeps,
+// whether or not the block has a line of its own for it.
+TEST_P(ExactNoteTest, NamesEveryValueWithFormulaDigits)
+{
+    const NoteCase &c = GetParam();
+    const calc::Solution solution = calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]},
+                                                    ".", {.exactValues = true});
+    std::string block;
+    calc::AppendExactValues(block, solution, {.lineEnd = "\n"});
+    const std::string note =
+        "Отчетът дава цифрите на формулите си, до 10⁻¹⁰ от точната стойност: " + c.named + "\n";
+    if (c.named.empty()) {
+        EXPECT_EQ(block.find("Отчетът"), std::string::npos) << block;
+    } else {
+        EXPECT_TRUE(block.ends_with(note)) << block;
+    }
+    if (c.alone) {
+        EXPECT_EQ(block, std::string(calc::kExactHeading) + "\n" + note);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notes, ExactNoteTest,
+    testing::Values(NoteCase{"ExactDigitsEverywhere", InputMode::Sides, {"3", "4", "5"}, ""},
+                    NoteCase{
+                        "SideAndAreaWithoutAForm",
+                        InputMode::Heights,
+                        {"9,1", "3.7", "4.6"},
+                        "AC = 11.8102783262296, S = 21.8490149035248, Yg_a = 10.3196710659417"},
+                    NoteCase{"BisectorWithoutAForm",
+                             InputMode::Medians,
+                             {"4.2", "8.4", "7.4"},
+                             "AC = 5.74417579427681, Yg_a = 4.09106757046346"},
+                    NoteCase{"NoFormAtAll",
+                             InputMode::Sides,
+                             {"8.99098", "6.96466", "15.29403"},
+                             "Yg_c = 2.25508540895897",
+                             true}),
+    RowName<NoteCase>);
+
 // The forms of the values a solution passes through, by name.
 std::vector<std::string> Forms(const calc::Solution &solution, calc::Quantity quantity, int count)
 {

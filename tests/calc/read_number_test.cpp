@@ -186,4 +186,24 @@ INSTANTIATE_TEST_SUITE_P(LocaleSeparators, ReadNumberTest,
                                          ReadCase{"EmptySeparator", "3,5", 3.5, ""}),
                          RowName<ReadCase>);
 
+// Texts as pasted: a byte order mark at the start and Unicode's spaces are passed over as
+// spaces are; other invisible characters end the number.
+INSTANTIATE_TEST_SUITE_P(
+    AsPasted, ReadNumberTest,
+    testing::Values(ReadCase{"ByteOrderMark", "\uFEFF3,5", 3.5},
+                    ReadCase{"ByteOrderMarkThenSpace", "\uFEFF 4", 4.0},
+                    ReadCase{"ByteOrderMarkInsideStops", "1\uFEFF2", 1.0},
+                    ReadCase{"TwoByteOrderMarks", "\uFEFF\uFEFF2", 0.0},
+                    ReadCase{"NoBreakSpace", "1\u00A0234,5", 1234.5},
+                    ReadCase{"NarrowNoBreakSpace", "1\u202F000", 1000.0},
+                    ReadCase{"FigureAndThinSpaces", "\u20071\u20090\u2009", 10.0},
+                    ReadCase{"OghamAndIdeographicSpaces", "\u16802\u30005", 25.0},
+                    ReadCase{"EnQuadToHairSpace", "\u20001\u200A2", 12.0},
+                    ReadCase{"MathematicalSpace", "1\u205F5", 15.0},
+                    ReadCase{"ZeroWidthSpaceStops", "1\u200B2", 1.0},
+                    ReadCase{"LineSeparatorStops", "1\u20282", 1.0},
+                    ReadCase{"HalfANoBreakSpaceStops", "1\xC2", 1.0},
+                    ReadCase{"SpaceIsNoSeparator", "3\u00A05", 35.0, "\u00A0"}),
+    RowName<ReadCase>);
+
 } // namespace

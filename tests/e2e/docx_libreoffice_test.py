@@ -66,7 +66,7 @@ def command_line(document, sheet):
 
 # The page's part for teachers: the worksheet as its list, the sheet or the key shown, then
 # saved as a document; the file is the Blob the page hands to the browser to save.
-PAGE_SAVE = '''
+PAGE_SHOW = '''
     document.getElementById('teacher').open = true;
     document.querySelector('input[name="teacher-kind"][value="1"]').click();
     document.getElementById('teacher-list').value = arguments[0];
@@ -74,14 +74,22 @@ PAGE_SAVE = '''
     URL.createObjectURL = (blob) => { window.saved = blob; return make(blob); };
     document.addEventListener('click', (event) => event.target.download && event.preventDefault(),
                               true);  // nothing saved on the disk
-    document.getElementById(`teacher-${arguments[1]}`).click();
-    document.getElementById('teacher-docx').click();'''
+    document.getElementById(`teacher-${arguments[1]}`).click();'''
+PAGE_SAVE = "document.getElementById('teacher-docx').click();"
+PAGE_STATUS = "return document.getElementById('teacher-status').textContent"
 PAGE_FILE = '''
     return new Promise((resolve) => {
         const reader = new FileReader();
         reader.onload = () => resolve(reader.result.split(',')[1]);
         reader.readAsDataURL(window.saved);
     });'''
+
+
+def until(chromium, shows):
+    """The page's status once `shows` it, read again and again until then."""
+    while not shows(status := chromium.run(PAGE_STATUS)):
+        time.sleep(0.05)
+    return status
 
 
 def web_page(document, sheet):
@@ -92,12 +100,13 @@ def web_page(document, sheet):
     chromium = browser.launch('chromium', 'bg')
     try:
         chromium.open('file://' + os.path.abspath(made_by))
-        chromium.run(PAGE_SAVE, WORKSHEET, 'sheet' if sheet else 'key')
-        for _ in range(400):
-            status = chromium.run("return document.getElementById('teacher-status').textContent")
-            if 'се запазва като' in status or 'не може' in status:
-                break
-            time.sleep(0.05)
+        chromium.run(PAGE_SHOW, WORKSHEET, 'sheet' if sheet else 'key')
+        # The page made in parts on a loaded machine: saved only once it is shown, and the
+        # file taken only once the status says it is saved (or why it is not); the test's
+        # own time limit is the only one.
+        until(chromium, lambda status: 'е готов' in status)
+        chromium.run(PAGE_SAVE)
+        status = until(chromium, lambda status: 'се запазва като' in status or 'не може' in status)
         with open(document, 'wb') as out:
             out.write(base64.b64decode(chromium.run(PAGE_FILE)))
     finally:

@@ -132,7 +132,7 @@ class LayoutTest : public testing::TestWithParam<LayoutCase>
 TEST_P(LayoutTest, RowsBreakOnlyAtTheTopLevel)
 {
     std::string html;
-    AppendMathMl(html, {.parts = {{"", {{GetParam().formulas, GetParam().note}}}}});
+    AppendMathMl(html, {.parts = {{"", {{GetParam().formulas, Note(GetParam().note)}}}}});
     const std::string step = html.substr(html.find("<div"));
     EXPECT_EQ(Reader(step).Line(), GetParam().line) << step;
 }
@@ -141,11 +141,11 @@ const Expression kA = Symbol("a"), kB = Symbol("b"), kP = Symbol("p");
 const std::string kLongNote = "медианите на всеки триъгълник образуват триъгълник";
 
 // A decimal that is the value rounded.
-Expression Decimal(const char *digits)
+Expression RoundedDecimal(double value)
 {
-    Expression number = Whole(digits);
-    number.rounded = true;
-    return number;
+    calc::Digits digits = calc::DigitsOf(value);
+    digits.exact = false;
+    return Decimal(digits);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LayoutCase{"ARowARelation",
                    {Formula({kA, Fraction(Product(List(N(2), Symbol("S"))), Symbol("h", 'a')),
-                             Decimal("6.75")})},
+                             RoundedDecimal(6.75)})},
                    {},
                    "a | [={2S/h_a}] ^ [≈6.75]"},
         LayoutCase{
@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    "y | [=p(p−a) ^ (p−b)]"},
         LayoutCase{"AProductTermWrapsOnlyWhereItHasALineOfItsOwn",
-                   {Formula({Symbol("l"), Sum(List(Product(List(Decimal("4.8"), N(3))),
+                   {Formula({Symbol("l"), Sum(List(Product(List(RoundedDecimal(4.8), N(3))),
                                                    Negative(Fraction(N(1), N(2))),
                                                    Product(List(N(2), N(3), kA))))})},
                    {},
@@ -281,12 +281,15 @@ TEST_P(ExactValuesTest, AreTheReportsExactLines)
 
 INSTANTIATE_TEST_SUITE_P(
     Triples, ExactValuesTest,
-    testing::Values(ExactCase{"Medians", calc::InputMode::Medians, {"3", "4", "5"}},
-                    ExactCase{"Sides", calc::InputMode::Sides, {"3", "4", "5"}},
-                    ExactCase{"Altitudes", calc::InputMode::Heights, {"4", "5", "10"}},
-                    ExactCase{"Decimals", calc::InputMode::Sides, {"3.1", "4.3", "5.7"}},
-                    ExactCase{"FormulaDigits", calc::InputMode::Medians, {"0.1", "10", "10"}},
-                    ExactCase{"Refused", calc::InputMode::Sides, {"1", "2", "3"}}),
+    testing::Values(
+        ExactCase{"Medians", calc::InputMode::Medians, {"3", "4", "5"}},
+        ExactCase{"Sides", calc::InputMode::Sides, {"3", "4", "5"}},
+        ExactCase{"Altitudes", calc::InputMode::Heights, {"4", "5", "10"}},
+        ExactCase{"Decimals", calc::InputMode::Sides, {"3.1", "4.3", "5.7"}},
+        ExactCase{"FormulaDigits", calc::InputMode::Medians, {"0.1", "10", "10"}},
+        ExactCase{"FormulaDigitsWithoutAForm", calc::InputMode::Heights, {"9.1", "3.7", "4.6"}},
+        ExactCase{"NoFormAtAll", calc::InputMode::Sides, {"8.99098", "6.96466", "15.29403"}},
+        ExactCase{"Refused", calc::InputMode::Sides, {"1", "2", "3"}}),
     RowName<ExactCase>);
 
 } // namespace

@@ -74,7 +74,7 @@ TEST_P(UnitsTest, KeepTitlesAndTheEndWithTheirSteps)
         worked.parts.push_back(part);
     }
     std::string html;
-    AppendMathMl(html, worked, {.column = kColumn, .tail = GetParam().tail});
+    AppendMathMl(html, worked, ".", {.column = kColumn, .tail = GetParam().tail});
     EXPECT_EQ(Units(html), GetParam().units) << html;
 }
 

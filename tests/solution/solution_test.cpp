@@ -91,9 +91,9 @@ TEST_P(SolutionTest, AgreesWithTheReport)
     const Case &c = GetParam();
     const calc::Solution solution = calc::Calculate(c.mode, {c.inputs[0], c.inputs[1], c.inputs[2]},
                                                     c.separator, {.exactValues = true});
-    const solution::WorkedSolution worked = solution::Work(solution, c.separator);
+    const solution::WorkedSolution worked = solution::Work(solution);
     std::string text;
-    solution::AppendText(text, worked);
+    solution::AppendText(text, worked, c.separator);
     const std::vector<std::string> lines = Lines(text);
     for (const std::string &line : c.lines)
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line << "\n" << text;
@@ -142,7 +142,7 @@ TEST_P(SolutionTest, AgreesWithTheReport)
     }
 
     std::string html;
-    solution::AppendMathMl(html, worked);
+    solution::AppendMathMl(html, worked, c.separator);
     std::set<std::string> names;
     EXPECT_EQ(Elements(html, names), "");
     const std::set<std::string> presentation = {"div",   "p",     "span", "wbr",  "math",
@@ -153,8 +153,8 @@ TEST_P(SolutionTest, AgreesWithTheReport)
 
     // One step under the other, and two side by side where both fit in half of A4's line.
     std::string omml;
-    solution::AppendOmml(omml, worked);
-    solution::AppendOmml(omml, worked, 10206);
+    solution::AppendOmml(omml, worked, c.separator);
+    solution::AppendOmml(omml, worked, c.separator, 10206);
     names.clear();
     EXPECT_EQ(Elements(omml, names, kOfficeNamespaces), "");
     const std::set<std::string> office = {
@@ -309,13 +309,21 @@ TEST_P(OmmlTest, WritesOfficeMath)
 {
     const OmmlCase &c = GetParam();
     std::string omml;
-    solution::AppendOmml(omml, c.formula);
+    solution::AppendOmml(omml, c.formula, ",");
     EXPECT_EQ(omml, c.omml);
     std::set<std::string> names;
     EXPECT_EQ(Elements(omml, names, kOfficeNamespaces), "");
 }
 
 const std::string kNumber = "<m:r><m:rPr><m:nor/></m:rPr><m:t xml:space=\"preserve\">";
+
+// A number of fifteen digits, the value itself or the value rounded.
+solution::Expression Decimal(double value, bool exact)
+{
+    calc::Digits digits = calc::DigitsOf(value);
+    digits.exact = exact;
+    return solution::Decimal(digits);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, OmmlTest,
@@ -344,16 +352,15 @@ INSTANTIATE_TEST_SUITE_P(
                  "<m:r><m:t>a</m:t></m:r></m:e></m:d></m:e><m:sup>" +
                      kNumber + "2</m:t></m:r></m:sup></m:sSup></m:oMath>"},
         // 3,9² ≈ 15,21 < l_a: a decimal comma inside its number, the relations as signs
-        OmmlCase{
-            "ChainOfDecimals",
-            solution::Chain(solution::Square(solution::DecimalOf(calc::DigitsOf(3.9), ",", false)))
-                .Is(solution::DecimalOf(calc::DigitsOf(15.21), ",", true))
-                .Then(solution::Relation::Less, solution::Symbol("l", 'a'))
-                .Take(),
-            "<m:oMath><m:sSup><m:e>" + kNumber + "3,9</m:t></m:r></m:e><m:sup>" + kNumber +
-                "2</m:t></m:r></m:sup></m:sSup><m:r><m:t>≈</m:t></m:r>" + kNumber +
-                "15,21</m:t></m:r><m:r><m:t>&lt;</m:t></m:r><m:sSub><m:e><m:r><m:t>l</m:t>"
-                "</m:r></m:e><m:sub><m:r><m:t>a</m:t></m:r></m:sub></m:sSub></m:oMath>"},
+        OmmlCase{"ChainOfDecimals",
+                 solution::Chain(solution::Square(Decimal(3.9, true)))
+                     .Is(Decimal(15.21, false))
+                     .Then(solution::Relation::Less, solution::Symbol("l", 'a'))
+                     .Take(),
+                 "<m:oMath><m:sSup><m:e>" + kNumber + "3,9</m:t></m:r></m:e><m:sup>" + kNumber +
+                     "2</m:t></m:r></m:sup></m:sSup><m:r><m:t>≈</m:t></m:r>" + kNumber +
+                     "15,21</m:t></m:r><m:r><m:t>&lt;</m:t></m:r><m:sSub><m:e><m:r><m:t>l</m:t>"
+                     "</m:r></m:e><m:sub><m:r><m:t>a</m:t></m:r></m:sub></m:sSub></m:oMath>"},
         // a : b : c = 5 : 4 : 2
         OmmlCase{"Ratio",
                  solution::Ratio(solution::List(solution::Whole("5"), solution::Whole("4"))),

@@ -1,6 +1,8 @@
 #include "calculate.h"
 #include "exact_values.h"
 #include "generator.h"
+#include "problems.h"
+#include "report.h"
 #include "row_name.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +111,9 @@ TEST_P(ExercisesTest, AreAsAsked)
             if (c.level == 1) {
                 EXPECT_GE(nice, c.mode == InputMode::Medians ? 1 : 3) << line;
             }
+            if (c.level < 3) { // every answer the exact value rounded
+                EXPECT_EQ(calc::ReportDigitsNote(calc::ReportedLines(solution)), "") << line;
+            }
             if (c.level == 3) { // obtuse, or a needle
                 std::array<double, 3> s = solution.triangle.Sides();
                 std::sort(s.begin(), s.end());
@@ -143,13 +148,101 @@ INSTANTIATE_TEST_SUITE_P(
                     ListCase{"ClassVariants", InputMode::Heights, 6, 2, 14, ".", 1, 2}),
     RowName<ListCase>);
 
+struct ShapesCase {
+    const char *name;
+    InputMode mode;
+    int level;
+};
+
+std::ostream &operator<<(std::ostream &os, const ShapesCase &c)
+{
+    return os << c.name;
+}
+
+class ShapesTest : public testing::TestWithParam<ShapesCase>
+{
+};
+
+// A list of twenty tasks has twenty shapes, similar triangles counting as one, whatever
+// the seed.
+TEST_P(ShapesTest, RepeatNoShapeInTwenty)
+{
+    const ShapesCase &c = GetParam();
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        std::istringstream lines(teacher::Exercises({c.mode, 20, 0, seed, c.level}));
+        std::set<std::array<double, 3>> shapes;
+        std::string line;
+        std::getline(lines, line); // the heading
+        while (std::getline(lines, line)) {
+            std::istringstream fields(line);
+            std::array<double, 3> t{};
+            fields >> t[0] >> t[1] >> t[2];
+            std::sort(t.begin(), t.end());
+            shapes.insert({1, std::round(t[1] / t[0] * 1e9), std::round(t[2] / t[0] * 1e9)});
+        }
+        EXPECT_EQ(shapes.size(), 20U) << "seed " << seed;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, ShapesTest,
+                         testing::Values(ShapesCase{"ClassAltitudes", InputMode::Heights, 1},
+                                         ShapesCase{"ClassSides", InputMode::Sides, 1},
+                                         ShapesCase{"ClassMedians", InputMode::Medians, 1},
+                                         ShapesCase{"Altitudes", InputMode::Heights, 2},
+                                         ShapesCase{"Sides", InputMode::Sides, 2},
+                                         ShapesCase{"Medians", InputMode::Medians, 2}),
+                         RowName<ShapesCase>);
+
+struct LengthsCase {
+    const char *name;
+    InputMode mode;
+    teacher::Triple lengths; // in thousandths
+};
+
+std::ostream &operator<<(std::ostream &os, const LengthsCase &c)
+{
+    return os << c.name;
+}
+
+class SolveTest : public testing::TestWithParam<LengthsCase>
+{
+};
+
+// Thousandths solved as they are give what their texts give, to the exact values.
+TEST_P(SolveTest, IsTheSolutionOfTheTexts)
+{
+    const LengthsCase &c = GetParam();
+    const std::string a = teacher::Text(c.lengths[0], "."), b = teacher::Text(c.lengths[1], "."),
+                      t = teacher::Text(c.lengths[2], ".");
+    const calc::Solution read = calc::Calculate(c.mode, {a, b, t}, ".", {.exactValues = true});
+    const calc::Solution solved = teacher::Solve(c.mode, c.lengths);
+    EXPECT_EQ(solved, read);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(teacher::Nearest(c.lengths[i]), read.given[i]);
+    if (read.outcome == calc::Outcome::Solved) {
+        const auto area = [](const calc::Solution &s) {
+            return calc::exact::FormText(*s.exact->FormOf({Quantity::Area, 0}));
+        };
+        EXPECT_EQ(area(solved), area(read));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, SolveTest,
+    testing::Values(LengthsCase{"WholeAltitudes", InputMode::Heights, {12000, 5600, 4200}},
+                    LengthsCase{"Thousandths", InputMode::Sides, {1, 2, 2}},
+                    LengthsCase{"TenthsThatAddUp", InputMode::Sides, {100, 200, 300}},
+                    LengthsCase{"Zero", InputMode::Sides, {0, 1000, 1000}},
+                    LengthsCase{"Medians", InputMode::Medians, {1500, 2250, 3125}}),
+    RowName<LengthsCase>);
+
 // The list a seed makes does not depend on the machine (the web page's test compares it
 // with the page's).
 TEST(Exercises, AreTheSameEverywhere)
 {
     EXPECT_EQ(teacher::Exercises({InputMode::Sides, 3, 1, 2026}),
               "# bisectors --generate 3 --sides --impossible 1 --seed 2026\n"
-              "34 21.5 30.5\n30 25 25\n3 15 18\n");
+              "25 25 30\n34 21.5 30.5\n4 8 12\n");
 }
 
 TEST(Exercises, RefuseRequestsOutOfRange)
@@ -159,7 +252,7 @@ TEST(Exercises, RefuseRequestsOutOfRange)
     EXPECT_NE(teacher::RequestProblem({InputMode::Sides, 3, 4, 1}), "");
     EXPECT_NE(teacher::RequestProblem({InputMode::Sides, 3, 0, 1, 4}), "");
     EXPECT_NE(teacher::RequestProblem({InputMode::Sides, 3, 0, 1, 2, 5}), "");
-    EXPECT_NE(teacher::RequestProblem({InputMode::Heights, 40, 0, 1, 1}), ""); // too few
+    EXPECT_NE(teacher::RequestProblem({InputMode::Heights, 200, 0, 1, 1, 4}), ""); // too few
     EXPECT_EQ(teacher::Exercises({InputMode::Sides, 3, 4, 1}), "");
 }
 

@@ -143,7 +143,26 @@ INSTANTIATE_TEST_SUITE_P(
         // Blanks between the fields are echoed as one space, the line as typed.
         EchoCase{"BytesF5ToFF", "3\t4\xF5\xF8\xFE\xFF  5\r",
                  "3\t4" + kFffd + kFffd + kFffd + kFffd + "  5",
-                 "3 4" + kFffd + kFffd + kFffd + kFffd + " 5", ""}),
+                 "3 4" + kFffd + kFffd + kFffd + kFffd + " 5", ""},
+        // As pasted: a byte order mark before the first line is dropped, Unicode's spaces
+        // part the fields.
+        EchoCase{"ByteOrderMark", "\uFEFF3 4 5", "3 4 5", "3 4 5", ""},
+        EchoCase{"UnicodeSpaces", "3\u00A04\u202F\u20095\u3000", "3\u00A04\u202F\u20095\u3000",
+                 "3 4 5", ""},
+        // Control characters are echoed as U+FFFD, one for each (a C1 control is two
+        // bytes), while the core reads the number before them.
+        EchoCase{"EscapeSequence", "3 4 5\x1B[2J", "3 4 5" + kFffd + "[2J", "3 4 5" + kFffd + "[2J",
+                 ""},
+        EchoCase{"NulAndReturnInside", std::string("3\0 4\r 5", 7),
+                 "3" + kFffd + " 4" + kFffd + " 5", "3" + kFffd + " 4" + kFffd + " 5", ""},
+        EchoCase{"DeleteAndC1Control", "3\x7F 4\xC2\x9B 5\xC2\x85",
+                 "3" + kFffd + " 4" + kFffd + " 5" + kFffd,
+                 "3" + kFffd + " 4" + kFffd + " 5" + kFffd, ""},
+        EchoCase{"NoncharactersOfNoXml", "3 4 5\uFFFE\uFFFF", "3 4 5" + kFffd + kFffd,
+                 "3 4 5" + kFffd + kFffd, ""},
+        // Eight bytes of printable ASCII before a control character, past the fast check.
+        EchoCase{"ControlAfterAWord", "3.000000 4.000000 5\x01", "3.000000 4.000000 5" + kFffd,
+                 "3.000000 4.000000 5" + kFffd, ""}),
     RowName<EchoCase>);
 
 // Three numbers given on their own are echoed the same way.

@@ -1,0 +1,121 @@
+// The routes of altitudes: the sides' ratio in whole numbers, a = x_a·k …, Heron's formula
+// in k and k from S = a·h_a/2; or, where the ratio has no short form, the area from the
+// identity 1/S² = P1·P2·P3·P4 and a = 2S/h_a …; and the identity as the check of the first.
+#include "worker.h"
+
+namespace solution
+{
+namespace
+{
+
+using calc::Quantity;
+
+constexpr std::string_view kRatio =
+    "Страните са обратно пропорционални на височините (a·h_a = b·h_b = c·h_c = 2S):";
+constexpr std::string_view kScale = "k от лицето, изразено и чрез височината h_a:";
+constexpr std::string_view kSidesAndArea = "Страните и лицето:";
+constexpr std::string_view kArea = "Лицето S от реципрочните стойности на височините:";
+constexpr std::string_view kSides = "Страните:";
+constexpr std::string_view kCheck =
+    "Проверка: лицето и по формулата 1/S² = (1/h_a + 1/h_b + 1/h_c)(…)(…)(…):";
+constexpr std::string_view kSameArea = "същото лице";
+
+} // namespace
+
+void Worker::Altitudes()
+{
+    Step scaled;
+    for (int i = 0; i < 3; ++i) {
+        Chain side(Letter(i));
+        side.Is(notation_.TimesScale(Quantity::Ratio, i, 1));
+        scaled.formulas.push_back(side.Take());
+    }
+    Part &part = Add(kRatio);
+    part.steps.push_back({List(Proportion()), {}});
+    part.steps.push_back(std::move(scaled));
+
+    Heron({Letter(0), Letter(1), Letter(2)}, Symbol("p"), Symbol("S"));
+
+    Part &scale = Add(kScale);
+    Chain area(Symbol("S"));
+    area.Is(Fraction(Product(List(Letter(0), Given(0))), Integer(2)));
+    area.Is(Fraction(Product(List(notation_.TimesScale(Quantity::Ratio, 0, 1),
+                                  notation_.Value(Quantity::Given, 0))),
+                     Integer(2)));
+    area.Is(notation_.TimesScale(Quantity::AltitudeArea, 0, 1));
+    Chain equation(notation_.TimesScale(Quantity::HeronArea, 0, 2));
+    equation.Is(notation_.TimesScale(Quantity::AltitudeArea, 0, 1));
+    Chain k(Symbol("k"));
+    k.Is(Fraction(notation_.Value(Quantity::AltitudeArea), notation_.Value(Quantity::HeronArea)));
+    notation_.OverRoot(k, Quantity::Scale);
+    notation_.Finish(k, Quantity::Scale, 0, true);
+    scale.steps.push_back({List(area.Take(), equation.Take(), k.Take()), {}});
+
+    Part &results = Add(kSidesAndArea);
+    for (int i = 0; i < 3; ++i) {
+        Chain side(Letter(i));
+        side.Is(notation_.TimesScale(Quantity::Ratio, i, 1));
+        side.Is(
+            Product(List(notation_.Value(Quantity::Ratio, i), notation_.Value(Quantity::Scale))));
+        AddResult(results, std::move(side), Quantity::Side, i);
+    }
+    Chain s(Symbol("S"));
+    s.Is(notation_.TimesScale(Quantity::AltitudeArea, 0, 1));
+    s.Is(Product(List(notation_.Value(Quantity::AltitudeArea), notation_.Value(Quantity::Scale))));
+    AddResult(results, std::move(s), Quantity::Area, 0);
+}
+
+Expression Worker::InverseAreaSquared() const
+{
+    Chain chain(Reciprocal(Square(Symbol("S"))));
+    std::array<std::vector<Expression>, 3> factors; // as letters, put in, worked out
+    for (int f = 0; f < 4; ++f) {
+        std::vector<Expression> letters, numbers;
+        for (int i = 0; i < 3; ++i) {
+            Expression letter = Reciprocal(Given(i));
+            Expression number = notation_.Value(Quantity::Reciprocal, i);
+            const bool turned = f > 0 && i == 3 - f;
+            letters.push_back(turned ? Negative(std::move(letter)) : std::move(letter));
+            numbers.push_back(turned ? Negative(std::move(number)) : std::move(number));
+        }
+        factors[0].push_back(Sum(std::move(letters)));
+        factors[1].push_back(Sum(std::move(numbers)));
+        factors[2].push_back(notation_.Value(Quantity::Factor, f));
+    }
+    for (std::vector<Expression> &product : factors)
+        chain.Is(Product(std::move(product)));
+    notation_.Finish(chain, Quantity::InverseAreaSquared);
+    return chain.Take();
+}
+
+void Worker::AltitudesByIdentity()
+{
+    Part &area = Add(kArea);
+    area.steps.push_back({List(InverseAreaSquared()), {}});
+    Chain s(Symbol("S"));
+    s.Is(Reciprocal(Root(Reciprocal(Square(Symbol("S"))))));
+    s.Is(Reciprocal(Root(notation_.Value(Quantity::InverseAreaSquared))));
+    notation_.OverRoot(s, Quantity::Area);
+    AddResult(area, std::move(s), Quantity::Area, 0);
+
+    Part &sides = Add(kSides);
+    for (int i = 0; i < 3; ++i) {
+        Chain side(Letter(i));
+        side.Is(Fraction(Twice(Symbol("S")), Given(i)));
+        side.Is(
+            Fraction(Twice(notation_.Value(Quantity::Area)), notation_.Value(Quantity::Given, i)));
+        AddResult(sides, std::move(side), Quantity::Side, i);
+    }
+}
+
+void Worker::AltitudesCheck()
+{
+    Part &part = Add(kCheck);
+    Chain s(Symbol("S"));
+    s.Is(Reciprocal(Root(notation_.Value(Quantity::InverseAreaSquared))));
+    notation_.OverRoot(s, Quantity::Area);
+    notation_.Finish(s, Quantity::Area);
+    part.steps.push_back({List(InverseAreaSquared(), s.Take()), Note(kSameArea)});
+}
+
+} // namespace solution
