@@ -300,17 +300,17 @@ private:
 std::unique_ptr<worksheet::Document> MakeWriter(const Request &request, std::string_view separator,
                                                 std::string &problem)
 {
-    const auto kind =
-        request.sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key;
+    const auto page =
+        request.sheet ? worksheet::Printout::Page::Sheet : worksheet::Printout::Page::Key;
     switch (request.format.value_or(Format::Report)) {
     case Format::Report:
         return std::make_unique<worksheet::TextReport>(separator, request.exact, request.steps);
     case Format::Svg:
         return std::make_unique<worksheet::SvgFigure>(separator);
     case Format::Html:
-        return std::make_unique<worksheet::Printout>(*request.mode, separator, kind);
+        return std::make_unique<worksheet::Printout>(*request.mode, separator, page);
     case Format::Docx:
-        return LoadDocx(*request.mode, separator, kind, problem);
+        return LoadDocx(*request.mode, separator, page, problem);
     }
     return {};
 }

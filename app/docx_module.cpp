@@ -9,7 +9,7 @@ namespace app
 
 std::unique_ptr<worksheet::Document> LoadDocx(calc::InputMode mode,
                                               std::string_view decimalSeparator,
-                                              worksheet::Printout::Kind kind, std::string &problem)
+                                              worksheet::Printout::Page page, std::string &problem)
 {
     const std::string path = ModulePath(BISECTORS_DOCX_MODULE);
     void *module = path.empty() ? nullptr : dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -20,7 +20,7 @@ std::unique_ptr<worksheet::Document> LoadDocx(calc::InputMode mode,
         problem += why != nullptr ? why : "";
         return nullptr;
     }
-    return std::unique_ptr<worksheet::Document>(entry(mode, decimalSeparator, kind));
+    return std::unique_ptr<worksheet::Document>(entry(mode, decimalSeparator, page));
 }
 
 } // namespace app

@@ -11,12 +11,12 @@
 #include <string>
 #include <string_view>
 
-// The module's entry, with C linkage for dlsym: a new document of the kind, which the
+// The module's entry, with C linkage for dlsym: a new document, the key or the sheet, which the
 // caller deletes. Defined in the module only; the program finds it with dlsym.
 // NOLINTNEXTLINE(readability-identifier-naming): a C symbol, named as C names them
 extern "C" worksheet::Document *bisectors_docx_document(calc::InputMode mode,
                                                         std::string_view decimalSeparator,
-                                                        worksheet::Printout::Kind kind);
+                                                        worksheet::Printout::Page page);
 
 namespace app
 {
@@ -24,10 +24,10 @@ namespace app
 using DocxEntry = decltype(bisectors_docx_document);
 inline constexpr const char *kDocxEntryName = "bisectors_docx_document";
 
-// A document of the kind from the module, or null when the module cannot be loaded, with
+// A document, the key or the sheet, from the module, or null when the module cannot be loaded, with
 // `problem` saying why.
 std::unique_ptr<worksheet::Document> LoadDocx(calc::InputMode mode,
                                               std::string_view decimalSeparator,
-                                              worksheet::Printout::Kind kind, std::string &problem);
+                                              worksheet::Printout::Page page, std::string &problem);
 
 } // namespace app

@@ -1,21 +1,15 @@
 // Timings of the calculation core: reading an entry, printing a number, a whole report from
 // three input texts for each input kind (the work behind one "Изчисли"), the same with the
-<<<<<<< HEAD
 // exact values (bisectors --exact), a needle that only the exact path can answer, and the
-// worked solution of a school triple (bisectors --steps); and a triangle by three of its
+// worked solution of a school triple (bisectors --steps); a triangle by three of its
 // elements (bisectors --given), the solve alone and with its report, for closed forms of
-// each kind.
+// each kind; and the certified search for the triangle of three elements that have no
+// closed form.
 #include "calculate.h"
 #include "chapter_report.h"
 #include "chapter_work.h"
 #include "givens.h"
-=======
-// exact values (bisectors --exact), a needle that only the exact path can answer, the
-// worked solution of a school triple (bisectors --steps), and the certified search for the
-// triangle of three elements that have no closed form.
-#include "calculate.h"
 #include "search.h"
->>>>>>> search
 #include "solution.h"
 
 #include <benchmark/benchmark.h>
@@ -85,7 +79,6 @@ BENCHMARK_CAPTURE(Steps, Heights, calc::InputMode::Heights, {"4", "5", "10"});
 BENCHMARK_CAPTURE(Steps, Sides, calc::InputMode::Sides, {"9.45", "8.23", "1.3"});
 BENCHMARK_CAPTURE(Steps, Medians, calc::InputMode::Medians, {"3", "4", "5"});
 
-<<<<<<< HEAD
 // A triangle by three elements: the givens read, solved and, with `report`, reported (with
 // the exact values for `exact`), as one line of bisectors --given.
 void Given(benchmark::State &state, const std::string &line, bool report, bool exact)
@@ -113,7 +106,10 @@ BENCHMARK_CAPTURE(Given, SolveAmbiguousEdge, "a=1 b=2 alpha=30", false, false);
 BENCHMARK_CAPTURE(Given, ReportSideAngleSide, "a=5 b=7 gamma=60", true, false);
 BENCHMARK_CAPTURE(Given, ReportAmbiguousTwo, "a=1.5 b=2 alpha=30", true, false);
 BENCHMARK_CAPTURE(Given, ExactSideAngleSide, "a=5 b=7 gamma=30", true, true);
-=======
+// Without a closed form: the search, through the solve and its report.
+BENCHMARK_CAPTURE(Given, ReportThreeBisectors,
+                  "la=5.98222218314572 lb=5.1234753829798 lc=4.22507274131718", true, false);
+
 // The certified search, on the elements of the triangle 5, 6, 7 (as doubles, each its own
 // exact value): the whole search, every triangle proven.
 void Search(benchmark::State &state, std::array<calc::search::Given, 3> given)
@@ -134,7 +130,6 @@ BENCHMARK_CAPTURE(Search, SideInradiusCircumradius,
                   {{{Element::SideA, 5, 5},
                     {Element::Inradius, 1.632993161855452, 1.632993161855452},
                     {Element::Circumradius, 3.5721725415588015, 3.5721725415588015}}});
->>>>>>> search
 
 // The worked solution of a triangle by three elements as text, as --given --steps adds it.
 void GivenSteps(benchmark::State &state, const std::string &line)

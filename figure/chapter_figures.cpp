@@ -1,5 +1,6 @@
 #include "chapter_figures.h"
 
+#include "calculate.h"
 #include "chapter_report.h"
 #include "markup.h"
 #include "triangle.h"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace figure
@@ -30,15 +31,13 @@ void AppendSolidFill(std::string &out, const std::string &colour, int alphaThous
 
 } // namespace
 
-std::string DrawingMlColour(std::string_view colour)
+std::string DrawingMlColour(Colour colour)
 {
-    if (colour.size() != 7 || colour[0] != '#')
-        return {};
+    constexpr char kHex[] = "0123456789ABCDEF";
     std::string hex;
-    for (const char digit : colour.substr(1)) {
-        if (!std::isxdigit(static_cast<unsigned char>(digit)))
-            return {};
-        hex += static_cast<char>(std::toupper(static_cast<unsigned char>(digit)));
+    for (const std::uint8_t channel : {colour.red, colour.green, colour.blue}) {
+        hex += kHex[channel >> 4];
+        hex += kHex[channel & 15];
     }
     return hex;
 }
@@ -60,7 +59,7 @@ void DrawingMlPainter::OpenShape(const Tag &tag, std::string_view properties)
     shapes_ += "<wps:wsp><wps:cNvPr id=\"";
     shapes_ += std::to_string(nextId_++);
     shapes_ += "\" name=\"";
-    AppendEscaped(shapes_, tag.name.empty() ? tag.kind : tag.name);
+    AppendEscaped(shapes_, tag.name.empty() ? tag.classes : tag.name);
     shapes_ += "\"/>";
     shapes_ += properties;
     shapes_ += "<wps:spPr>";
@@ -85,33 +84,21 @@ void DrawingMlPainter::Box(double left, double top, double width, double height,
 
 void DrawingMlPainter::Outline(const Stroke &stroke)
 {
-    const std::string colour = DrawingMlColour(stroke.colour);
-    if (colour.empty()) {
-        shapes_ += "<a:ln><a:noFill/></a:ln>";
-        return;
-    }
     shapes_ += "<a:ln w=\"";
     shapes_ += std::to_string(std::max(0L, Emu(stroke.width)));
     shapes_ += "\" cap=\"rnd\">";
-    AppendSolidFill(shapes_, colour);
-    // Dash and gap lengths in thousandths of a percent of the line's width.
-    // An odd list twice, as SVG draws it.
-    std::vector<double> dashes = ReadDashes(stroke.dashes);
-    if (dashes.size() % 2 != 0)
-        dashes.insert(dashes.end(), dashes.begin(), dashes.end());
-    if (!dashes.empty() && stroke.width > 0) {
-        shapes_ += "<a:custDash>";
-        for (std::size_t i = 0; i + 1 < dashes.size(); i += 2) {
-            const auto percent = [&](double length) {
-                return std::to_string(std::max(1L, std::lround(length / stroke.width * 100000)));
-            };
-            shapes_ += "<a:ds d=\"";
-            shapes_ += percent(dashes[i]);
-            shapes_ += "\" sp=\"";
-            shapes_ += percent(dashes[i + 1]);
-            shapes_ += "\"/>";
-        }
-        shapes_ += "</a:custDash>";
+    AppendSolidFill(shapes_, DrawingMlColour(stroke.colour));
+    // The dash and the gap in thousandths of a percent of the line's width.
+    if (!stroke.dashes.Solid() && stroke.width > 0) {
+        const auto percent = [&](double length) {
+            const double share = std::clamp(length / stroke.width * 100000, 1.0, 1e9);
+            return std::to_string(std::isfinite(share) ? std::lround(share) : 1L);
+        };
+        shapes_ += "<a:custDash><a:ds d=\"";
+        shapes_ += percent(stroke.dashes.dash);
+        shapes_ += "\" sp=\"";
+        shapes_ += percent(stroke.dashes.gap);
+        shapes_ += "\"/></a:custDash>";
     }
     shapes_ += "<a:round/></a:ln>";
 }
@@ -134,7 +121,7 @@ void DrawingMlPainter::Line(Point from, Point to, const Stroke &stroke, const Ta
 }
 
 void DrawingMlPainter::Polygon(std::span<const Point> corners, const Stroke &stroke,
-                               std::string_view fill, const Tag &tag)
+                               std::optional<Colour> fill, const Tag &tag)
 {
     if (corners.size() < 2)
         return;
@@ -161,24 +148,20 @@ void DrawingMlPainter::Polygon(std::span<const Point> corners, const Stroke &str
         shapes_ += i == 0 ? "\"/></a:moveTo>" : "\"/></a:lnTo>";
     }
     shapes_ += "<a:close/></a:path></a:pathLst></a:custGeom>";
-    if (const std::string colour = DrawingMlColour(fill); colour.empty())
-        shapes_ += "<a:noFill/>";
+    if (fill)
+        AppendSolidFill(shapes_, DrawingMlColour(*fill));
     else
-        AppendSolidFill(shapes_, colour);
+        shapes_ += "<a:noFill/>";
     Outline(stroke);
     shapes_ += "</wps:spPr><wps:bodyPr/></wps:wsp>";
 }
 
-void DrawingMlPainter::Dot(Point centre, double radius, std::string_view colour, const Tag &tag)
+void DrawingMlPainter::Dot(Point centre, double radius, Colour colour, const Tag &tag)
 {
     OpenShape(tag, "<wps:cNvSpPr/>");
     Box(centre.x - radius, centre.y - radius, 2 * radius, 2 * radius);
     shapes_ += "<a:prstGeom prst=\"ellipse\"><a:avLst/></a:prstGeom>";
-    const std::string fill = DrawingMlColour(colour);
-    if (fill.empty())
-        shapes_ += "<a:noFill/>";
-    else
-        AppendSolidFill(shapes_, fill);
+    AppendSolidFill(shapes_, DrawingMlColour(colour));
     shapes_ += "<a:ln><a:noFill/></a:ln></wps:spPr><wps:bodyPr/></wps:wsp>";
 }
 
@@ -191,18 +174,17 @@ void DrawingMlPainter::Text(Point centre, std::string_view text, const Font &fon
     OpenShape(tag, "<wps:cNvSpPr txBox=\"1\"/>");
     Box(centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height);
     shapes_ += "<a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom>";
-    AppendSolidFill(shapes_, "FFFFFF", 85000);
+    AppendSolidFill(shapes_, DrawingMlColour(kLabelBackground),
+                    static_cast<int>(std::lround(kLabelBackgroundOpacity * 100000)));
     // The face and the spacing are the document's defaults (docx_parts.h).
     shapes_ += "<a:ln><a:noFill/></a:ln></wps:spPr><wps:txbx><w:txbxContent><w:p><w:pPr>"
                "<w:jc w:val=\"center\"/></w:pPr><w:r><w:rPr>";
     if (font.italic)
         shapes_ += "<w:i/><w:iCs/>";
     shapes_ += "<w:noProof/>";
-    if (const std::string colour = DrawingMlColour(font.colour); !colour.empty()) {
-        shapes_ += "<w:color w:val=\"";
-        shapes_ += colour;
-        shapes_ += "\"/>";
-    }
+    shapes_ += "<w:color w:val=\"";
+    shapes_ += DrawingMlColour(font.colour);
+    shapes_ += "\"/>";
     const double halfPoints =
         std::clamp(std::round(font.size * emuPerPixel_ / kEmuPerPoint * 2), 2.0, 3276.0);
     const std::string sizeText =

@@ -9,6 +9,7 @@
 
 #include "painter.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,9 +24,9 @@ public:
     DrawingMlPainter(double emuPerPixel, long firstId);
 
     void Line(Point from, Point to, const Stroke &stroke, const Tag &tag) override;
-    void Polygon(std::span<const Point> corners, const Stroke &stroke, std::string_view fill,
+    void Polygon(std::span<const Point> corners, const Stroke &stroke, std::optional<Colour> fill,
                  const Tag &tag) override;
-    void Dot(Point centre, double radius, std::string_view colour, const Tag &tag) override;
+    void Dot(Point centre, double radius, Colour colour, const Tag &tag) override;
     void Text(Point centre, std::string_view text, const Font &font, const Tag &tag) override;
 
     // Appends the group (wpg:wgp) of everything painted so far, `width` x `height` pixels,
@@ -49,7 +50,7 @@ private:
 inline constexpr std::string_view kGroupUri =
     "http://schemas.microsoft.com/office/word/2010/wordprocessingGroup";
 
-// An SVG colour, "#RRGGBB", as DrawingML's "RRGGBB"; empty for anything else ("none").
-std::string DrawingMlColour(std::string_view colour);
+// A colour as DrawingML writes it, "RRGGBB".
+std::string DrawingMlColour(Colour colour);
 
 } // namespace figure

@@ -72,7 +72,9 @@ Expression DigitsOf(const calc::Number &number)
 {
     if (number.digits.count != 0)
         return Decimal(number.digits);
-    calc::Digits digits = calc::FifteenDigitsOf(std::fabs(number.value));
+    // Fifteen digits of the double, which the chapter's values round from.
+    calc::Digits digits = calc::DigitsOf(std::fabs(number.value));
+    digits.exact = false;
     digits.negative = number.value < 0;
     return Decimal(digits);
 }

@@ -5,6 +5,7 @@
 // in words. What the page shows, put together in that order, is what `bisectors --given
 // --exact` prints for the same words. Texts cross as UTF-8 with a final NUL; a text returned
 // stays valid until the part's next call.
+#include "calculate.h"
 #include "chapter_report.h"
 #include "figure.h"
 #include "givens.h"

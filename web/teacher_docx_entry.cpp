@@ -79,8 +79,8 @@ int TeacherDocument(int kind, const char *list, int sheet, const char *decimalSe
         return 0;
     const auto mode = static_cast<calc::InputMode>(kind);
     worksheet::DocxDocument document(mode, decimalSeparator,
-                                     sheet != 0 ? worksheet::Printout::Kind::Sheet
-                                                : worksheet::Printout::Kind::Key,
+                                     sheet != 0 ? worksheet::Printout::Page::Sheet
+                                                : worksheet::Printout::Page::Key,
                                      std::make_unique<PageOutput>());
     worksheet::TextSource source(list);
     NoSink sink;

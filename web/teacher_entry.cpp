@@ -53,7 +53,7 @@ struct PageInMaking {
                  std::string_view decimalSeparator)
         : list(typed), source(list),
           page(mode, decimalSeparator,
-               sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key),
+               sheet ? worksheet::Printout::Page::Sheet : worksheet::Printout::Page::Key),
           counted(page), run(mode, decimalSeparator, source, counted, sink, 0)
     {
     }
@@ -68,7 +68,8 @@ struct PageInMaking {
 
 std::unique_ptr<PageInMaking> making;
 
-bool Kind(int kind, calc::InputMode &mode)
+// The kind of lengths the page names by its number (an InputMode); false for no kind.
+bool ReadMode(int kind, calc::InputMode &mode)
 {
     if (kind < 0 || kind > 2)
         return false;
@@ -81,7 +82,7 @@ bool Kind(int kind, calc::InputMode &mode)
 std::string Request(int kind, int count, int impossible, int level, int variants,
                     std::string_view seed, teacher::ExerciseRequest &request)
 {
-    if (!Kind(kind, request.mode))
+    if (!ReadMode(kind, request.mode))
         return "няма такъв вид задачи";
     request.count = count;
     request.impossible = impossible;
@@ -127,7 +128,7 @@ int TeacherPageBegin(int kind, const char *list, int sheet, const char *decimalS
     calc::InputMode mode{};
     making.reset();
     tasks = 0;
-    if (!Kind(kind, mode))
+    if (!ReadMode(kind, mode))
         return 0;
     making = std::make_unique<PageInMaking>(mode, list, sheet != 0, decimalSeparator);
     return 1;

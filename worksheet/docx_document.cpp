@@ -39,15 +39,15 @@ void AppendLines(std::string &out, std::string_view style, std::string_view text
 } // namespace
 
 DocxDocument::DocxDocument(calc::InputMode mode, std::string_view decimalSeparator,
-                           Printout::Kind kind, std::unique_ptr<DocxOutput> output)
-    : mode_(mode), separator_(decimalSeparator), kind_(kind), output_(std::move(output))
+                           Printout::Page page, std::unique_ptr<DocxOutput> output)
+    : mode_(mode), separator_(decimalSeparator), page_(page), output_(std::move(output))
 {
 }
 
 void DocxDocument::AppendHead()
 {
     main_ += docx::MainStart();
-    const bool key = kind_ == Printout::Kind::Key;
+    const bool key = page_ == Printout::Page::Key;
     AppendParagraph(main_, docx::kTitleStyle, key ? AnswerKey::kHeading : StudentSheet::kHeading);
     std::string kind(calc::Words(mode_).given);
     if (!key) {
@@ -71,7 +71,7 @@ Verdict DocxDocument::Add(std::string &, const Record &record)
     std::string title(kTaskTitle);
     title += std::to_string(record.task);
     AppendParagraph(main_, docx::kTaskStyle, title);
-    if (kind_ == Printout::Kind::Key)
+    if (page_ == Printout::Page::Key)
         AddKeyTask(record);
     else
         AddSheetTask(record);
@@ -234,7 +234,7 @@ void DocxDocument::Close()
     }
     main_ += docx::MainEnd();
     output_->AppendMain(main_);
-    const bool key = kind_ == Printout::Kind::Key;
+    const bool key = page_ == Printout::Page::Key;
     output_->AddPart(std::string(docx::kContentTypesName), docx::ContentTypes());
     output_->AddPart(std::string(docx::kPackageRelationshipsName), docx::PackageRelationships());
     output_->AddPart(std::string(docx::kCorePropertiesName),

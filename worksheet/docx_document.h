@@ -29,10 +29,10 @@ namespace worksheet
 class DocxDocument final : public Document
 {
 public:
-    DocxDocument(calc::InputMode mode, std::string_view decimalSeparator, Printout::Kind kind,
+    DocxDocument(calc::InputMode mode, std::string_view decimalSeparator, Printout::Page page,
                  std::unique_ptr<DocxOutput> output);
 
-    calc::SolveOptions Options() const override { return Printout::Options(kind_); }
+    calc::SolveOptions Options() const override { return Printout::Options(page_); }
 
     // The task of one record; nothing is appended to `out` before the document is finished.
     // A refused triple is an answer like any other; a line that is no triple, a problem.
@@ -58,7 +58,7 @@ private:
 
     calc::InputMode mode_;
     std::string separator_;
-    Printout::Kind kind_;
+    Printout::Page page_;
     std::unique_ptr<DocxOutput> output_;
     std::size_t blocks_ = 0;
     bool finishing_ = false; // the document closed, its pieces being passed on

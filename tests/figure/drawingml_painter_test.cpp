@@ -1,3 +1,4 @@
+#include "calculate.h"
 #include "drawingml_painter.h"
 #include "figure.h"
 #include "row_name.h"
@@ -52,50 +53,47 @@ TEST_P(DrawingMlShapeTest, WritesTheShape)
 INSTANTIATE_TEST_SUITE_P(
     Calls, DrawingMlShapeTest,
     testing::Values(
-        ShapeCase{"LineDownRight",
-                  [](Painter &p) {
-                      p.Line({1, 2}, {4, 8}, {.colour = "#0072b2", .width = 2}, {"side", "a"});
-                  },
-                  {"<wps:cNvPr id=\"7\" name=\"a\"/><wps:cNvCnPr/>",
-                   "<a:xfrm><a:off x=\"10\" y=\"20\"/><a:ext cx=\"30\" cy=\"60\"/>",
-                   "<a:ln w=\"20\" cap=\"rnd\"><a:solidFill><a:srgbClr val=\"0072B2\"/>"},
-                  {"flip", "custDash"}},
+        ShapeCase{
+            "LineDownRight",
+            [](Painter &p) {
+                p.Line({1, 2}, {4, 8}, {.colour = {0x00, 0x72, 0xB2}, .width = 2}, {"side", "a"});
+            },
+            {"<wps:cNvPr id=\"7\" name=\"a\"/><wps:cNvCnPr/>",
+             "<a:xfrm><a:off x=\"10\" y=\"20\"/><a:ext cx=\"30\" cy=\"60\"/>",
+             "<a:ln w=\"20\" cap=\"rnd\"><a:solidFill><a:srgbClr val=\"0072B2\"/>"},
+            {"flip", "custDash"}},
         // A line drawn up and to the left runs across its box the other way.
         ShapeCase{"LineUpLeft",
                   [](Painter &p) {
-                      p.Line({4, 8}, {1, 2}, {.colour = "#000000"}, {"side"});
+                      p.Line({4, 8}, {1, 2}, {.colour = {}}, {"side"});
                   },
                   {"name=\"side\"",
                    "<a:xfrm flipH=\"1\" flipV=\"1\"><a:off x=\"10\" y=\"20\"/><a:ext cx=\"30\" "
                    "cy=\"60\"/>"}},
         ShapeCase{"LineUpRight",
                   [](Painter &p) {
-                      p.Line({1, 8}, {4, 2}, {.colour = "#000000"}, {"side"});
+                      p.Line({1, 8}, {4, 2}, {.colour = {}}, {"side"});
                   },
                   {"<a:xfrm flipV=\"1\"><a:off x=\"10\" y=\"20\"/>"},
                   {"flipH"}},
-        // Dash and gap lengths in thousandths of a percent of the width; an odd list twice.
+        // Dash and gap lengths in thousandths of a percent of the width; a gap too long for
+        // a number, as long as a number goes.
         ShapeCase{"Dashes",
                   [](Painter &p) {
-                      p.Line({0, 0}, {9, 0}, {.colour = "#7F7F7F", .width = 2, .dashes = "6 4"},
+                      const figure::Colour grey{0x7F, 0x7F, 0x7F};
+                      p.Line({0, 0}, {9, 0}, {.colour = grey, .width = 2, .dashes = {6, 4}},
                              {"extension"});
-                      p.Line({0, 0}, {9, 0}, {.colour = "#7F7F7F", .width = 2, .dashes = "5"},
+                      p.Line({0, 0}, {9, 0}, {.colour = grey, .width = 2, .dashes = {5, 1e300}},
                              {"extension"});
                   },
                   {"<a:custDash><a:ds d=\"300000\" sp=\"200000\"/></a:custDash>",
-                   "<a:custDash><a:ds d=\"250000\" sp=\"250000\"/></a:custDash>",
+                   "<a:custDash><a:ds d=\"250000\" sp=\"1000000000\"/></a:custDash>",
                    "<wps:cNvPr id=\"8\" name=\"extension\"/>"}},
-        ShapeCase{"DashesThatDoNotRead",
-                  [](Painter &p) {
-                      p.Line({0, 0}, {9, 0}, {.colour = "#000000", .dashes = "6 inf"}, {"side"});
-                  },
-                  {"<a:round/></a:ln>"},
-                  {"custDash"}},
         // The path from the box's corner; an unfilled outline has no fill.
         ShapeCase{"Polygon",
                   [](Painter &p) {
                       const figure::Point corners[] = {{2, 9}, {12, 9}, {5, 3}};
-                      p.Polygon(corners, {.colour = "#000000", .width = 1}, "none", {"triangle"});
+                      p.Polygon(corners, {.colour = {}, .width = 1}, std::nullopt, {"triangle"});
                   },
                   {"<a:off x=\"20\" y=\"30\"/><a:ext cx=\"100\" cy=\"60\"/>",
                    "<a:path w=\"100\" h=\"60\"><a:moveTo><a:pt x=\"0\" y=\"60\"/></a:moveTo>"
@@ -104,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "</a:custGeom><a:noFill/><a:ln w=\"10\""}},
         ShapeCase{"Dot",
                   [](Painter &p) {
-                      p.Dot({5, 5}, 2, "#D55E00", {"foot", "L_a"});
+                      p.Dot({5, 5}, 2, {0xD5, 0x5E, 0x00}, {"foot", "L_a"});
                   },
                   {"name=\"L_a\"", "<a:off x=\"30\" y=\"30\"/><a:ext cx=\"40\" cy=\"40\"/>",
                    "prst=\"ellipse\"",
@@ -113,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
         // high; the size in half-points: 14 px of 12700 / 10 EMU, 0.011 pt each.
         ShapeCase{"Text",
                   [](Painter &p) {
-                      p.Text({100, 50}, "a<b", {.colour = "#005A8C", .size = 14000, .italic = true},
+                      p.Text({100, 50}, "a<b",
+                             {.colour = {0x00, 0x5A, 0x8C}, .size = 14000, .italic = true},
                              {"label"});
                   },
                   {"<wps:cNvSpPr txBox=\"1\"/>",
@@ -123,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                    ">a&lt;b</w:t>", "anchor=\"ctr\""}},
         ShapeCase{"UprightText",
                   [](Painter &p) {
-                      p.Text({0, 0}, "7", {.colour = "#000000", .size = 1}, {"length"});
+                      p.Text({0, 0}, "7", {.colour = {}, .size = 1}, {"length"});
                   },
                   {"<w:sz w:val=\"2\"/>"},
                   {"<w:i/>"}}),

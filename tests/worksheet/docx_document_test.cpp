@@ -15,12 +15,12 @@ namespace
 {
 
 using calc::InputMode;
-using Kind = worksheet::Printout::Kind;
+using Page = worksheet::Printout::Page;
 
 // A document of a worksheet: how many tasks and figures it has, what it says.
 struct DocxCase {
     const char *name;
-    Kind kind;
+    Page page;
     InputMode mode;
     std::string worksheet;
     int tasks;
@@ -66,7 +66,7 @@ std::string
 Document(const DocxCase &c,
          std::unique_ptr<worksheet::DocxOutput> output = std::make_unique<worksheet::DocxArchive>())
 {
-    worksheet::DocxDocument document(c.mode, ",", c.kind, std::move(output));
+    worksheet::DocxDocument document(c.mode, ",", c.page, std::move(output));
     worksheet::Reader reader(c.mode, ",", document.Options());
     std::string ignored;
     worksheet::ForEachLine(c.worksheet, [&](std::string_view line) {
@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
     Worksheets, DocxDocumentTest,
     testing::Values(
         DocxCase{"Key",
-                 Kind::Key,
+                 Page::Key,
                  InputMode::Sides,
                  "3 4 5\n1 2 3\n# comment\n1 2\n12,5 15 20\n",
                  4,
@@ -164,22 +164,22 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Ключ с отговори", "Некоректни данни!", "Редът трябва да съдържа три числа",
                   "Yg_a = 4,21637021355784", "<m:oMath>", "descr=\"Триъгълник ABC по три страни"}},
         DocxCase{"Sheet",
-                 Kind::Sheet,
+                 Page::Sheet,
                  InputMode::Medians,
                  "3 4 5\n1 2 3\n1 2\n",
                  3,
                  0,
                  {"Намерете страните", "Медиана AK (ma):<"}},
         DocxCase{
-            "EmptyKey", Kind::Key, InputMode::Heights, "# no tasks\n", 0, 0, {"Няма задачи."}}),
+            "EmptyKey", Page::Key, InputMode::Heights, "# no tasks\n", 0, 0, {"Няма задачи."}}),
     RowName<DocxCase>);
 
 // The same worksheet makes the same file, byte for byte, from a document that has been
 // finished before.
 TEST(DocxDocument, StartsAfreshAfterFinish)
 {
-    const DocxCase c{"Twice", Kind::Key, InputMode::Sides, "3 4 5\n", 1, 1, {}};
-    worksheet::DocxDocument document(c.mode, ",", c.kind,
+    const DocxCase c{"Twice", Page::Key, InputMode::Sides, "3 4 5\n", 1, 1, {}};
+    worksheet::DocxDocument document(c.mode, ",", c.page,
                                      std::make_unique<worksheet::DocxArchive>());
     std::string first, second, ignored;
     for (std::string *out : {&first, &second}) {
@@ -196,7 +196,7 @@ TEST(DocxDocument, StartsAfreshAfterFinish)
 // the parts itself, is the command line's, part for part.
 TEST(DocxDocument, SameXmlWhateverTheOutput)
 {
-    const DocxCase c{"Output", Kind::Key, InputMode::Sides, "3 4 5\n1 2 3\n", 2, 1, {}};
+    const DocxCase c{"Output", Page::Key, InputMode::Sides, "3 4 5\n1 2 3\n", 2, 1, {}};
     const std::map<std::string, std::string> archived = Parts(Document(c));
     std::map<std::string, std::string> kept;
     Document(c, std::make_unique<MemoryOutput>(kept));
@@ -208,9 +208,9 @@ TEST(DocxDocument, SameXmlWhateverTheOutput)
 // figure of another triangle, even a similar one, is its own, as drawn on its own.
 TEST(DocxDocument, DrawsEachFigureAsItsTriangle)
 {
-    const DocxCase repeated{"Repeated", Kind::Key, InputMode::Sides, "3 4 5\n6 8 10\n3 4 5\n", 3,
+    const DocxCase repeated{"Repeated", Page::Key, InputMode::Sides, "3 4 5\n6 8 10\n3 4 5\n", 3,
                             3,          {}};
-    const DocxCase alone{"Alone", Kind::Key, InputMode::Sides, "6 8 10\n", 1, 1, {}};
+    const DocxCase alone{"Alone", Page::Key, InputMode::Sides, "6 8 10\n", 1, 1, {}};
     const auto drawings = [](const DocxCase &c) {
         const std::string main = Parts(Document(c))["word/document.xml"];
         std::vector<std::string> found;
