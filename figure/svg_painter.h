@@ -30,8 +30,8 @@ public:
         double width = 0;
         double height = 0;
         double scale = 0; // written as data-scale: pixels per unit of length
-        std::string_view title;
-        std::string_view description;
+        std::string_view title = {};
+        std::string_view description = {};
         bool xmlDeclaration = true;
     };
     // Appends the document: the <svg> element with its title and description, a white
