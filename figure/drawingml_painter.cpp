@@ -33,12 +33,8 @@ void AppendSolidFill(std::string &out, const std::string &colour, int alphaThous
 
 std::string DrawingMlColour(Colour colour)
 {
-    constexpr char kHex[] = "0123456789ABCDEF";
     std::string hex;
-    for (const std::uint8_t channel : {colour.red, colour.green, colour.blue}) {
-        hex += kHex[channel >> 4];
-        hex += kHex[channel & 15];
-    }
+    AppendHexDigits(hex, colour);
     return hex;
 }
 

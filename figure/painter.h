@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct Colour {
 };
 
 inline constexpr Colour kWhite{255, 255, 255};
+
+// Appends the colour's channels as six hexadecimal digits in capitals, "RRGGBB", as SVG
+// (after its '#') and DrawingML write them.
+void AppendHexDigits(std::string &out, Colour colour);
 
 // Dashes of a line: `dash` pixels drawn, then `gap` pixels left out, over and over; no
 // dashes (0) for a solid line.

@@ -10,12 +10,8 @@ namespace
 // "#RRGGBB", in capitals.
 void AppendColour(std::string &out, Colour colour)
 {
-    constexpr char kHex[] = "0123456789ABCDEF";
     out += '#';
-    for (const std::uint8_t channel : {colour.red, colour.green, colour.blue}) {
-        out += kHex[channel >> 4];
-        out += kHex[channel & 0xF];
-    }
+    AppendHexDigits(out, colour);
 }
 
 // Appends ` name="…"`, the value written by `write`.
