@@ -90,6 +90,8 @@ TEST(ChapterRoundTrip, FindsTheOriginalAndNothingThatFailsTheGivens)
     for (const Shape &shape : Shapes()) {
         const std::array<Ball, 3> sides = Sides(shape, 7.25);
         const std::array<Ball, kElementCount> elements = calc::chapter::ElementBalls(sides);
+        const bool thin = std::min({shape.alpha, shape.beta, 180 - shape.alpha - shape.beta}) <
+                          kSearchSmallestAngle;
         for (std::size_t x = 0; x < kElementCount; ++x)
             for (std::size_t y = x + 1; y < kElementCount; ++y)
                 for (std::size_t z = y + 1; z < kElementCount; ++z) {
@@ -103,9 +105,6 @@ TEST(ChapterRoundTrip, FindsTheOriginalAndNothingThatFailsTheGivens)
                                 Text(elements[static_cast<std::size_t>(e)]) + " ";
                     const calc::GivenLine givens = calc::ReadGivens(line);
                     const calc::chapter::Solution solution = calc::chapter::Solve(givens.givens);
-                    const bool thin =
-                        std::min({shape.alpha, shape.beta, 180 - shape.alpha - shape.beta}) <
-                        kSearchSmallestAngle;
                     if (solution.decision == calc::chapter::Decision::Search &&
                         (thin || (!solution.proven && solution.triangles.empty()))) {
                         ++skipped;
