@@ -423,10 +423,29 @@ bool Solver::Add(const Candidate<Ball> &candidate, std::size_t index)
         values[Index(ElementOf(ElementKind::Angle, third))] =
             Ball(180) - values[Index(angles[0]->element)] - values[Index(angles[1]->element)];
     }
+    // A triangle the search found may be flatter than its sides' balls are narrow: an angle
+    // the balls leave unknown is the rest of 180° where the other two are known; otherwise a
+    // value they leave unknown is written from the sides' doubles, with no digit said to be
+    // certain.
+    for (int v = 0; v < 3 && searched_; ++v) {
+        Ball &angle = values[Index(ElementOf(ElementKind::Angle, v))];
+        const Ball &next = values[Index(ElementOf(ElementKind::Angle, (v + 1) % 3))];
+        const Ball &last = values[Index(ElementOf(ElementKind::Angle, (v + 2) % 3))];
+        if (!InRange(angle) && InRange(next) && InRange(last))
+            angle = Ball(180) - next - last;
+    }
+    std::array<Ball, kElementCount> atSides{};
+    if (searched_)
+        atSides =
+            ElementBalls({Ball(sides[0].Value()), Ball(sides[1].Value()), Ball(sides[2].Value())});
     SolvedTriangle triangle;
     for (std::size_t e = 0; e < kElementCount; ++e) {
-        if (!InRange(values[e]))
-            return false;
+        if (!InRange(values[e])) {
+            if (!searched_ || !InRange(atSides[e]))
+                return false;
+            triangle.values[e] = Number{atSides[e].Value(), {}};
+            continue;
+        }
         triangle.values[e] = NumberOf(values[e]);
         // A digit the ball leaves open, of a value with an exact form: from that.
         if (triangle.values[e].digits.count == 0 && !IsAngle(static_cast<Element>(e)))

@@ -168,7 +168,13 @@ INSTANTIATE_TEST_SUITE_P(
         ClosedCase{"TwoSidesAndCircumradius", "a=3 b=2 R=2",
                    "3 2 3.92095186688561 | 2.94071390016421 | тъпоъгълен, разностранен; 3 2 "
                    "1.27520055582102 | 0.956400416865765 | тъпоъгълен, разностранен",
-                   RouteKind::SideSideAngle}),
+                   RouteKind::SideSideAngle},
+        // Found by the search, flatter than its sides' balls are narrow: the angles those
+        // leave unknown come from the sides' doubles.
+        ClosedCase{"SearchedNeedles", "b=1 hb=0.00001 ma=1.0000000000125",
+                   "1E-05 1 1.00000000005 | 5E-06 | правоъгълен, разностранен; 4.0000000000125 1 "
+                   "3.00000000001667 | 4.27196295050608E-06 | тъпоъгълен, разностранен",
+                   RouteKind::Search, Decision::Search}),
     RowName<ClosedCase>);
 
 // Every reason there is no triangle, once, and every family of infinitely many.
