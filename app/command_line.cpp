@@ -39,6 +39,10 @@ constexpr std::string_view kUsage =
     "                    [--impossible K] [--variants V] [--seed S]\n"
     "                    [{--html|--docx} [--sheet]]\n"
     "          bisectors --given [--exact] [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
+    "          bisectors --given {--html|--docx} [--sheet]\n"
+    "                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
+    "          bisectors --given --generate N [--level L] [--impossible K]\n"
+    "                    [--variants V] [--seed S] [{--html|--docx} [--sheet]]\n"
     "          bisectors -h | --help | --version\n"
     "          bisectors [ОПЦИЯ-НА-QT ...]\n";
 
@@ -69,7 +73,12 @@ constexpr std::string_view kHelp =
     "               la lb lc (височините, медианите и ъглополовящите от A, B и C),\n"
     "               r и R (радиусите на вписаната и описаната окръжност), S (лицето) и\n"
     "               P (периметъра). С --exact и точните стойности, където ъглите са\n"
-    "               кратни на 15° (c = √39, cos γ = 1/2, γ = 60°)\n"
+    "               кратни на 15° (c = √39, cos γ = 1/2, γ = 60°). С --generate\n"
+    "               задачи от всички видове: три страни, две страни и ъгъл, страна и\n"
+    "               два ъгъла, страна с височината и срещулежащия ъгъл, r, R или P с\n"
+    "               два ъгъла (на ниво 1 ъглите са 30°, 45°, 60°, 90° и 120°, а\n"
+    "               страните цели числа; на ниво 3 и три ъглополовящи и други без\n"
+    "               формула); с --html или --docx ключът или листът им\n"
     "  --sheet      с --html или --docx: листът на учениците вместо ключа: задачите с\n"
     "               номерата от ключа и място за решението, без отговорите\n"
     "  -h, --help   тази помощ\n"
@@ -223,9 +232,15 @@ Request Parse(std::span<const char *const> arguments)
     if (request.given) {
         if (request.mode)
             request.problem = "--given е вместо --heights, --sides и --medians";
-        else if (request.format || request.steps || request.sheet || request.generate ||
-                 request.impossible || request.seed || request.level || request.variants)
-            request.problem = "--given се съчетава само с --exact";
+        else if (request.format == Format::Svg || request.steps)
+            request.problem = "--given не се съчетава с --svg и --steps";
+        else if (request.sheet && !request.format)
+            request.problem = "--sheet е лист за печат: само с --html или --docx";
+        else if ((request.impossible || request.seed || request.level || request.variants) &&
+                 !request.generate)
+            request.problem = "--level, --impossible, --variants и --seed са за --generate";
+        else if (request.generate && (!request.numbers.empty() || request.exact))
+            request.problem = "--generate пише задачи: без ИМЕ=СТОЙНОСТ и --exact";
         return request;
     }
     if (!request.mode)
@@ -290,6 +305,8 @@ private:
 std::unique_ptr<worksheet::Document> MakeWriter(const Request &request, std::string_view separator,
                                                 std::string &problem)
 {
+    const worksheet::Topic topic =
+        request.given ? worksheet::Topic::Givens() : worksheet::Topic(*request.mode);
     const auto kind =
         request.sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key;
     switch (request.format.value_or(Format::Report)) {
@@ -298,9 +315,9 @@ std::unique_ptr<worksheet::Document> MakeWriter(const Request &request, std::str
     case Format::Svg:
         return std::make_unique<worksheet::SvgFigure>(separator);
     case Format::Html:
-        return std::make_unique<worksheet::Printout>(*request.mode, separator, kind);
+        return std::make_unique<worksheet::Printout>(topic, separator, kind);
     case Format::Docx:
-        return LoadDocx(*request.mode, separator, kind, problem);
+        return LoadDocx(topic, separator, kind, problem);
     }
     return {};
 }
@@ -310,12 +327,13 @@ std::unique_ptr<worksheet::Document> MakeWriter(const Request &request, std::str
 std::string Exercises(const Request &request, std::string_view separator, Output &err)
 {
     const teacher::ExerciseRequest exercises{
-        .mode = *request.mode,
+        .mode = request.mode.value_or(InputMode::Sides),
         .count = *request.generate,
         .impossible = request.impossible.value_or(0),
         .seed = request.seed ? *request.seed : 1 + std::random_device()() % 999'999,
         .level = request.level.value_or(2),
-        .variants = request.variants.value_or(1)};
+        .variants = request.variants.value_or(1),
+        .given = request.given};
     if (const std::string problem = teacher::RequestProblem(exercises); !problem.empty()) {
         err.Write("bisectors: " + problem + "\n");
         return {};
@@ -345,9 +363,9 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         err.Write("bisectors: --docx пише файл: пренасочете изхода, например > key.docx\n");
         return 2;
     }
-    if (request.given)
+    if (request.given && !request.format && !request.generate)
         return RunGivens(request.numbers, request.exact, decimalSeparator, in, out, err);
-    // The source: a list of exercises, three numbers, or standard input.
+    // The source: a list of exercises, three numbers (or givens), or standard input.
     std::string list;
     std::unique_ptr<worksheet::Source> source;
     if (request.generate) {
@@ -358,6 +376,10 @@ int Run(std::span<const char *const> arguments, std::string_view version,
             out.Write(list);
             return 0;
         }
+        source = std::make_unique<worksheet::TextSource>(list);
+    } else if (request.given && !request.numbers.empty()) {
+        for (const std::string_view word : request.numbers)
+            list += (list.empty() ? "" : " ") + std::string(word);
         source = std::make_unique<worksheet::TextSource>(list);
     } else if (!request.numbers.empty()) {
         source = std::make_unique<worksheet::TripleSource>(
@@ -373,7 +395,9 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         return 2;
     }
     StandardSink sink(out, err);
-    return worksheet::Process(*request.mode, decimalSeparator, *source, *writer, sink);
+    const worksheet::Topic topic =
+        request.given ? worksheet::Topic::Givens() : worksheet::Topic(*request.mode);
+    return worksheet::Process(topic, decimalSeparator, *source, *writer, sink);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "fields.h"
 
+#include "chapter_report.h"
 #include "docx_parts.h"
 #include "figure.h"
 #include "kinds.h"
@@ -41,21 +42,28 @@ void AppendLines(std::string &out, std::string_view style, std::string_view text
 
 } // namespace
 
-DocxDocument::DocxDocument(calc::InputMode mode, std::string_view decimalSeparator,
-                           Printout::Kind kind, std::unique_ptr<DocxOutput> output)
-    : mode_(mode), separator_(decimalSeparator), kind_(kind), output_(std::move(output))
+DocxDocument::DocxDocument(Topic topic, std::string_view decimalSeparator, Printout::Kind kind,
+                           std::unique_ptr<DocxOutput> output)
+    : topic_(topic), separator_(decimalSeparator), kind_(kind), output_(std::move(output))
 {
+}
+
+std::string_view DocxDocument::Heading() const
+{
+    if (kind_ == Printout::Kind::Key)
+        return topic_.givens ? AnswerKey::kGivensHeading : AnswerKey::kHeading;
+    return topic_.givens ? StudentSheet::kGivensHeading : StudentSheet::kHeading;
 }
 
 void DocxDocument::AppendHead()
 {
     main_ += docx::MainStart();
     const bool key = kind_ == Printout::Kind::Key;
-    AppendParagraph(main_, docx::kTitleStyle, key ? AnswerKey::kHeading : StudentSheet::kHeading);
-    std::string kind(calc::Words(mode_).given);
+    AppendParagraph(main_, docx::kTitleStyle, Heading());
+    std::string kind(topic_.givens ? kGivensGiven : calc::Words(topic_.mode).given);
     if (!key) {
         kind += ' ';
-        kind += StudentSheet::kTask;
+        kind += topic_.givens ? StudentSheet::kGivensTask : StudentSheet::kTask;
     }
     AppendParagraph(main_, docx::kKindStyle, kind);
 }
@@ -74,7 +82,9 @@ Verdict DocxDocument::Add(std::string &, const Record &record)
     std::string title(kTaskTitle);
     title += std::to_string(record.task);
     AppendParagraph(main_, docx::kTaskStyle, title);
-    if (kind_ == Printout::Kind::Key)
+    if (kind_ == Printout::Kind::Key && record.chapter)
+        AddGivensTask(record);
+    else if (kind_ == Printout::Kind::Key)
         AddKeyTask(record);
     else
         AddSheetTask(record);
@@ -91,11 +101,24 @@ void DocxDocument::AppendGiven(const Record &record)
         line += '\t';
         line += record.line;
         AppendParagraph(main_, docx::kGivenStyle, line);
-        AppendParagraph(main_, docx::kProblemStyle, CountText(record.count));
+        AppendParagraph(main_, docx::kProblemStyle,
+                        record.givenProblem.empty() ? CountText(record.count)
+                                                    : std::string(record.givenProblem) + ".");
+        return;
+    }
+    if (record.chapter) {
+        for (const calc::Given &given : record.chapter->givens) {
+            std::string line(calc::Info(given.element).name);
+            line += '\t';
+            calc::AppendNumberText(line, given.value, separator_);
+            if (calc::Info(given.element).kind == calc::ElementKind::Angle)
+                line += "°";
+            AppendParagraph(main_, docx::kGivenStyle, line);
+        }
         return;
     }
     for (std::size_t i = 0; i < 3; ++i) {
-        std::string line(calc::Words(mode_).labels[i]);
+        std::string line(calc::Words(topic_.mode).labels[i]);
         line += '\t';
         calc::AppendNumberText(line, record.solution->given[i], separator_);
         AppendParagraph(main_, docx::kGivenStyle, line);
@@ -162,7 +185,7 @@ void DocxDocument::AddKeyTask(const Record &record)
         main_ += "</w:tc><w:tc><w:tcPr><w:tcW w:w=\"";
         main_ += std::to_string(kFigureColumn);
         main_ += "\" w:type=\"dxa\"/></w:tcPr>\n";
-        AppendPicture(name, solution);
+        AppendPicture(name, solution, blocks_);
         main_ += "</w:tc></w:tr></w:tbl>\n";
     }
     // The worked solution, or why there is none, under the data and the figure.
@@ -170,11 +193,44 @@ void DocxDocument::AddKeyTask(const Record &record)
     solution::AppendOmml(main_, solution::Work(solution), separator_, docx::kTextWidth);
 }
 
+// A task of givens: the data, the chapter's report of every triangle with its exact values,
+// then a figure of each triangle, drawn from its sides; a triangle too thin to draw says so.
+// The worked solution of the task goes after them, when the chapter has one.
+void DocxDocument::AddGivensTask(const Record &record)
+{
+    const calc::chapter::Solution &solution = *record.chapter;
+    AppendGiven(record);
+    scratch_.clear();
+    calc::chapter::AppendReport(scratch_, solution,
+                                {.decimalSeparator = separator_, .lineEnd = "\n"}, true);
+    AppendLines(main_, record.Solved() ? docx::kReportStyle : docx::kProblemStyle, scratch_);
+    const figure::FigureOptions options{.width = AnswerKey::kFigureWidth,
+                                        .height = AnswerKey::kFigureHeight,
+                                        .decimalSeparator = separator_};
+    for (std::size_t i = 0; i < solution.triangles.size(); ++i) {
+        const calc::Solution sides =
+            calc::Solve(calc::InputMode::Sides, solution.triangles[i].Sides());
+        const std::string svg = figure::Svg(sides, options);
+        const std::size_t id = ++pictures_;
+        const std::string name = "figure" + std::to_string(id);
+        if (svg.empty() || !output_->AddFigure("word/media/" + name, sides, options, svg)) {
+            if (const std::string_view reason = figure::NoFigureReason(sides); !reason.empty())
+                AppendParagraph(main_, docx::kProblemStyle, reason);
+            continue;
+        }
+        if (solution.triangles.size() > 1)
+            AppendParagraph(main_, docx::kReportStyle,
+                            std::string(calc::chapter::kTriangleHeading) + std::to_string(i + 1));
+        AppendPicture(name, sides, id);
+    }
+}
+
 // The figure of the current task, inline, 84 mm wide: the PNG, and the SVG for Word, both
 // in the output as `name`.
-void DocxDocument::AppendPicture(const std::string &name, const calc::Solution &solution)
+void DocxDocument::AppendPicture(const std::string &name, const calc::Solution &solution,
+                                 std::size_t id)
 {
-    const std::string number = std::to_string(blocks_);
+    const std::string number = std::to_string(id);
     for (const std::string_view extension : {"png", "svg"}) {
         relationships_ += "<Relationship Id=\"rId";
         relationships_ += extension;
@@ -239,6 +295,7 @@ Ending DocxDocument::Finish(std::string &out)
         return ending;
     finishing_ = false;
     blocks_ = 0;
+    pictures_ = 0;
     variant_.clear();
     main_.clear();
     relationships_.clear();
@@ -255,11 +312,9 @@ void DocxDocument::Close()
     }
     main_ += docx::MainEnd();
     output_->AppendMain(main_);
-    const bool key = kind_ == Printout::Kind::Key;
     output_->AddPart(std::string(docx::kContentTypesName), docx::ContentTypes());
     output_->AddPart(std::string(docx::kPackageRelationshipsName), docx::PackageRelationships());
-    output_->AddPart(std::string(docx::kCorePropertiesName),
-                     docx::CoreProperties(key ? AnswerKey::kHeading : StudentSheet::kHeading));
+    output_->AddPart(std::string(docx::kCorePropertiesName), docx::CoreProperties(Heading()));
     output_->AddPart(std::string(docx::kMainRelationshipsName),
                      docx::MainRelationships(relationships_));
     output_->AddPart(std::string(docx::kStylesName), docx::Styles());

@@ -27,7 +27,7 @@ namespace worksheet
 class DocxDocument final : public Document
 {
 public:
-    DocxDocument(calc::InputMode mode, std::string_view decimalSeparator, Printout::Kind kind,
+    DocxDocument(Topic topic, std::string_view decimalSeparator, Printout::Kind kind,
                  std::unique_ptr<DocxOutput> output);
 
     calc::SolveOptions Options() const override { return Printout::Options(kind_); }
@@ -44,20 +44,24 @@ public:
     std::size_t Blocks() const { return blocks_; }
 
 private:
+    std::string_view Heading() const;
     void AppendHead();
     void AddKeyTask(const Record &record);
     void AddSheetTask(const Record &record);
     void AppendGiven(const Record &record);
     void AppendAnswers(const calc::Solution &solution);
-    void AppendPicture(const std::string &name, const calc::Solution &solution);
+    void AddGivensTask(const Record &record);
+    // The figure `name` of the picture `id`, unique in the document.
+    void AppendPicture(const std::string &name, const calc::Solution &solution, std::size_t id);
     void Spill();
     void Close();
 
-    calc::InputMode mode_;
+    Topic topic_;
     std::string separator_;
     Printout::Kind kind_;
     std::unique_ptr<DocxOutput> output_;
     std::size_t blocks_ = 0;
+    std::size_t pictures_ = 0;  // of the tasks of givens, a triangle's each
     bool finishing_ = false;    // the document closed, its pieces being passed on
     std::string variant_;       // of the task before
     std::string main_;          // of the main part, what is not yet in the output

@@ -20,8 +20,8 @@ class Printout final : public Document
 public:
     enum class Kind { Key, Sheet };
 
-    Printout(calc::InputMode mode, std::string_view decimalSeparator, Kind kind)
-        : kind_(kind), key_(mode, decimalSeparator), sheet_(mode, decimalSeparator)
+    Printout(Topic topic, std::string_view decimalSeparator, Kind kind)
+        : kind_(kind), key_(topic, decimalSeparator), sheet_(topic, decimalSeparator)
     {
     }
 
