@@ -7,8 +7,8 @@
 //             triangles with whole sides (Heronian ones, those with an angle of 60°, 90°
 //             or 120°) and of the right, the 30-30-120 and the equilateral ones; every side
 //             and the area of every answer a short exact form
-//   level 2   lengths with one or two decimals, angles in whole degrees
-//   level 3   lengths with three decimals, angles with one, of obtuse and needle-like
+//   level 2   lengths with one decimal, angles in whole degrees
+//   level 3   lengths with two decimals, angles with one, of obtuse and needle-like
 //             triangles, and the combinations without a closed form (three bisectors, …)
 //
 // Each task is made from a triangle: the combination's elements are its values, written to
