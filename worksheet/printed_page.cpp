@@ -1,5 +1,6 @@
 #include "printed_page.h"
 
+#include "chapter.h"
 #include "fields.h"
 
 #include "kinds.h"

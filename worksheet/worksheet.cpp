@@ -1,5 +1,6 @@
 #include "worksheet.h"
 
+#include "chapter.h"
 #include "chapter_report.h"
 #include "fields.h"
 #include "givens.h"
@@ -11,6 +12,15 @@ namespace worksheet
 Reader::Reader(Topic topic, std::string_view decimalSeparator, const calc::SolveOptions &options)
     : topic_(topic), separator_(decimalSeparator), options_(options)
 {
+}
+
+Reader::~Reader() = default;
+
+bool Record::Solved() const
+{
+    if (chapter != nullptr)
+        return chapter->count != calc::chapter::Count::None;
+    return solution && solution->outcome == calc::Outcome::Solved;
 }
 
 const Record *Reader::Read(std::string_view line)
@@ -110,11 +120,13 @@ void Reader::SolveGivens(std::string_view line)
     if (givens.problem != calc::GivenProblem::None) {
         givenProblem_ = calc::GivenProblemText(givens);
         record_.givenProblem = givenProblem_;
-        record_.chapter.reset();
+        record_.chapter = nullptr;
         return;
     }
     record_.givenProblem = {};
-    record_.chapter = calc::chapter::Solve(givens.givens, {.exactValues = options_.exactValues});
+    chapter_ = std::make_unique<calc::chapter::Solution>(
+        calc::chapter::Solve(givens.givens, {.exactValues = options_.exactValues}));
+    record_.chapter = chapter_.get();
 }
 
 std::string Problem(const Record &record)

@@ -21,14 +21,21 @@
 // it.
 
 #include "calculate.h"
-#include "chapter.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+// The chapter's solution of a triple of givens (calc/chapter.h), which this header names only:
+// the Qt front ends that include it do not take the core's chapter headers.
+namespace calc::chapter
+{
+struct Solution;
+} // namespace calc::chapter
 
 namespace worksheet
 {
@@ -73,17 +80,14 @@ struct Record {
     std::array<std::string_view, 3> triple{};
     // The core's solution of the triple; none for a line that is no triple.
     std::optional<calc::Solution> solution;
-    // Of a worksheet of givens: the chapter's solution of the line, or, for a line that is
-    // no triple of givens, what makes it none (calc::GivenProblemText).
-    std::optional<calc::chapter::Solution> chapter;
+    // Of a worksheet of givens: the chapter's solution of the line (the Reader's), or, for a
+    // line that is no triple of givens, what makes it none (calc::GivenProblemText).
+    const calc::chapter::Solution *chapter = nullptr;
     std::string_view givenProblem;
 
-    bool Malformed() const { return !solution && !chapter; }
-    bool Solved() const
-    {
-        return chapter ? chapter->count != calc::chapter::Count::None
-                       : solution && solution->outcome == calc::Outcome::Solved;
-    }
+    bool Malformed() const { return !solution && chapter == nullptr; }
+    // A triple with a triangle (of givens: with one or more, or infinitely many).
+    bool Solved() const;
 };
 
 // Makes records of the lines of one worksheet, of one kind, in order.
@@ -94,6 +98,9 @@ public:
     // solved with `options` (exact forms, where a writer shows them).
     explicit Reader(Topic topic, std::string_view decimalSeparator = ".",
                     const calc::SolveOptions &options = {});
+    ~Reader();
+    Reader(const Reader &) = delete;
+    Reader &operator=(const Reader &) = delete;
 
     // The next line of the worksheet: its record, or null for a blank line or a comment.
     // The record is valid until the next call, and while `line` is. A comment that starts a
@@ -121,6 +128,7 @@ private:
     std::string utf8Line_;
     std::string utf8Fields_;
     std::string givenProblem_;
+    std::unique_ptr<calc::chapter::Solution> chapter_; // of the last line of givens
     Record record_;
 };
 
