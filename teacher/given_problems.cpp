@@ -167,8 +167,8 @@ const std::vector<GivenTask> &NiceGivenTasks()
                     if (info.kind == ElementKind::Angle) {
                         const std::optional<int> angle =
                             exact.special[static_cast<std::size_t>(info.vertex)];
-                        written =
-                            angle && std::ranges::find(kNiceAngles, *angle) != kNiceAngles.end();
+                        written = angle && std::find(kNiceAngles.begin(), kNiceAngles.end(),
+                                                     *angle) != kNiceAngles.end();
                         task.values[i] = written ? *angle * kUnit : 0;
                     } else {
                         const std::optional<Units> length =
@@ -200,7 +200,8 @@ bool GivenFits(const GivenTask &task, int level)
         return true;
     if (solution.decision != calc::chapter::Decision::Exact || !solution.exact)
         return false;
-    return std::ranges::all_of(solution.exact->triangles, [](const auto &triangle) {
+    const std::vector<calc::chapter::ExactTriangle> &triangles = solution.exact->triangles;
+    return std::all_of(triangles.begin(), triangles.end(), [](const auto &triangle) {
         return Short(triangle.values[0]) && Short(triangle.values[1]) &&
                Short(triangle.values[2]) &&
                Short(triangle.values[static_cast<std::size_t>(Element::Area)]);
