@@ -38,7 +38,9 @@ constexpr std::string_view kUsage =
     "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
     "                    [--impossible K] [--variants V] [--seed S]\n"
     "                    [{--html|--docx} [--sheet]]\n"
-    "          bisectors --given [--exact] [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
+    "          bisectors --given [--exact] [--steps]\n"
+    "                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
+    "          bisectors --given --svg ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ\n"
     "          bisectors --given {--html|--docx} [--sheet]\n"
     "                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
     "          bisectors --given --generate N [--level L] [--impossible K]\n"
@@ -73,12 +75,17 @@ constexpr std::string_view kHelp =
     "               la lb lc (височините, медианите и ъглополовящите от A, B и C),\n"
     "               r и R (радиусите на вписаната и описаната окръжност), S (лицето) и\n"
     "               P (периметъра). С --exact и точните стойности, където ъглите са\n"
-    "               кратни на 15° (c = √39, cos γ = 1/2, γ = 60°). С --generate\n"
-    "               задачи от всички видове: три страни, две страни и ъгъл, страна и\n"
-    "               два ъгъла, страна с височината и срещулежащия ъгъл, r, R или P с\n"
-    "               два ъгъла (на ниво 1 ъглите са 30°, 45°, 60°, 90° и 120°, а\n"
-    "               страните цели числа; на ниво 3 и три ъглополовящи и други без\n"
-    "               формула); с --html или --docx ключът или листът им\n"
+    "               кратни на 15° (c = √39, cos γ = 1/2, γ = 60°); с --steps и\n"
+    "               решението: формулите на училищния начин (косинусова и синусова\n"
+    "               теорема, двусмисленият случай с броя на триъгълниците, Херон,\n"
+    "               r = S/p, R = abc/(4S)), а за тройка без такъв уравненията и какво\n"
+    "               доказа търсенето; с --svg вместо отчета чертеж на всеки\n"
+    "               триъгълник, един до друг в един SVG документ (с трите елемента).\n"
+    "               С --generate задачи от всички видове: три страни, две страни и\n"
+    "               ъгъл, страна и два ъгъла, страна с височината и срещулежащия ъгъл,\n"
+    "               r, R или P с два ъгъла (на ниво 1 ъглите са 30°, 45°, 60°, 90° и\n"
+    "               120°, а страните цели числа; на ниво 3 и три ъглополовящи и други\n"
+    "               без формула); с --html или --docx ключът или листът им\n"
     "  --sheet      с --html или --docx: листът на учениците вместо ключа: задачите с\n"
     "               номерата от ключа и място за решението, без отговорите\n"
     "  -h, --help   тази помощ\n"
@@ -232,15 +239,16 @@ Request Parse(std::span<const char *const> arguments)
     if (request.given) {
         if (request.mode)
             request.problem = "--given е вместо --heights, --sides и --medians";
-        else if (request.format == Format::Svg || request.steps)
-            request.problem = "--given не се съчетава с --svg и --steps";
-        else if (request.sheet && !request.format)
+        else if (request.format == Format::Svg && request.numbers.empty())
+            request.problem = "--svg с --given чертае една тройка: нужни са три елемента";
+        else if (request.sheet && request.format != Format::Html && request.format != Format::Docx)
             request.problem = "--sheet е лист за печат: само с --html или --docx";
         else if ((request.impossible || request.seed || request.level || request.variants) &&
                  !request.generate)
             request.problem = "--level, --impossible, --variants и --seed са за --generate";
-        else if (request.generate && (!request.numbers.empty() || request.exact))
-            request.problem = "--generate пише задачи: без ИМЕ=СТОЙНОСТ и --exact";
+        else if (request.generate &&
+                 (!request.numbers.empty() || request.format == Format::Svg || request.exact))
+            request.problem = "--generate пише задачи: без ИМЕ=СТОЙНОСТ, --svg и --exact";
         return request;
     }
     if (!request.mode)
@@ -307,17 +315,17 @@ std::unique_ptr<worksheet::Document> MakeWriter(const Request &request, std::str
 {
     const worksheet::Topic topic =
         request.given ? worksheet::Topic::Givens() : worksheet::Topic(*request.mode);
-    const auto kind =
-        request.sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key;
+    const auto page =
+        request.sheet ? worksheet::Printout::Page::Sheet : worksheet::Printout::Page::Key;
     switch (request.format.value_or(Format::Report)) {
     case Format::Report:
         return std::make_unique<worksheet::TextReport>(separator, request.exact, request.steps);
     case Format::Svg:
         return std::make_unique<worksheet::SvgFigure>(separator);
     case Format::Html:
-        return std::make_unique<worksheet::Printout>(topic, separator, kind);
+        return std::make_unique<worksheet::Printout>(topic, separator, page);
     case Format::Docx:
-        return LoadDocx(topic, separator, kind, problem);
+        return LoadDocx(topic, separator, page, problem);
     }
     return {};
 }
@@ -363,8 +371,14 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         err.Write("bisectors: --docx пише файл: пренасочете изхода, например > key.docx\n");
         return 2;
     }
-    if (request.given && !request.format && !request.generate)
-        return RunGivens(request.numbers, request.exact, decimalSeparator, in, out, err);
+    // A triple of givens (or their lines) makes its report or its figures; a key or a sheet,
+    // and a list, go through the pipeline as the three kinds' do.
+    if (request.given && request.format != Format::Html && request.format != Format::Docx &&
+        !request.generate)
+        return RunGivens(
+            request.numbers,
+            {.exact = request.exact, .steps = request.steps, .svg = request.format == Format::Svg},
+            decimalSeparator, in, out, err);
     // The source: a list of exercises, three numbers (or givens), or standard input.
     std::string list;
     std::unique_ptr<worksheet::Source> source;

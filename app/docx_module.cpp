@@ -9,7 +9,7 @@ namespace app
 
 std::unique_ptr<worksheet::Document> LoadDocx(worksheet::Topic topic,
                                               std::string_view decimalSeparator,
-                                              worksheet::Printout::Kind kind, std::string &problem)
+                                              worksheet::Printout::Page page, std::string &problem)
 {
     const std::string path = ModulePath(BISECTORS_DOCX_MODULE);
     void *module = path.empty() ? nullptr : dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -20,7 +20,7 @@ std::unique_ptr<worksheet::Document> LoadDocx(worksheet::Topic topic,
         problem += why != nullptr ? why : "";
         return nullptr;
     }
-    return std::unique_ptr<worksheet::Document>(entry(topic, decimalSeparator, kind));
+    return std::unique_ptr<worksheet::Document>(entry(topic, decimalSeparator, page));
 }
 
 } // namespace app

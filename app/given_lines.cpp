@@ -1,6 +1,8 @@
 #include "given_lines.h"
 
+#include "chapter_figures.h"
 #include "chapter_report.h"
+#include "chapter_work.h"
 #include "fields.h"
 #include "givens.h"
 #include "utf8.h"
@@ -16,8 +18,8 @@ namespace
 class GivenReport
 {
 public:
-    GivenReport(bool exact, std::string_view decimalSeparator)
-        : exact_(exact), style_{.decimalSeparator = decimalSeparator, .lineEnd = "\n"}
+    GivenReport(const GivenOptions &options, std::string_view decimalSeparator)
+        : options_(options), style_{.decimalSeparator = decimalSeparator, .lineEnd = "\n"}
     {
     }
 
@@ -30,9 +32,17 @@ public:
             problem = calc::GivenProblemText(givens);
             return 2;
         }
+        // The worked solution writes the exact forms where there are any.
         const calc::chapter::Solution solution =
-            calc::chapter::Solve(givens.givens, {.exactValues = exact_});
-        calc::chapter::AppendReport(out, solution, style_, exact_);
+            calc::chapter::Solve(givens.givens, {.exactValues = options_.exact || options_.steps});
+        if (options_.svg)
+            return Figures(out, solution, problem);
+        calc::chapter::AppendReport(out, solution, style_, options_.exact);
+        if (options_.steps) {
+            out += solution::kHeading;
+            out += '\n';
+            solution::AppendText(out, solution::WorkChapter(solution), style_.decimalSeparator);
+        }
         if (solution.count != calc::chapter::Count::None)
             return 0;
         problem = calc::chapter::Headline(solution);
@@ -42,7 +52,21 @@ public:
     }
 
 private:
-    bool exact_;
+    // The figures instead of the report: 0, or 1 where there is none to draw.
+    int Figures(std::string &out, const calc::chapter::Solution &solution,
+                std::string &problem) const
+    {
+        const std::string svg =
+            figure::ChapterSvg(solution, {.decimalSeparator = style_.decimalSeparator});
+        if (svg.empty()) {
+            problem = figure::ChapterNoFigureReason(solution);
+            return 1;
+        }
+        out += svg;
+        return 0;
+    }
+
+    GivenOptions options_;
     calc::ReportStyle style_;
 };
 
@@ -58,9 +82,9 @@ int One(std::span<const std::string_view> words, const GivenReport &report, Outp
     }
     std::string text, problem;
     const int status = report.Add(text, line, problem);
-    if (status == 2) {
+    if (status == 2 || (status == 1 && text.empty())) { // no triple, or no figure
         err.Write("bisectors: " + problem + "\n");
-        return 2;
+        return status;
     }
     (status == 0 ? out : err).Write(text);
     return status;
@@ -68,10 +92,10 @@ int One(std::span<const std::string_view> words, const GivenReport &report, Outp
 
 } // namespace
 
-int RunGivens(std::span<const std::string_view> words, bool exact,
+int RunGivens(std::span<const std::string_view> words, const GivenOptions &options,
               std::string_view decimalSeparator, int in, Output &out, Output &err)
 {
-    const GivenReport report(exact, decimalSeparator);
+    const GivenReport report(options, decimalSeparator);
     if (!words.empty())
         return One(words, report, out, err);
     LineReader lines(in, &out);

@@ -6,7 +6,11 @@
 //   bisectors --given < list.txt            a triple a line, blank lines and # comments
 //                                           skipped, each line echoed before its report
 //
-// The report is the chapter's (calc/chapter_report.h), with its exact values for --exact.
+//   bisectors --given --svg a=5 b=7 alpha=30  the figures of the one triple's triangles
+//
+// The report is the chapter's (calc/chapter_report.h), with its exact values for --exact
+// and its worked solution for --steps (solution/chapter_work.h); --svg writes instead one
+// SVG document with every triangle side by side (figure/chapter_figures.h).
 // Exit status as for the three kinds: 0 when every triple gave a report (of one or more
 // triangles, or of infinitely many), 1 when one had none (refused, or not decided), 2 when a
 // line or the command line was no triple.
@@ -19,7 +23,13 @@
 namespace app
 {
 
-int RunGivens(std::span<const std::string_view> words, bool exact,
+struct GivenOptions {
+    bool exact = false; // --exact
+    bool steps = false; // --steps
+    bool svg = false;   // --svg, of the triple on the command line
+};
+
+int RunGivens(std::span<const std::string_view> words, const GivenOptions &options,
               std::string_view decimalSeparator, int in, Output &out, Output &err);
 
 } // namespace app

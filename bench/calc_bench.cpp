@@ -1,12 +1,15 @@
 // Timings of the calculation core: reading an entry, printing a number, a whole report from
 // three input texts for each input kind (the work behind one "Изчисли"), the same with the
 // exact values (bisectors --exact), a needle that only the exact path can answer, and the
-// worked solution of a school triple (bisectors --steps); and a triangle by three of its
+// worked solution of a school triple (bisectors --steps); a triangle by three of its
 // elements (bisectors --given), the solve alone and with its report, for closed forms of
-// each kind.
+// each kind; and the certified search for the triangle of three elements that have no
+// closed form.
 #include "calculate.h"
 #include "chapter_report.h"
+#include "chapter_work.h"
 #include "givens.h"
+#include "search.h"
 #include "solution.h"
 
 #include <benchmark/benchmark.h>
@@ -103,6 +106,47 @@ BENCHMARK_CAPTURE(Given, SolveAmbiguousEdge, "a=1 b=2 alpha=30", false, false);
 BENCHMARK_CAPTURE(Given, ReportSideAngleSide, "a=5 b=7 gamma=60", true, false);
 BENCHMARK_CAPTURE(Given, ReportAmbiguousTwo, "a=1.5 b=2 alpha=30", true, false);
 BENCHMARK_CAPTURE(Given, ExactSideAngleSide, "a=5 b=7 gamma=30", true, true);
+// Without a closed form: the search, through the solve and its report.
+BENCHMARK_CAPTURE(Given, ReportThreeBisectors,
+                  "la=5.98222218314572 lb=5.1234753829798 lc=4.22507274131718", true, false);
+
+// The certified search, on the elements of the triangle 5, 6, 7 (as doubles, each its own
+// exact value): the whole search, every triangle proven.
+void Search(benchmark::State &state, std::array<calc::search::Given, 3> given)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calc::search::Find(given));
+}
+using calc::Element;
+BENCHMARK_CAPTURE(Search, ThreeBisectors,
+                  {{{Element::BisectorA, 5.982222183145717, 5.982222183145717},
+                    {Element::BisectorB, 5.123475382979799, 5.123475382979799},
+                    {Element::BisectorC, 4.225072741317183, 4.225072741317183}}});
+BENCHMARK_CAPTURE(Search, BisectorAltitudeMedian,
+                  {{{Element::BisectorA, 5.982222183145717, 5.982222183145717},
+                    {Element::AltitudeA, 5.878775382679628, 5.878775382679628},
+                    {Element::MedianA, 6.020797289396148, 6.020797289396148}}});
+BENCHMARK_CAPTURE(Search, SideInradiusCircumradius,
+                  {{{Element::SideA, 5, 5},
+                    {Element::Inradius, 1.632993161855452, 1.632993161855452},
+                    {Element::Circumradius, 3.5721725415588015, 3.5721725415588015}}});
+
+// The worked solution of a triangle by three elements as text, as --given --steps adds it.
+void GivenSteps(benchmark::State &state, const std::string &line)
+{
+    const calc::GivenLine givens = calc::ReadGivens(line);
+    std::string text;
+    for (auto _ : state) {
+        text.clear();
+        const calc::chapter::Solution solution =
+            calc::chapter::Solve(givens.givens, {.exactValues = true});
+        solution::AppendText(text, solution::WorkChapter(solution));
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK_CAPTURE(GivenSteps, SideAngleSide, "a=5 b=7 gamma=60");
+BENCHMARK_CAPTURE(GivenSteps, AmbiguousTwo, "a=1.5 b=2 alpha=30");
+BENCHMARK_CAPTURE(GivenSteps, OtherAngle, "a=5 b=7 gamma=50");
 
 } // namespace
 

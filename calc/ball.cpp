@@ -201,7 +201,8 @@ DoubleDouble Whole(std::int64_t n)
     return QuickTwoSum(hi, rest);
 }
 
-Digits DigitsOf(std::uint64_t d, std::int64_t exponent)
+// The fifteen digits of `d` (below 10¹⁵), the first at `exponent`, trailing zeros dropped.
+Digits WholeDigits(std::uint64_t d, std::int64_t exponent)
 {
     Digits digits;
     for (std::size_t i = 15; i-- > 0; d /= 10)
@@ -411,7 +412,7 @@ std::optional<Digits> CertainDigits(const Ball &value)
             d = 100'000'000'000'000U;
             ++exponent;
         }
-        return DigitsOf(d, exponent);
+        return WholeDigits(d, exponent);
     }
     return std::nullopt;
 }

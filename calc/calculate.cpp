@@ -33,4 +33,13 @@ Solution Calculate(InputMode mode, const std::array<std::string_view, 3> &inputs
     });
 }
 
+Solution Solve(InputMode mode, const std::array<double, 3> &lengths, const SolveOptions &options)
+{
+    return SolveWith(mode, lengths, options, [&lengths] {
+        return std::array<exact::Decimal, 3>{exact::ExactValue(lengths[0]),
+                                             exact::ExactValue(lengths[1]),
+                                             exact::ExactValue(lengths[2])};
+    });
+}
+
 } // namespace calc

@@ -229,22 +229,6 @@ void AppendExactLine(std::string &out, Element element, const ExactTriangle &exa
     out += style.lineEnd;
 }
 
-void AppendExact(std::string &out, const Solution &solution, std::size_t index,
-                 const ReportStyle &style)
-{
-    if (!solution.exact || index >= solution.exact->triangles.size())
-        return;
-    std::string lines;
-    for (const ElementInfo &info : kElements)
-        if (info.kind == ElementKind::Angle || !Given(solution, info.element))
-            AppendExactLine(lines, info.element, solution.exact->triangles[index], style);
-    if (lines.empty())
-        return;
-    out += kExactHeading;
-    out += style.lineEnd;
-    out += lines;
-}
-
 } // namespace
 
 std::string IdentityText(Identity identity, const std::array<Element, 3> &e)
@@ -327,6 +311,54 @@ std::string TypeText(const SolvedTriangle &triangle)
     return text;
 }
 
+void AppendTriangle(std::string &out, const Solution &solution, std::size_t index,
+                    const ReportStyle &style)
+{
+    if (index >= solution.triangles.size())
+        return;
+    const SolvedTriangle &triangle = solution.triangles[index];
+    for (const ElementInfo &info : kElements) {
+        out += info.name;
+        out += " = ";
+        AppendNumber(out, triangle.Of(info.element), style.decimalSeparator);
+        if (info.kind == ElementKind::Angle)
+            out += "°";
+        out += style.lineEnd;
+    }
+    out += TypeText(triangle);
+    out += style.lineEnd;
+    if (triangle.mirrorOf >= 0) {
+        out += "симетричен на триъгълник " + std::to_string(triangle.mirrorOf + 1);
+        out += style.lineEnd;
+    }
+}
+
+void AppendTriangleExact(std::string &out, const Solution &solution, std::size_t index,
+                         const ReportStyle &style)
+{
+    if (!solution.exact || index >= solution.exact->triangles.size())
+        return;
+    std::string lines;
+    for (const ElementInfo &info : kElements)
+        if (info.kind == ElementKind::Angle || !Given(solution, info.element))
+            AppendExactLine(lines, info.element, solution.exact->triangles[index], style);
+    if (lines.empty())
+        return;
+    out += kExactHeading;
+    out += style.lineEnd;
+    out += lines;
+}
+
+std::string_view NoExactValues(const Solution &solution)
+{
+    if (solution.count != Count::Finite || solution.exact)
+        return {};
+    return solution.decision == Decision::Search
+               ? "Точни стойности няма: триъгълниците са намерени с търсене."
+               : "Точни стойности няма: ъгъл, който не е кратен на 15°, има само приближени "
+                 "синус и косинус.";
+}
+
 void AppendReport(std::string &out, const Solution &solution, const ReportStyle &style, bool exact)
 {
     out += Headline(solution);
@@ -340,37 +372,21 @@ void AppendReport(std::string &out, const Solution &solution, const ReportStyle 
     }
     const std::size_t count = solution.triangles.size();
     for (std::size_t t = 0; t < count; ++t) {
-        const SolvedTriangle &triangle = solution.triangles[t];
         if (count > 1) {
             out += kTriangleHeading;
             out += std::to_string(t + 1);
             out += ':';
             out += style.lineEnd;
         }
-        for (const ElementInfo &info : kElements) {
-            out += info.name;
-            out += " = ";
-            AppendNumber(out, triangle.Of(info.element), style.decimalSeparator);
-            if (info.kind == ElementKind::Angle)
-                out += "°";
-            out += style.lineEnd;
-        }
-        out += TypeText(triangle);
-        out += style.lineEnd;
-        if (triangle.mirrorOf >= 0) {
-            out += "симетричен на триъгълник " + std::to_string(triangle.mirrorOf + 1);
-            out += style.lineEnd;
-        }
+        AppendTriangle(out, solution, t, style);
         if (exact)
-            AppendExact(out, solution, t, style);
+            AppendTriangleExact(out, solution, t, style);
     }
-    if (exact && !solution.exact) {
-        out += solution.decision == Decision::Search
-                   ? "Точни стойности няма: триъгълниците са намерени с търсене."
-                   : "Точни стойности няма: ъгъл, който не е кратен на 15°, има само приближени "
-                     "синус и косинус.";
-        out += style.lineEnd;
-    }
+    if (exact)
+        if (const std::string_view none = NoExactValues(solution); !none.empty()) {
+            out += none;
+            out += style.lineEnd;
+        }
 }
 
 } // namespace calc::chapter

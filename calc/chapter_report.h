@@ -33,6 +33,17 @@ inline constexpr std::string_view kSideTypes[] = {"равностранен", "�
 void AppendReport(std::string &out, const Solution &solution, const ReportStyle &style = {},
                   bool exact = false);
 
+// The parts of that report, for a front end that shows each triangle apart (the page): the
+// lines of triangle `index` (its elements, its types, whose mirror image it is), without
+// its heading; the exact values of its elements not given, after kExactHeading (nothing
+// when none are known); and, for triangles without exact values, the line that says why
+// (empty when they have them, or when there is no triangle).
+void AppendTriangle(std::string &out, const Solution &solution, std::size_t index,
+                    const ReportStyle &style = {});
+void AppendTriangleExact(std::string &out, const Solution &solution, std::size_t index,
+                         const ReportStyle &style = {});
+std::string_view NoExactValues(const Solution &solution);
+
 // The first line: "Един триъгълник, решен точно:", "Некоректни данни!", …, without its end.
 std::string Headline(const Solution &solution);
 

@@ -15,7 +15,8 @@
 //   exact_decision.h     which triples have a triangle, decided exactly
 //   exact_arithmetic.h   rationals and their roots exactly, other values between bounds
 //   exact_values.h       every named value of a solution from exact lengths
-//   exact_rounding.h     an exact value rounded once, to a double or to fifteen digits
+//   exact_rounding.h     an exact value rounded once, to a double or to digits (and a
+//                        double's own digits where nothing quicker can tell them)
 //   exact_form.h         a value whose square is rational written as n√r/d
 //   exact_surds.h        sums of unlike square roots and roots of them, for triangles of
 //                        rational lengths and angles that are multiples of 15°

@@ -94,7 +94,7 @@ Quadratic Quadratic::RootOf(const Rational &square, int sign)
         return Quadratic(sign < 0 ? Rational(-root) : root);
     }
     Quadratic root;
-    root.kind_ = Kind::Root;
+    root.shape_ = Shape::Root;
     root.sign_ = sign < 0 ? -1 : 1;
     root.number_ = square;
     return root;
@@ -102,13 +102,13 @@ Quadratic Quadratic::RootOf(const Rational &square, int sign)
 
 int Quadratic::Sign() const
 {
-    return kind_ == Kind::Root ? sign_ : SignOf(number_);
+    return shape_ == Shape::Root ? sign_ : SignOf(number_);
 }
 
 Quadratic Quadratic::operator-() const
 {
     Quadratic negated = *this;
-    if (kind_ == Kind::Root)
+    if (shape_ == Shape::Root)
         negated.sign_ = -sign_;
     else
         negated.number_ = -number_;
@@ -117,16 +117,16 @@ Quadratic Quadratic::operator-() const
 
 Quadratic operator+(const Quadratic &x, const Quadratic &y)
 {
-    using Kind = Quadratic::Kind;
+    using Shape = Quadratic::Shape;
     if (!x.Known() || !y.Known())
         return {};
     if (y.Sign() == 0)
         return x;
     if (x.Sign() == 0)
         return y;
-    if (x.KindOf() == Kind::Quotient && y.KindOf() == Kind::Quotient)
+    if (x.ShapeOf() == Shape::Quotient && y.ShapeOf() == Shape::Quotient)
         return Quadratic(Rational(x.Number() + y.Number()));
-    if (x.KindOf() != y.KindOf())
+    if (x.ShapeOf() != y.ShapeOf())
         return {}; // a rational and an irrational root
     // s√A + t√B = √A · (s + t√(B/A)), known when AB is a square.
     const Rational product = x.Number() * y.Number();
@@ -145,10 +145,10 @@ Quadratic operator-(const Quadratic &x, const Quadratic &y)
 
 Quadratic operator*(const Quadratic &x, const Quadratic &y)
 {
-    using Kind = Quadratic::Kind;
+    using Shape = Quadratic::Shape;
     if (!x.Known() || !y.Known())
         return {};
-    if (x.KindOf() == Kind::Quotient && y.KindOf() == Kind::Quotient)
+    if (x.ShapeOf() == Shape::Quotient && y.ShapeOf() == Shape::Quotient)
         return Quadratic(Rational(x.Number() * y.Number()));
     if (x.Sign() == 0 || y.Sign() == 0)
         return Quadratic(0);
@@ -157,10 +157,10 @@ Quadratic operator*(const Quadratic &x, const Quadratic &y)
 
 Quadratic operator/(const Quadratic &x, const Quadratic &y)
 {
-    using Kind = Quadratic::Kind;
+    using Shape = Quadratic::Shape;
     if (!x.Known() || !y.Known() || y.Sign() == 0)
         return {};
-    if (x.KindOf() == Kind::Quotient && y.KindOf() == Kind::Quotient)
+    if (x.ShapeOf() == Shape::Quotient && y.ShapeOf() == Shape::Quotient)
         return Quadratic(Rational(x.Number() / y.Number()));
     if (x.Sign() == 0)
         return Quadratic(0);
@@ -169,7 +169,7 @@ Quadratic operator/(const Quadratic &x, const Quadratic &y)
 
 Quadratic Root(const Quadratic &x)
 {
-    if (x.KindOf() != Quadratic::Kind::Quotient)
+    if (x.ShapeOf() != Quadratic::Shape::Quotient)
         return {};
     return Quadratic::RootOf(x.Number());
 }
@@ -200,7 +200,7 @@ Interval Interval::Of(const Quadratic &known, unsigned bits)
     const Integer &n = numerator(known.Number());
     const Integer &d = denominator(known.Number());
     const auto wanted = static_cast<std::int64_t>(bits) + 2;
-    if (known.KindOf() == Quadratic::Kind::Quotient) {
+    if (known.ShapeOf() == Quadratic::Shape::Quotient) {
         // n/d · 2^shift has about `wanted` bits.
         const std::int64_t shift = wanted - (Bits(n) - Bits(d));
         const Integer scaled = FloorShift(n, std::max<std::int64_t>(shift, 0));

@@ -4,8 +4,8 @@
 //
 // Every value of a triangle given by rational lengths is a rational, the square root of a
 // rational, or (for medians, whose sides are such roots with different radicands) a sum of
-// unlike roots and what is made of it. Quadratic keeps the first two exactly; the third
-// kind it cannot hold, and says so (Kind::None), and such a value is then approximated: an
+// unlike roots and what is made of it. Quadratic keeps the first two exactly (its Shape); the
+// third it cannot hold, and says so (Shape::None), and such a value is then approximated: an
 // Interval holds it between two binary fractions that round outward, so that the digits
 // it is printed with are known to be right once both ends round alike.
 
@@ -19,27 +19,28 @@ namespace calc::exact
 class Quadratic
 {
 public:
-    enum class Kind : std::uint8_t {
+    // What the value is, and so what Number() holds.
+    enum class Shape : std::uint8_t {
         None,     // not of this form: only approximations are known
         Quotient, // Number() is the value, a rational
         Root,     // the value is Sign() · √Number(), Number() > 0 not the square of a rational
     };
 
     Quadratic() = default;
-    Quadratic(const Rational &value) : kind_(Kind::Quotient), number_(value) {} // NOLINT
-    Quadratic(std::int64_t value) : kind_(Kind::Quotient), number_(value) {}    // NOLINT
+    Quadratic(const Rational &value) : shape_(Shape::Quotient), number_(value) {} // NOLINT
+    Quadratic(std::int64_t value) : shape_(Shape::Quotient), number_(value) {}    // NOLINT
 
     // √square for square ≥ 0: rational where the square is the square of a rational.
     static Quadratic RootOf(const Rational &square, int sign = 1);
 
-    Kind KindOf() const { return kind_; }
-    bool Known() const { return kind_ != Kind::None; }
+    Shape ShapeOf() const { return shape_; }
+    bool Known() const { return shape_ != Shape::None; }
     // −1, 0 or 1.
     int Sign() const;
     // Rational: the value; Root: its square.
     const Rational &Number() const { return number_; }
     // The square of the value, for a known one.
-    Rational Squared() const { return kind_ == Kind::Root ? number_ : number_ * number_; }
+    Rational Squared() const { return shape_ == Shape::Root ? number_ : number_ * number_; }
 
     friend Quadratic operator+(const Quadratic &x, const Quadratic &y);
     friend Quadratic operator-(const Quadratic &x, const Quadratic &y);
@@ -48,7 +49,7 @@ public:
     Quadratic operator-() const;
 
 private:
-    Kind kind_ = Kind::None;
+    Shape shape_ = Shape::None;
     int sign_ = 0; // of a Root
     Rational number_;
 };

@@ -174,15 +174,15 @@ std::optional<Surd> FormOf(const Quadratic &value)
     Surd form;
     const Integer &n = numerator(value.Number());
     const Integer &d = denominator(value.Number());
-    switch (value.KindOf()) {
-    case Quadratic::Kind::None:
+    switch (value.ShapeOf()) {
+    case Quadratic::Shape::None:
         return std::nullopt;
-    case Quadratic::Kind::Quotient:
+    case Quadratic::Shape::Quotient:
         if (n != 0 && msb(abs(n)) + msb(d) > kMaxRationalBits)
             return std::nullopt;
         form = {n, 1, d};
         break;
-    case Quadratic::Kind::Root: {
+    case Quadratic::Shape::Root: {
         if (msb(n) + msb(d) > kMaxSquareBits)
             return std::nullopt;
         // √(n/d) = sn√rn / (sd√rd) = sn√(rn·rd) / (sd·rd); n and d are coprime, and so the

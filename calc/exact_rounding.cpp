@@ -97,7 +97,8 @@ Rounded RoundToDouble(Integer n, Integer d, bool root, std::int64_t exponent)
             value >= DBL_MIN && value <= DBL_MAX && (!edge || WithinNormalDoubles(n, d, root))};
 }
 
-Digits RoundToDigits(const Rational &q, bool root, std::int64_t exponent, bool negative)
+Digits RoundToDigits(const Rational &q, bool root, std::int64_t exponent, bool negative,
+                     int significant)
 {
     Digits result;
     if (q == 0) {
@@ -107,13 +108,13 @@ Digits RoundToDigits(const Rational &q, bool root, std::int64_t exponent, bool n
     result.negative = root ? negative : q < 0;
     const Integer n = abs(numerator(q));
     const Integer &d = denominator(q);
-    const Integer low = PowerOfTen(14), high = PowerOfTen(15);
+    const Integer low = PowerOfTen(significant - 1), high = PowerOfTen(significant);
     std::int64_t decade = DecadeEstimate(n, d, root);
     Integer value, remainder, divisor;
     for (;;) {
-        // value = ⌊x · 10^(14 − decade)⌋, x without its power of ten; in [10^14, 10^15) once
-        // the decade is right.
-        const std::int64_t s = 14 - decade;
+        // value = ⌊x · 10^(n − 1 − decade)⌋, x without its power of ten, n the significant
+        // digits; in [10^(n − 1), 10^n) once the decade is right.
+        const std::int64_t s = significant - 1 - decade;
         const std::int64_t power = root ? 2 * s : s;
         const Integer scaled = power > 0 ? Integer(n * PowerOfTen(power)) : n;
         divisor = power < 0 ? Integer(d * PowerOfTen(-power)) : d;
@@ -144,9 +145,9 @@ Digits RoundToDigits(const Rational &q, bool root, std::int64_t exponent, bool n
         ++decade;
     }
     auto digits = value.convert_to<std::uint64_t>();
-    for (std::size_t i = 15; i-- > 0; digits /= 10)
+    for (auto i = static_cast<std::size_t>(significant); i-- > 0; digits /= 10)
         result.digits[i] = static_cast<char>('0' + digits % 10);
-    result.count = 15;
+    result.count = static_cast<std::size_t>(significant);
     while (result.count > 0 && result.digits[result.count - 1] == '0')
         --result.count;
     result.exponent = decade + exponent;

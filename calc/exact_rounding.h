@@ -1,7 +1,8 @@
 #pragma once
 
-// Exact values rounded once: to the nearest double, and to the fifteen significant digits
-// the program prints, each straight from the exact value.
+// Exact values rounded once: to the nearest double, and to the significant digits the
+// program prints (fifteen in the report), each straight from the exact value; a double's
+// own digits are rounded here too where nothing quicker can tell them (DigitsOf).
 
 #include "exact.h"
 #include "numbers.h"
@@ -23,9 +24,10 @@ struct Rounded {
 Rounded RoundToDouble(const Rational &q, bool root, std::int64_t exponent = 0);
 Rounded RoundToDouble(Integer n, Integer d, bool root, std::int64_t exponent = 0);
 
-// ±√q, or q, times 10^exponent, rounded to fifteen significant digits, ties to even; `exact`
-// when the digits are the value. The sign is that of q, or `negative` for a root.
-Digits RoundToDigits(const Rational &q, bool root, std::int64_t exponent = 0,
-                     bool negative = false);
+// ±√q, or q, times 10^exponent, rounded to `significant` significant digits (1 to
+// kMostDigits; the report's fifteen unless told), ties to even; `exact` when the digits are
+// the value. The sign is that of q, or `negative` for a root.
+Digits RoundToDigits(const Rational &q, bool root, std::int64_t exponent = 0, bool negative = false,
+                     int significant = kMostDigits);
 
 } // namespace calc::exact

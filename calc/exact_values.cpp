@@ -80,12 +80,11 @@ T Formula(InputMode mode, Named value, const At &at, const Constant &constant)
     case Quantity::Scale:
         return of(Quantity::AltitudeArea) / of(Quantity::HeronArea);
     case Quantity::Factor: {
-        // P1 = r_a + r_b + r_c; P2, P3, P4 turn the sign of r_c, r_b, r_a.
-        T factor =
-            of(Quantity::Reciprocal, 0) + of(Quantity::Reciprocal, 1) + of(Quantity::Reciprocal, 2);
-        if (i > 0)
-            factor = factor - constant(2, 1) * of(Quantity::Reciprocal, 3 - i);
-        return factor;
+        const auto &signs = kFactorSigns.at(static_cast<std::size_t>(i));
+        const auto term = [&](int n) {
+            return constant(signs.at(static_cast<std::size_t>(n)), 1) * of(Quantity::Reciprocal, n);
+        };
+        return term(0) + term(1) + term(2);
     }
     case Quantity::InverseAreaSquared:
         return of(Quantity::Factor, 0) * of(Quantity::Factor, 1) * of(Quantity::Factor, 2) *
@@ -226,9 +225,9 @@ const Digits &Values::DigitsOf(Named value) const
     const Quadratic &known = ValueOf(value);
     const std::int64_t exponent = Exponent(value);
     Digits &digits = entry.exact.digits;
-    if (known.KindOf() == Quadratic::Kind::Quotient) {
+    if (known.ShapeOf() == Quadratic::Shape::Quotient) {
         digits = RoundToDigits(known.Number(), false, exponent);
-    } else if (known.KindOf() == Quadratic::Kind::Root) {
+    } else if (known.ShapeOf() == Quadratic::Shape::Root) {
         digits = RoundToDigits(known.Number(), true, exponent, known.Sign() < 0);
     } else if (comparable_) {
         for (unsigned bits = kFirstBits; bits <= kMostBits; bits *= 4) {
@@ -267,7 +266,7 @@ Rounded Values::Nearest(Named value) const
     const std::int64_t exponent = Exponent(value);
     if (known.Known())
         return known.Sign() > 0 ? RoundToDouble(known.Number(),
-                                                known.KindOf() == Quadratic::Kind::Root, exponent)
+                                                known.ShapeOf() == Quadratic::Shape::Root, exponent)
                                 : Rounded{};
     if (!comparable_)
         return {};

@@ -25,7 +25,7 @@ namespace calc::exact
 // One value exactly.
 struct Exact {
     // The value, where it is rational or the root of a rational (for the medians' values
-    // made of unlike roots it is not: Kind::None). Of lengths of extreme size the core
+    // made of unlike roots it is not: Shape::None). Of lengths of extreme size the core
     // works with lengths scaled by a power of ten (Values::Scaled): the value is then of
     // those, and has no form.
     Quadratic value;
@@ -53,7 +53,7 @@ public:
     bool Scaled() const { return scale_ != 0; }
 
     // The value, its form and its digits. A value that cannot be worked out (the
-    // reciprocal of a zero) has Kind::None and no digits.
+    // reciprocal of a zero) has Shape::None and no digits.
     const Exact &Of(Named value) const;
     const Exact &Of(Quantity quantity, int index = 0) const { return Of({quantity, index}); }
 

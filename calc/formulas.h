@@ -11,8 +11,12 @@
 namespace calc
 {
 
-// (for doubles; Tracked has its own)
-double RootOrZero(double radicand);
+// A square root that treats a radicand rounding has pushed below zero as zero (for
+// doubles; Tracked has its own).
+inline double RootOrZero(double radicand)
+{
+    return radicand > 0 ? std::sqrt(radicand) : 0.0;
+}
 
 namespace formulas
 {

@@ -3,7 +3,8 @@
 // The words of each kind of given lengths, in one table: how the command line names the
 // kind, how the window labels its boxes, how the figure, the worked solution and the printed
 // pages name the given elements, and how a refusal explains itself. Every module reads its
-// words here; the index of a length (0, 1, 2) stands for A, B, C as everywhere.
+// words here; the index of a length (0, 1, 2) stands for A, B, C as everywhere. (How the
+// figure's SVG marks them up is the figure's: figure/names.h.)
 
 #include "triangle.h"
 
@@ -27,10 +28,6 @@ struct KindWords {
     // sides.
     std::array<std::string_view, 3> segments;
     std::array<std::string_view, 3> feet;
-    // Their class in the figure's SVG and their ids, and their feet's classes.
-    std::string_view figureClass;
-    std::array<std::string_view, 3> figureIds;
-    std::string_view figureFootClass;
     // What a printed page says is given.
     std::string_view given;
     // Why a triple is refused: a length that is not positive; one that is at least the sum
@@ -49,9 +46,6 @@ inline constexpr std::array<KindWords, 3> kKinds = {{
      {"Височина AH (ha):", "Височина BG (hb):", "Височина CE (hc):"},
      {"AH", "BG", "CE"},
      {"H", "G", "E"},
-     "altitude",
-     {"altitude-a", "altitude-b", "altitude-c"},
-     "foot altitude-foot",
      "Дадени са трите височини на триъгълника: ha, hb и hc.",
      "височината на триъгълник е положително число",
      "страните са обратно пропорционални на височините, а за a : b : c неравенството на "
@@ -65,9 +59,6 @@ inline constexpr std::array<KindWords, 3> kKinds = {{
      {"Страна BC (a):", "Страна AC (b):", "Страна AB (c):"},
      {},
      {},
-     "",
-     {},
-     "",
      "Дадени са трите страни на триъгълника: a, b и c.",
      "страната на триъгълник е положително число",
      "неравенството на триъгълника изисква всяка страна да е по-малка от сбора на другите "
@@ -81,9 +72,6 @@ inline constexpr std::array<KindWords, 3> kKinds = {{
      {"Медиана AK (ma):", "Медиана BM (mb):", "Медиана CN (mc):"},
      {"AK", "BM", "CN"},
      {"K", "M", "N"},
-     "median",
-     {"median-a", "median-b", "median-c"},
-     "foot median-foot",
      "Дадени са трите медиани на триъгълника: ma, mb и mc.",
      "медианата на триъгълник е положително число",
      "медианите на всеки триъгълник образуват триъгълник, а за тези неравенството на "

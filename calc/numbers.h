@@ -42,9 +42,14 @@ BoundedNumber ReadBoundedNumber(std::string_view text, std::string_view decimalS
 // double range reads as an infinity of its sign, one too small for it as zero.
 double ReadNumber(std::string_view text, std::string_view decimalSeparator = ".");
 
-// A value rounded to at most fifteen significant digits: the digits without trailing
-// zeros (none for zero), the decimal exponent of the first, and the sign; `exact` when
-// they are the value itself, not rounded.
+// The most significant digits a double is written with: fifteen, as many as every double
+// keeps on its way to decimal and back.
+inline constexpr int kMostDigits = 15;
+
+// A value's significant digits without trailing zeros (none for zero), the decimal
+// exponent of the first, and the sign; `exact` when they give the value back: for a value
+// known exactly (exact_values.h), when they are it; for a double (DigitsOf), when they read
+// back as it.
 struct Digits {
     char digits[17] = {};
     std::size_t count = 0;
@@ -52,6 +57,7 @@ struct Digits {
     bool negative = false;
     bool exact = false;
 
+    // The same number: the same digits, exponent and sign (whatever `exact` says).
     bool operator==(const Digits &other) const
     {
         return std::string_view(digits, count) == std::string_view(other.digits, other.count) &&
@@ -59,17 +65,21 @@ struct Digits {
     }
 };
 
-// A positive double rounded to fifteen significant digits (`exact` left unset).
-Digits FifteenDigitsOf(double magnitude);
+// A double rounded to `significant` significant digits (1 to kMostDigits, a number beyond
+// taken as the nearest of them), correctly rounded, ties to even, with its sign. Zero has no
+// digits and is exact; a value that is not a finite number has none either and is not.
+Digits DigitsOf(double value, int significant = kMostDigits);
 
-// How a number's digits are laid out as text: the decimal separator, and the decimal
-// exponents (of the first significant digit) from which on, and below which, the number is
-// written in exponent form, "1.5E-07", "6E+200". The report's are -4 and 15 (NumberText,
-// below); a figure's labels, of four digits, take 4.
+// How a number's digits are laid out as text: the decimal separator, the decimal exponents
+// (of the first significant digit) from which on, and below which, the number is written in
+// exponent form, "1.5E-07", "6E+200", and the significant digits a double is rounded to
+// (DigitsOf). The report's are -4, 15 and 15 (NumberText, below); a figure's labels, of four
+// digits, take -4, 4 and 4.
 struct Layout {
     std::string_view decimalSeparator = ".";
     std::int64_t exponentBelow = -4;
     std::int64_t exponentFrom = 15;
+    int significantDigits = kMostDigits;
 };
 
 // The one writer of a number's digits: `significand` the significant digits (the first not
@@ -91,6 +101,11 @@ std::string NumberText(double value, std::string_view decimalSeparator = ".");
 
 // NumberText appended to `out`.
 void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator = ".");
+
+// A double as `layout` lays it out: its digits rounded to the layout's significant digits
+// (DigitsOf), "0" for zero (negative zero too), and "NaN", "Inf" or "-Inf" for what is not
+// a finite number.
+void AppendNumberText(std::string &out, double value, const Layout &layout);
 
 // A whole number written in decimal digits and nothing else (no sign, no blank), as the
 // command line's counts and seeds are; nothing when the text is not one or the number

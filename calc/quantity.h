@@ -44,7 +44,7 @@ enum class Quantity : std::uint8_t {
     AltitudeArea, // x_a·h_a/2
     Scale,        // k
     // Altitudes, the second route: 1/S² = P1·P2·P3·P4, P1 = 1/h_a + 1/h_b + 1/h_c, and P2,
-    // P3, P4 with the sign of 1/h_c, 1/h_b, 1/h_a turned.
+    // P3, P4 with the sign of 1/h_c, 1/h_b, 1/h_a turned (kFactorSigns).
     Factor,
     InverseAreaSquared,
     // Medians: side = (2/3)·√(2m_j² + 2m_k² − m_i²), the radicand; and back, the check
@@ -180,6 +180,13 @@ inline constexpr std::array<Named, 7> kResults = {{{Quantity::Side, 0},
                                                    {Quantity::Bisector, 0},
                                                    {Quantity::Bisector, 1},
                                                    {Quantity::Bisector, 2}}};
+
+// Heron's formula over the altitudes, 1/S² = P1·P2·P3·P4 (Quantity::Factor): the sign of
+// each reciprocal 1/h_a, 1/h_b, 1/h_c in each factor. P1 adds all three; P2, P3 and P4 turn
+// the sign of 1/h_c, 1/h_b and 1/h_a. Every route that writes or works out the factors reads
+// them here.
+inline constexpr std::array<std::array<int, 3>, 4> kFactorSigns = {
+    {{1, 1, 1}, {1, 1, -1}, {1, -1, 1}, {-1, 1, 1}}};
 
 // The other two vertices of vertex i, in order: j = i + 1, k = i + 2.
 inline constexpr int Next(int i, int step = 1)

@@ -4,7 +4,7 @@
 #include "numbers.h"
 #include "quantity.h"
 
-#include <algorithm>
+#include <cmath>
 
 namespace calc
 {
@@ -17,6 +17,15 @@ void AppendLine(std::string &out, std::string_view label, const Number &number,
     out += label;
     AppendNumber(out, number, style.decimalSeparator);
     out += style.lineEnd;
+}
+
+// A result's label in the exact block: the report's, with "S = " for the area.
+std::string_view ExactLabel(Named value)
+{
+    const auto i = static_cast<std::size_t>(value.index);
+    return value.quantity == Quantity::Side   ? kSideLabels[i]
+           : value.quantity == Quantity::Area ? kExactAreaLabel
+                                              : kBisectorLabels[i];
 }
 
 } // namespace
@@ -83,20 +92,13 @@ std::vector<ExactLine> Lines(const Solution &solution, bool formed)
     std::vector<ExactLine> lines;
     if (solution.outcome != Outcome::Solved || !solution.exact)
         return lines;
-    const Triangle &t = solution.triangle;
     for (const Named value : kResults) {
         if (value.quantity == Quantity::Side && solution.mode == InputMode::Sides)
             continue;
         if (formed ? !solution.exact->FormOf(value) : solution.exact->DigitsOf(value).count == 0)
             continue;
-        const auto i = static_cast<std::size_t>(value.index);
-        const exact::Exact *exact = &solution.exact->Of(value);
-        if (value.quantity == Quantity::Side)
-            lines.push_back({value, kSideLabels[i], &t.sides[i], exact});
-        else if (value.quantity == Quantity::Area)
-            lines.push_back({value, kExactAreaLabel, &t.area, exact});
-        else
-            lines.push_back({value, kBisectorLabels[i], &t.bisectors[i], exact});
+        lines.push_back(
+            {value, ExactLabel(value), &solution.triangle.At(value), &solution.exact->Of(value)});
     }
     return lines;
 }
@@ -135,10 +137,15 @@ void AppendExactValues(std::string &out, const Solution &solution, const ReportS
 std::string DifferingDigits(const Number &reported, const exact::Exact &exact,
                             std::string_view decimalSeparator)
 {
-    std::string printed, rounded;
+    // The report's digits are its own, or its double's rounded as the report rounds them.
+    const bool same = reported.digits.count > 0 ? reported.digits == exact.digits
+                                                : std::isfinite(reported.value) &&
+                                                      DigitsOf(reported.value) == exact.digits;
+    if (same)
+        return {};
+    std::string printed;
     AppendNumber(printed, reported, decimalSeparator);
-    AppendDigits(rounded, exact.digits, decimalSeparator);
-    return printed == rounded ? std::string() : printed;
+    return printed;
 }
 
 std::string ReportDigitsNote(const std::vector<ExactLine> &lines, std::string_view decimalSeparator)

@@ -148,14 +148,16 @@ void EvaluateHeights(const std::array<double, 3> &given, Evaluation &out)
     for (std::size_t i = 0; i < 3; ++i)
         x[i] = Tracked::Rounded(TimesPowerOfTwo(given[i], -exponent));
 
-    const Tracked ra = 1 / x[0], rb = 1 / x[1], rc = 1 / x[2];
-    const Tracked factors[] = {(ra + rb) + rc, (ra + rb) - rc, (ra - rb) + rc,
-                               ((-1) / x[0] + rb) + rc};
+    const std::array<Tracked, 3> reciprocals{1 / x[0], 1 / x[1], 1 / x[2]};
     ScaledProduct product;
-    for (int i = 0; i < 4; ++i) {
-        if (!(factors[i].value > 0))
+    for (const std::array<int, 3> &signs : kFactorSigns) {
+        std::array<Tracked, 3> terms;
+        for (std::size_t i = 0; i < 3; ++i)
+            terms[i] = signs[i] > 0 ? reciprocals[i] : -reciprocals[i];
+        const Tracked factor = (terms[0] + terms[1]) + terms[2];
+        if (!(factor.value > 0))
             return; // rounding has made the reciprocals degenerate: no bound on anything
-        product.Multiply(factors[i]);
+        product.Multiply(factor);
     }
     // S = 1 / √product = s · 2^k, with the square root taken of an even power of two.
     if (product.exponent % 2 != 0) {
@@ -228,16 +230,9 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
         const Tracked &formula = formulas[value];
         return formula.Within(kTrusted) && InsideTheEnds(formula.value);
     };
-    Triangle &t = solution.triangle;
-    const auto number = [&t](Named value) -> Number & {
-        return value.quantity == Quantity::Area ? t.area
-               : value.quantity == Quantity::Side
-                   ? t.sides.at(static_cast<std::size_t>(value.index))
-                   : t.bisectors.at(static_cast<std::size_t>(value.index));
-    };
     if (std::all_of(kResults.begin(), kResults.end(), trusted)) {
         for (const Named value : kResults)
-            number(value).value = formulas[value].value;
+            solution.triangle.At(value).value = formulas[value].value;
         return finish(Outcome::Solved);
     }
     const exact::Values &exactTriangle = exactValues();
@@ -248,7 +243,7 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
     for (const Named value : kResults) {
         const Tracked &formula = formulas[value];
         if (trusted(value)) {
-            number(value).value = formula.value;
+            solution.triangle.At(value).value = formula.value;
             continue;
         }
         const exact::Rounded rounded = exactTriangle.Nearest(value);
@@ -260,9 +255,9 @@ Solution SolveWith(InputMode mode, const std::array<double, 3> &given, const Sol
         // value's own, rounded once.
         if (std::isfinite(formula.value) &&
             std::fabs(formula.value - rounded.value) <= kAgreement * rounded.value)
-            number(value).value = formula.value;
+            solution.triangle.At(value).value = formula.value;
         else
-            number(value) = {rounded.value, exactTriangle.DigitsOf(value)};
+            solution.triangle.At(value) = {rounded.value, exactTriangle.DigitsOf(value)};
     }
     return finish(Outcome::Solved);
 }

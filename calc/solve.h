@@ -1,8 +1,8 @@
 #pragma once
 
-// How a triple is solved, for Solve (the lengths as doubles) and Calculate (the lengths as
-// typed): decided and worked out in doubles where rounding cannot change the outcome or
-// the digits, and from the exact lengths where it could.
+// How Calculate solves a triple: decided and worked out in doubles where rounding cannot
+// change the outcome or the digits, and from the exact lengths as typed where it could,
+// which are read only then.
 
 #include "exact.h"
 #include "triangle.h"

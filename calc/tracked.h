@@ -55,6 +55,12 @@ inline Tracked operator-(const Tracked &x, const Tracked &y)
     return {value, x.bound + y.bound + Tracked::Rounding(value)};
 }
 
+// Negation is exact.
+inline Tracked operator-(const Tracked &x)
+{
+    return {-x.value, x.bound};
+}
+
 inline Tracked operator*(const Tracked &x, const Tracked &y)
 {
     const double value = x.value * y.value;

@@ -1,5 +1,9 @@
 #pragma once
 
+// What the core returns for a triple: the kind of its lengths, what became of it and, for a
+// triangle, its sides, area and bisectors, each a double with the digits the report prints
+// (calculate.h makes them).
+
 #include "numbers.h"
 
 #include <array>
@@ -11,6 +15,7 @@ namespace exact
 {
 class Values;
 }
+struct Named;
 
 // The kind of the three lengths the user enters.
 enum class InputMode : short {
@@ -36,12 +41,13 @@ struct Triangle {
     Number area{};
     std::array<Number, 3> bisectors{};
 
-    // The doubles alone, for the geometry.
+    // The field of a result (kResults, quantity.h): side i, the area, bisector i. Any other
+    // value has none: std::out_of_range (an abort where there are no exceptions).
+    Number &At(Named value);
+    const Number &At(Named value) const;
+
+    // The sides' doubles alone, for the geometry.
     std::array<double, 3> Sides() const { return {sides[0].value, sides[1].value, sides[2].value}; }
-    std::array<double, 3> Bisectors() const
-    {
-        return {bisectors[0].value, bisectors[1].value, bisectors[2].value};
-    }
 
     bool operator==(const Triangle &) const = default;
 };
@@ -88,34 +94,5 @@ struct Solution {
 struct SolveOptions {
     bool exactValues = false; // make Solution::exact
 };
-
-// Solves the triangle of three lengths of one kind, the doubles taken as the exact
-// values they are.
-//
-// Sides and medians are refused when one is at least the sum of the other two; altitudes
-// when one is not positive, or when their reciprocals fail the strict triangle inequality:
-// the altitudes of a real triangle need not satisfy it themselves (4, 5 and 10 belong to
-// one), but their reciprocals, proportional to the sides, always do. The refusal is decided
-// on the exact values, however close to degenerate the triple is.
-//
-// Each value is that of its formula evaluated in double arithmetic in one fixed order, so
-// that the digits are reproducible to the last one, wherever that result is within 1e-10
-// of the exact value; elsewhere (needle-thin and nearly degenerate triangles, values the
-// formulas' intermediate results cannot hold) it is the exact value correctly rounded.
-// The triangle is OutOfRange where a side, a bisector or the area is not a normal double.
-Solution Solve(InputMode mode, std::array<double, 3> lengths, const SolveOptions &options = {});
-
-// True when one value is at least the sum of the other two, the sums and comparisons in
-// double arithmetic exactly as written (the test a double-only calculation would make).
-bool InputsRejected(double x1, double x2, double x3);
-
-// The area of the triangle with sides a, b, c, by Heron's formula.
-double HeronArea(double a, double b, double c);
-
-// The internal bisectors of the triangle with sides a, b, c, from A, B and C.
-std::array<double, 3> Bisectors(double a, double b, double c);
-
-// A square root that treats a radicand rounding has pushed below zero as zero.
-double RootOrZero(double radicand);
 
 } // namespace calc

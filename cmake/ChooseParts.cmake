@@ -28,8 +28,9 @@ if(NOT Fontconfig_FOUND)
 endif()
 bisectors_decide(BISECTORS_FONTCONFIG "early font configuration" ${reasons})
 
-# Documents for Word and Writer (--docx): the figures painted with cairo, the parts packed
-# with libzip, in a module of their own beside the window's, loaded only for --docx.
+# Documents for Word and Writer (--docx): the parts packed with libzip, in a module of their
+# own beside the window's, loaded only for --docx; and the figure painted with cairo as a
+# PNG (figure/png.h), checked against its SVG.
 bisectors_part(BISECTORS_DOCX "Write documents for Word and Writer (--docx) with cairo and libzip")
 set(reasons ${without_window})
 find_package(PkgConfig QUIET)

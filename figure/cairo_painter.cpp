@@ -3,59 +3,13 @@
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
 
-#include <charconv>
 #include <cmath>
 #include <numbers>
-#include <vector>
 
 namespace figure
 {
 namespace
 {
-
-struct Colour {
-    double red = 0;
-    double green = 0;
-    double blue = 0;
-};
-
-// A CSS colour as the drawing writes them, "#RRGGBB" or "#RGB"; black for any other.
-Colour ReadColour(std::string_view text)
-{
-    if (!text.starts_with('#') || (text.size() != 7 && text.size() != 4))
-        return {};
-    const std::size_t digits = text.size() == 7 ? 2 : 1;
-    double channels[3] = {};
-    for (std::size_t i = 0; i < 3; ++i) {
-        unsigned value = 0;
-        const char *first = text.data() + 1 + i * digits;
-        if (std::from_chars(first, first + digits, value, 16).ptr != first + digits)
-            return {};
-        channels[i] = digits == 2 ? value / 255.0 : value / 15.0;
-    }
-    return {channels[0], channels[1], channels[2]};
-}
-
-// Dash lengths as SVG writes them, "7 4".
-std::vector<double> ReadDashes(std::string_view text)
-{
-    std::vector<double> dashes;
-    const char *next = text.data();
-    const char *const end = next + text.size();
-    while (next != end) {
-        if (*next == ' ' || *next == ',') {
-            ++next;
-            continue;
-        }
-        double length = 0;
-        const auto [after, problem] = std::from_chars(next, end, length);
-        if (problem != std::errc() || !(length >= 0))
-            return {};
-        dashes.push_back(length);
-        next = after;
-    }
-    return dashes;
-}
 
 // The face of the families the SVG asks for (kFontFamilies), the first that fontconfig
 // has, and its generic family after them: a serif face whatever is installed. Made once
@@ -119,18 +73,18 @@ CairoPainter::~CairoPainter()
     cairo_surface_destroy(surface_);
 }
 
-void CairoPainter::SetColour(std::string_view colour, double opacity)
+void CairoPainter::SetColour(Colour colour, double opacity)
 {
-    const Colour c = ReadColour(colour);
-    cairo_set_source_rgba(cairo_, c.red, c.green, c.blue, opacity);
+    cairo_set_source_rgba(cairo_, colour.red / 255.0, colour.green / 255.0, colour.blue / 255.0,
+                          opacity);
 }
 
 void CairoPainter::StrokePath(const Stroke &stroke)
 {
     SetColour(stroke.colour);
     cairo_set_line_width(cairo_, stroke.width);
-    const std::vector<double> dashes = ReadDashes(stroke.dashes);
-    cairo_set_dash(cairo_, dashes.data(), static_cast<int>(dashes.size()), 0);
+    const double dashes[] = {stroke.dashes.dash, stroke.dashes.gap};
+    cairo_set_dash(cairo_, dashes, stroke.dashes.Solid() ? 0 : 2, 0);
     cairo_stroke(cairo_);
 }
 
@@ -142,7 +96,7 @@ void CairoPainter::Line(Point from, Point to, const Stroke &stroke, const Tag &)
 }
 
 void CairoPainter::Polygon(std::span<const Point> corners, const Stroke &stroke,
-                           std::string_view fill, const Tag &)
+                           std::optional<Colour> fill, const Tag &)
 {
     if (corners.empty())
         return;
@@ -150,14 +104,14 @@ void CairoPainter::Polygon(std::span<const Point> corners, const Stroke &stroke,
     for (const Point &corner : corners)
         cairo_line_to(cairo_, corner.x, corner.y);
     cairo_close_path(cairo_);
-    if (fill != "none") {
-        SetColour(fill);
+    if (fill) {
+        SetColour(*fill);
         cairo_fill_preserve(cairo_);
     }
     StrokePath(stroke);
 }
 
-void CairoPainter::Dot(Point centre, double radius, std::string_view colour, const Tag &)
+void CairoPainter::Dot(Point centre, double radius, Colour colour, const Tag &)
 {
     cairo_new_path(cairo_);
     cairo_arc(cairo_, centre.x, centre.y, radius, 0, 2 * std::numbers::pi);
@@ -170,7 +124,7 @@ void CairoPainter::Text(Point centre, std::string_view text, const Font &font, c
     // The white box the labels were placed by, with the SVG's rounded corners.
     const TextSize size = EstimateText(text, font.size);
     const double left = centre.x - size.width / 2, top = centre.y - size.height / 2;
-    const double right = left + size.width, bottom = top + size.height, r = 2;
+    const double right = left + size.width, bottom = top + size.height, r = kLabelCornerRadius;
     constexpr double kQuarter = std::numbers::pi / 2;
     cairo_new_path(cairo_);
     cairo_arc(cairo_, right - r, top + r, r, -kQuarter, 0);
@@ -178,7 +132,7 @@ void CairoPainter::Text(Point centre, std::string_view text, const Font &font, c
     cairo_arc(cairo_, left + r, bottom - r, r, kQuarter, 2 * kQuarter);
     cairo_arc(cairo_, left + r, top + r, r, 2 * kQuarter, 3 * kQuarter);
     cairo_close_path(cairo_);
-    SetColour("#FFFFFF", 0.85);
+    SetColour(kLabelBackground, kLabelBackgroundOpacity);
     cairo_fill(cairo_);
 
     // The text centred on its advance, on the SVG's baseline.

@@ -25,9 +25,9 @@ public:
     CairoPainter &operator=(const CairoPainter &) = delete;
 
     void Line(Point from, Point to, const Stroke &stroke, const Tag &tag) override;
-    void Polygon(std::span<const Point> corners, const Stroke &stroke, std::string_view fill,
+    void Polygon(std::span<const Point> corners, const Stroke &stroke, std::optional<Colour> fill,
                  const Tag &tag) override;
-    void Dot(Point centre, double radius, std::string_view colour, const Tag &tag) override;
+    void Dot(Point centre, double radius, Colour colour, const Tag &tag) override;
     void Text(Point centre, std::string_view text, const Font &font, const Tag &tag) override;
 
     // Appends the image as a PNG file; false, with nothing appended, when cairo failed
@@ -35,7 +35,7 @@ public:
     bool AppendPng(std::string &out) const;
 
 private:
-    void SetColour(std::string_view colour, double opacity = 1);
+    void SetColour(Colour colour, double opacity = 1);
     void StrokePath(const Stroke &stroke);
 
     cairo_surface_t *surface_;

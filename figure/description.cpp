@@ -29,11 +29,9 @@ public:
     // A named length: "BC = 3".
     void Length(std::string_view name, double value, std::string_view joiner = " = ")
     {
-        const ShortNumber number = FourDigits(value, separator_);
-        rounded_ = rounded_ || !number.exact;
         text_ += name;
         text_ += joiner;
-        text_ += number.text;
+        rounded_ = !AppendLength(text_, value, separator_) || rounded_;
     }
     // "Name: first = x; second = y; third = z."
     void Lengths(std::string_view heading, const std::array<std::string_view, 3> &names,

@@ -18,17 +18,17 @@ namespace
 // Colours that stay apart in print and for colour-blind readers (the blue and the
 // vermilion of Okabe and Ito's palette), the given elements dashed besides; texts in
 // darker shades of the same colours, for contrast on white.
-constexpr std::string_view kInk = "#000000";
-constexpr std::string_view kBisectorColour = "#0072B2";
-constexpr std::string_view kBisectorText = "#005A8C";
-constexpr std::string_view kGivenColour = "#D55E00";
-constexpr std::string_view kGivenText = "#A33C00";
-constexpr std::string_view kExtensionColour = "#7F7F7F";
+constexpr Colour kInk{0x00, 0x00, 0x00};
+constexpr Colour kBisectorColour{0x00, 0x72, 0xB2};
+constexpr Colour kBisectorText{0x00, 0x5A, 0x8C};
+constexpr Colour kGivenColour{0xD5, 0x5E, 0x00};
+constexpr Colour kGivenText{0xA3, 0x3C, 0x00};
+constexpr Colour kExtensionColour{0x7F, 0x7F, 0x7F};
 
 constexpr Stroke kTriangleStroke{kInk, 2};
 constexpr Stroke kBisectorStroke{kBisectorColour, 1.75};
-constexpr Stroke kGivenStroke{kGivenColour, 1.5, "7 4"};
-constexpr Stroke kExtensionStroke{kExtensionColour, 1, "3 3"};
+constexpr Stroke kGivenStroke{kGivenColour, 1.5, {7, 4}};
+constexpr Stroke kExtensionStroke{kExtensionColour, 1, {3, 3}};
 constexpr Stroke kRightAngleStroke{kGivenColour, 1};
 constexpr Stroke kBisectorLeader{kBisectorColour, 0.75};
 
@@ -165,11 +165,38 @@ Point Outward(const Point (&vertices)[3], std::size_t i)
     return away.x == 0 && away.y == 0 ? Point{0, -1} : away;
 }
 
+// What a line besides the triangle's sides stands for.
+enum class Mark {
+    Extension,  // a side drawn on to an altitude's foot beyond it
+    Given,      // an altitude or a median
+    RightAngle, // the right angle at an altitude's foot
+    Bisector,
+    Leader, // from a label to what it names
+};
+
+// The SVG's classes of a mark's lines, the given elements' those of their kind.
+std::string_view ClassOf(Mark mark, calc::InputMode mode)
+{
+    switch (mark) {
+    case Mark::Extension:
+        return "extension";
+    case Mark::Given:
+        return GivenNamesOf(mode).lineClass;
+    case Mark::RightAngle:
+        return "right-angle";
+    case Mark::Bisector:
+        return "bisector";
+    case Mark::Leader:
+        break;
+    }
+    return "leader";
+}
+
 struct Segment {
     Point from;
     Point to;
     Stroke stroke;
-    std::string_view kind;
+    Mark mark;
     std::string_view name = {};
 };
 
@@ -184,16 +211,15 @@ struct Lines {
 Lines LinesOf(const Scene &scene, calc::InputMode mode)
 {
     const auto &vertex = scene.vertices;
-    const calc::KindWords &given = calc::Words(mode);
     Lines lines;
     for (std::size_t i = 0; scene.given && i < 3; ++i) {
         const Point p = vertex[(i + 1) % 3], q = vertex[(i + 2) % 3], foot = scene.givenFeet[i];
         const double t = Parameter(foot, p, q);
         const Point end = t < 0 ? p : q;
         if ((t < 0 || t > 1) && Length(Minus(foot, end)) > 0.5)
-            lines.under.push_back({end, foot, kExtensionStroke, "extension"});
+            lines.under.push_back({end, foot, kExtensionStroke, Mark::Extension});
         lines.over.push_back(
-            {vertex[i], foot, kGivenStroke, given.figureClass, given.figureIds[i]});
+            {vertex[i], foot, kGivenStroke, Mark::Given, GivenNamesOf(mode).lineIds.at(i)});
     }
     for (std::size_t i = 0; mode == calc::InputMode::Heights && i < 3; ++i) {
         // The right angle at the foot, on the side of the altitude's vertex and towards
@@ -206,12 +232,13 @@ Lines LinesOf(const Scene &scene, calc::InputMode mode)
         const Point along = Unit(Parameter(foot, p, q) > 0.5 ? Minus(p, q) : Minus(q, p));
         const Point up = Unit(Minus(vertex[i], foot));
         const Point corner = Along(Along(foot, along, size), up, size);
-        lines.over.push_back({Along(foot, along, size), corner, kRightAngleStroke, "right-angle"});
-        lines.over.push_back({corner, Along(foot, up, size), kRightAngleStroke, "right-angle"});
+        lines.over.push_back(
+            {Along(foot, along, size), corner, kRightAngleStroke, Mark::RightAngle});
+        lines.over.push_back({corner, Along(foot, up, size), kRightAngleStroke, Mark::RightAngle});
     }
     for (std::size_t i = 0; i < 3; ++i)
         lines.over.push_back(
-            {vertex[i], scene.bisectorFeet[i], kBisectorStroke, "bisector", kBisectorIds[i]});
+            {vertex[i], scene.bisectorFeet[i], kBisectorStroke, Mark::Bisector, kBisectorIds[i]});
     return lines;
 }
 
@@ -219,7 +246,7 @@ struct Label {
     Point centre;
     std::string text;
     Font font;
-    std::string_view kind;
+    std::string_view classes; // the SVG's
 };
 
 // Places the labels: the vertices' letters first, then the given elements' feet, then the
@@ -235,7 +262,7 @@ std::vector<Label> PlaceLabels(const Scene &scene, const calc::Solution &solutio
     for (const Segment &s : lines.under)
         placer.AvoidLine(s.from, s.to, kExtensionCost);
     for (const Segment &s : lines.over)
-        placer.AvoidLine(s.from, s.to, s.kind == "right-angle" ? kMarkCost : kFigureLineCost);
+        placer.AvoidLine(s.from, s.to, s.mark == Mark::RightAngle ? kMarkCost : kFigureLineCost);
     for (std::size_t i = 0; i < 3; ++i) {
         placer.AvoidDot(vertex[i], kVertexRadius);
         placer.AvoidDot(scene.bisectorFeet[i], kFootRadius);
@@ -243,7 +270,7 @@ std::vector<Label> PlaceLabels(const Scene &scene, const calc::Solution &solutio
             placer.AvoidDot(scene.givenFeet[i], kFootRadius);
     }
 
-    const auto place = [&](std::string text, const Font &font, std::string_view kind,
+    const auto place = [&](std::string text, const Font &font, std::string_view classes,
                            LabelPlacer::Request request) {
         request.size = EstimateText(text, font.size);
         const LabelPlacer::Placed placed = placer.Place(request);
@@ -254,10 +281,10 @@ std::vector<Label> PlaceLabels(const Scene &scene, const calc::Solution &solutio
                           placed.centre.x + request.size.width / 2 + 2,
                           placed.centre.y + request.size.height / 2 + 2};
             const Point end = NearestInBox(box, placed.anchor);
-            lines.over.push_back({placed.anchor, end, kBisectorLeader, "leader"});
+            lines.over.push_back({placed.anchor, end, kBisectorLeader, Mark::Leader});
             placer.AvoidLine(placed.anchor, end, kMarkCost);
         }
-        return Label{placed.centre, std::move(text), font, kind};
+        return Label{placed.centre, std::move(text), font, classes};
     };
 
     std::vector<Label> labels;
@@ -317,18 +344,18 @@ std::vector<Label> PlaceLabels(const Scene &scene, const calc::Solution &solutio
         const LabelPlacer::Anchor anchors[] = {
             {at(0.5), across, true, 0},  {at(0.35), across, true, 6}, {at(0.65), across, true, 6},
             {at(0.2), across, true, 14}, {at(0.8), across, true, 14}, {to, direction, false, 10}};
-        const ShortNumber length =
-            FourDigits(solution.triangle.bisectors[i].value, options.decimalSeparator);
-        lengths[i] =
-            place(std::string(kBisectorNames[i]) + (length.exact ? " = " : " ≈ ") + length.text,
-                  kLengthFont, "label length-label",
-                  {.anchors = anchors,
-                   .turnCost = 10,
-                   .gap = 3,
-                   .reach = std::max(width, height) / 2,
-                   .names = true,
-                   .from = from,
-                   .to = to});
+        std::string length;
+        const bool exact =
+            AppendLength(length, solution.triangle.bisectors[i].value, options.decimalSeparator);
+        lengths[i] = place(std::string(kBisectorNames[i]) + (exact ? " = " : " ≈ ") + length,
+                           kLengthFont, "label length-label",
+                           {.anchors = anchors,
+                            .turnCost = 10,
+                            .gap = 3,
+                            .reach = std::max(width, height) / 2,
+                            .names = true,
+                            .from = from,
+                            .to = to});
     }
     labels.insert(labels.end(), lengths.begin(), lengths.end());
     return labels;
@@ -355,21 +382,21 @@ Frame Draw(const calc::Solution &solution, const FigureOptions &options, Painter
 
     // The lines, the dots over them, the labels over everything.
     for (const Segment &s : lines.under)
-        painter.Line(s.from, s.to, s.stroke, {s.kind, s.name});
-    painter.Polygon(scene.vertices, kTriangleStroke, "none", {"triangle"});
+        painter.Line(s.from, s.to, s.stroke, {ClassOf(s.mark, solution.mode), s.name});
+    painter.Polygon(scene.vertices, kTriangleStroke, std::nullopt, {"triangle"});
     for (const Segment &s : lines.over)
-        painter.Line(s.from, s.to, s.stroke, {s.kind, s.name});
+        painter.Line(s.from, s.to, s.stroke, {ClassOf(s.mark, solution.mode), s.name});
     const calc::KindWords &given = calc::Words(solution.mode);
     for (std::size_t i = 0; scene.given && i < 3; ++i)
         painter.Dot(scene.givenFeet[i], kFootRadius, kGivenColour,
-                    {given.figureFootClass, given.feet[i]});
+                    {GivenNamesOf(solution.mode).footClass, given.feet[i]});
     for (std::size_t i = 0; i < 3; ++i)
         painter.Dot(scene.bisectorFeet[i], kFootRadius, kBisectorColour,
                     {"foot bisector-foot", kBisectorFootIds[i]});
     for (std::size_t i = 0; i < 3; ++i)
         painter.Dot(scene.vertices[i], kVertexRadius, kInk, {"vertex", kVertexNames[i]});
     for (const Label &label : labels)
-        painter.Text(label.centre, label.text, label.font, {label.kind});
+        painter.Text(label.centre, label.text, label.font, {label.classes});
     return {width, height, scene.scale};
 }
 

@@ -7,9 +7,13 @@
 //                  lie, with the longest side at the bottom
 //   figure.h       Draw: that placement fitted into a box of pixels, with the vertex
 //                  letters, the feet and the bisectors' lengths (labels.h keeps the labels
-//                  off the lines and off each other), painted through painter.h
+//                  off the lines and off each other), painted through painter.h, whose
+//                  colours and dashes are values each painter writes in its own way
+//   names.h        the elements' names, and their SVG classes and ids
+//   markup.h       the lengths written to four digits (the core's digits, its one writer)
 //   svg_painter.h  the painter that writes an SVG document; Svg below puts it together
 //   png.h          the same drawing painted with cairo as a PNG image (a library of its own)
+//   drawingml_painter.h  the painter that writes the drawing as shapes for Word and Writer
 //   description    the figure read out in Bulgarian, as a text alternative
 //
 // Nothing here knows of windows or pages: the command line, the answer key (worksheet/)

@@ -2,13 +2,10 @@
 
 #include "utf8.h"
 
-#include <fast_float/fast_float.h>
 #include <fmt/compile.h>
 #include <fmt/format.h>
 
-#include <charconv>
 #include <cmath>
-#include <cstdint>
 
 namespace figure
 {
@@ -65,57 +62,17 @@ void AppendCoordinate(std::string &out, double value)
     out.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
-ShortNumber FourDigits(double value, std::string_view decimalSeparator)
+bool AppendLength(std::string &out, double value, std::string_view decimalSeparator)
 {
-    if (!std::isfinite(value))
-        return {std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf", false};
-    if (value == 0)
-        return {"0", true};
-    // "d.ddde±x": {fmt} rounds correctly at the requested precision.
-    char buffer[32];
-    const char *end = fmt::format_to(buffer, FMT_COMPILE("{:.3e}"), value);
-    double rounded = 0;
-    fast_float::from_chars(buffer, end, rounded);
-
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    const std::size_t e = text.find('e');
-    const bool negative = text.front() == '-';
-    std::string digits;
-    for (char c : text.substr(0, e))
-        if (c >= '0' && c <= '9')
-            digits += c;
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    int exponent = 0;
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), end, exponent);
-
-    ShortNumber result{negative ? "-" : "", rounded == value};
-    std::string &out = result.text;
-    const auto fraction = [&](std::size_t from) {
-        if (from < digits.size()) {
-            out += decimalSeparator;
-            out += std::string_view(digits).substr(from);
-        }
-    };
-    if (exponent < -4 || exponent >= 4) {
-        out += digits.front();
-        fraction(1);
-        out += exponent < 0 ? "E-" : "E+";
-        const std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
-        out += magnitude.size() < 2 ? "0" + magnitude : magnitude;
-    } else if (exponent >= 0) {
-        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        out += std::string_view(digits).substr(0, integerDigits);
-        if (digits.size() < integerDigits)
-            out.append(integerDigits - digits.size(), '0');
-        fraction(integerDigits);
-    } else {
-        out += '0';
-        out += decimalSeparator;
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += digits;
+    calc::Layout layout = kLengthLayout;
+    layout.decimalSeparator = decimalSeparator;
+    if (!std::isfinite(value)) {
+        calc::AppendNumberText(out, value, layout);
+        return false;
     }
-    return result;
+    const calc::Digits digits = calc::DigitsOf(value, layout.significantDigits);
+    calc::AppendDigits(out, digits, layout);
+    return digits.exact;
 }
 
 } // namespace figure

@@ -2,6 +2,8 @@
 
 // Text for SVG and HTML documents: escaping, and the two ways the figure writes numbers.
 
+#include "numbers.h"
+
 #include <string>
 #include <string_view>
 
@@ -18,14 +20,14 @@ void AppendEscaped(std::string &out, std::string_view text);
 // point ("-0" as "0", a non-finite value as "0").
 void AppendCoordinate(std::string &out, double value);
 
-// A length for a label, rounded to four significant digits (correctly rounded), with the
-// given decimal separator, without trailing zeros; in exponent form ("1,235E+05") when the
-// rounded value is 10000 or more or below 0.0001, as the report writes large and small
-// numbers. `exact` tells whether the text reads back as the value itself.
-struct ShortNumber {
-    std::string text;
-    bool exact = false;
-};
-ShortNumber FourDigits(double value, std::string_view decimalSeparator);
+// How the figure writes a length, in its labels and its description: four significant
+// digits (correctly rounded, ties to even), in exponent form ("1,235E+05") from 10 000 on
+// and below 0.0001, as the report writes large and small numbers.
+inline constexpr calc::Layout kLengthLayout{
+    .exponentBelow = -4, .exponentFrom = 4, .significantDigits = 4};
+
+// Appends a length as the figure writes it, with the given decimal separator; returns
+// whether the digits read back as the length itself ("NaN", "Inf" and "-Inf" do not).
+bool AppendLength(std::string &out, double value, std::string_view decimalSeparator);
 
 } // namespace figure

@@ -11,4 +11,13 @@ TextSize EstimateText(std::string_view text, double fontSize)
     return {0.6 * fontSize * characters, 1.2 * fontSize};
 }
 
+void AppendHexDigits(std::string &out, Colour colour)
+{
+    constexpr char kHex[] = "0123456789ABCDEF";
+    for (const std::uint8_t channel : {colour.red, colour.green, colour.blue}) {
+        out += kHex[channel >> 4];
+        out += kHex[channel & 0xF];
+    }
+}
+
 } // namespace figure

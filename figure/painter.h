@@ -2,10 +2,15 @@
 
 // The one interface the drawing goes through: a figure is a few lines, polygons, dots and
 // texts in pixel coordinates (x to the right, y down), each tagged with what it stands for.
-// svg_painter.h writes them as SVG, cairo_painter.h paints them into an image.
+// Their looks are values (a colour, a dash pattern, a size): svg_painter.h writes them as
+// SVG, cairo_painter.h paints them into an image with them.
 
+#include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace figure
 {
@@ -15,25 +20,47 @@ struct Point {
     double y = 0;
 };
 
-// How a line is drawn: a CSS colour, a width in pixels, and dash lengths as SVG writes
-// them ("6 4"), empty for a solid line.
-struct Stroke {
-    std::string_view colour;
-    double width = 1;
-    std::string_view dashes = {};
+// A colour by its red, green and blue, 0 to 255 each.
+struct Colour {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
 };
 
-// How a text is drawn: a CSS colour and a size in pixels.
+inline constexpr Colour kWhite{255, 255, 255};
+
+// Appends the colour's channels as six hexadecimal digits in capitals, "RRGGBB", as SVG
+// (after its '#') and DrawingML write them.
+void AppendHexDigits(std::string &out, Colour colour);
+
+// Dashes of a line: `dash` pixels drawn, then `gap` pixels left out, over and over; no
+// dashes (0) for a solid line.
+struct Dashes {
+    double dash = 0;
+    double gap = 0;
+
+    bool Solid() const { return !(dash > 0); }
+};
+
+// How a line is drawn: its colour, its width in pixels and its dashes.
+struct Stroke {
+    Colour colour;
+    double width = 1;
+    Dashes dashes = {};
+};
+
+// How a text is drawn: its colour and its size in pixels.
 struct Font {
-    std::string_view colour;
+    Colour colour;
     double size = 14;
     bool italic = false;
 };
 
-// What an element stands for: its kind ("bisector", "vertex", ...) and, for the elements
-// one looks up by name, a name unique in the figure ("bisector-a", "A"), otherwise empty.
+// What an element stands for: its classes, as the SVG names them ("bisector", "label
+// vertex-label"), and for the elements one looks up by name a name unique in the figure
+// ("bisector-a", "A"), otherwise empty.
 struct Tag {
-    std::string_view kind;
+    std::string_view classes;
     std::string_view name = {};
 };
 
@@ -43,11 +70,12 @@ public:
     virtual ~Painter() = default;
 
     virtual void Line(Point from, Point to, const Stroke &stroke, const Tag &tag) = 0;
-    // A closed outline; `fill` is a CSS colour or "none".
+    // A closed outline, filled with `fill` where there is one.
     virtual void Polygon(std::span<const Point> corners, const Stroke &stroke,
-                         std::string_view fill, const Tag &tag) = 0;
-    virtual void Dot(Point centre, double radius, std::string_view colour, const Tag &tag) = 0;
-    // One line of text, centred on `centre`: the middle of the box TextSize estimates.
+                         std::optional<Colour> fill, const Tag &tag) = 0;
+    virtual void Dot(Point centre, double radius, Colour colour, const Tag &tag) = 0;
+    // One line of text, centred on `centre`: the middle of the box TextSize estimates, which
+    // is painted white (kLabelBackground) behind it.
     virtual void Text(Point centre, std::string_view text, const Font &font, const Tag &tag) = 0;
 };
 
@@ -66,5 +94,11 @@ inline constexpr std::string_view kFontFamilies = "Liberation Serif, Times New R
 
 // Where the baseline of a text lies below the centre of its box, in font sizes.
 inline constexpr double kBaselineBelowCentre = 0.35;
+
+// The box behind a text, which keeps it legible where it crosses a line: white, a little
+// transparent, with rounded corners of this radius in pixels.
+inline constexpr Colour kLabelBackground = kWhite;
+inline constexpr double kLabelBackgroundOpacity = 0.85;
+inline constexpr double kLabelCornerRadius = 2;
 
 } // namespace figure

@@ -4,6 +4,28 @@
 
 namespace figure
 {
+namespace
+{
+
+// "#RRGGBB", in capitals.
+void AppendColour(std::string &out, Colour colour)
+{
+    out += '#';
+    AppendHexDigits(out, colour);
+}
+
+// Appends ` name="…"`, the value written by `write`.
+template<typename Write>
+void AppendAttribute(std::string &out, std::string_view name, const Write &write)
+{
+    out += ' ';
+    out += name;
+    out += "=\"";
+    write(out);
+    out += '"';
+}
+
+} // namespace
 
 SvgPainter::SvgPainter(std::string_view idPrefix) : prefix_(idPrefix) {}
 
@@ -11,7 +33,7 @@ void SvgPainter::Open(std::string_view element, const Tag &tag)
 {
     body_ += '<';
     body_ += element;
-    Attribute("class", tag.kind);
+    Attribute("class", tag.classes);
     if (!tag.name.empty()) {
         body_ += " id=\"";
         AppendEscaped(body_, prefix_);
@@ -22,28 +44,29 @@ void SvgPainter::Open(std::string_view element, const Tag &tag)
 
 void SvgPainter::Attribute(std::string_view name, double value)
 {
-    body_ += ' ';
-    body_ += name;
-    body_ += "=\"";
-    AppendCoordinate(body_, value);
-    body_ += '"';
+    AppendAttribute(body_, name, [value](std::string &out) { AppendCoordinate(out, value); });
 }
 
 void SvgPainter::Attribute(std::string_view name, std::string_view value)
 {
-    body_ += ' ';
-    body_ += name;
-    body_ += "=\"";
-    AppendEscaped(body_, value);
-    body_ += '"';
+    AppendAttribute(body_, name, [value](std::string &out) { AppendEscaped(out, value); });
+}
+
+void SvgPainter::Attribute(std::string_view name, Colour value)
+{
+    AppendAttribute(body_, name, [value](std::string &out) { AppendColour(out, value); });
 }
 
 void SvgPainter::StrokeAttributes(const Stroke &stroke)
 {
     Attribute("stroke", stroke.colour);
     Attribute("stroke-width", stroke.width);
-    if (!stroke.dashes.empty())
-        Attribute("stroke-dasharray", stroke.dashes);
+    if (!stroke.dashes.Solid())
+        AppendAttribute(body_, "stroke-dasharray", [&stroke](std::string &out) {
+            AppendCoordinate(out, stroke.dashes.dash);
+            out += ' ';
+            AppendCoordinate(out, stroke.dashes.gap);
+        });
     body_ += " stroke-linecap=\"round\" stroke-linejoin=\"round\"";
 }
 
@@ -59,7 +82,7 @@ void SvgPainter::Line(Point from, Point to, const Stroke &stroke, const Tag &tag
 }
 
 void SvgPainter::Polygon(std::span<const Point> corners, const Stroke &stroke,
-                         std::string_view fill, const Tag &tag)
+                         std::optional<Colour> fill, const Tag &tag)
 {
     Open("polygon", tag);
     body_ += " points=\"";
@@ -70,12 +93,15 @@ void SvgPainter::Polygon(std::span<const Point> corners, const Stroke &stroke,
         AppendCoordinate(body_, corners[i].y);
     }
     body_ += '"';
-    Attribute("fill", fill);
+    if (fill)
+        Attribute("fill", *fill);
+    else
+        Attribute("fill", "none");
     StrokeAttributes(stroke);
     body_ += "/>\n";
 }
 
-void SvgPainter::Dot(Point centre, double radius, std::string_view colour, const Tag &tag)
+void SvgPainter::Dot(Point centre, double radius, Colour colour, const Tag &tag)
 {
     Open("circle", tag);
     Attribute("cx", centre.x);
@@ -96,7 +122,10 @@ void SvgPainter::Text(Point centre, std::string_view text, const Font &font, con
     Attribute("y", centre.y - size.height / 2);
     Attribute("width", size.width);
     Attribute("height", size.height);
-    body_ += " rx=\"2\" fill=\"#FFFFFF\" fill-opacity=\"0.85\"/>\n";
+    Attribute("rx", kLabelCornerRadius);
+    Attribute("fill", kLabelBackground);
+    Attribute("fill-opacity", kLabelBackgroundOpacity);
+    body_ += "/>\n";
     Open("text", tag);
     Attribute("x", centre.x);
     Attribute("y", centre.y + kBaselineBelowCentre * font.size);
@@ -138,8 +167,9 @@ void SvgPainter::AppendDocument(std::string &out, const Document &document) cons
     AppendEscaped(out, prefix_);
     out += "desc\">";
     AppendEscaped(out, document.description);
-    out +=
-        "</desc>\n<rect class=\"background\" width=\"100%\" height=\"100%\" fill=\"#FFFFFF\"/>\n";
+    out += "</desc>\n<rect class=\"background\" width=\"100%\" height=\"100%\" fill=\"";
+    AppendColour(out, kWhite);
+    out += "\"/>\n";
     out += body_;
     out += "</svg>\n";
 }

@@ -76,7 +76,7 @@ std::optional<Units> NiceLength(const Radical &value)
 Units Rounded(const calc::Number &number, int decimals)
 {
     const calc::Digits digits =
-        number.digits.count > 0 ? number.digits : calc::FifteenDigitsOf(number.value);
+        number.digits.count > 0 ? number.digits : calc::DigitsOf(number.value);
     Units units = 0;
     bool up = false;
     for (std::size_t i = 0; i < digits.count; ++i) {

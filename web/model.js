@@ -93,8 +93,7 @@ function LoadModel(wasm) {
     // (at most some tens of milliseconds each), and null once the page is whole (one page is
     // made in parts at a time: beginning another ends it);
     // and the same as a document for Word and Writer, as its --docx (--sheet) makes it, in
-    // parts: { name, bytes (UTF-8), width, height }, where a part with a width is a figure's
-    // PNG, to be painted that many pixels wide and high from the SVG in its bytes.
+    // parts: { name, bytes (UTF-8) }, the figures drawings in the main part.
     const request = (r, use) =>
         withText(r.seed, (seed) => use(r.kind, r.count, r.impossible, r.level, r.variants, seed));
     createModel.teacher = {
@@ -132,12 +131,37 @@ function LoadModel(wasm) {
                         (_, k) => ({
                             name: text(core.TeacherDocumentName(k)),
                             bytes: utf8(core.TeacherDocumentText(k)),
-                            width: core.TeacherDocumentWidth(k),
-                            height: core.TeacherDocumentHeight(k),
                         }),
                     ),
                 ),
             ),
+    };
+    // The part "Триъгълник по три елемента" (given_entry.cpp): three givens, each
+    // [name, value as typed], solved with a decimal separator: 0 for triangles (or
+    // infinitely many), 1 for none, 2 for givens that are no triple. Then what comes before
+    // the triangles, and of each triangle its heading ('' for the only one), its lines, its
+    // exact values, its figure (an SVG document of the given size) and the figure in words;
+    // and the line after them. Each is a part of what `bisectors --given --exact` prints,
+    // in that order.
+    const withTexts = (values, use, taken = []) =>
+        values.length === 0
+            ? use(...taken)
+            : withText(values[0], (address) =>
+                  withTexts(values.slice(1), use, [...taken, address]),
+              );
+    createModel.given = {
+        solve: (givens, separator) =>
+            withTexts([separator, ...givens.flat()], (...addresses) =>
+                core.GivenSolve(...addresses),
+            ),
+        summary: () => text(core.GivenSummary()),
+        triangles: () => core.GivenTriangles(),
+        heading: (k) => text(core.GivenHeading(k)),
+        triangle: (k) => text(core.GivenTriangle(k)),
+        exact: (k) => text(core.GivenExact(k)),
+        noExactValues: () => text(core.GivenNoExactValues()),
+        figure: (k, width, height) => text(core.GivenFigure(k, width, height)),
+        figureDescription: (k) => text(core.GivenFigureDescription(k)),
     };
     return createModel;
 }

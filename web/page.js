@@ -47,6 +47,7 @@
     const createModel = LoadModel(wasm);
     const model = createModel(decimalSeparator());
     BindTeacher(createModel.teacher, decimalSeparator()); // teacher.js
+    BindGiven(createModel.given, decimalSeparator()); // given.js
 
     // Shows the model's state; asks nothing of the model in return.
     let focusRequests = 0;

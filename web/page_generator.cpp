@@ -7,10 +7,12 @@
 // other script or style (but the styles of the printed pages that the teacher's part
 // shows). It also writes the layout as JSON for the page's tests.
 //
-// page_generator --wasm core.wasm --css page.css --script fflate/umd/index.js
+// page_generator --wasm core.wasm --css page.css --css given.css --script fflate/umd/index.js
 //                --script model.js --script layout.js --script page.js --script teacher.js
+//                --script given.js
 //                --html bisectors.html --layout layout.json
 #include "form_html.h"
+#include "given_html.h"
 #include "main_form_description.h"
 #include "solution.h"
 #include "teacher_html.h"
@@ -105,7 +107,12 @@ int main(int argc, char **argv)
     for (auto it = first; it != last; ++it)
         script += QString::fromUtf8(Read(it->second)) + "\n";
     const platform::FormDescription form = window::MainFormDescription();
-    const QString style = QString::fromUtf8(Read(option("--css"))) + "\n" + web::FormStyle(form);
+    option("--css"); // one at least
+    QString style;
+    const auto [firstStyle, lastStyle] = options.equal_range(QStringLiteral("--css"));
+    for (auto it = firstStyle; it != lastStyle; ++it)
+        style += QString::fromUtf8(Read(it->second)) + "\n";
+    style += web::FormStyle(form);
 
     // Which control arrays page.js binds to what, by the names the window's description gives.
     const QString bindings =
@@ -123,7 +130,7 @@ int main(int argc, char **argv)
         web::FormHtml(form) + "\n" +
             QString::fromUtf8(kAside).arg(
                 QString::fromUtf8(solution::kHeading.data(), solution::kHeading.size())) +
-            "\n" + web::TeacherHtml(form) + "\n" + bindings,
+            "\n" + web::GivenHtml() + "\n" + web::TeacherHtml(form) + "\n" + bindings,
         // qCompress puts the length before zlib's stream.
         QString::fromLatin1(qCompress(Read(option("--wasm")), 9).mid(4).toBase64()), script,
         QString::fromUtf8(form.language));

@@ -1,14 +1,12 @@
 // The teacher's documents for Word and Writer in the web page: the same document as the
 // command line's --docx (worksheet/docx_document.h), its XML made by the same code, handed
-// to the page part by part. The page paints each figure's PNG from its SVG on the
-// browser's canvas and packs the parts into the .docx file (docx.js). Texts cross as
-// UTF-8 with a final NUL, valid until the next TeacherDocument.
+// to the page part by part, its figures drawings in the main part. The page packs the parts
+// into the .docx file (docx.js). Texts cross as UTF-8 with a final NUL, valid until the
+// next TeacherDocument.
 #include "docx_document.h"
 #include "docx_parts.h"
 #include "pipeline.h"
-#include "png.h"
 
-#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,36 +14,20 @@
 namespace
 {
 
-// A part of the document: its name in the package and its text; for a picture to paint,
-// the SVG it is painted from and its size in pixels.
+// A part of the document: its name in the package and its text.
 struct Part {
     std::string name;
     std::string text;
-    int width = 0;
-    int height = 0;
 };
 
 std::vector<Part> parts;
 
 // The parts in the order the command line packs them (docx_package.h): the small ones,
-// the main part, then each figure's PNG and SVG.
+// then the main part.
 class PageOutput final : public worksheet::DocxOutput
 {
 public:
     void AppendMain(std::string_view text) override { main_ += text; }
-
-    bool AddFigure(std::string_view name, const calc::Solution &,
-                   const figure::FigureOptions &options, const std::string &svg) override
-    {
-        const figure::Frame box = figure::FrameOf(options);
-        const auto pixels = [](double length) {
-            return static_cast<int>(std::ceil(length * figure::kPngResolution));
-        };
-        pictures_.push_back(
-            {std::string(name) + ".png", svg, pixels(box.width), pixels(box.height)});
-        pictures_.push_back({std::string(name) + ".svg", svg});
-        return true;
-    }
 
     void AddPart(std::string name, std::string text) override
     {
@@ -57,18 +39,14 @@ public:
     {
         parts = std::move(small_);
         parts.push_back({std::string(worksheet::docx::kMainName), std::move(main_)});
-        for (Part &picture : pictures_)
-            parts.push_back(std::move(picture));
         small_.clear();
         main_.clear();
-        pictures_.clear();
         return {};
     }
 
 private:
     std::vector<Part> small_;
     std::string main_;
-    std::vector<Part> pictures_;
 };
 
 // Nothing to pass on, as the output makes no file, nothing to say: the page shows the lines
@@ -103,8 +81,8 @@ int TeacherDocument(int kind, const char *list, int sheet, const char *decimalSe
     const worksheet::Topic topic = kind == 3 ? worksheet::Topic::Givens()
                                              : worksheet::Topic(static_cast<calc::InputMode>(kind));
     worksheet::DocxDocument document(topic, decimalSeparator,
-                                     sheet != 0 ? worksheet::Printout::Kind::Sheet
-                                                : worksheet::Printout::Kind::Key,
+                                     sheet != 0 ? worksheet::Printout::Page::Sheet
+                                                : worksheet::Printout::Page::Key,
                                      std::make_unique<PageOutput>());
     worksheet::TextSource source(list);
     NoSink sink;
@@ -112,8 +90,7 @@ int TeacherDocument(int kind, const char *list, int sheet, const char *decimalSe
     return static_cast<int>(parts.size());
 }
 
-// A part's name in the package ("word/document.xml"), its text (for a picture to paint,
-// the SVG), and the picture's width and height in pixels (0 for a part to pack as it is).
+// A part's name in the package ("word/document.xml") and its text.
 const char *TeacherDocumentName(int index)
 {
     const Part *part = At(index);
@@ -124,18 +101,6 @@ const char *TeacherDocumentText(int index)
 {
     const Part *part = At(index);
     return part != nullptr ? part->text.c_str() : "";
-}
-
-int TeacherDocumentWidth(int index)
-{
-    const Part *part = At(index);
-    return part != nullptr ? part->width : 0;
-}
-
-int TeacherDocumentHeight(int index)
-{
-    const Part *part = At(index);
-    return part != nullptr ? part->height : 0;
 }
 
 } // extern "C"

@@ -55,7 +55,7 @@ struct PageInMaking {
                  std::string_view decimalSeparator)
         : list(typed), source(list),
           page(topic, decimalSeparator,
-               sheet ? worksheet::Printout::Kind::Sheet : worksheet::Printout::Kind::Key),
+               sheet ? worksheet::Printout::Page::Sheet : worksheet::Printout::Page::Key),
           counted(page), run(topic, decimalSeparator, source, counted, sink, 0)
     {
     }
@@ -73,7 +73,9 @@ std::unique_ptr<PageInMaking> making;
 // The kind of the givens' tasks, after the three kinds of lengths.
 constexpr int kGivensKind = 3;
 
-bool Kind(int kind, worksheet::Topic &topic)
+// What the tasks of the kind the page names by its number are: lengths of an InputMode, or
+// the givens; false for no kind.
+bool ReadTopic(int kind, worksheet::Topic &topic)
 {
     if (kind < 0 || kind > kGivensKind)
         return false;
@@ -88,7 +90,7 @@ std::string Request(int kind, int count, int impossible, int level, int variants
                     std::string_view seed, teacher::ExerciseRequest &request)
 {
     worksheet::Topic topic(calc::InputMode::Sides);
-    if (!Kind(kind, topic))
+    if (!ReadTopic(kind, topic))
         return "няма такъв вид задачи";
     request.mode = topic.mode;
     request.given = topic.givens;
@@ -136,7 +138,7 @@ int TeacherPageBegin(int kind, const char *list, int sheet, const char *decimalS
     worksheet::Topic topic(calc::InputMode::Sides);
     making.reset();
     tasks = 0;
-    if (!Kind(kind, topic))
+    if (!ReadTopic(kind, topic))
         return 0;
     making = std::make_unique<PageInMaking>(topic, list, sheet != 0, decimalSeparator);
     return 1;

@@ -92,8 +92,8 @@ QString TeacherHtml(const platform::FormDescription &form)
 QStringList PrintoutStyles()
 {
     QStringList styles;
-    for (const auto kind : {worksheet::Printout::Kind::Sheet, worksheet::Printout::Kind::Key})
-        styles << QString::fromStdString(worksheet::Printout::Style(kind));
+    for (const auto page : {worksheet::Printout::Page::Sheet, worksheet::Printout::Page::Key})
+        styles << QString::fromStdString(worksheet::Printout::Style(page));
     return styles;
 }
 

@@ -1,5 +1,8 @@
 #include "formula_picture.h"
 
+#include "kinds.h"
+#include "quantity.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QString>
@@ -12,41 +15,57 @@ namespace window
 namespace
 {
 
-// One piece of the formula: a fraction "1 over denominator", or an operator or bracket.
+// How a piece of the formula is drawn: a fraction "1 over its text", a sign or the dot
+// between factors (at the second of which the formula may go on in a second line), or a
+// bracket.
+enum class Shape { Fraction, Sign, Dot, Bracket };
+
 struct Piece {
     QString text;
-    bool fraction;
+    Shape shape;
 };
 
 std::vector<Piece> FormulaPieces()
 {
     const QString minus = QStringLiteral("\u2212");
     const QString dot = QStringLiteral("\u00B7");
-    std::vector<Piece> pieces = {{QStringLiteral("S\u00B2"), true}, {QStringLiteral("="), false}};
-    // Signs of the three reciprocals in each factor; the last factor starts from 1/hb.
-    const QString names[4][3] = {
-        {"ha", "hb", "hc"}, {"ha", "hb", "hc"}, {"ha", "hb", "hc"}, {"hb", "hc", "ha"}};
-    const QString signs[4][2] = {{"+", "+"}, {"+", minus}, {minus, "+"}, {"+", minus}};
-    for (int factor = 0; factor < 4; ++factor) {
-        if (factor > 0)
-            pieces.push_back({dot, false});
-        pieces.push_back({QStringLiteral("("), false});
-        for (int term = 0; term < 3; ++term) {
+    std::vector<Piece> pieces = {{QStringLiteral("S\u00B2"), Shape::Fraction},
+                                 {QStringLiteral("="), Shape::Sign}};
+    bool first = true;
+    for (const auto &factor : FormulaFactors()) {
+        if (!first)
+            pieces.push_back({dot, Shape::Dot});
+        first = false;
+        pieces.push_back({QStringLiteral("("), Shape::Bracket});
+        for (std::size_t term = 0; term < factor.size(); ++term) {
             if (term > 0)
-                pieces.push_back({signs[factor][term - 1], false});
-            pieces.push_back({names[factor][term], true});
+                pieces.push_back({factor[term].minus ? minus : QStringLiteral("+"), Shape::Sign});
+            pieces.push_back({QString::fromStdString(factor[term].altitude), Shape::Fraction});
         }
-        pieces.push_back({QStringLiteral(")"), false});
+        pieces.push_back({QStringLiteral(")"), Shape::Bracket});
     }
     return pieces;
 }
 
-bool IsBracket(const Piece &piece)
-{
-    return piece.text == QLatin1String("(") || piece.text == QLatin1String(")");
-}
-
 } // namespace
+
+std::array<std::array<FactorTerm, 3>, 4> FormulaFactors()
+{
+    const std::string_view letter = calc::Words(calc::InputMode::Heights).letter;
+    std::array<std::array<FactorTerm, 3>, 4> factors;
+    for (std::size_t f = 0; f < factors.size(); ++f) {
+        const std::array<int, 3> &signs = calc::kFactorSigns.at(f);
+        const auto start = static_cast<std::size_t>(
+            std::find_if(signs.begin(), signs.end(), [](int sign) { return sign > 0; }) -
+            signs.begin());
+        for (std::size_t term = 0; term < 3; ++term) {
+            const std::size_t i = (start + term) % 3;
+            factors.at(f).at(term) = {std::string(letter) + calc::kSideLetters.at(i),
+                                      signs.at(i) < 0};
+        }
+    }
+    return factors;
+}
 
 void PaintFormula(QPainter &painter, const QRectF &rect)
 {
@@ -72,9 +91,9 @@ void PaintFormula(QPainter &painter, const QRectF &rect)
     double total = 0;
     for (const Piece &piece : pieces) {
         double width = 0;
-        if (piece.fraction)
+        if (piece.shape == Shape::Fraction)
             width = fractionMetrics.horizontalAdvance(piece.text) + 2;
-        else if (IsBracket(piece))
+        else if (piece.shape == Shape::Bracket)
             width = bracketMetrics.horizontalAdvance(piece.text);
         else
             width = operatorMetrics.horizontalAdvance(piece.text) + 2 * gap;
@@ -86,7 +105,7 @@ void PaintFormula(QPainter &painter, const QRectF &rect)
     // phone): "1/S² = (…) · (…) ·" over "(…) · (…)", each centred.
     std::size_t secondDot = 0;
     for (std::size_t i = 0, dots = 0; i < pieces.size() && dots < 2; ++i)
-        if (pieces[i].text == QStringLiteral("\u00B7") && ++dots == 2)
+        if (pieces[i].shape == Shape::Dot && ++dots == 2)
             secondDot = i;
     const auto width = [&](std::size_t from, std::size_t to) {
         double sum = 0;
@@ -115,7 +134,7 @@ void PaintFormula(QPainter &painter, const QRectF &rect)
         for (; i < breaks[row]; ++i) {
             const Piece &piece = pieces[i];
             const double pieceWidth = widths[i];
-            if (piece.fraction) {
+            if (piece.shape == Shape::Fraction) {
                 painter.setFont(fractionFont);
                 const double height = fractionMetrics.height();
                 painter.drawText(QRectF(x, axis - height, pieceWidth, height),
@@ -124,7 +143,7 @@ void PaintFormula(QPainter &painter, const QRectF &rect)
                                  Qt::AlignHCenter | Qt::AlignTop, piece.text);
                 painter.drawLine(QLineF(x + 1, axis, x + pieceWidth - 1, axis));
             } else {
-                painter.setFont(IsBracket(piece) ? bracketFont : operatorFont);
+                painter.setFont(piece.shape == Shape::Bracket ? bracketFont : operatorFont);
                 painter.drawText(QRectF(x, top, pieceWidth, lineHeight), Qt::AlignCenter,
                                  piece.text);
             }

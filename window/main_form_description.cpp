@@ -4,6 +4,8 @@
 #include "formula_picture.h"
 #include "hamburger_icon.h"
 
+#include <string>
+
 namespace window
 {
 namespace
@@ -28,7 +30,9 @@ const char *const kQuotation = "Неприятното в това да си п�
                                "правилния начин, е, че никой не оценява колко трудно е \r\n"
                                "било. \r\n";
 
-// The input labels of each input kind; list m holds those of InputMode m.
+// The input labels of each input kind; hidden list m holds those of InputMode m. The labels
+// shown come from the model, which reads the same table (calc::kKinds); the lists stay part
+// of the window as it is laid out, with their places in the tab order.
 std::vector<const char *> Labels(int kind)
 {
     const auto &labels = calc::kKinds.at(static_cast<std::size_t>(kind)).labels;
@@ -38,12 +42,28 @@ std::vector<const char *> Labels(int kind)
 // Spoken names: the frame of the three kinds, the result box, and the formula read out.
 const char *const kKindsName = "Вид на входните данни";
 const char *const kResultName = "Резултат";
-const char *const kFormulaInWords =
-    "Формула за лицето: единица върху S на квадрат е равно на произведението на "
-    "четири множителя: единица върху ha плюс единица върху hb плюс единица върху hc; "
-    "единица върху ha плюс единица върху hb минус единица върху hc; "
-    "единица върху ha минус единица върху hb плюс единица върху hc; "
-    "и единица върху hb плюс единица върху hc минус единица върху ha.";
+
+// The formula of the picture read out, factor by factor as it draws them: "Формула за
+// лицето: единица върху S на квадрат е равно на произведението на четири множителя: единица
+// върху ha плюс единица върху hb плюс единица върху hc; … и единица върху hb плюс единица
+// върху hc минус единица върху ha."
+const char *FormulaInWords()
+{
+    static const std::string words = [] {
+        std::string text = "Формула за лицето: единица върху S на квадрат е равно на "
+                           "произведението на четири множителя: ";
+        const auto factors = FormulaFactors();
+        for (std::size_t f = 0; f < factors.size(); ++f) {
+            text += f == 0 ? "" : f + 1 < factors.size() ? "; " : "; и ";
+            for (std::size_t term = 0; term < factors[f].size(); ++term) {
+                text += term == 0 ? "" : factors[f][term].minus ? " минус " : " плюс ";
+                text += "единица върху " + factors[f][term].altitude;
+            }
+        }
+        return text + ".";
+    }();
+    return words.c_str();
+}
 
 } // namespace
 
@@ -86,7 +106,7 @@ platform::FormDescription MainFormDescription()
         .spoken = {
             {"Frame1", 0, kKindsName},
             {"Text1", 0, kResultName},
-            {"Picture1", 0, kFormulaInWords},
+            {"Picture1", 0, FormulaInWords()},
         },
     };
     // clang-format on

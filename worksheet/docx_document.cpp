@@ -26,9 +26,6 @@ constexpr auto kFigureHeightEmu =
 constexpr int kFigureColumn = 4820;
 constexpr int kDataColumn = docx::kTextWidth - kFigureColumn;
 
-// Word's extension for an SVG picture, with the PNG as the picture for other programs.
-constexpr std::string_view kSvgExtension = "{96DAC541-7B7A-43D3-8B79-37D633B846F1}";
-
 constexpr std::size_t kPiece = std::size_t{64} * 1024;
 
 using solution::wordml::AppendParagraph;
@@ -42,15 +39,15 @@ void AppendLines(std::string &out, std::string_view style, std::string_view text
 
 } // namespace
 
-DocxDocument::DocxDocument(Topic topic, std::string_view decimalSeparator, Printout::Kind kind,
+DocxDocument::DocxDocument(Topic topic, std::string_view decimalSeparator, Printout::Page page,
                            std::unique_ptr<DocxOutput> output)
-    : topic_(topic), separator_(decimalSeparator), kind_(kind), output_(std::move(output))
+    : topic_(topic), separator_(decimalSeparator), page_(page), output_(std::move(output))
 {
 }
 
 std::string_view DocxDocument::Heading() const
 {
-    if (kind_ == Printout::Kind::Key)
+    if (page_ == Printout::Page::Key)
         return topic_.givens ? AnswerKey::kGivensHeading : AnswerKey::kHeading;
     return topic_.givens ? StudentSheet::kGivensHeading : StudentSheet::kHeading;
 }
@@ -58,7 +55,7 @@ std::string_view DocxDocument::Heading() const
 void DocxDocument::AppendHead()
 {
     main_ += docx::MainStart();
-    const bool key = kind_ == Printout::Kind::Key;
+    const bool key = page_ == Printout::Page::Key;
     AppendParagraph(main_, docx::kTitleStyle, Heading());
     std::string kind(topic_.givens ? kGivensGiven : calc::Words(topic_.mode).given);
     if (!key) {
@@ -82,9 +79,9 @@ Verdict DocxDocument::Add(std::string &, const Record &record)
     std::string title(kTaskTitle);
     title += std::to_string(record.task);
     AppendParagraph(main_, docx::kTaskStyle, title);
-    if (kind_ == Printout::Kind::Key && record.chapter)
+    if (page_ == Printout::Page::Key && record.chapter)
         AddGivensTask(record);
-    else if (kind_ == Printout::Kind::Key)
+    else if (page_ == Printout::Page::Key)
         AddKeyTask(record);
     else
         AddSheetTask(record);
@@ -158,9 +155,14 @@ void DocxDocument::AddKeyTask(const Record &record)
     const figure::FigureOptions options{.width = AnswerKey::kFigureWidth,
                                         .height = AnswerKey::kFigureHeight,
                                         .decimalSeparator = separator_};
-    const std::string svg = figure::Svg(solution, options);
-    const std::string name = "figure" + std::to_string(blocks_);
-    if (svg.empty() || !output_->AddFigure("word/media/" + name, solution, options, svg)) {
+    // The figure drawn as shapes at the size it is printed, each pixel of the drawing's
+    // box kFigureWidthEmu / width on the page; the picture's own number first.
+    const figure::Frame box = figure::FrameOf(options);
+    const long pictureId = nextShapeId_;
+    figure::DrawingMlPainter painter(static_cast<double>(kFigureWidthEmu) / box.width,
+                                     pictureId + 1);
+    const figure::Frame frame = figure::Draw(solution, options, painter);
+    if (frame.scale == 0) {
         AppendGiven(record);
         AppendAnswers(solution);
         // No empty figure: the task says why there is none.
@@ -185,7 +187,8 @@ void DocxDocument::AddKeyTask(const Record &record)
         main_ += "</w:tc><w:tc><w:tcPr><w:tcW w:w=\"";
         main_ += std::to_string(kFigureColumn);
         main_ += "\" w:type=\"dxa\"/></w:tcPr>\n";
-        AppendPicture(name, solution, blocks_);
+        nextShapeId_ = painter.NextId();
+        AppendPicture(pictureId, "figure" + std::to_string(blocks_), solution, painter, frame);
         main_ += "</w:tc></w:tr></w:tbl>\n";
     }
     // The worked solution, or why there is none, under the data and the figure.
@@ -194,8 +197,8 @@ void DocxDocument::AddKeyTask(const Record &record)
 }
 
 // A task of givens: the data, the chapter's report of every triangle with its exact values,
-// then a figure of each triangle, drawn from its sides; a triangle too thin to draw says so.
-// The worked solution of the task goes after them, when the chapter has one.
+// then a figure of each triangle, drawn from its sides as shapes; a triangle too thin to
+// draw says so.
 void DocxDocument::AddGivensTask(const Record &record)
 {
     const calc::chapter::Solution &solution = *record.chapter;
@@ -207,13 +210,15 @@ void DocxDocument::AddGivensTask(const Record &record)
     const figure::FigureOptions options{.width = AnswerKey::kFigureWidth,
                                         .height = AnswerKey::kFigureHeight,
                                         .decimalSeparator = separator_};
+    const figure::Frame box = figure::FrameOf(options);
     for (std::size_t i = 0; i < solution.triangles.size(); ++i) {
         const calc::Solution sides =
             calc::Solve(calc::InputMode::Sides, solution.triangles[i].Sides());
-        const std::string svg = figure::Svg(sides, options);
-        const std::size_t id = ++pictures_;
-        const std::string name = "figure" + std::to_string(id);
-        if (svg.empty() || !output_->AddFigure("word/media/" + name, sides, options, svg)) {
+        const long pictureId = nextShapeId_;
+        figure::DrawingMlPainter painter(static_cast<double>(kFigureWidthEmu) / box.width,
+                                         pictureId + 1);
+        const figure::Frame frame = figure::Draw(sides, options, painter);
+        if (frame.scale == 0) {
             if (const std::string_view reason = figure::NoFigureReason(sides); !reason.empty())
                 AppendParagraph(main_, docx::kProblemStyle, reason);
             continue;
@@ -221,27 +226,19 @@ void DocxDocument::AddGivensTask(const Record &record)
         if (solution.triangles.size() > 1)
             AppendParagraph(main_, docx::kReportStyle,
                             std::string(calc::chapter::kTriangleHeading) + std::to_string(i + 1));
-        AppendPicture(name, sides, id);
+        nextShapeId_ = painter.NextId();
+        AppendPicture(pictureId, "figure" + std::to_string(blocks_) + "-" + std::to_string(i + 1),
+                      sides, painter, frame);
     }
 }
 
-// The figure of the current task, inline, 84 mm wide: the PNG, and the SVG for Word, both
-// in the output as `name`.
-void DocxDocument::AppendPicture(const std::string &name, const calc::Solution &solution,
-                                 std::size_t id)
+// The figure of the current task, inline, 84 mm wide: the group of the shapes `painter`
+// drew in `frame`, in a drawing of number `id`.
+void DocxDocument::AppendPicture(long id, std::string_view name, const calc::Solution &solution,
+                                 const figure::DrawingMlPainter &painter,
+                                 const figure::Frame &frame)
 {
     const std::string number = std::to_string(id);
-    for (const std::string_view extension : {"png", "svg"}) {
-        relationships_ += "<Relationship Id=\"rId";
-        relationships_ += extension;
-        relationships_ += number;
-        relationships_ += "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-                          "relationships/image\" Target=\"media/";
-        relationships_ += name;
-        relationships_ += '.';
-        relationships_ += extension;
-        relationships_ += "\"/>";
-    }
     const std::string width = std::to_string(kFigureWidthEmu);
     const std::string height = std::to_string(kFigureHeightEmu);
     OpenParagraph(main_, docx::kFigureStyle);
@@ -256,26 +253,11 @@ void DocxDocument::AppendPicture(const std::string &name, const calc::Solution &
     main_ += name;
     main_ += "\" descr=\"";
     AppendEscaped(main_, figure::Description(solution, separator_));
-    main_ += "\"/><wp:cNvGraphicFramePr><a:graphicFrameLocks noChangeAspect=\"1\"/>"
-             "</wp:cNvGraphicFramePr><a:graphic><a:graphicData "
-             "uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic>"
-             "<pic:nvPicPr><pic:cNvPr id=\"";
-    main_ += number;
-    main_ += "\" name=\"";
-    main_ += name;
-    main_ += ".png\"/><pic:cNvPicPr/></pic:nvPicPr><pic:blipFill><a:blip r:embed=\"rIdpng";
-    main_ += number;
-    main_ += "\"><a:extLst><a:ext uri=\"";
-    main_ += kSvgExtension;
-    main_ += "\"><asvg:svgBlip r:embed=\"rIdsvg";
-    main_ += number;
-    main_ += "\"/></a:ext></a:extLst></a:blip><a:stretch><a:fillRect/></a:stretch>"
-             "</pic:blipFill><pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"";
-    main_ += width;
-    main_ += "\" cy=\"";
-    main_ += height;
-    main_ += "\"/></a:xfrm><a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr>"
-             "</pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r></w:p>\n";
+    main_ += "\"/><wp:cNvGraphicFramePr/><a:graphic><a:graphicData uri=\"";
+    main_ += figure::kGroupUri;
+    main_ += "\">";
+    painter.AppendGroup(main_, frame.width, frame.height);
+    main_ += "</a:graphicData></a:graphic></wp:inline></w:drawing></w:r></w:p>\n";
 }
 
 void DocxDocument::Spill()
@@ -295,10 +277,9 @@ Ending DocxDocument::Finish(std::string &out)
         return ending;
     finishing_ = false;
     blocks_ = 0;
-    pictures_ = 0;
     variant_.clear();
     main_.clear();
-    relationships_.clear();
+    nextShapeId_ = 1;
     return ending;
 }
 
@@ -315,8 +296,7 @@ void DocxDocument::Close()
     output_->AddPart(std::string(docx::kContentTypesName), docx::ContentTypes());
     output_->AddPart(std::string(docx::kPackageRelationshipsName), docx::PackageRelationships());
     output_->AddPart(std::string(docx::kCorePropertiesName), docx::CoreProperties(Heading()));
-    output_->AddPart(std::string(docx::kMainRelationshipsName),
-                     docx::MainRelationships(relationships_));
+    output_->AddPart(std::string(docx::kMainRelationshipsName), docx::MainRelationships());
     output_->AddPart(std::string(docx::kStylesName), docx::Styles());
     output_->AddPart(std::string(docx::kSettingsName), docx::Settings());
     output_->AddPart(std::string(docx::kHeaderName), docx::Header());

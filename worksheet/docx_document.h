@@ -5,15 +5,17 @@
 // numbered alike, with the same content as the HTML pages (answer_key.h,
 // student_sheet.h), on A4 with a header line for the school, the class and the name. The
 // formulas are Office Math (solution::AppendOmml), which both programs show as formulas of
-// their own; each figure is a PNG of the drawing that writes the SVG, with the SVG itself
-// beside it for Word, which shows it in its place.
+// their own; each figure is the drawing that writes the SVG, as a group of shapes that
+// both programs draw themselves (figure/drawingml_painter.h).
 //
-// The XML of the document, standard C++: where it goes, and how its figures are painted
-// and its parts packed, is the output's (docx_output.h), the command line's with cairo and
-// libzip in the documents' module (docx_archive.h), the web page's in the browser.
+// The XML of the document, standard C++: where it goes, and how its parts are packed, is
+// the output's (docx_output.h), the command line's with libzip in the documents' module
+// (docx_archive.h), the web page's in the browser.
 
 #include "document.h"
 #include "docx_output.h"
+#include "drawingml_painter.h"
+#include "figure.h"
 #include "printout.h"
 
 #include <cstddef>
@@ -27,10 +29,10 @@ namespace worksheet
 class DocxDocument final : public Document
 {
 public:
-    DocxDocument(Topic topic, std::string_view decimalSeparator, Printout::Kind kind,
+    DocxDocument(Topic topic, std::string_view decimalSeparator, Printout::Page page,
                  std::unique_ptr<DocxOutput> output);
 
-    calc::SolveOptions Options() const override { return Printout::Options(kind_); }
+    calc::SolveOptions Options() const override { return Printout::Options(page_); }
 
     // The task of one record; nothing is appended to `out` before the document is finished.
     // A refused triple is an answer like any other; a line that is no triple, a problem.
@@ -51,22 +53,22 @@ private:
     void AppendGiven(const Record &record);
     void AppendAnswers(const calc::Solution &solution);
     void AddGivensTask(const Record &record);
-    // The figure `name` of the picture `id`, unique in the document.
-    void AppendPicture(const std::string &name, const calc::Solution &solution, std::size_t id);
+    // The figure `name`, drawn by `painter` in `frame`, as the drawing of number `id`.
+    void AppendPicture(long id, std::string_view name, const calc::Solution &solution,
+                       const figure::DrawingMlPainter &painter, const figure::Frame &frame);
     void Spill();
     void Close();
 
     Topic topic_;
     std::string separator_;
-    Printout::Kind kind_;
+    Printout::Page page_;
     std::unique_ptr<DocxOutput> output_;
     std::size_t blocks_ = 0;
-    std::size_t pictures_ = 0;  // of the tasks of givens, a triangle's each
-    bool finishing_ = false;    // the document closed, its pieces being passed on
-    std::string variant_;       // of the task before
-    std::string main_;          // of the main part, what is not yet in the output
-    std::string relationships_; // the pictures' Relationship elements
-    std::string scratch_;       // a report before it is split, kept for its capacity
+    bool finishing_ = false; // the document closed, its pieces being passed on
+    std::string variant_;    // of the task before
+    std::string main_;       // of the main part, what is not yet in the output
+    long nextShapeId_ = 1;   // the number of the next drawing or shape, unique in the part
+    std::string scratch_;    // a report before it is split, kept for its capacity
 };
 
 } // namespace worksheet

@@ -19,6 +19,10 @@ constexpr zip_uint16_t kDosDate = (2000 - 1980) << 9 | 1 << 5 | 1;
 
 constexpr std::size_t kPiece = std::size_t{64} * 1024;
 
+// How hard deflate tries: the least, as the parts are XML, which even so shrinks to a
+// tenth or less, and zlib's default level took most of a document's time.
+constexpr zip_uint32_t kLevel = 1;
+
 // A file in the temporary folder ($TMPDIR, or /tmp) without a name: O_TMPFILE where the
 // file system has it, otherwise a new name removed at once.
 int OpenScratch()
@@ -213,28 +217,6 @@ std::string LibzipProblem(zip_error_t *error)
 DocxPackage::DocxPackage() = default;
 DocxPackage::~DocxPackage() = default;
 
-std::size_t DocxPackage::AddMedia(std::string name, std::string_view bytes, bool compress)
-{
-    pictures_.push_back({std::move(name), media_.Size(), bytes.size(), compress});
-    media_.Append(bytes);
-    return pictures_.size() - 1;
-}
-
-void DocxPackage::RepeatMedia(std::string name, std::size_t picture)
-{
-    Media again = pictures_.at(picture);
-    again.name = std::move(name);
-    pictures_.push_back(std::move(again));
-}
-
-bool DocxPackage::MediaIs(std::size_t picture, std::string_view bytes) const
-{
-    const Media &kept = pictures_.at(picture);
-    std::string read;
-    return kept.length == bytes.size() && media_.Read(kept.offset, bytes.size(), read) &&
-           read == bytes;
-}
-
 void DocxPackage::AddPart(std::string name, std::string text)
 {
     parts_.emplace_back(std::move(name), std::move(text));
@@ -244,7 +226,7 @@ std::string DocxPackage::Pack()
 {
     archive_ = std::make_unique<ScratchFile>();
     ScratchFile &archiveFile = *archive_;
-    if (!main_.Good() || !media_.Good() || !archiveFile.Good())
+    if (!main_.Good() || !archiveFile.Good())
         return "временен файл за документа не може да бъде създаден или записан";
 
     // The regions libzip reads, which must stay where they are until it is done.
@@ -265,7 +247,7 @@ std::string DocxPackage::Pack()
     }
 
     bool added = true;
-    const auto add = [&](const std::string &name, zip_source_t *source, bool compress) {
+    const auto add = [&](const std::string &name, zip_source_t *source) {
         const zip_int64_t index =
             source != nullptr ? zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8) : -1;
         if (index < 0) {
@@ -274,9 +256,8 @@ std::string DocxPackage::Pack()
             return;
         }
         const auto at = static_cast<zip_uint64_t>(index);
-        added =
-            added && zip_file_set_dostime(archive, at, kDosTime, kDosDate, 0) == 0 &&
-            zip_set_file_compression(archive, at, compress ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) == 0;
+        added = added && zip_file_set_dostime(archive, at, kDosTime, kDosDate, 0) == 0 &&
+                zip_set_file_compression(archive, at, ZIP_CM_DEFLATE, kLevel) == 0;
     };
     const auto fromFile = [&](const ScratchFile &file, std::uint64_t offset, std::uint64_t length) {
         Region &region = regions.emplace_back();
@@ -287,10 +268,8 @@ std::string DocxPackage::Pack()
         return zip_source_function(archive, Callback, &region);
     };
     for (const auto &[name, text] : parts_)
-        add(name, zip_source_buffer(archive, text.data(), text.size(), 0), true);
-    add(mainName_, fromFile(main_, 0, main_.Size()), true);
-    for (const Media &picture : pictures_)
-        add(picture.name, fromFile(media_, picture.offset, picture.length), picture.compress);
+        add(name, zip_source_buffer(archive, text.data(), text.size(), 0));
+    add(mainName_, fromFile(main_, 0, main_.Size()));
     if (!added || zip_close(archive) != 0) {
         std::string problem = LibzipProblem(zip_get_error(archive));
         zip_discard(archive);

@@ -1,11 +1,11 @@
 #pragma once
 
 // The package of a document for Word and Writer: a zip archive of parts (Office Open
-// XML's packaging), made with libzip. The parts that grow with the worksheet, the main
-// part and the pictures, wait in temporary files, removed as they are made, and libzip
-// reads them back as it compresses them into the archive, itself written to a temporary
-// file and then passed on a piece at a time: a document of a thousand tasks is made in
-// memory of a few megabytes. The small parts stay in memory.
+// XML's packaging), made with libzip. The part that grows with the worksheet, the main
+// part with its drawings, waits in a temporary file, removed as it is made, and libzip
+// reads it back as it compresses it into the archive, itself written to a temporary file
+// and then passed on a piece at a time: a document of a thousand tasks is made in memory
+// of a few megabytes. The small parts stay in memory.
 
 #include "document.h"
 
@@ -14,7 +14,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace worksheet
 {
@@ -55,19 +54,11 @@ public:
     void AppendMain(std::string_view text) { main_.Append(text); }
     void SetMainName(std::string name) { mainName_ = std::move(name); }
 
-    // A picture, kept in its temporary file; `compress`: deflated in the archive, as a
-    // picture already compressed (PNG) is not. Returns the picture's number, for Repeat.
-    std::size_t AddMedia(std::string name, std::string_view bytes, bool compress);
-    // The picture of number `picture` once more, as `name`, from the bytes kept already.
-    void RepeatMedia(std::string name, std::size_t picture);
-    // Whether the picture of number `picture` is `bytes`.
-    bool MediaIs(std::size_t picture, std::string_view bytes) const;
-
     // A small part, kept in memory.
     void AddPart(std::string name, std::string text);
 
-    // Packs the parts, the small ones first in the order added, then the main part and the
-    // pictures, at the first call, and appends the archive's next piece to `out` at each,
+    // Packs the parts, the small ones first in the order added, then the main part, at the
+    // first call, and appends the archive's next piece to `out` at each,
     // saying whether more follow.
     Ending Write(std::string &out);
 
@@ -76,17 +67,8 @@ public:
     struct Region;
 
 private:
-    struct Media {
-        std::string name;
-        std::uint64_t offset = 0;
-        std::uint64_t length = 0;
-        bool compress = false;
-    };
-
     ScratchFile main_;
-    ScratchFile media_;
     std::string mainName_;
-    std::vector<Media> pictures_;
     std::deque<std::pair<std::string, std::string>> parts_;
     // The archive once packed, and how much of it has been passed on.
     std::unique_ptr<ScratchFile> archive_;

@@ -108,8 +108,9 @@ std::string_view MainStart()
            "\" xmlns:m=\"" BISECTORS_M
            "\" xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
            "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
-           "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\" "
-           "xmlns:asvg=\"http://schemas.microsoft.com/office/drawing/2016/SVG/main\">\n<w:body>\n";
+           "xmlns:wpg=\"http://schemas.microsoft.com/office/word/2010/wordprocessingGroup\" "
+           "xmlns:wps=\"http://schemas.microsoft.com/office/word/2010/wordprocessingShape\">\n"
+           "<w:body>\n";
 }
 
 std::string_view MainEnd()
@@ -124,8 +125,6 @@ std::string ContentTypes()
             "<Default Extension=\"rels\" "
             "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
             "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-            "<Default Extension=\"png\" ContentType=\"image/png\"/>"
-            "<Default Extension=\"svg\" ContentType=\"image/svg+xml\"/>"
             "<Override PartName=\"/word/document.xml\" ContentType=\"" BISECTORS_WORD_TYPE
             "document.main+xml\"/>"
             "<Override PartName=\"/word/styles.xml\" ContentType=\"" BISECTORS_WORD_TYPE
@@ -152,7 +151,7 @@ std::string PackageRelationships()
     return text;
 }
 
-std::string MainRelationships(std::string_view pictures)
+std::string MainRelationships()
 {
     std::string text(kDeclaration);
     text +=
@@ -160,9 +159,8 @@ std::string MainRelationships(std::string_view pictures)
         "<Relationship Id=\"rIdStyles\" Type=\"" BISECTORS_R "/styles\" Target=\"styles.xml\"/>"
         "<Relationship Id=\"rIdSettings\" Type=\"" BISECTORS_R
         "/settings\" Target=\"settings.xml\"/>"
-        "<Relationship Id=\"rIdHeader\" Type=\"" BISECTORS_R "/header\" Target=\"header1.xml\"/>";
-    text += pictures;
-    text += "</Relationships>\n";
+        "<Relationship Id=\"rIdHeader\" Type=\"" BISECTORS_R "/header\" Target=\"header1.xml\"/>"
+        "</Relationships>\n";
     return text;
 }
 

@@ -35,11 +35,11 @@ std::string_view MainStart();
 // The main part after its last paragraph: the page (A4, the header) and the ends.
 std::string_view MainEnd();
 
-// [Content_Types].xml; the package's relationships; the main part's, with those of the
-// pictures (`pictures`, Relationship elements) at their end.
+// [Content_Types].xml; the package's relationships; the main part's (its figures are
+// drawings in the main part itself, with no parts of their own).
 std::string ContentTypes();
 std::string PackageRelationships();
-std::string MainRelationships(std::string_view pictures);
+std::string MainRelationships();
 
 // The document's title and language, for the file's properties.
 std::string CoreProperties(std::string_view title);

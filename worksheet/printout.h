@@ -18,27 +18,28 @@ namespace worksheet
 class Printout final : public Document
 {
 public:
-    enum class Kind { Key, Sheet };
+    // Which of the two pages: the answer key or the students' sheet.
+    enum class Page { Key, Sheet };
 
-    Printout(Topic topic, std::string_view decimalSeparator, Kind kind)
-        : kind_(kind), key_(topic, decimalSeparator), sheet_(topic, decimalSeparator)
+    Printout(Topic topic, std::string_view decimalSeparator, Page page)
+        : page_(page), key_(topic, decimalSeparator), sheet_(topic, decimalSeparator)
     {
     }
 
     // How the records of the page are to be solved: the key shows the exact values.
-    calc::SolveOptions Options() const override { return Options(kind_); }
-    static calc::SolveOptions Options(Kind kind) { return {.exactValues = kind == Kind::Key}; }
+    calc::SolveOptions Options() const override { return Options(page_); }
+    static calc::SolveOptions Options(Page page) { return {.exactValues = page == Page::Key}; }
 
-    // The text of the style element of a page of the kind.
-    static std::string Style(Kind kind)
+    // The text of the style element of the page.
+    static std::string Style(Page page)
     {
-        return kind == Kind::Key ? AnswerKey::Style() : StudentSheet::Style();
+        return page == Page::Key ? AnswerKey::Style() : StudentSheet::Style();
     }
 
     // A refused triple is an answer like any other; a line that is no triple, a problem.
     Verdict Add(std::string &out, const Record &record) override
     {
-        if (kind_ == Kind::Key)
+        if (page_ == Page::Key)
             key_.Add(out, record);
         else
             sheet_.Add(out, record);
@@ -48,7 +49,7 @@ public:
     // The end of the page, which is short: one piece.
     Ending Finish(std::string &out) override
     {
-        if (kind_ == Kind::Key)
+        if (page_ == Page::Key)
             key_.Finish(out);
         else
             sheet_.Finish(out);
@@ -56,7 +57,7 @@ public:
     }
 
 private:
-    Kind kind_;
+    Page page_;
     AnswerKey key_;
     StudentSheet sheet_;
 };

@@ -9,7 +9,7 @@
 //   answer_key.h    the printable answer key of the records, an HTML page
 //   student_sheet.h the students' sheet of the same tasks, an HTML page
 //   docx_document.h the key and the sheet as documents for Word and Writer (a library of
-//                   their own, with cairo and libzip)
+//                   their own, with libzip)
 //   document.h      what every writer is: a record at a time, then its end in pieces
 //   pipeline.h      the one run of a source's lines through the reader and a writer into
 //                   a sink, for the command line and the web page alike

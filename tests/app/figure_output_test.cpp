@@ -34,7 +34,9 @@ const std::string kUsage =
     "          bisectors {--heights|--sides|--medians} --generate N [--level L]\n"
     "                    [--impossible K] [--variants V] [--seed S]\n"
     "                    [{--html|--docx} [--sheet]]\n"
-    "          bisectors --given [--exact] [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
+    "          bisectors --given [--exact] [--steps]\n"
+    "                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
+    "          bisectors --given --svg ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ\n"
     "          bisectors --given {--html|--docx} [--sheet]\n"
     "                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
     "          bisectors --given --generate N [--level L] [--impossible K]\n"
@@ -145,20 +147,29 @@ INSTANTIATE_TEST_SUITE_P(
                     "<th>β</th><td>30°</td>"},
                    {"Некоректни", "<svg", "Триъгълник 1"},
                    ""},
-        FigureCase{"GivensDrawnOnlyInTheKey",
-                   {"--given", "--svg", "a=3", "b=4", "c=5"},
+        FigureCase{"SheetOfGivensOnlyAsAPage",
+                   {"--given", "--sheet", "a=3", "b=4", "c=5"},
                    "",
                    2,
                    {},
-                   {"<"},
-                   "bisectors: --given не се съчетава с --svg и --steps\n" + kUsage},
+                   {"<", "Лице"},
+                   "bisectors: --sheet е лист за печат: само с --html или --docx\n" + kUsage},
         FigureCase{"GeneratedGivensWithExact",
                    {"--given", "--generate", "3", "--exact"},
                    "",
                    2,
                    {},
                    {"#"},
-                   "bisectors: --generate пише задачи: без ИМЕ=СТОЙНОСТ и --exact\n" + kUsage}),
+                   "bisectors: --generate пише задачи: без ИМЕ=СТОЙНОСТ, --svg и --exact\n" +
+                       kUsage},
+        FigureCase{"GeneratedGivensDrawn",
+                   {"--given", "--generate", "3", "--svg"},
+                   "",
+                   2,
+                   {},
+                   {"<"},
+                   "bisectors: --svg с --given чертае една тройка: нужни са три елемента\n" +
+                       kUsage}),
     RowName<FigureCase>);
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "calculate.h"
 #include "exact_values.h"
+#include "formulas.h"
 #include "row_name.h"
+#include "typed_lengths.h"
 
 #include <boost/multiprecision/cpp_bin_float.hpp>
 #include <boost/multiprecision/cpp_dec_float.hpp>
@@ -308,16 +310,16 @@ TEST(Calculate, AltitudesOfRealTrianglesGiveThemBack)
     int triangles = 0;
     while (triangles < 20'000) {
         const std::array<double, 3> sides{length(random), length(random), length(random)};
-        const double area = calc::HeronArea(sides[0], sides[1], sides[2]);
+        const double area = calc::formulas::Heron(sides[0], sides[1], sides[2]).area;
         // Within 1e-6 of degenerate, rounding decides the refusal either way.
         const double longest = std::max({sides[0], sides[1], sides[2]});
-        if (calc::InputsRejected(sides[0], sides[1], sides[2]) || area < 1e-6 * longest * longest)
+        if (2 * longest >= sides[0] + sides[1] + sides[2] || area < 1e-6 * longest * longest)
             continue;
         ++triangles;
         std::array<double, 3> altitudes{};
         for (std::size_t i = 0; i < 3; ++i)
             altitudes[i] = 2 * area / sides[i];
-        const calc::Solution solution = calc::Solve(InputMode::Heights, altitudes);
+        const calc::Solution solution = CalculateTyped(InputMode::Heights, altitudes);
         ASSERT_EQ(solution.outcome, calc::Outcome::Solved)
             << altitudes[0] << " " << altitudes[1] << " " << altitudes[2];
         for (std::size_t i = 0; i < 3; ++i)
@@ -334,7 +336,7 @@ TEST(Calculate, ScalingByPowersOfTwoIsExact)
     for (int trial = 0; trial < 300; ++trial) {
         const auto mode = static_cast<InputMode>(trial % 3);
         const std::array<double, 3> x{length(random), length(random), length(random)};
-        const calc::Solution direct = calc::Solve(mode, x);
+        const calc::Solution direct = CalculateTyped(mode, x);
         if (direct.outcome != calc::Outcome::Solved)
             continue;
         for (int exponent : {-300, -1, 0, 7, 300}) {
@@ -500,38 +502,38 @@ std::vector<std::string> Forms(const calc::Solution &solution, calc::Quantity qu
 
 TEST(ExactForms, CoverTheDerivation)
 {
-    using Q = calc::Quantity;
+    using calc::Quantity;
     using Texts = std::vector<std::string>;
     const calc::Solution sides = calc::Calculate(InputMode::Sides, {"3", "4", "5"}, ".", {true});
-    EXPECT_EQ(Forms(sides, Q::HeronDifference, 3), (Texts{"3", "2", "1"}));
-    EXPECT_EQ(Forms(sides, Q::HalfPerimeter, 1), Texts{"6"});
+    EXPECT_EQ(Forms(sides, Quantity::HeronDifference, 3), (Texts{"3", "2", "1"}));
+    EXPECT_EQ(Forms(sides, Quantity::HalfPerimeter, 1), Texts{"6"});
     // l_a² = bc − BL_a · CL_a = 20 − (5/3)(4/3) = 160/9
-    EXPECT_EQ(Forms(sides, Q::NearSegment, 1), Texts{"5/3"});
-    EXPECT_EQ(Forms(sides, Q::FarSegment, 1), Texts{"4/3"});
-    EXPECT_EQ(Forms(sides, Q::BisectorSquare, 3), (Texts{"160/9", "45/4", "288/49"}));
+    EXPECT_EQ(Forms(sides, Quantity::NearSegment, 1), Texts{"5/3"});
+    EXPECT_EQ(Forms(sides, Quantity::FarSegment, 1), Texts{"4/3"});
+    EXPECT_EQ(Forms(sides, Quantity::BisectorSquare, 3), (Texts{"160/9", "45/4", "288/49"}));
     const calc::Solution heights =
         calc::Calculate(InputMode::Heights, {"4", "3", "2.4"}, ".", {true});
-    EXPECT_EQ(Forms(heights, Q::Reciprocal, 3), (Texts{"1/4", "1/3", "5/12"}));
-    EXPECT_EQ(Forms(heights, Q::Ratio, 3), (Texts{"3", "4", "5"}));
-    EXPECT_EQ(Forms(heights, Q::Factor, 4), (Texts{"1", "1/6", "1/3", "1/2"}));
-    EXPECT_EQ(Forms(heights, Q::InverseAreaSquared, 1), Texts{"1/36"});
-    EXPECT_EQ(Forms(heights, Q::Scale, 1), Texts{"1"}); // the ratio is the triangle
+    EXPECT_EQ(Forms(heights, Quantity::Reciprocal, 3), (Texts{"1/4", "1/3", "5/12"}));
+    EXPECT_EQ(Forms(heights, Quantity::Ratio, 3), (Texts{"3", "4", "5"}));
+    EXPECT_EQ(Forms(heights, Quantity::Factor, 4), (Texts{"1", "1/6", "1/3", "1/2"}));
+    EXPECT_EQ(Forms(heights, Quantity::InverseAreaSquared, 1), Texts{"1/36"});
+    EXPECT_EQ(Forms(heights, Quantity::Scale, 1), Texts{"1"}); // the ratio is the triangle
     // 4 5 10: a : b : c = 5 : 4 : 2, S = (k²/4)√231 = 10k
     const calc::Solution obtuse =
         calc::Calculate(InputMode::Heights, {"4", "5", "10"}, ".", {true});
-    EXPECT_EQ(Forms(obtuse, Q::HeronSquare, 1), Texts{"231/16"});
-    EXPECT_EQ(Forms(obtuse, Q::AltitudeArea, 1), Texts{"10"});
-    EXPECT_EQ(Forms(obtuse, Q::Scale, 1), Texts{"40√231/231"});
-    EXPECT_EQ(Forms(obtuse, Q::BisectorSquare, 1), Texts{"22/9"}); // in k²
+    EXPECT_EQ(Forms(obtuse, Quantity::HeronSquare, 1), Texts{"231/16"});
+    EXPECT_EQ(Forms(obtuse, Quantity::AltitudeArea, 1), Texts{"10"});
+    EXPECT_EQ(Forms(obtuse, Quantity::Scale, 1), Texts{"40√231/231"});
+    EXPECT_EQ(Forms(obtuse, Quantity::BisectorSquare, 1), Texts{"22/9"}); // in k²
     // A refusal of altitudes is about their reciprocals: 1 = 1/2 + 1/2, 2 = 1 + 1.
     const calc::Solution flat = calc::Calculate(InputMode::Heights, {"1", "2", "2"}, ".", {true});
-    EXPECT_EQ(Forms(flat, Q::Reciprocal, 3), (Texts{"1", "1/2", "1/2"}));
-    EXPECT_EQ(Forms(flat, Q::Ratio, 3), (Texts{"2", "1", "1"}));
+    EXPECT_EQ(Forms(flat, Quantity::Reciprocal, 3), (Texts{"1", "1/2", "1/2"}));
+    EXPECT_EQ(Forms(flat, Quantity::Ratio, 3), (Texts{"2", "1", "1"}));
     const calc::Solution medians =
         calc::Calculate(InputMode::Medians, {"3", "4", "5"}, ".", {true});
-    EXPECT_EQ(Forms(medians, Q::MedianRadicand, 3), (Texts{"73", "52", "25"}));
-    EXPECT_EQ(Forms(medians, Q::CheckRadicand, 3), (Texts{"36", "64", "100"})); // 4m²
-    EXPECT_EQ(Forms(medians, Q::HeronArea, 1), Texts{"6"});                     // S_m = (3/4)S
+    EXPECT_EQ(Forms(medians, Quantity::MedianRadicand, 3), (Texts{"73", "52", "25"}));
+    EXPECT_EQ(Forms(medians, Quantity::CheckRadicand, 3), (Texts{"36", "64", "100"})); // 4m²
+    EXPECT_EQ(Forms(medians, Quantity::HeronArea, 1), Texts{"6"}); // S_m = (3/4)S
     EXPECT_EQ(medians.given, (std::array<double, 3>{3, 4, 5}));
     std::string block;
     calc::AppendExactValues(block, medians, {.lineEnd = "\n"});
@@ -709,7 +711,7 @@ TEST(Calculate, AgreesWithExactGeometryForTheLongestNumbers)
 
 TEST(Report, TakesTheLineEndOfItsStyle)
 {
-    const calc::Solution solution = calc::Solve(InputMode::Sides, {5, 5, 6});
+    const calc::Solution solution = calc::Calculate(InputMode::Sides, {"5", "5", "6"});
     EXPECT_EQ(calc::ReportText(solution, {.decimalSeparator = ",", .lineEnd = "\n"}),
               "Лице на триъгълника S = 12\nИзчислени дължини на ъглополовящи:\n"
               "Yg_a = 4,87869376909045\nYg_b = 4,87869376909045\nYg_c = 4\n");

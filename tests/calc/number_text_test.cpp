@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -137,6 +138,108 @@ TEST(NumberText, AgreesWithAnExactReference)
                           << expected;
     }
     EXPECT_EQ(failures, 0u);
+}
+
+struct SignificantCase {
+    const char *name;
+    int significant; // asked for
+    int rounded;     // what DigitsOf takes it as
+};
+
+std::ostream &operator<<(std::ostream &os, const SignificantCase &c)
+{
+    return os << c.name;
+}
+
+class DigitsOfTest : public testing::TestWithParam<SignificantCase>
+{
+};
+
+// The C library's "%.*e" of a double, n digits exactly rounded, as digits without trailing
+// zeros and the exponent; exact when strtod reads them back as the double.
+calc::Digits ReferenceDigits(double value, int significant)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%.*e", significant - 1, value);
+    calc::Digits digits;
+    const char *c = text;
+    digits.negative = *c == '-';
+    c += digits.negative ? 1 : 0;
+    for (; *c != 'e'; ++c)
+        if (*c != '.')
+            digits.digits[digits.count++] = *c;
+    while (digits.count > 0 && digits.digits[digits.count - 1] == '0')
+        --digits.count;
+    digits.exponent = std::strtol(c + 1, nullptr, 10);
+    digits.exact = std::strtod(text, nullptr) == value;
+    return digits;
+}
+
+// Doubles of every kind, as above, and the values halfway between two numbers of the
+// case's digits with their neighbours: each route of the rounding (the scaled product, the
+// shortest digits, the exact value) meets its ties and its edges.
+TEST_P(DigitsOfTest, AgreesWithAnExactReference)
+{
+    const SignificantCase &c = GetParam();
+    std::mt19937_64 random(20261211);
+    std::vector<double> values;
+    const auto withNeighbours = [&values](double v) {
+        values.insert(values.end(), {v, std::nextafter(v, 0.0), std::nextafter(v, HUGE_VAL)});
+    };
+    for (int i = 0; i < 60'000; ++i) {
+        const double v = std::bit_cast<double>(random());
+        if (std::isfinite(v) && v != 0)
+            values.push_back(v);
+    }
+    for (int i = 0; i < 10'000; ++i)
+        values.push_back(std::bit_cast<double>((random() & 0x800F'FFFF'FFFF'FFFF) | 1));
+    std::uniform_real_distribution<double> decades(-25, 20);
+    for (int i = 0; i < 60'000; ++i)
+        values.push_back(std::pow(10.0, decades(random)));
+    for (int k = -323; k <= 308; ++k)
+        withNeighbours(std::pow(10.0, k));
+    const auto least = static_cast<std::int64_t>(std::pow(10.0, c.rounded - 1));
+    std::uniform_int_distribution<std::int64_t> digits(least, 10 * least - 1);
+    for (int i = 0; i < 30'000; ++i) {
+        // (n + 1/2) · 2^k is a double whatever k, and a tie where it has no more digits.
+        withNeighbours(std::ldexp(static_cast<double>(digits(random)) + 0.5, i % 7 - 3));
+        withNeighbours((static_cast<double>(digits(random)) + 0.5) * (i % 2 ? 1 : 100));
+    }
+    std::size_t failures = 0;
+    for (double v : values) {
+        const calc::Digits expected = ReferenceDigits(v, c.rounded);
+        const calc::Digits got = calc::DigitsOf(v, c.significant);
+        if ((got != expected || got.exact != expected.exact) && ++failures <= 10)
+            ADD_FAILURE() << std::hexfloat << v << ": " << std::string_view(got.digits, got.count)
+                          << "E" << got.exponent << (got.exact ? " exact" : "") << " instead of "
+                          << std::string_view(expected.digits, expected.count) << "E"
+                          << expected.exponent << (expected.exact ? " exact" : "");
+    }
+    EXPECT_EQ(failures, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, DigitsOfTest,
+                         testing::Values(SignificantCase{"One", 1, 1}, SignificantCase{"Two", 2, 2},
+                                         SignificantCase{"FourAsTheFigure", 4, 4},
+                                         SignificantCase{"Nine", 9, 9},
+                                         SignificantCase{"Fourteen", 14, 14},
+                                         SignificantCase{"FifteenAsTheReport", 15, 15},
+                                         SignificantCase{"NoneTakenAsOne", 0, 1},
+                                         SignificantCase{"MoreTakenAsFifteen", 17, 15}),
+                         RowName<SignificantCase>);
+
+TEST(DigitsOf, ZeroHasNoDigitsAndIsExactWhatIsNotANumberHasNone)
+{
+    for (double zero : {0.0, -0.0}) {
+        const calc::Digits digits = calc::DigitsOf(zero, 4);
+        EXPECT_EQ(digits.count, 0u);
+        EXPECT_TRUE(digits.exact);
+    }
+    for (double other : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
+        const calc::Digits digits = calc::DigitsOf(other, 4);
+        EXPECT_EQ(digits.count, 0u);
+        EXPECT_FALSE(digits.exact);
+    }
 }
 
 } // namespace

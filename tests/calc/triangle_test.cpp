@@ -1,12 +1,15 @@
+#include "formulas.h"
 #include "numbers.h"
+#include "quantity.h"
 #include "row_name.h"
-#include "triangle.h"
+#include "typed_lengths.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 namespace
@@ -31,27 +34,29 @@ class InputsRejectedTest : public testing::TestWithParam<RejectCase>
 {
 };
 
+// Sides are refused when one is not positive or at least the sum of the other two, decided
+// on the lengths exactly, whatever their sums round to in doubles.
 TEST_P(InputsRejectedTest, Decides)
 {
     const RejectCase &c = GetParam();
-    EXPECT_EQ(calc::InputsRejected(c.x1, c.x2, c.x3), c.rejected);
+    EXPECT_EQ(CalculateTyped(InputMode::Sides, {c.x1, c.x2, c.x3}).outcome ==
+                  calc::Outcome::Rejected,
+              c.rejected);
 }
 
 constexpr double kMax = std::numeric_limits<double>::max();
 
-INSTANTIATE_TEST_SUITE_P(Triples, InputsRejectedTest,
-                         testing::Values(RejectCase{"Degenerate", 1, 2, 3, true},
-                                         RejectCase{"DegenerateFirst", 3, 1, 2, true},
-                                         RejectCase{"DegenerateSecond", 1, 3, 2, true},
-                                         RejectCase{"Scalene", 2, 3, 4, false},
-                                         RejectCase{"ZeroEntry", 0, 1, 1, true},
-                                         RejectCase{"NegativeEntry", -1, 1, 1, true},
-                                         RejectCase{"Equilateral", 2, 2, 2, false},
-                                         RejectCase{"ThinIsoscelesAltitudes", 10, 1, 1, true},
-                                         RejectCase{"AllZero", 0, 0, 0, true},
-                                         RejectCase{"SumRoundsToLargest", 1, 1, 1e-300, true},
-                                         RejectCase{"SumsOverflow", kMax, kMax, kMax, false}),
-                         RowName<RejectCase>);
+INSTANTIATE_TEST_SUITE_P(
+    Triples, InputsRejectedTest,
+    testing::Values(
+        RejectCase{"Degenerate", 1, 2, 3, true}, RejectCase{"DegenerateFirst", 3, 1, 2, true},
+        RejectCase{"DegenerateSecond", 1, 3, 2, true}, RejectCase{"Scalene", 2, 3, 4, false},
+        RejectCase{"ZeroEntry", 0, 1, 1, true}, RejectCase{"NegativeEntry", -1, 1, 1, true},
+        RejectCase{"Equilateral", 2, 2, 2, false},
+        RejectCase{"ThinIsoscelesAltitudes", 10, 1, 1, true}, RejectCase{"AllZero", 0, 0, 0, true},
+        RejectCase{"SumRoundingToTheLargestIsMore", 1, 1, 1e-300, false},
+        RejectCase{"SumsOverflow", kMax, kMax, kMax, false}),
+    RowName<RejectCase>);
 
 struct SidesCase {
     const char *name;
@@ -73,7 +78,7 @@ class SolveTest : public testing::TestWithParam<SidesCase>
 TEST_P(SolveTest, GivesSidesAndArea)
 {
     const SidesCase &c = GetParam();
-    const calc::Solution solution = calc::Solve(c.mode, {c.x1, c.x2, c.x3});
+    const calc::Solution solution = CalculateTyped(c.mode, {c.x1, c.x2, c.x3});
     ASSERT_EQ(solution.outcome, calc::Outcome::Solved);
     EXPECT_EQ(solution.mode, c.mode);
     const calc::Triangle &t = solution.triangle;
@@ -100,8 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Solve, SidesGiveHeronExactly)
 {
-    EXPECT_EQ(calc::Solve(InputMode::Sides, {3, 4, 5}).triangle.area.value, 6.0);
-    EXPECT_EQ(calc::HeronArea(3, 4, 5), 6.0);
+    EXPECT_EQ(calc::Calculate(InputMode::Sides, {"3", "4", "5"}).triangle.area.value, 6.0);
+    EXPECT_EQ(calc::formulas::Heron(3.0, 4.0, 5.0).area, 6.0);
 }
 
 struct HeightsCase {
@@ -118,7 +123,8 @@ class ImpossibleAltitudesTest : public testing::TestWithParam<HeightsCase>
 TEST_P(ImpossibleAltitudesTest, AreRefused)
 {
     const HeightsCase &c = GetParam();
-    EXPECT_EQ(calc::Solve(InputMode::Heights, {c.ha, c.hb, c.hc}).outcome, calc::Outcome::Rejected);
+    EXPECT_EQ(CalculateTyped(InputMode::Heights, {c.ha, c.hb, c.hc}).outcome,
+              calc::Outcome::Rejected);
 }
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -137,15 +143,15 @@ INSTANTIATE_TEST_SUITE_P(Altitudes, ImpossibleAltitudesTest,
 
 TEST(Bisectors, IsoscelesBaseBisectorIsItsAltitude)
 {
-    const std::array<double, 3> bisectors = calc::Bisectors(5, 5, 6);
-    EXPECT_EQ(calc::NumberText(bisectors[0]), "4.87869376909045");
-    EXPECT_EQ(bisectors[0], bisectors[1]);
-    EXPECT_EQ(bisectors[2], 4.0);
+    const calc::Triangle t = calc::Calculate(InputMode::Sides, {"5", "5", "6"}).triangle;
+    EXPECT_EQ(calc::NumberText(t.bisectors[0].value), "4.87869376909045");
+    EXPECT_EQ(t.bisectors[0], t.bisectors[1]);
+    EXPECT_EQ(t.bisectors[2].value, 4.0);
 }
 
 TEST(Bisectors, DegenerateTriangleGivesZeroNotNaN)
 {
-    EXPECT_EQ(calc::Bisectors(0, 0, 0), (std::array<double, 3>{0, 0, 0}));
+    EXPECT_EQ(calc::formulas::Bisector(0.0, 0.0, 0.0), 0.0);
 }
 
 TEST(RootOrZero, TreatsRoundingBelowZeroAsZero)
@@ -154,6 +160,56 @@ TEST(RootOrZero, TreatsRoundingBelowZeroAsZero)
     EXPECT_EQ(calc::RootOrZero(-1e-17), 0.0);
     EXPECT_FALSE(std::signbit(calc::RootOrZero(-0.0)));
     EXPECT_EQ(calc::RootOrZero(std::numeric_limits<double>::quiet_NaN()), 0.0);
+}
+
+// Each result of a solution is one field of its triangle: the sides, the area and the
+// bisectors in the order they are declared (`field`).
+struct FieldCase {
+    const char *name;
+    calc::Named value;
+    std::size_t field;
+};
+
+std::ostream &operator<<(std::ostream &os, const FieldCase &c)
+{
+    return os << c.name;
+}
+
+class TriangleAtTest : public testing::TestWithParam<FieldCase>
+{
+};
+
+TEST_P(TriangleAtTest, IsTheFieldOfTheResult)
+{
+    const FieldCase &c = GetParam();
+    calc::Triangle triangle;
+    const std::array<const calc::Number *, 7> fields = {
+        &triangle.sides[0],     &triangle.sides[1],     &triangle.sides[2],    &triangle.area,
+        &triangle.bisectors[0], &triangle.bisectors[1], &triangle.bisectors[2]};
+    EXPECT_EQ(&triangle.At(c.value), fields.at(c.field));
+    const calc::Triangle &same = triangle;
+    EXPECT_EQ(&same.At(c.value), fields.at(c.field));
+}
+
+using calc::Quantity;
+
+INSTANTIATE_TEST_SUITE_P(Results, TriangleAtTest,
+                         testing::Values(FieldCase{"SideA", {Quantity::Side, 0}, 0},
+                                         FieldCase{"SideB", {Quantity::Side, 1}, 1},
+                                         FieldCase{"SideC", {Quantity::Side, 2}, 2},
+                                         FieldCase{"Area", {Quantity::Area, 0}, 3},
+                                         FieldCase{"BisectorA", {Quantity::Bisector, 0}, 4},
+                                         FieldCase{"BisectorB", {Quantity::Bisector, 1}, 5},
+                                         FieldCase{"BisectorC", {Quantity::Bisector, 2}, 6}),
+                         RowName<FieldCase>);
+
+TEST(TriangleAt, HasNoFieldForWhatIsNotAResult)
+{
+    calc::Triangle triangle;
+    for (const calc::Named value :
+         {calc::Named{Quantity::Given, 0}, calc::Named{Quantity::Area, 1},
+          calc::Named{Quantity::Side, 3}, calc::Named{Quantity::HeronArea, 0}})
+        EXPECT_THROW(triangle.At(value), std::out_of_range) << static_cast<int>(value.quantity);
 }
 
 } // namespace

@@ -7,7 +7,7 @@ app=$1
 passed=0
 failed=0
 
-usage=$'Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n                    [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n          bisectors {--heights|--sides|--medians} {--html|--docx} [--sheet]\n                    [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --generate N [--level L]\n                    [--impossible K] [--variants V] [--seed S]\n                    [{--html|--docx} [--sheet]]\n          bisectors --given [--exact] [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n          bisectors --given {--html|--docx} [--sheet]\n                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n          bisectors --given --generate N [--level L] [--impossible K]\n                    [--variants V] [--seed S] [{--html|--docx} [--sheet]]\n          bisectors -h | --help | --version\n          bisectors [ОПЦИЯ-НА-QT ...]\n'
+usage=$'Употреба: bisectors {--heights|--sides|--medians} [--exact] [--steps]\n                    [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --svg X1 X2 X3\n          bisectors {--heights|--sides|--medians} {--html|--docx} [--sheet]\n                    [X1 X2 X3]\n          bisectors {--heights|--sides|--medians} --generate N [--level L]\n                    [--impossible K] [--variants V] [--seed S]\n                    [{--html|--docx} [--sheet]]\n          bisectors --given [--exact] [--steps]\n                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n          bisectors --given --svg ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ\n          bisectors --given {--html|--docx} [--sheet]\n                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n          bisectors --given --generate N [--level L] [--impossible K]\n                    [--variants V] [--seed S] [{--html|--docx} [--sheet]]\n          bisectors -h | --help | --version\n          bisectors [ОПЦИЯ-НА-QT ...]\n'
 sides345=$'Лице на триъгълника S = 6\nИзчислени дължини на ъглополовящи:\nYg_a = 4.21637021355784\nYg_b = 3.35410196624968\nYg_c = 2.42436610692531\n'
 medians345=$'Изчислени дължини на страни:\nBC = 5.69600249687835\nAC = 4.80740170061865\nAB = 3.33333333333333\nЛице на триъгълника S = 8\nИзчислени дължини на ъглополовящи:\nYg_a = 2.85998323467242\nYg_b = 3.68842731893544\nYg_c = 4.96236595640282\n'
 
@@ -111,6 +111,8 @@ check "given: none"            1 ""     "" $'Некоректни данни!\ns
 check "given: exact"           0 ""     "" "" STDOUT=/dev/null --given --exact a=5 "b =" 7 gamma=60
 check "given: infinitely many" 0 ""     $'Безброй много триъгълника.\nЪглите определят формата, но не и размера: пасва всеки подобен триъгълник.\n' "" --given α=50 β=60 γ=70
 check "given: not three"       2 ""     "" $'bisectors: нужни са три елемента, дадени са 2\n' --given a=1 b=2
+check "given: no figure"       1 ""     "" $'bisectors: Некоректни данни! sin β би излязъл по-голям от 1 (от a и b), а синусът на ъгъл е най-много 1.\n' --given --svg a=0.9 b=2 alpha=30
+check "given: figures of lines" 2 ""    "" $'bisectors: --svg с --given чертае една тройка: нужни са три елемента\n'"$usage" --given --svg
 check "given with a kind"      2 ""     "" $'bisectors: --given е вместо --heights, --sides и --medians\n'"$usage" --given --sides a=1 b=1 c=1
 given_lines=$'# the exercises\na=3 b=4 c=5\n\nalpha=20 beta=160 c=1\nS=1\n'
 check "given: worksheet"       2 "$given_lines" \

@@ -3,7 +3,8 @@ students' sheet for Word and Writer, made by the command line (`bisectors --docx
 the web page (its "Запази за Word и Writer", in headless Chromium, in Bulgarian), converted
 to PDF by headless LibreOffice and read back with poppler's tools: A4 pages under the
 header line for the school, the class and the name; the tasks numbered as in the HTML key;
-a sharp picture for each figure of the key; and its formulas as formulas, a fraction's
+a drawing for each figure of the key, its vertex letters as text and its lines drawn
+between them; and its formulas as formulas, a fraction's
 numerator over its denominator and an exponent raised beside its base, where a flattened
 formula reads "6554" for 65/54 and "3,92" for 3,9²."""
 import base64
@@ -53,6 +54,41 @@ def raised(page, base, exponent):
     """A power: the exponent right after its base, smaller and above its baseline."""
     return any(0 <= e[1] - b[3] < 2 and e[4] < b[4] - 2 and e[4] - e[2] < b[4] - b[2]
                for b in page if named(b, base) for e in page if e[0].startswith(exponent))
+
+
+def figures(pdf, pages, width):
+    """The figures of the pages as (page, box): each figure's vertex letters A, B and C, the
+    nearest ones to its A in the right part of the page, where the figures stand, and the
+    box they span; with the dark pixels of the box that are no word's, 72 to the inch."""
+    found = []
+    for number, page in enumerate(pages):
+        letters = {name: [w for w in page if w[0] == name and w[1] > 0.45 * width]
+                   for name in 'ABC'}
+        for a in letters['A']:
+            near = [min(letters[name], key=lambda w: abs(w[1] - a[1]) + abs(w[2] - a[2]),
+                        default=None) for name in 'BC']
+            if None in near:
+                continue
+            box = [min(w[i] for w in (a, *near)) for i in (1, 2)] + \
+                  [max(w[i] for w in (a, *near)) for i in (3, 4)]
+            found.append((number, box, ink(pdf, number, box, page)))
+    return found
+
+
+def ink(pdf, number, box, page):
+    """The dark pixels inside `box` on page `number` outside every word's box."""
+    gray = subprocess.run(['pdftoppm', '-gray', '-r', '72', '-f', str(number + 1), '-l',
+                           str(number + 1), pdf], check=True, capture_output=True).stdout
+    header = gray.split(b'\n', 3)  # P5, the size, the largest value, the pixels
+    columns, rows = map(int, header[1].split())
+    pixels = header[3]
+    dark = 0
+    for y in range(max(0, int(box[1])), min(rows, int(box[3]))):
+        for x in range(max(0, int(box[0])), min(columns, int(box[2]))):
+            if pixels[y * columns + x] < 128 and not any(
+                    w[1] <= x <= w[3] and w[2] <= y <= w[4] for w in page):
+                dark += 1
+    return dark
 
 
 def command_line(document, sheet):
@@ -135,16 +171,16 @@ def convert(work, kind, sheet):
     whole = ' '.join(text)
     numbers = [int(n) for n in re.findall(r'Задача (\d+)', whole)]
     check(f'{kind}: the tasks numbered 1 to 4 in order ({numbers})', numbers == [1, 2, 3, 4])
-    images = subprocess.run(['pdfimages', '-list', pdf], check=True, capture_output=True,
-                            text=True).stdout.splitlines()[2:]
-    return pages, whole, [line.split() for line in images]
+    return pages, whole, figures(pdf, pages, float(size[1]))
 
 
 with tempfile.TemporaryDirectory() as work:
-    pages, whole, images = convert(work, 'key', False)
-    check(f'key: a picture for each of the two figures ({len(images)})', len(images) == 2)
-    check('key: the pictures printed at 250 pixels to the inch or more',
-          all(float(image[12]) >= 250 for image in images))
+    pages, whole, drawn = convert(work, 'key', False)
+    check(f'key: a drawing for each of the two figures ({len(drawn)})', len(drawn) == 2)
+    # The sides and the bisectors between the letters, at 72 pixels to the inch: far more
+    # dark pixels than the letters alone would leave.
+    check(f'key: the figures\' lines drawn ({[figure[2] for figure in drawn]})',
+          all(figure[2] >= 200 for figure in drawn))
     for said in ('Некоректни данни!', 'по-малка от сбора на другите две',
                  'Редът трябва да съдържа три числа, а съдържа 2.', 'Решение:'):
         check(f'key: "{said}"', said in whole)
@@ -155,9 +191,9 @@ with tempfile.TemporaryDirectory() as work:
                  if {'6554', '3,92'} & set(re.split(r'[=·()+−;\u2062]+', w[0]))]
     check(f'key: no formula flattened into one number ({flattened})', not flattened)
 
-    pages, whole, images = convert(work, 'sheet', True)
-    check('sheet: no pictures and no answers',
-          not images and 'Решение:' not in whole and 'Некоректни' not in whole)
+    pages, whole, drawn = convert(work, 'sheet', True)
+    check('sheet: no figures and no answers',
+          not drawn and 'Решение:' not in whole and 'Некоректни' not in whole)
 
 print(f'{len(failures)} check(s) failed' if failures else 'all checks passed')
 sys.exit(1 if failures else 0)

@@ -1,5 +1,6 @@
 #include "figure.h"
 #include "row_name.h"
+#include "typed_lengths.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +73,7 @@ struct Element {
 struct Figure {
     explicit Figure(InputMode mode, std::array<double, 3> lengths,
                     const figure::FigureOptions &options = {})
-        : solution(calc::Solve(mode, lengths)), svg(figure::Svg(solution, options))
+        : solution(CalculateTyped(mode, lengths)), svg(figure::Svg(solution, options))
     {
         static const std::regex tag(R"(<(\w+)([^>]*)>([^<]*))"),
             attribute(R"(([\w-]+)="([^"]*)\")");
@@ -302,18 +303,19 @@ TEST(Figure, NothingForWhatIsNotSolved)
     calc::Solution flat = handMade;
     flat.triangle.sides = {{{2}, {2}, {0}}};
     for (const calc::Solution &solution :
-         {calc::Solve(InputMode::Sides, {1, 2, 3}), calc::Solve(InputMode::Heights, {4, 7, 10}),
-          calc::Solve(InputMode::Sides, {3e200, 4e200, 5e200}), handMade, flat}) {
+         {CalculateTyped(InputMode::Sides, {1, 2, 3}),
+          CalculateTyped(InputMode::Heights, {4, 7, 10}),
+          CalculateTyped(InputMode::Sides, {3e200, 4e200, 5e200}), handMade, flat}) {
         EXPECT_EQ(figure::Svg(solution), "");
         EXPECT_EQ(figure::Description(solution), "");
         EXPECT_NE(figure::NoFigureReason(solution), "");
     }
-    EXPECT_EQ(figure::NoFigureReason(calc::Solve(InputMode::Sides, {3, 4, 5})), "");
+    EXPECT_EQ(figure::NoFigureReason(CalculateTyped(InputMode::Sides, {3, 4, 5})), "");
 }
 
 TEST(Figure, IsAStandaloneDocumentOrOneForAPage)
 {
-    const calc::Solution solution = calc::Solve(InputMode::Sides, {3, 4, 5});
+    const calc::Solution solution = CalculateTyped(InputMode::Sides, {3, 4, 5});
     const std::string svg = figure::Svg(solution);
     EXPECT_TRUE(svg.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg "));
     for (std::string_view part :
@@ -345,7 +347,7 @@ class DescriptionTest : public testing::TestWithParam<DescriptionCase>
 TEST_P(DescriptionTest, ReadsTheTriangleOut)
 {
     const DescriptionCase &c = GetParam();
-    const std::string text = figure::Description(calc::Solve(c.mode, c.lengths), ",");
+    const std::string text = figure::Description(CalculateTyped(c.mode, c.lengths), ",");
     for (const std::string &part : c.contains)
         EXPECT_NE(text.find(part), std::string::npos) << part << "\nin: " << text;
 }

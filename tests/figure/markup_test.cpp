@@ -1,5 +1,6 @@
 #include "markup.h"
 #include "row_name.h"
+#include "svg_painter.h"
 
 #include <gtest/gtest.h>
 
@@ -30,9 +31,9 @@ class FourDigitsTest : public testing::TestWithParam<FourDigitsCase>
 TEST_P(FourDigitsTest, RoundsCorrectly)
 {
     const FourDigitsCase &c = GetParam();
-    const figure::ShortNumber number = figure::FourDigits(c.value, ",");
-    EXPECT_EQ(number.text, c.text);
-    EXPECT_EQ(number.exact, c.exact);
+    std::string text;
+    EXPECT_EQ(figure::AppendLength(text, c.value, ","), c.exact);
+    EXPECT_EQ(text, c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,5 +92,39 @@ INSTANTIATE_TEST_SUITE_P(
                    kReplacement + kReplacement + kReplacement + kReplacement},
         EscapeCase{"TruncatedAtTheEnd", "4\xE2\x82", "4" + kReplacement + kReplacement}),
     RowName<EscapeCase>);
+
+// The painter's looks are values; the SVG writes them as presentation attributes.
+struct LookCase {
+    const char *name;
+    figure::Stroke stroke;
+    std::string attributes;
+};
+
+std::ostream &operator<<(std::ostream &os, const LookCase &c)
+{
+    return os << c.name;
+}
+
+class SvgLookTest : public testing::TestWithParam<LookCase>
+{
+};
+
+TEST_P(SvgLookTest, WritesColourAndDashes)
+{
+    figure::SvgPainter painter;
+    painter.Line({0, 0}, {1, 1}, GetParam().stroke, {"line"});
+    std::string svg;
+    painter.AppendDocument(svg, {.width = 10, .height = 10});
+    EXPECT_NE(svg.find(GetParam().attributes), std::string::npos) << svg;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Strokes, SvgLookTest,
+    testing::Values(LookCase{"SolidInCapitals",
+                             {{0x0A, 0xBC, 0xFF}, 1.5},
+                             "stroke=\"#0ABCFF\" stroke-width=\"1.5\" stroke-linecap"},
+                    LookCase{"Dashed", {{0, 0, 0}, 1, {7, 4.5}}, "stroke-dasharray=\"7 4.5\""},
+                    LookCase{"White", {figure::kWhite, 2}, "stroke=\"#FFFFFF\""}),
+    RowName<LookCase>);
 
 } // namespace

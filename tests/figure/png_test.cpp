@@ -1,11 +1,12 @@
 #include "png.h"
 #include "row_name.h"
-#include "solve.h"
+#include "typed_lengths.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -83,7 +84,7 @@ class PngTest : public testing::TestWithParam<PngCase>
 TEST_P(PngTest, PaintsWhatTheSvgDraws)
 {
     const PngCase &c = GetParam();
-    const calc::Solution solution = calc::Solve(c.mode, c.given);
+    const calc::Solution solution = CalculateTyped(c.mode, c.given);
     const figure::FigureOptions options{.width = 360, .height = 270};
     const std::string svg = figure::Svg(solution, options);
     const Image image(figure::Png(solution, options));

@@ -1,7 +1,8 @@
 // Every output of the page's core for the triples of the regression lists, under "." and
 // ",": the report, the figure and its description, the exact values as text and as MathML,
 // the worked solution as MathML and as text; and the teacher's part: the exercises, the
-// sheet and the key whole and in parts, and the document's parts. Held against the digests
+// sheet and the key whole and in parts, and the document's parts; and of the triples of
+// elements, what the part "Триъгълник по три елемента" shows. Held against the digests
 // of page_outputs.tsv, as outputs.py holds the command line's.
 // node page_outputs.js CORE_WASM MODEL_JS [--update]
 'use strict';
@@ -55,11 +56,30 @@ for (const separator of ['.', ',']) {
                 const next = teacher.pageInParts(k, list, sheet, separator);
                 for (let part = next(); part !== null; part = next()) parts.push(part);
                 for (const p of teacher.document(k, list, sheet, separator))
-                    parts.push(p.name, Buffer.from(p.bytes), `${p.width}x${p.height}`);
+                    parts.push(p.name, Buffer.from(p.bytes));
             }
             outputs.set(`${kind}-teacher-level${level}-${name}`, parts);
         }
     });
+    // The part "Триъгълник по три елемента": of each triple of the command line's list, the
+    // verdict and every text and figure the page shows.
+    const given = createModel.given;
+    for (const line of fs.readFileSync(path.join(__dirname, 'givens.txt'), 'utf8').split('\n')) {
+        const words = line.startsWith('#') ? [] : line.split(' ');
+        if (words.length !== 3 || !words.every((w) => w.includes('='))) continue;
+        const givens = words.map((w) => [w.slice(0, w.indexOf('=')), w.slice(w.indexOf('=') + 1)]);
+        const parts = [String(given.solve(givens, separator)), given.summary()];
+        for (let k = 0; k < given.triangles(); ++k)
+            parts.push(
+                given.heading(k),
+                given.triangle(k),
+                given.exact(k),
+                given.figure(k, 460, 345),
+                given.figureDescription(k),
+            );
+        parts.push(given.noExactValues());
+        outputs.set(`given-${words.join('_')}-${name}`, parts);
+    }
 }
 
 const kept = new Map();

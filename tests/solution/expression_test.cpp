@@ -43,7 +43,7 @@ TEST_P(NumberTest, IsLaidOutByTheWriter)
 // A number of the core's fifteen digits, exact or rounded.
 Expression Digits(double value, bool exact = true)
 {
-    calc::Digits digits = calc::FifteenDigitsOf(std::abs(value));
+    calc::Digits digits = calc::DigitsOf(std::abs(value));
     digits.negative = value < 0;
     digits.exact = exact;
     return Decimal(digits);

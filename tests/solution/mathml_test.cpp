@@ -143,7 +143,9 @@ const std::string kLongNote = "медианите на всеки триъгъл
 // A decimal that is the value rounded.
 Expression RoundedDecimal(double value)
 {
-    return Decimal(calc::FifteenDigitsOf(value));
+    calc::Digits digits = calc::DigitsOf(value);
+    digits.exact = false;
+    return Decimal(digits);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -320,7 +320,7 @@ const std::string kNumber = "<m:r><m:rPr><m:nor/></m:rPr><m:t xml:space=\"preser
 // A number of fifteen digits, the value itself or the value rounded.
 solution::Expression Decimal(double value, bool exact)
 {
-    calc::Digits digits = calc::FifteenDigitsOf(value);
+    calc::Digits digits = calc::DigitsOf(value);
     digits.exact = exact;
     return solution::Decimal(digits);
 }

@@ -272,6 +272,41 @@ TEACHER_LOOK = '''
     };
   })();'''
 
+# The part "Триъгълник по три елемента": givens chosen and typed (values with "."), and
+# what the part then shows: its first line, the headings of the triangles (a figure each),
+# and a line of the text. The texts themselves are the command line's (given_differential.js).
+GIVEN_CASES = [
+    ([('a', '5'), ('b', '7'), ('gamma', '60')], 'Един триъгълник, решен точно:', [''], 'c = √39'),
+    ([('a', '1.5'), ('b', '2'), ('alpha', '30')], 'Два триъгълника, решени точно:',
+     ['Триъгълник 1:', 'Триъгълник 2:'], 'тъпоъгълен'),
+    ([('alpha', '200'), ('b', '1'), ('c', '1')], 'Некоректни данни!', [], 'между 0° и 180°'),
+    ([('a', '5'), ('a', '7'), ('gamma', '60')], '„a“ е даден два пъти', [], None),
+    # A value of several words is no words of the line's own: never b = 3 here.
+    ([('a', '5 b=3'), ('c', '7'), ('gamma', '60')],
+     '„a=5 b=3“ не е от вида име=стойност, например a=5 или gamma=60', [], None),
+]
+GIVEN_SHOW = '''
+    const part = document.getElementById('given');
+    part.open = true;
+    arguments[0].forEach(([name, value], k) => {
+        document.getElementById(`given-element-${k}`).value = name;
+        document.getElementById(`given-value-${k}`).value = '';
+    });'''
+GIVEN_SHOWN = '''
+    const result = document.getElementById('given-result');
+    const sections = [...result.querySelectorAll('.GivenTriangle')];
+    return {
+        first: result.querySelector('.GivenSummary')?.textContent.split('\\n')[0],
+        headings: sections.map((s) => s.querySelector('h3')?.textContent || ''),
+        figures: sections.map((s) => s.querySelector('img')?.src.startsWith('data:image/svg+xml') &&
+                                     s.querySelector('img').alt.startsWith('Триъгълник ABC')),
+        text: result.textContent,
+        spoken: document.getElementById('given-announcer').textContent,
+        sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+        small: [...document.querySelectorAll('#given summary, #given select, #given input, #given button')]
+            .filter((e) => e.getBoundingClientRect().height < 43.5).map((e) => e.id),
+    };'''
+
 
 def contrast(a, b):
     """WCAG's contrast ratio of two CSS colours given as rgb() or rgba()."""
@@ -366,6 +401,22 @@ class Page(unittest.TestCase):
     def wait_for_result(self, report):
         self.assertEqual(self.result(), shown(report))
 
+    def given_calculate(self, givens):
+        """Chooses the elements, types the values (with the page's separator) and presses
+        Enter in the last value; returns what the part shows once it has spoken."""
+        self.run_js(GIVEN_SHOW, givens)
+        for k, (_, value) in enumerate(givens):
+            self.browser.type(f'given-value-{k}', value.replace('.', self.separator))
+        before = self.run_js("return document.getElementById('given-announcer').textContent")
+        self.focus('#given-value-2')
+        self.browser.press('Enter')
+        for _ in range(100):
+            shown = self.run_js(GIVEN_SHOWN)
+            if shown['spoken'] != before:
+                return shown
+            time.sleep(0.05)
+        return shown
+
     def look(self, width, height, expected_layout, fonts=16, report_on_screen=False):
         """Checks what a reader sees in a viewport of width x height: the expected layout,
         no text cut off, no scrolling sideways; in the window's layout, the window's
@@ -432,6 +483,25 @@ class TypedCases:
                 self.calculate(case)
                 self.assertEqual(self.inputs(), case['inputs'])
                 self.assertEqual(self.labels(), items(case['kind']))
+
+    def test_given_every_triangle_with_its_figure(self):
+        """Every triangle of the givens, typed with the language's separator, under its
+        heading with its figure, or why there is none; and the report read out, each time."""
+        window = self.result()
+        for givens, first, headings, line in GIVEN_CASES:
+            with self.subTest(' '.join(f'{n}={v}' for n, v in givens)):
+                shown = self.given_calculate(givens)
+                self.assertEqual(shown['first'], first)
+                self.assertEqual(shown['headings'], headings)
+                self.assertEqual(shown['figures'], [True] * len(headings))
+                if line:
+                    self.assertIn(line, shown['text'])
+                # The live region reads the whole report out: what the part shows.
+                self.assertEqual(shown['spoken'].rstrip('\u00a0').replace('\n', ''),
+                                 shown['text'].replace('\n', ''))
+        self.assertNotEqual(self.given_calculate(GIVEN_CASES[0][0])['spoken'],
+                            self.given_calculate(GIVEN_CASES[0][0])['spoken'])  # twice, read twice
+        self.assertEqual(self.result(), window)  # Enter in a value is no press of the window's
 
 
 class EnglishPage(TypedCases, Page):
@@ -700,7 +770,7 @@ class EnglishPage(TypedCases, Page):
                 self.assertFalse(self.run_js(figure)['shown'])
                 self.assertIn('= c: неравенството на триъгълника изисква всяка страна',
                               self.run_js(figure)['solution'][2])
-        self.assertLessEqual(os.path.getsize(PAGE), 300 * 1024)  # the whole page, teacher's part and all
+        self.assertLessEqual(os.path.getsize(PAGE), 400 * 1024)  # the whole page, every part
 
     def test_teacher_prints_a_sheet_and_its_key(self):
         """The teacher's part makes exercises from a seed (a fresh one, which the list's first
@@ -823,6 +893,33 @@ class EnglishPage(TypedCases, Page):
         self.assertEqual(self.run_js(made), tasks)
         self.assertFalse(made_in_the_press)
         self.assertLess(self.run_js('return gaps.longest'), 1000)
+
+    def test_given_by_keyboard(self):
+        """The part opens from its summary, and Tab goes from each control to the next: a
+        chooser of the 19 elements, then its value, a given after another."""
+        self.focus('#given summary')
+        self.browser.press('Enter')
+        self.assertTrue(self.run_js("return document.getElementById('given').open"))
+        order = []
+        for _ in range(7):
+            self.browser.press('Tab')
+            order.append(self.focused())
+        self.assertEqual(order, ['given-element-0', 'given-value-0', 'given-element-1', 'given-value-1',
+                                 'given-element-2', 'given-value-2', 'given-calculate'])
+        self.assertEqual(self.run_js('''return [...document.querySelectorAll('#given select')]
+            .map((s) => s.labels[0].textContent.trim().split(/\\s/)[0] + ' ' + s.options.length)'''),
+                         ['Елемент 19'] * 3)
+
+    def test_given_on_every_screen(self):
+        for name, width, height, _ in TEACHER_SCREENS:
+            with self.subTest(name):
+                self.open(width, height)
+                shown = self.given_calculate(GIVEN_CASES[1][0])
+                self.assertLessEqual(shown['sideways'], 0)
+                self.assertEqual(shown['small'], [])
+                if name in PHOTOGRAPHED:
+                    self.run_js("document.getElementById('given').scrollIntoView()")
+                    self.browser.screenshot(os.path.join(SCREENSHOTS, f'{ENGINE}-given-{name}.png'))
 
     def test_names_and_roles_for_screen_readers(self):
         spoken = {s['id']: s['text'] for s in LAYOUT_DATA['spoken']}

@@ -1,6 +1,7 @@
 #include "layout_test.h"
 
 #include "form_driver.h"
+#include "main_form_description.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -12,7 +13,9 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cstdlib>
+#include <string_view>
 
 namespace
 {
@@ -248,6 +251,23 @@ void LayoutTest::formulaPictureIsDrawnOnOrange()
     // The sunken border is not orange.
     QVERIFY(!Near(image.pixelColor(0, 0), kOrange, 30));
     QVERIFY(!Near(image.pixelColor(403, 33), kOrange, 30));
+}
+
+// What a screen reader says of the picture: the four factors in the order it draws them.
+void LayoutTest::formulaIsReadOutAsDrawn()
+{
+    const platform::FormDescription description = window::MainFormDescription();
+    const auto spoken = std::find_if(
+        description.spoken.begin(), description.spoken.end(),
+        [](const platform::SpokenText &s) { return std::string_view(s.name) == "Picture1"; });
+    QVERIFY(spoken != description.spoken.end());
+    QCOMPARE(QString::fromUtf8(spoken->text),
+             QStringLiteral(
+                 "Формула за лицето: единица върху S на квадрат е равно на произведението на "
+                 "четири множителя: единица върху ha плюс единица върху hb плюс единица върху hc; "
+                 "единица върху ha плюс единица върху hb минус единица върху hc; "
+                 "единица върху ha минус единица върху hb плюс единица върху hc; "
+                 "и единица върху hb плюс единица върху hc минус единица върху ha."));
 }
 
 void LayoutTest::resultBoxWrapsAndScrolls()

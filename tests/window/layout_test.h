@@ -3,7 +3,8 @@
 #include <QObject>
 
 // The window as it is built: size, title, font, and every control's place, colour,
-// caption and list items; texts that fit; the formula picture; the result box's scrolling.
+// caption and list items; texts that fit; the formula picture and its words; the result
+// box's scrolling.
 class LayoutTest : public QObject
 {
     Q_OBJECT
@@ -22,6 +23,7 @@ private slots:
     void listsHoldTheLabelsOfEachKind();
     void hiddenQuotation();
     void formulaPictureIsDrawnOnOrange();
+    void formulaIsReadOutAsDrawn();
     void resultBoxWrapsAndScrolls();
     // NOLINTEND(readability-identifier-naming)
 };

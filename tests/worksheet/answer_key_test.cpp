@@ -20,7 +20,7 @@ using calc::InputMode;
 // What became of a worksheet line.
 enum class Line { Skipped, Solved, Rejected, OutOfRange, TooLong, Malformed };
 
-Line Kind(const worksheet::Record *record)
+Line LineOf(const worksheet::Record *record)
 {
     return record == nullptr                                      ? Line::Skipped
            : record->Malformed()                                  ? Line::Malformed
@@ -68,7 +68,7 @@ TEST_P(AnswerKeyTest, WritesABlockForEachTriple)
     std::vector<Line> results;
     for (const std::string &line : c.lines) {
         const worksheet::Record *record = reader.Read(line);
-        results.push_back(Kind(record));
+        results.push_back(LineOf(record));
         if (record != nullptr)
             key.Add(page, *record);
     }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <map>
 #include <regex>
 #include <string>
@@ -14,12 +15,12 @@ namespace
 {
 
 using calc::InputMode;
-using Kind = worksheet::Printout::Kind;
+using Page = worksheet::Printout::Page;
 
-// A document of a worksheet: how many tasks and pictures it has, what it says.
+// A document of a worksheet: how many tasks and figures it has, what it says.
 struct DocxCase {
     const char *name;
-    Kind kind;
+    Page page;
     worksheet::Topic mode;
     std::string worksheet;
     int tasks;
@@ -32,23 +33,12 @@ std::ostream &operator<<(std::ostream &os, const DocxCase &c)
     return os << c.name;
 }
 
-// The parts of a document as an output passes them on, in memory; with `pictures` false it
-// cannot paint a figure's picture.
+// The parts of a document as an output passes them on, in memory.
 class MemoryOutput final : public worksheet::DocxOutput
 {
 public:
-    MemoryOutput(std::map<std::string, std::string> &parts, bool pictures)
-        : parts_(parts), pictures_(pictures)
-    {
-    }
+    explicit MemoryOutput(std::map<std::string, std::string> &parts) : parts_(parts) {}
     void AppendMain(std::string_view text) override { main_ += text; }
-    bool AddFigure(std::string_view name, const calc::Solution &, const figure::FigureOptions &,
-                   const std::string &svg) override
-    {
-        if (pictures_)
-            parts_[std::string(name) + ".svg"] = svg;
-        return pictures_;
-    }
     void AddPart(std::string name, std::string text) override { parts_[name] = std::move(text); }
     worksheet::Ending Write(std::string &) override
     {
@@ -59,7 +49,6 @@ public:
 
 private:
     std::map<std::string, std::string> &parts_;
-    bool pictures_;
     std::string main_;
 };
 
@@ -77,7 +66,7 @@ std::string
 Document(const DocxCase &c,
          std::unique_ptr<worksheet::DocxOutput> output = std::make_unique<worksheet::DocxArchive>())
 {
-    worksheet::DocxDocument document(c.mode, ",", c.kind, std::move(output));
+    worksheet::DocxDocument document(c.mode, ",", c.page, std::move(output));
     worksheet::Reader reader(c.mode, ",", document.Options());
     std::string ignored;
     worksheet::ForEachLine(c.worksheet, [&](std::string_view line) {
@@ -132,24 +121,24 @@ class DocxDocumentTest : public testing::TestWithParam<DocxCase>
 };
 
 // Every XML part well-formed, every part of a type the package declares, every reference
-// of the main part to a relationship whose target is in the package: what Word checks
-// before it opens a document, and refuses it for.
+// of the main part to a relationship whose target is in the package, every drawing and
+// shape of a number of its own: what Word checks before it opens a document, and refuses
+// it for.
 TEST_P(DocxDocumentTest, IsAConsistentPackage)
 {
     const DocxCase &c = GetParam();
     std::map<std::string, std::string> parts = Parts(Document(c));
     const std::string &types = parts["[Content_Types].xml"];
     const std::string &main = parts["word/document.xml"];
-    int pictures = 0;
     for (const auto &[name, bytes] : parts) {
         const std::string extension = name.substr(name.rfind('.') + 1);
         EXPECT_NE(types.find("Extension=\"" + extension + "\""), std::string::npos) << name;
-        if (extension == "xml" || extension == "rels" || extension == "svg") {
-            EXPECT_TRUE(WellFormed(bytes)) << name;
-        }
-        pictures += extension == "png" ? 1 : 0;
+        EXPECT_TRUE(WellFormed(bytes)) << name;
     }
-    EXPECT_EQ(pictures, c.pictures);
+    EXPECT_EQ(Matches(main, "(<wpg:wgp>)").size(), static_cast<std::size_t>(c.pictures));
+    std::vector<std::string> ids = Matches(main, "<(?:wp:docPr|wps:cNvPr) id=\"(\\d+)\"");
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
     std::map<std::string, std::string> targets;
     const std::string &relationships = parts["word/_rels/document.xml.rels"];
     for (const std::string &element : Matches(relationships, "(<Relationship [^>]*>)"))
@@ -167,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
     Worksheets, DocxDocumentTest,
     testing::Values(
         DocxCase{"Key",
-                 Kind::Key,
+                 Page::Key,
                  InputMode::Sides,
                  "3 4 5\n1 2 3\n# comment\n1 2\n12,5 15 20\n",
                  4,
@@ -175,16 +164,16 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Ключ с отговори", "Некоректни данни!", "Редът трябва да съдържа три числа",
                   "Yg_a = 4,21637021355784", "<m:oMath>", "descr=\"Триъгълник ABC по три страни"}},
         DocxCase{"Sheet",
-                 Kind::Sheet,
+                 Page::Sheet,
                  InputMode::Medians,
                  "3 4 5\n1 2 3\n1 2\n",
                  3,
                  0,
                  {"Намерете страните", "Медиана AK (ma):<"}},
-        DocxCase{"EmptyKey", Kind::Key, InputMode::Heights, "# no tasks\n", 0, 0, {"Няма задачи."}},
+        DocxCase{"EmptyKey", Page::Key, InputMode::Heights, "# no tasks\n", 0, 0, {"Няма задачи."}},
         // A picture of each triangle of a task of givens, none of a refused one.
         DocxCase{"KeyOfGivens",
-                 Kind::Key,
+                 Page::Key,
                  worksheet::Topic::Givens(),
                  "a=7 b=8 alpha=60\na=3 b=4 c=9\nx=1\nR=3 beta=60 gamma=60\n",
                  4,
@@ -194,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Страната c е поне колкото", "непознат елемент „x“",
                   "descr=\"Триъгълник ABC по три страни"}},
         DocxCase{"SheetOfGivens",
-                 Kind::Sheet,
+                 Page::Sheet,
                  worksheet::Topic::Givens(),
                  "b=5 c=5 beta=30\n",
                  1,
@@ -207,8 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
 // finished before.
 TEST(DocxDocument, StartsAfreshAfterFinish)
 {
-    const DocxCase c{"Twice", Kind::Key, InputMode::Sides, "3 4 5\n", 1, 1, {}};
-    worksheet::DocxDocument document(c.mode, ",", c.kind,
+    const DocxCase c{"Twice", Page::Key, InputMode::Sides, "3 4 5\n", 1, 1, {}};
+    worksheet::DocxDocument document(c.mode, ",", c.page,
                                      std::make_unique<worksheet::DocxArchive>());
     std::string first, second, ignored;
     for (std::string *out : {&first, &second}) {
@@ -221,45 +210,40 @@ TEST(DocxDocument, StartsAfreshAfterFinish)
     EXPECT_EQ(first, Document(c));
 }
 
-// Whichever output takes the document, its XML is the same: the web page's, which paints
-// the pictures itself, is the command line's. Where a figure's picture cannot be made, the
-// task goes without the figure, and without a reference to a picture that is not there.
+// Whichever output takes the document, its XML is the same: the web page's, which packs
+// the parts itself, is the command line's, part for part.
 TEST(DocxDocument, SameXmlWhateverTheOutput)
 {
-    const DocxCase c{"Output", Kind::Key, InputMode::Sides, "3 4 5\n1 2 3\n", 2, 1, {}};
+    const DocxCase c{"Output", Page::Key, InputMode::Sides, "3 4 5\n1 2 3\n", 2, 1, {}};
     const std::map<std::string, std::string> archived = Parts(Document(c));
-    std::map<std::string, std::string> kept, unpainted;
-    Document(c, std::make_unique<MemoryOutput>(kept, true));
-    Document(c, std::make_unique<MemoryOutput>(unpainted, false));
-    for (const auto &[name, bytes] : archived)
-        if (!name.ends_with(".png")) {
-            EXPECT_EQ(kept[name], bytes) << name;
-        }
-    EXPECT_EQ(kept.size() + 1, archived.size()); // all but the PNG
-    const std::string &main = unpainted["word/document.xml"];
-    EXPECT_EQ(main.find("<w:drawing>"), std::string::npos);
-    EXPECT_EQ(unpainted["word/_rels/document.xml.rels"].find("media/"), std::string::npos);
-    EXPECT_NE(main.find("Yg_a = 4,21637021355784"), std::string::npos);
-    EXPECT_EQ(Matches(main, ">(Задача \\d+)<").size(), 2U);
+    std::map<std::string, std::string> kept;
+    Document(c, std::make_unique<MemoryOutput>(kept));
+    EXPECT_EQ(kept, archived);
+    EXPECT_EQ(kept["word/_rels/document.xml.rels"].find("media/"), std::string::npos);
 }
 
-// A figure drawn as an earlier one is painted once: its pictures are that one's bytes, and
-// a figure of another triangle, even a similar one, is its own, as painted on its own.
-TEST(DocxDocument, PaintsEachFigureOnce)
+// A figure drawn as an earlier one is the same drawing but for its numbers and name, and a
+// figure of another triangle, even a similar one, is its own, as drawn on its own.
+TEST(DocxDocument, DrawsEachFigureAsItsTriangle)
 {
-    const DocxCase repeated{"Repeated", Kind::Key, InputMode::Sides, "3 4 5\n6 8 10\n3 4 5\n", 3,
+    const DocxCase repeated{"Repeated", Page::Key, InputMode::Sides, "3 4 5\n6 8 10\n3 4 5\n", 3,
                             3,          {}};
-    const DocxCase alone{"Alone", Kind::Key, InputMode::Sides, "6 8 10\n", 1, 1, {}};
-    std::map<std::string, std::string> parts = Parts(Document(repeated));
-    std::map<std::string, std::string> own = Parts(Document(alone));
-    for (const char *extension : {".png", ".svg"}) {
-        const auto picture = [&](int number) {
-            return parts["word/media/figure" + std::to_string(number) + extension];
-        };
-        EXPECT_EQ(picture(3), picture(1)) << extension;
-        EXPECT_NE(picture(2), picture(1)) << extension;
-        EXPECT_EQ(picture(2), own[std::string("word/media/figure1") + extension]) << extension;
-    }
+    const DocxCase alone{"Alone", Page::Key, InputMode::Sides, "6 8 10\n", 1, 1, {}};
+    const auto drawings = [](const DocxCase &c) {
+        const std::string main = Parts(Document(c))["word/document.xml"];
+        std::vector<std::string> found;
+        const std::regex numbers(" id=\"\\d+\"| name=\"figure\\d+\"");
+        for (std::size_t at = main.find("<w:drawing>"); at != std::string::npos;
+             at = main.find("<w:drawing>", at + 1))
+            found.push_back(std::regex_replace(main.substr(at, main.find("</w:drawing>", at) - at),
+                                               numbers, ""));
+        return found;
+    };
+    const std::vector<std::string> three = drawings(repeated);
+    ASSERT_EQ(three.size(), 3U);
+    EXPECT_EQ(three[2], three[0]);
+    EXPECT_NE(three[1], three[0]);
+    EXPECT_EQ(three[1], drawings(alone).at(0));
 }
 
 } // namespace
