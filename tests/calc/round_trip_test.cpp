@@ -29,6 +29,21 @@ using calc::kElementCount;
 // not certain. Those triples are counted apart, not held to the closed forms' 1e-9.
 constexpr double kSearchSmallestAngle = 0.01;
 
+// Built with AddressSanitizer the search runs some ten times slower, and in the Debug build
+// of the sanitizers' tests slower still: there every closed form is solved, and of the
+// triples planned for the search one in kSearchStride.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kSearchStride = 16;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr int kSearchStride = 16;
+#else
+constexpr int kSearchStride = 1;
+#endif
+#else
+constexpr int kSearchStride = 1;
+#endif
+
 struct Shape {
     const char *name;
     double alpha, beta; // degrees
@@ -86,7 +101,7 @@ bool Close(double x, double y, double tolerance)
 
 TEST(ChapterRoundTrip, FindsTheOriginalAndNothingThatFailsTheGivens)
 {
-    int solved = 0, skipped = 0;
+    int solved = 0, skipped = 0, searches = 0;
     for (const Shape &shape : Shapes()) {
         const std::array<Ball, 3> sides = Sides(shape, 7.25);
         const std::array<Ball, kElementCount> elements = calc::chapter::ElementBalls(sides);
@@ -99,6 +114,11 @@ TEST(ChapterRoundTrip, FindsTheOriginalAndNothingThatFailsTheGivens)
                         static_cast<Element>(x), static_cast<Element>(y), static_cast<Element>(z)};
                     if (calc::chapter::IdentityOf(triple) != calc::chapter::Identity::None)
                         continue;
+                    if (calc::chapter::Plan(triple).kind == calc::chapter::RouteKind::Search &&
+                        (thin || searches++ % kSearchStride != 0)) {
+                        ++skipped;
+                        continue;
+                    }
                     std::string line;
                     for (const Element e : triple)
                         line += std::string(calc::Info(e).ascii) + "=" +
