@@ -41,6 +41,10 @@ constexpr std::string_view kUsage =
     "          bisectors --given [--exact] [--steps]\n"
     "                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
     "          bisectors --given --svg ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ\n"
+    "          bisectors --given {--html|--docx} [--sheet]\n"
+    "                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
+    "          bisectors --given --generate N [--level L] [--impossible K]\n"
+    "                    [--variants V] [--seed S] [{--html|--docx} [--sheet]]\n"
     "          bisectors -h | --help | --version\n"
     "          bisectors [ОПЦИЯ-НА-QT ...]\n";
 
@@ -76,7 +80,12 @@ constexpr std::string_view kHelp =
     "               теорема, двусмисленият случай с броя на триъгълниците, Херон,\n"
     "               r = S/p, R = abc/(4S)), а за тройка без такъв уравненията и какво\n"
     "               доказа търсенето; с --svg вместо отчета чертеж на всеки\n"
-    "               триъгълник, един до друг в един SVG документ (с трите елемента)\n"
+    "               триъгълник, един до друг в един SVG документ (с трите елемента).\n"
+    "               С --generate задачи от всички видове: три страни, две страни и\n"
+    "               ъгъл, страна и два ъгъла, страна с височината и срещулежащия ъгъл,\n"
+    "               r, R или P с два ъгъла (на ниво 1 ъглите са 30°, 45°, 60°, 90° и\n"
+    "               120°, а страните цели числа; на ниво 3 и три ъглополовящи и други\n"
+    "               без формула); с --html или --docx ключът или листът им\n"
     "  --sheet      с --html или --docx: листът на учениците вместо ключа: задачите с\n"
     "               номерата от ключа и място за решението, без отговорите\n"
     "  -h, --help   тази помощ\n"
@@ -230,12 +239,16 @@ Request Parse(std::span<const char *const> arguments)
     if (request.given) {
         if (request.mode)
             request.problem = "--given е вместо --heights, --sides и --medians";
-        else if ((request.format && request.format != Format::Svg) || request.sheet ||
-                 request.generate || request.impossible || request.seed || request.level ||
-                 request.variants)
-            request.problem = "--given се съчетава само с --exact, --steps и --svg";
         else if (request.format == Format::Svg && request.numbers.empty())
             request.problem = "--svg с --given чертае една тройка: нужни са три елемента";
+        else if (request.sheet && request.format != Format::Html && request.format != Format::Docx)
+            request.problem = "--sheet е лист за печат: само с --html или --docx";
+        else if ((request.impossible || request.seed || request.level || request.variants) &&
+                 !request.generate)
+            request.problem = "--level, --impossible, --variants и --seed са за --generate";
+        else if (request.generate &&
+                 (!request.numbers.empty() || request.format == Format::Svg || request.exact))
+            request.problem = "--generate пише задачи: без ИМЕ=СТОЙНОСТ, --svg и --exact";
         return request;
     }
     if (!request.mode)
@@ -300,6 +313,8 @@ private:
 std::unique_ptr<worksheet::Document> MakeWriter(const Request &request, std::string_view separator,
                                                 std::string &problem)
 {
+    const worksheet::Topic topic =
+        request.given ? worksheet::Topic::Givens() : worksheet::Topic(*request.mode);
     const auto page =
         request.sheet ? worksheet::Printout::Page::Sheet : worksheet::Printout::Page::Key;
     switch (request.format.value_or(Format::Report)) {
@@ -308,9 +323,9 @@ std::unique_ptr<worksheet::Document> MakeWriter(const Request &request, std::str
     case Format::Svg:
         return std::make_unique<worksheet::SvgFigure>(separator);
     case Format::Html:
-        return std::make_unique<worksheet::Printout>(*request.mode, separator, page);
+        return std::make_unique<worksheet::Printout>(topic, separator, page);
     case Format::Docx:
-        return LoadDocx(*request.mode, separator, page, problem);
+        return LoadDocx(topic, separator, page, problem);
     }
     return {};
 }
@@ -320,12 +335,13 @@ std::unique_ptr<worksheet::Document> MakeWriter(const Request &request, std::str
 std::string Exercises(const Request &request, std::string_view separator, Output &err)
 {
     const teacher::ExerciseRequest exercises{
-        .mode = *request.mode,
+        .mode = request.mode.value_or(InputMode::Sides),
         .count = *request.generate,
         .impossible = request.impossible.value_or(0),
         .seed = request.seed ? *request.seed : 1 + std::random_device()() % 999'999,
         .level = request.level.value_or(2),
-        .variants = request.variants.value_or(1)};
+        .variants = request.variants.value_or(1),
+        .given = request.given};
     if (const std::string problem = teacher::RequestProblem(exercises); !problem.empty()) {
         err.Write("bisectors: " + problem + "\n");
         return {};
@@ -355,12 +371,15 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         err.Write("bisectors: --docx пише файл: пренасочете изхода, например > key.docx\n");
         return 2;
     }
-    if (request.given)
+    // A triple of givens (or their lines) makes its report or its figures; a key or a sheet,
+    // and a list, go through the pipeline as the three kinds' do.
+    if (request.given && request.format != Format::Html && request.format != Format::Docx &&
+        !request.generate)
         return RunGivens(
             request.numbers,
             {.exact = request.exact, .steps = request.steps, .svg = request.format == Format::Svg},
             decimalSeparator, in, out, err);
-    // The source: a list of exercises, three numbers, or standard input.
+    // The source: a list of exercises, three numbers (or givens), or standard input.
     std::string list;
     std::unique_ptr<worksheet::Source> source;
     if (request.generate) {
@@ -371,6 +390,10 @@ int Run(std::span<const char *const> arguments, std::string_view version,
             out.Write(list);
             return 0;
         }
+        source = std::make_unique<worksheet::TextSource>(list);
+    } else if (request.given && !request.numbers.empty()) {
+        for (const std::string_view word : request.numbers)
+            list += (list.empty() ? "" : " ") + std::string(word);
         source = std::make_unique<worksheet::TextSource>(list);
     } else if (!request.numbers.empty()) {
         source = std::make_unique<worksheet::TripleSource>(
@@ -386,7 +409,9 @@ int Run(std::span<const char *const> arguments, std::string_view version,
         return 2;
     }
     StandardSink sink(out, err);
-    return worksheet::Process(*request.mode, decimalSeparator, *source, *writer, sink);
+    const worksheet::Topic topic =
+        request.given ? worksheet::Topic::Givens() : worksheet::Topic(*request.mode);
+    return worksheet::Process(topic, decimalSeparator, *source, *writer, sink);
 }
 
 } // namespace

@@ -5,9 +5,9 @@
 #include "docx_module.h"
 
 __attribute__((visibility("default"))) worksheet::Document *
-bisectors_docx_document(calc::InputMode mode, std::string_view decimalSeparator,
+bisectors_docx_document(worksheet::Topic topic, std::string_view decimalSeparator,
                         worksheet::Printout::Page page)
 {
-    return new worksheet::DocxDocument(mode, decimalSeparator, page,
+    return new worksheet::DocxDocument(topic, decimalSeparator, page,
                                        std::make_unique<worksheet::DocxArchive>());
 }

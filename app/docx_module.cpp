@@ -7,7 +7,7 @@
 namespace app
 {
 
-std::unique_ptr<worksheet::Document> LoadDocx(calc::InputMode mode,
+std::unique_ptr<worksheet::Document> LoadDocx(worksheet::Topic topic,
                                               std::string_view decimalSeparator,
                                               worksheet::Printout::Page page, std::string &problem)
 {
@@ -20,7 +20,7 @@ std::unique_ptr<worksheet::Document> LoadDocx(calc::InputMode mode,
         problem += why != nullptr ? why : "";
         return nullptr;
     }
-    return std::unique_ptr<worksheet::Document>(entry(mode, decimalSeparator, page));
+    return std::unique_ptr<worksheet::Document>(entry(topic, decimalSeparator, page));
 }
 
 } // namespace app

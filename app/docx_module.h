@@ -14,7 +14,7 @@
 // The module's entry, with C linkage for dlsym: a new document, the key or the sheet, which the
 // caller deletes. Defined in the module only; the program finds it with dlsym.
 // NOLINTNEXTLINE(readability-identifier-naming): a C symbol, named as C names them
-extern "C" worksheet::Document *bisectors_docx_document(calc::InputMode mode,
+extern "C" worksheet::Document *bisectors_docx_document(worksheet::Topic topic,
                                                         std::string_view decimalSeparator,
                                                         worksheet::Printout::Page page);
 
@@ -26,7 +26,7 @@ inline constexpr const char *kDocxEntryName = "bisectors_docx_document";
 
 // A document, the key or the sheet, from the module, or null when the module cannot be loaded, with
 // `problem` saying why.
-std::unique_ptr<worksheet::Document> LoadDocx(calc::InputMode mode,
+std::unique_ptr<worksheet::Document> LoadDocx(worksheet::Topic topic,
                                               std::string_view decimalSeparator,
                                               worksheet::Printout::Page page, std::string &problem);
 

@@ -1,6 +1,7 @@
 #include "generator.h"
 
 #include "fields.h"
+#include "given_list.h"
 #include "impossible.h"
 #include "kinds.h"
 #include "problems.h"
@@ -140,10 +141,17 @@ std::vector<std::vector<Triple>> Problems(const ExerciseRequest &request, Random
     return variants;
 }
 
+} // namespace
+
 std::string Header(const ExerciseRequest &request)
 {
-    std::string text = "# bisectors --generate " + std::to_string(request.count) + " ";
-    text += calc::Words(request.mode).option;
+    std::string text =
+        request.given ? "# bisectors --given --generate " : "# bisectors --generate ";
+    text += std::to_string(request.count);
+    if (!request.given) {
+        text += " ";
+        text += calc::Words(request.mode).option;
+    }
     if (request.level != 2)
         text += " --level " + std::to_string(request.level);
     if (request.impossible > 0)
@@ -153,8 +161,6 @@ std::string Header(const ExerciseRequest &request)
     text += " --seed " + std::to_string(request.seed) + "\n";
     return text;
 }
-
-} // namespace
 
 std::string RequestProblem(const ExerciseRequest &request)
 {
@@ -166,6 +172,8 @@ std::string RequestProblem(const ExerciseRequest &request)
         return "нивото трябва да е 1, 2 или 3";
     if (request.variants < 1 || request.variants > kMaxVariants)
         return "вариантите трябва да са от 1 до " + std::to_string(kMaxVariants);
+    if (request.given)
+        return GivenRequestProblem(request);
     if (request.level == 3)
         return {};
     const std::size_t needed = static_cast<std::size_t>(request.count - request.impossible) *
@@ -181,6 +189,8 @@ std::string Exercises(const ExerciseRequest &request, std::string_view decimalSe
 {
     if (!RequestProblem(request).empty())
         return {};
+    if (request.given)
+        return GivenExercises(request, decimalSeparator);
     Random random(request.seed);
     Distinct distinct;
     const std::vector<std::vector<Triple>> problems = Problems(request, random, distinct);

@@ -9,6 +9,8 @@
 //                  one or more variants for a class test
 //   problems.h     the problems with a triangle of each kind and level
 //   impossible.h   the problems without one, each impossible in a way worth a lesson
+//   given_list.h   the triangle chapter's tasks, three elements of any kinds
+//                  (given_problems.h), in lists made the same way
 //
 // The answer key and the student's sheet of a list are worksheet/'s writers; the command
 // line and the page's "За учителя" part put them together.
@@ -27,8 +29,9 @@ struct ExerciseRequest {
     int count = 10;
     int impossible = 0; // how many of the count have no triangle
     std::uint64_t seed = 1;
-    int level = 2;    // 1, 2 or 3 (problems.h)
-    int variants = 1; // 1 to 4 lists, А, Б, В, Г
+    int level = 2;      // 1, 2 or 3 (problems.h)
+    int variants = 1;   // 1 to 4 lists, А, Б, В, Г
+    bool given = false; // the chapter's tasks of any three elements, not of `mode` (given_list.h)
 };
 
 // The most exercises a list (each variant) holds, and the most variants.
@@ -47,5 +50,8 @@ std::string RequestProblem(const ExerciseRequest &request);
 // ones of the same kinds. The impossible ones take turns at the kinds of their kind of
 // lengths (impossible.h). Empty when RequestProblem has a problem.
 std::string Exercises(const ExerciseRequest &request, std::string_view decimalSeparator = ".");
+
+// The list's first line, the command that makes it again, with its line feed.
+std::string Header(const ExerciseRequest &request);
 
 } // namespace teacher

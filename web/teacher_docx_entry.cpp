@@ -71,20 +71,22 @@ extern "C" {
 
 // The document of a list, one triple a line, as the command line's --docx (--sheet) makes
 // it: the students' sheet, or the answer key. Returns the number of its parts; 0 for no
-// such kind (0 altitudes, 1 sides, 2 medians).
+// such kind (0 altitudes, 1 sides, 2 medians, 3 givens of any three elements, a triple a
+// line).
 int TeacherDocument(int kind, const char *list, int sheet, const char *decimalSeparator)
 {
     parts.clear();
-    if (kind < 0 || kind > 2)
+    if (kind < 0 || kind > 3)
         return 0;
-    const auto mode = static_cast<calc::InputMode>(kind);
-    worksheet::DocxDocument document(mode, decimalSeparator,
+    const worksheet::Topic topic = kind == 3 ? worksheet::Topic::Givens()
+                                             : worksheet::Topic(static_cast<calc::InputMode>(kind));
+    worksheet::DocxDocument document(topic, decimalSeparator,
                                      sheet != 0 ? worksheet::Printout::Page::Sheet
                                                 : worksheet::Printout::Page::Key,
                                      std::make_unique<PageOutput>());
     worksheet::TextSource source(list);
     NoSink sink;
-    worksheet::Process(mode, decimalSeparator, source, document, sink);
+    worksheet::Process(topic, decimalSeparator, source, document, sink);
     return static_cast<int>(parts.size());
 }
 

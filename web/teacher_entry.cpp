@@ -1,7 +1,9 @@
 // The teacher's part of the web page, compiled to WebAssembly with the core: exercises made
 // from a seed, and the printable pages of a list, the students' sheet and the answer key,
 // as the command line makes them (bisectors --generate, --html --sheet, --html). Texts
-// cross as UTF-8 with a final NUL; a text returned stays valid until the next call.
+// cross as UTF-8 with a final NUL; a text returned stays valid until the next call. A kind
+// is 0, 1 or 2, the altitudes, the sides or the medians, or 3, the triangle chapter's tasks
+// of any three elements (bisectors --given --generate).
 #include "generator.h"
 #include "numbers.h"
 #include "pipeline.h"
@@ -49,12 +51,12 @@ public:
 // page's writer, its tasks counted, and the run of the pipeline that passes on each step's
 // text as the step ends.
 struct PageInMaking {
-    PageInMaking(calc::InputMode mode, std::string_view typed, bool sheet,
+    PageInMaking(worksheet::Topic topic, std::string_view typed, bool sheet,
                  std::string_view decimalSeparator)
         : list(typed), source(list),
-          page(mode, decimalSeparator,
+          page(topic, decimalSeparator,
                sheet ? worksheet::Printout::Page::Sheet : worksheet::Printout::Page::Key),
-          counted(page), run(mode, decimalSeparator, source, counted, sink, 0)
+          counted(page), run(topic, decimalSeparator, source, counted, sink, 0)
     {
     }
 
@@ -68,12 +70,17 @@ struct PageInMaking {
 
 std::unique_ptr<PageInMaking> making;
 
-// The kind of lengths the page names by its number (an InputMode); false for no kind.
-bool ReadMode(int kind, calc::InputMode &mode)
+// The kind of the givens' tasks, after the three kinds of lengths.
+constexpr int kGivensKind = 3;
+
+// What the tasks of the kind the page names by its number are: lengths of an InputMode, or
+// the givens; false for no kind.
+bool ReadTopic(int kind, worksheet::Topic &topic)
 {
-    if (kind < 0 || kind > 2)
+    if (kind < 0 || kind > kGivensKind)
         return false;
-    mode = static_cast<calc::InputMode>(kind);
+    topic = kind == kGivensKind ? worksheet::Topic::Givens()
+                                : worksheet::Topic(static_cast<calc::InputMode>(kind));
     return true;
 }
 
@@ -82,8 +89,11 @@ bool ReadMode(int kind, calc::InputMode &mode)
 std::string Request(int kind, int count, int impossible, int level, int variants,
                     std::string_view seed, teacher::ExerciseRequest &request)
 {
-    if (!ReadMode(kind, request.mode))
+    worksheet::Topic topic(calc::InputMode::Sides);
+    if (!ReadTopic(kind, topic))
         return "няма такъв вид задачи";
+    request.mode = topic.mode;
+    request.given = topic.givens;
     request.count = count;
     request.impossible = impossible;
     request.level = level;
@@ -125,12 +135,12 @@ const char *TeacherExercises(int kind, int count, int impossible, int level, int
 // sheet, or the answer key. False for a kind there is none of.
 int TeacherPageBegin(int kind, const char *list, int sheet, const char *decimalSeparator)
 {
-    calc::InputMode mode{};
+    worksheet::Topic topic(calc::InputMode::Sides);
     making.reset();
     tasks = 0;
-    if (!ReadMode(kind, mode))
+    if (!ReadTopic(kind, topic))
         return 0;
-    making = std::make_unique<PageInMaking>(mode, list, sheet != 0, decimalSeparator);
+    making = std::make_unique<PageInMaking>(topic, list, sheet != 0, decimalSeparator);
     return 1;
 }
 

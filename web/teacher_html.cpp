@@ -42,6 +42,9 @@ const char *const kLevels[] = {
     "3: по-дълги десетични числа, тъпоъгълни и много издължени триъгълници",
 };
 
+// The kind of the chapter's tasks, beside the window's three.
+constexpr const char *kGivensKind = "Три елемента";
+
 } // namespace
 
 QString TeacherHtml(const platform::FormDescription &form)
@@ -56,6 +59,11 @@ QString TeacherHtml(const platform::FormDescription &form)
                      .arg(control.index == 0 ? QStringLiteral(" checked") : QString())
                      .arg(QString::fromUtf8(control.text).toHtmlEscaped());
     }
+    // After the window's three kinds, the triangle chapter's tasks of any three elements:
+    // kind 3 of the core's teacher functions (teacher_entry.cpp).
+    kinds += QStringLiteral("<label><input type=\"radio\" name=\"teacher-kind\" value=\"3\">"
+                            "%1</label>")
+                 .arg(QString::fromUtf8(kGivensKind));
     QString levels;
     for (int level = 1; level <= 3; ++level)
         levels +=

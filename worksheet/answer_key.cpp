@@ -1,5 +1,6 @@
 #include "answer_key.h"
 
+#include "chapter_report.h"
 #include "figure.h"
 #include "markup.h"
 #include "printout.h"
@@ -108,8 +109,9 @@ bool Long(double room, std::string_view report, std::string_view exact, bool dra
 
 } // namespace
 
-AnswerKey::AnswerKey(calc::InputMode mode, std::string_view decimalSeparator)
-    : separator_(decimalSeparator), page_(mode, decimalSeparator, kHeading, kStyle)
+AnswerKey::AnswerKey(Topic topic, std::string_view decimalSeparator)
+    : separator_(decimalSeparator),
+      page_(topic, decimalSeparator, topic.givens ? kGivensHeading : kHeading, kStyle)
 {
 }
 
@@ -118,6 +120,10 @@ void AnswerKey::Add(std::string &out, const Record &record)
     if (record.Malformed()) {
         page_.OpenBlock(out, record, "task malformed", true);
         out += "</div>\n</div>\n</section>\n";
+        return;
+    }
+    if (record.chapter) {
+        AddGivens(out, record);
         return;
     }
     const calc::Solution &solution = *record.solution;
@@ -173,6 +179,51 @@ void AnswerKey::Add(std::string &out, const Record &record)
     out += "</div>\n<div class=\"steps\">\n";
     solution::AppendMathMl(out, worked, separator_,
                            {.column = kColumn, .tail = overPage ? kTail : 0});
+    out += "</div>\n</section>\n";
+}
+
+// The block of a task of givens: the report of every triangle, with its exact values, then
+// a figure of each, drawn from its sides, as the figure of three sides is; a triangle too
+// thin to draw says so in place of its figure.
+void AnswerKey::AddGivens(std::string &out, const Record &record)
+{
+    const calc::chapter::Solution &solution = *record.chapter;
+    const bool solved = record.Solved();
+    scratch_.clear();
+    calc::chapter::AppendReport(scratch_, solution,
+                                {.decimalSeparator = separator_, .lineEnd = "\n"}, true);
+    page_.OpenBlock(out, record, solved ? "task" : "task refused", true);
+    out += "<pre class=\"report\">";
+    AppendEscaped(out, scratch_);
+    out += "</pre>\n</div>\n";
+    const std::size_t block = page_.Blocks();
+    for (std::size_t i = 0; i < solution.triangles.size(); ++i) {
+        const calc::Solution sides =
+            calc::Solve(calc::InputMode::Sides, solution.triangles[i].Sides());
+        const std::string prefix = "t" + std::to_string(block) + "-" + std::to_string(i + 1) + "-";
+        const std::string svg = figure::Svg(sides, {.width = kFigureWidth,
+                                                    .height = kFigureHeight,
+                                                    .decimalSeparator = separator_,
+                                                    .idPrefix = prefix,
+                                                    .xmlDeclaration = false});
+        if (svg.empty()) {
+            out += "<p class=\"problem\">";
+            AppendEscaped(out, figure::NoFigureReason(sides));
+            out += "</p>\n";
+            continue;
+        }
+        out += "<figure>\n";
+        if (solution.triangles.size() > 1) {
+            out += "<figcaption>";
+            out += calc::chapter::kTriangleHeading;
+            out += std::to_string(i + 1);
+            out += "</figcaption>\n";
+        }
+        out += svg;
+        out += "</figure>\n";
+    }
+    // The worked solution of the task goes here, under the data and the figures, when the
+    // chapter has one.
     out += "</div>\n</section>\n";
 }
 

@@ -8,6 +8,10 @@
 // has no script and loads nothing: the figures are inline SVG. The page is written as it is made, a
 // block at a time, so a worksheet of any length makes a page in time linear in its length and in
 // memory that does not grow with it.
+//
+// A key of givens of the triangle chapter has, for each task, the chapter's report of every
+// triangle that fits with its exact values, and a figure of each triangle drawn from its
+// sides.
 
 #include "printed_page.h"
 #include "worksheet.h"
@@ -23,13 +27,15 @@ class AnswerKey
 {
 public:
     static constexpr std::string_view kHeading = "Ключ с отговори — ъглополовящи в триъгълник";
+    static constexpr std::string_view kGivensHeading =
+        "Ключ с отговори — триъгълник по три елемента";
     // The figures of the key are smaller than a standalone one; the page sets their printed
     // width.
     static constexpr double kFigureWidth = 360;
     static constexpr double kFigureHeight = 270;
 
     // A key for triples of one kind, the lengths written with `decimalSeparator`.
-    explicit AnswerKey(calc::InputMode mode, std::string_view decimalSeparator = ".");
+    explicit AnswerKey(Topic topic, std::string_view decimalSeparator = ".");
 
     // The block of one record, appended to `out`; the page's head comes with the first
     // block, or with the end when there is none, so that nothing is written for a
@@ -46,6 +52,8 @@ public:
     static std::string Style();
 
 private:
+    void AddGivens(std::string &out, const Record &record);
+
     std::string separator_;
     PrintedPage page_;
     std::string scratch_; // a report before escaping, kept for its capacity

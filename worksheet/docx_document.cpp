@@ -2,6 +2,7 @@
 
 #include "fields.h"
 
+#include "chapter_report.h"
 #include "docx_parts.h"
 #include "figure.h"
 #include "kinds.h"
@@ -38,21 +39,28 @@ void AppendLines(std::string &out, std::string_view style, std::string_view text
 
 } // namespace
 
-DocxDocument::DocxDocument(calc::InputMode mode, std::string_view decimalSeparator,
-                           Printout::Page page, std::unique_ptr<DocxOutput> output)
-    : mode_(mode), separator_(decimalSeparator), page_(page), output_(std::move(output))
+DocxDocument::DocxDocument(Topic topic, std::string_view decimalSeparator, Printout::Page page,
+                           std::unique_ptr<DocxOutput> output)
+    : topic_(topic), separator_(decimalSeparator), page_(page), output_(std::move(output))
 {
+}
+
+std::string_view DocxDocument::Heading() const
+{
+    if (page_ == Printout::Page::Key)
+        return topic_.givens ? AnswerKey::kGivensHeading : AnswerKey::kHeading;
+    return topic_.givens ? StudentSheet::kGivensHeading : StudentSheet::kHeading;
 }
 
 void DocxDocument::AppendHead()
 {
     main_ += docx::MainStart();
     const bool key = page_ == Printout::Page::Key;
-    AppendParagraph(main_, docx::kTitleStyle, key ? AnswerKey::kHeading : StudentSheet::kHeading);
-    std::string kind(calc::Words(mode_).given);
+    AppendParagraph(main_, docx::kTitleStyle, Heading());
+    std::string kind(topic_.givens ? kGivensGiven : calc::Words(topic_.mode).given);
     if (!key) {
         kind += ' ';
-        kind += StudentSheet::kTask;
+        kind += topic_.givens ? StudentSheet::kGivensTask : StudentSheet::kTask;
     }
     AppendParagraph(main_, docx::kKindStyle, kind);
 }
@@ -71,7 +79,9 @@ Verdict DocxDocument::Add(std::string &, const Record &record)
     std::string title(kTaskTitle);
     title += std::to_string(record.task);
     AppendParagraph(main_, docx::kTaskStyle, title);
-    if (page_ == Printout::Page::Key)
+    if (page_ == Printout::Page::Key && record.chapter)
+        AddGivensTask(record);
+    else if (page_ == Printout::Page::Key)
         AddKeyTask(record);
     else
         AddSheetTask(record);
@@ -88,11 +98,24 @@ void DocxDocument::AppendGiven(const Record &record)
         line += '\t';
         line += record.line;
         AppendParagraph(main_, docx::kGivenStyle, line);
-        AppendParagraph(main_, docx::kProblemStyle, CountText(record.count));
+        AppendParagraph(main_, docx::kProblemStyle,
+                        record.givenProblem.empty() ? CountText(record.count)
+                                                    : std::string(record.givenProblem) + ".");
+        return;
+    }
+    if (record.chapter) {
+        for (const calc::Given &given : record.chapter->givens) {
+            std::string line(calc::Info(given.element).name);
+            line += '\t';
+            calc::AppendNumberText(line, given.value, separator_);
+            if (calc::Info(given.element).kind == calc::ElementKind::Angle)
+                line += "°";
+            AppendParagraph(main_, docx::kGivenStyle, line);
+        }
         return;
     }
     for (std::size_t i = 0; i < 3; ++i) {
-        std::string line(calc::Words(mode_).labels[i]);
+        std::string line(calc::Words(topic_.mode).labels[i]);
         line += '\t';
         calc::AppendNumberText(line, record.solution->given[i], separator_);
         AppendParagraph(main_, docx::kGivenStyle, line);
@@ -165,7 +188,7 @@ void DocxDocument::AddKeyTask(const Record &record)
         main_ += std::to_string(kFigureColumn);
         main_ += "\" w:type=\"dxa\"/></w:tcPr>\n";
         nextShapeId_ = painter.NextId();
-        AppendPicture(pictureId, solution, painter, frame);
+        AppendPicture(pictureId, "figure" + std::to_string(blocks_), solution, painter, frame);
         main_ += "</w:tc></w:tr></w:tbl>\n";
     }
     // The worked solution, or why there is none, under the data and the figure.
@@ -173,9 +196,45 @@ void DocxDocument::AddKeyTask(const Record &record)
     solution::AppendOmml(main_, solution::Work(solution), separator_, docx::kTextWidth);
 }
 
+// A task of givens: the data, the chapter's report of every triangle with its exact values,
+// then a figure of each triangle, drawn from its sides as shapes; a triangle too thin to
+// draw says so.
+void DocxDocument::AddGivensTask(const Record &record)
+{
+    const calc::chapter::Solution &solution = *record.chapter;
+    AppendGiven(record);
+    scratch_.clear();
+    calc::chapter::AppendReport(scratch_, solution,
+                                {.decimalSeparator = separator_, .lineEnd = "\n"}, true);
+    AppendLines(main_, record.Solved() ? docx::kReportStyle : docx::kProblemStyle, scratch_);
+    const figure::FigureOptions options{.width = AnswerKey::kFigureWidth,
+                                        .height = AnswerKey::kFigureHeight,
+                                        .decimalSeparator = separator_};
+    const figure::Frame box = figure::FrameOf(options);
+    for (std::size_t i = 0; i < solution.triangles.size(); ++i) {
+        const calc::Solution sides =
+            calc::Solve(calc::InputMode::Sides, solution.triangles[i].Sides());
+        const long pictureId = nextShapeId_;
+        figure::DrawingMlPainter painter(static_cast<double>(kFigureWidthEmu) / box.width,
+                                         pictureId + 1);
+        const figure::Frame frame = figure::Draw(sides, options, painter);
+        if (frame.scale == 0) {
+            if (const std::string_view reason = figure::NoFigureReason(sides); !reason.empty())
+                AppendParagraph(main_, docx::kProblemStyle, reason);
+            continue;
+        }
+        if (solution.triangles.size() > 1)
+            AppendParagraph(main_, docx::kReportStyle,
+                            std::string(calc::chapter::kTriangleHeading) + std::to_string(i + 1));
+        nextShapeId_ = painter.NextId();
+        AppendPicture(pictureId, "figure" + std::to_string(blocks_) + "-" + std::to_string(i + 1),
+                      sides, painter, frame);
+    }
+}
+
 // The figure of the current task, inline, 84 mm wide: the group of the shapes `painter`
 // drew in `frame`, in a drawing of number `id`.
-void DocxDocument::AppendPicture(long id, const calc::Solution &solution,
+void DocxDocument::AppendPicture(long id, std::string_view name, const calc::Solution &solution,
                                  const figure::DrawingMlPainter &painter,
                                  const figure::Frame &frame)
 {
@@ -190,8 +249,8 @@ void DocxDocument::AppendPicture(long id, const calc::Solution &solution,
     main_ += height;
     main_ += "\"/><wp:effectExtent l=\"0\" t=\"0\" r=\"0\" b=\"0\"/><wp:docPr id=\"";
     main_ += number;
-    main_ += "\" name=\"figure";
-    main_ += std::to_string(blocks_);
+    main_ += "\" name=\"";
+    main_ += name;
     main_ += "\" descr=\"";
     AppendEscaped(main_, figure::Description(solution, separator_));
     main_ += "\"/><wp:cNvGraphicFramePr/><a:graphic><a:graphicData uri=\"";
@@ -234,11 +293,9 @@ void DocxDocument::Close()
     }
     main_ += docx::MainEnd();
     output_->AppendMain(main_);
-    const bool key = page_ == Printout::Page::Key;
     output_->AddPart(std::string(docx::kContentTypesName), docx::ContentTypes());
     output_->AddPart(std::string(docx::kPackageRelationshipsName), docx::PackageRelationships());
-    output_->AddPart(std::string(docx::kCorePropertiesName),
-                     docx::CoreProperties(key ? AnswerKey::kHeading : StudentSheet::kHeading));
+    output_->AddPart(std::string(docx::kCorePropertiesName), docx::CoreProperties(Heading()));
     output_->AddPart(std::string(docx::kMainRelationshipsName), docx::MainRelationships());
     output_->AddPart(std::string(docx::kStylesName), docx::Styles());
     output_->AddPart(std::string(docx::kSettingsName), docx::Settings());

@@ -29,7 +29,7 @@ namespace worksheet
 class DocxDocument final : public Document
 {
 public:
-    DocxDocument(calc::InputMode mode, std::string_view decimalSeparator, Printout::Page page,
+    DocxDocument(Topic topic, std::string_view decimalSeparator, Printout::Page page,
                  std::unique_ptr<DocxOutput> output);
 
     calc::SolveOptions Options() const override { return Printout::Options(page_); }
@@ -46,17 +46,20 @@ public:
     std::size_t Blocks() const { return blocks_; }
 
 private:
+    std::string_view Heading() const;
     void AppendHead();
     void AddKeyTask(const Record &record);
     void AddSheetTask(const Record &record);
     void AppendGiven(const Record &record);
     void AppendAnswers(const calc::Solution &solution);
-    void AppendPicture(long id, const calc::Solution &solution,
+    void AddGivensTask(const Record &record);
+    // The figure `name`, drawn by `painter` in `frame`, as the drawing of number `id`.
+    void AppendPicture(long id, std::string_view name, const calc::Solution &solution,
                        const figure::DrawingMlPainter &painter, const figure::Frame &frame);
     void Spill();
     void Close();
 
-    calc::InputMode mode_;
+    Topic topic_;
     std::string separator_;
     Printout::Page page_;
     std::unique_ptr<DocxOutput> output_;

@@ -51,13 +51,13 @@ Verdict PageVerdict(const Record &record)
 {
     if (!record.Malformed())
         return {};
-    return {2, CountProblem(record.count)};
+    return {2, Problem(record)};
 }
 
-Run::Run(calc::InputMode mode, std::string_view decimalSeparator, Source &source,
-         Document &document, Sink &sink, std::size_t piece)
+Run::Run(Topic topic, std::string_view decimalSeparator, Source &source, Document &document,
+         Sink &sink, std::size_t piece)
     : source_(source), document_(document), sink_(sink), piece_(piece),
-      reader_(mode, decimalSeparator, document.Options())
+      reader_(topic, decimalSeparator, document.Options())
 {
 }
 
@@ -117,10 +117,10 @@ void Run::Finish()
     }
 }
 
-int Process(calc::InputMode mode, std::string_view decimalSeparator, Source &source,
-            Document &document, Sink &sink)
+int Process(Topic topic, std::string_view decimalSeparator, Source &source, Document &document,
+            Sink &sink)
 {
-    Run run(mode, decimalSeparator, source, document, sink);
+    Run run(topic, decimalSeparator, source, document, sink);
     while (run.Step()) {
     }
     return run.Status();

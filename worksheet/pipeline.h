@@ -79,7 +79,7 @@ class Run
 public:
     static constexpr std::size_t kPiece = std::size_t{64} * 1024;
 
-    Run(calc::InputMode mode, std::string_view decimalSeparator, Source &source, Document &document,
+    Run(Topic topic, std::string_view decimalSeparator, Source &source, Document &document,
         Sink &sink, std::size_t piece = kPiece);
 
     // Takes the next step; false, with nothing done, once the run is over.
@@ -107,7 +107,7 @@ private:
 
 // Runs the records of `source` through `document` into `sink`, and finishes the document.
 // Returns the run's exit status (Run::Status).
-int Process(calc::InputMode mode, std::string_view decimalSeparator, Source &source,
-            Document &document, Sink &sink);
+int Process(Topic topic, std::string_view decimalSeparator, Source &source, Document &document,
+            Sink &sink);
 
 } // namespace worksheet

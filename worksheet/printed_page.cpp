@@ -1,5 +1,6 @@
 #include "printed_page.h"
 
+#include "chapter.h"
 #include "fields.h"
 
 #include "kinds.h"
@@ -37,10 +38,10 @@ std::string CountText(std::size_t count)
     return "Редът трябва да съдържа три числа, а съдържа " + std::to_string(count) + ".";
 }
 
-PrintedPage::PrintedPage(calc::InputMode mode, std::string_view decimalSeparator,
-                         std::string_view heading, std::string_view style,
-                         std::string_view introduction, std::string_view preface)
-    : mode_(mode), separator_(decimalSeparator), heading_(heading), style_(style),
+PrintedPage::PrintedPage(Topic topic, std::string_view decimalSeparator, std::string_view heading,
+                         std::string_view style, std::string_view introduction,
+                         std::string_view preface)
+    : topic_(topic), separator_(decimalSeparator), heading_(heading), style_(style),
       introduction_(introduction), preface_(preface)
 {
 }
@@ -55,7 +56,7 @@ void PrintedPage::AppendHead(std::string &out) const
     out += "</style>\n</head>\n<body>\n<h1>";
     out += heading_;
     out += "</h1>\n<p class=\"kind\">";
-    out += calc::Words(mode_).given;
+    out += topic_.givens ? kGivensGiven : calc::Words(topic_.mode).given;
     if (!introduction_.empty()) {
         out += ' ';
         out += introduction_;
@@ -90,20 +91,46 @@ void PrintedPage::OpenBlock(std::string &out, const Record &record, std::string_
         out += "</th><td>";
         figure::AppendEscaped(out, record.line);
         out += "</td></tr>\n</table>\n<p class=\"problem\">";
-        out += CountText(record.count);
+        if (record.givenProblem.empty()) {
+            out += CountText(record.count);
+        } else {
+            figure::AppendEscaped(out, record.givenProblem);
+            out += '.';
+        }
         out += "</p>\n";
+        return;
+    }
+    if (record.chapter) {
+        AppendGivens(out, *record.chapter);
         return;
     }
     std::string numberText;
     for (std::size_t i = 0; i < 3; ++i) {
         out += "<tr><th>";
-        out += calc::Words(mode_).labels[i];
+        out += calc::Words(topic_.mode).labels[i];
         out += "</th><td>";
         // The length as the core read it from the text, written as the report writes
         // numbers: what was solved, in the locale's notation.
         numberText.clear();
         calc::AppendNumberText(numberText, record.solution->given[i], separator_);
         figure::AppendEscaped(out, numberText);
+        out += "</td></tr>\n";
+    }
+    out += "</table>\n";
+}
+
+void PrintedPage::AppendGivens(std::string &out, const calc::chapter::Solution &solution) const
+{
+    std::string numberText;
+    for (const calc::Given &given : solution.givens) {
+        out += "<tr><th>";
+        out += calc::Info(given.element).name;
+        out += "</th><td>";
+        numberText.clear();
+        calc::AppendNumberText(numberText, given.value, separator_);
+        figure::AppendEscaped(out, numberText);
+        if (calc::Info(given.element).kind == calc::ElementKind::Angle)
+            out += "°";
         out += "</td></tr>\n";
     }
     out += "</table>\n";

@@ -19,6 +19,9 @@ namespace worksheet
 inline constexpr std::string_view kTaskTitle = "Задача "; // before the block's number
 inline constexpr std::string_view kLineLabel = "Ред:";    // before a line that is no triple
 inline constexpr std::string_view kNoTasks = "Няма задачи.";
+// What is given on a page of the triangle chapter's tasks, and its headings' subject.
+inline constexpr std::string_view kGivensGiven = "Дадени са три елемента на триъгълника.";
+inline constexpr std::string_view kGivensSubject = "триъгълник по три елемента";
 
 // Why a line of `count` fields is no task: "Редът трябва да съдържа три числа, а съдържа 2."
 std::string CountText(std::size_t count);
@@ -29,12 +32,13 @@ public:
     // A page of the given heading for triples of one kind; `style` is the page's own CSS,
     // after the rules the pages share; `introduction` says what is to be done, after the
     // statement of what is given; `preface`, HTML, comes before the first block.
-    PrintedPage(calc::InputMode mode, std::string_view decimalSeparator, std::string_view heading,
+    PrintedPage(Topic topic, std::string_view decimalSeparator, std::string_view heading,
                 std::string_view style, std::string_view introduction = {},
                 std::string_view preface = {});
 
     // Opens the block of the next record, of the given classes, with its number and data:
-    // the three lengths as read, or the line of a record that is no triple and why. The
+    // the three lengths (or givens, by their names: "α", "60°") as read, or the line of a
+    // record that is no triple and why. The
     // page's head comes with the first block, so that nothing is written for a worksheet
     // that could not be read. `head`: the number and the data open an element of their own
     // (class "head"), which the caller closes after what it keeps with them on a page.
@@ -54,7 +58,9 @@ public:
 private:
     void AppendHead(std::string &out) const;
 
-    calc::InputMode mode_;
+    void AppendGivens(std::string &out, const calc::chapter::Solution &solution) const;
+
+    Topic topic_;
     std::string separator_;
     std::string_view heading_;
     std::string_view style_;

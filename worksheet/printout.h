@@ -21,8 +21,8 @@ public:
     // Which of the two pages: the answer key or the students' sheet.
     enum class Page { Key, Sheet };
 
-    Printout(calc::InputMode mode, std::string_view decimalSeparator, Page page)
-        : page_(page), key_(mode, decimalSeparator), sheet_(mode, decimalSeparator)
+    Printout(Topic topic, std::string_view decimalSeparator, Page page)
+        : page_(page), key_(topic, decimalSeparator), sheet_(topic, decimalSeparator)
     {
     }
 

@@ -16,8 +16,9 @@ constexpr std::string_view kName =
 
 } // namespace
 
-StudentSheet::StudentSheet(calc::InputMode mode, std::string_view decimalSeparator)
-    : page_(mode, decimalSeparator, kHeading, kStyle, kTask, kName)
+StudentSheet::StudentSheet(Topic topic, std::string_view decimalSeparator)
+    : page_(topic, decimalSeparator, topic.givens ? kGivensHeading : kHeading, kStyle,
+            topic.givens ? kGivensTask : kTask, kName)
 {
 }
 

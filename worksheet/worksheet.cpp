@@ -1,15 +1,26 @@
 #include "worksheet.h"
 
+#include "chapter.h"
+#include "chapter_report.h"
 #include "fields.h"
+#include "givens.h"
 #include "utf8.h"
 
 namespace worksheet
 {
 
-Reader::Reader(calc::InputMode mode, std::string_view decimalSeparator,
-               const calc::SolveOptions &options)
-    : mode_(mode), separator_(decimalSeparator), options_(options)
+Reader::Reader(Topic topic, std::string_view decimalSeparator, const calc::SolveOptions &options)
+    : topic_(topic), separator_(decimalSeparator), options_(options)
 {
+}
+
+Reader::~Reader() = default;
+
+bool Record::Solved() const
+{
+    if (chapter != nullptr)
+        return chapter->count != calc::chapter::Count::None;
+    return solution && solution->outcome == calc::Outcome::Solved;
 }
 
 const Record *Reader::Read(std::string_view line)
@@ -56,7 +67,10 @@ const Record *Reader::Read(std::string_view line)
                             : std::string_view(begin, static_cast<std::size_t>(end - begin));
     record_.count = count;
     EchoAsUtf8();
-    if (count == record_.triple.size()) {
+    if (topic_.givens) {
+        record_.triple = {};
+        SolveGivens(fields.Text()); // the bytes as typed, not the echo
+    } else if (count == record_.triple.size()) {
         Solve();
     } else {
         record_.triple = {};
@@ -96,13 +110,38 @@ void Reader::EchoAsUtf8()
 
 void Reader::Solve()
 {
-    record_.solution = calc::Calculate(mode_, record_.triple, separator_, options_);
+    record_.solution = calc::Calculate(topic_.mode, record_.triple, separator_, options_);
+}
+
+void Reader::SolveGivens(std::string_view line)
+{
+    record_.solution.reset();
+    const calc::GivenLine givens = calc::ReadGivens(line, separator_);
+    if (givens.problem != calc::GivenProblem::None) {
+        givenProblem_ = calc::GivenProblemText(givens);
+        record_.givenProblem = givenProblem_;
+        record_.chapter = nullptr;
+        return;
+    }
+    record_.givenProblem = {};
+    chapter_ = std::make_unique<calc::chapter::Solution>(
+        calc::chapter::Solve(givens.givens, {.exactValues = options_.exactValues}));
+    record_.chapter = chapter_.get();
 }
 
 std::string Problem(const Record &record)
 {
     if (record.Malformed())
-        return CountProblem(record.count);
+        return record.givenProblem.empty() ? CountProblem(record.count)
+                                           : std::string(record.givenProblem);
+    if (record.chapter) {
+        if (record.Solved())
+            return {};
+        std::string problem = calc::chapter::Headline(*record.chapter);
+        if (const std::string why = calc::chapter::Explanation(*record.chapter); !why.empty())
+            problem += " " + why;
+        return problem;
+    }
     return std::string(calc::RefusalText(record.solution->outcome));
 }
 

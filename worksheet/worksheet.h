@@ -25,12 +25,36 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+// The chapter's solution of a triple of givens (calc/chapter.h), which this header names only:
+// the Qt front ends that include it do not take the core's chapter headers.
+namespace calc::chapter
+{
+struct Solution;
+} // namespace calc::chapter
+
 namespace worksheet
 {
+
+// What the tasks of a worksheet are: triples of lengths of one of the three kinds, or three
+// givens `name=value` of a triangle by any three of its elements (calc/givens.h), one
+// triple of givens a line.
+struct Topic {
+    Topic(calc::InputMode kind) : mode(kind) {} // NOLINT(google-explicit-constructor)
+    static Topic Givens()
+    {
+        Topic topic(calc::InputMode::Sides);
+        topic.givens = true;
+        return topic;
+    }
+
+    calc::InputMode mode; // of triples of lengths
+    bool givens = false;
+};
 
 // A line of a worksheet that is a task, or should be one. Its texts are views into the
 // line and into the Reader that made it. What the writers echo, the line and its fields,
@@ -56,9 +80,14 @@ struct Record {
     std::array<std::string_view, 3> triple{};
     // The core's solution of the triple; none for a line that is no triple.
     std::optional<calc::Solution> solution;
+    // Of a worksheet of givens: the chapter's solution of the line (the Reader's), or, for a
+    // line that is no triple of givens, what makes it none (calc::GivenProblemText).
+    const calc::chapter::Solution *chapter = nullptr;
+    std::string_view givenProblem;
 
-    bool Malformed() const { return !solution.has_value(); }
-    bool Solved() const { return solution && solution->outcome == calc::Outcome::Solved; }
+    bool Malformed() const { return !solution && chapter == nullptr; }
+    // A triple with a triangle (of givens: with one or more, or infinitely many).
+    bool Solved() const;
 };
 
 // Makes records of the lines of one worksheet, of one kind, in order.
@@ -67,8 +96,11 @@ class Reader
 public:
     // The lengths are read with `decimalSeparator` as well as "." (calc::ReadNumber), and
     // solved with `options` (exact forms, where a writer shows them).
-    explicit Reader(calc::InputMode mode, std::string_view decimalSeparator = ".",
+    explicit Reader(Topic topic, std::string_view decimalSeparator = ".",
                     const calc::SolveOptions &options = {});
+    ~Reader();
+    Reader(const Reader &) = delete;
+    Reader &operator=(const Reader &) = delete;
 
     // The next line of the worksheet: its record, or null for a blank line or a comment.
     // The record is valid until the next call, and while `line` is. A comment that starts a
@@ -81,10 +113,11 @@ public:
 
 private:
     void Solve();
+    void SolveGivens(std::string_view line);
     // Makes the record's line and fields UTF-8, when they are not.
     void EchoAsUtf8();
 
-    calc::InputMode mode_;
+    Topic topic_;
     std::string separator_;
     calc::SolveOptions options_;
     long lines_ = 0;
@@ -94,11 +127,14 @@ private:
     // The line and the fields as UTF-8, for a line that is not.
     std::string utf8Line_;
     std::string utf8Fields_;
+    std::string givenProblem_;
+    std::unique_ptr<calc::chapter::Solution> chapter_; // of the last line of givens
     Record record_;
 };
 
-// What a record without a report says: the refusal (calc::RefusalText), or that a line of
-// `count` fields is no triple (CountProblem). Empty for a solved record.
+// What a record without a report says: the refusal (calc::RefusalText; of givens, the
+// headline and the reason), or that a line of `count` fields is no triple (CountProblem),
+// or what makes a line no triple of givens. Empty for a solved record.
 std::string Problem(const Record &record);
 
 // That `count` numbers are given where three are needed, in Bulgarian.

@@ -37,6 +37,10 @@ const std::string kUsage =
     "          bisectors --given [--exact] [--steps]\n"
     "                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
     "          bisectors --given --svg ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ\n"
+    "          bisectors --given {--html|--docx} [--sheet]\n"
+    "                    [ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ]\n"
+    "          bisectors --given --generate N [--level L] [--impossible K]\n"
+    "                    [--variants V] [--seed S] [{--html|--docx} [--sheet]]\n"
     "          bisectors -h | --help | --version\n"
     "          bisectors [ОПЦИЯ-НА-QT ...]\n";
 
@@ -124,7 +128,48 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    {"<html", "BC = 13,1590338991954", "<svg"},
                    {},
-                   ""}),
+                   ""},
+        FigureCase{"KeyOfGivens",
+                   {"--given", "--html"},
+                   "a=7 b=8 alpha=60\nx=1 a=2 b=3\na=3 b=4 c=9\n",
+                   2,
+                   {"Ключ с отговори — триъгълник по три елемента", "<th>α</th><td>60°</td>",
+                    "Триъгълник 2", "id=\"t1-2-", "cos β = 1/7", "Страната c е поне колкото"},
+                   {"<script", "id=\"t3-"},
+                   "bisectors: задача 2: непознат елемент „x“: елементите са a b c alpha beta "
+                   "gamma ha hb hc ma mb mc la lb lc r R S P\n"},
+        FigureCase{"SheetOfGeneratedGivens",
+                   {"--given", "--generate", "3", "--level", "1", "--impossible", "1", "--seed",
+                    "2026", "--html", "--sheet"},
+                   "",
+                   0,
+                   {"Задачи — триъгълник по три елемента", "<th>R</th><td>3</td>",
+                    "<th>β</th><td>30°</td>"},
+                   {"Некоректни", "<svg", "Триъгълник 1"},
+                   ""},
+        FigureCase{"SheetOfGivensOnlyAsAPage",
+                   {"--given", "--sheet", "a=3", "b=4", "c=5"},
+                   "",
+                   2,
+                   {},
+                   {"<", "Лице"},
+                   "bisectors: --sheet е лист за печат: само с --html или --docx\n" + kUsage},
+        FigureCase{"GeneratedGivensWithExact",
+                   {"--given", "--generate", "3", "--exact"},
+                   "",
+                   2,
+                   {},
+                   {"#"},
+                   "bisectors: --generate пише задачи: без ИМЕ=СТОЙНОСТ, --svg и --exact\n" +
+                       kUsage},
+        FigureCase{"GeneratedGivensDrawn",
+                   {"--given", "--generate", "3", "--svg"},
+                   "",
+                   2,
+                   {},
+                   {"<"},
+                   "bisectors: --svg с --given чертае една тройка: нужни са три елемента\n" +
+                       kUsage}),
     RowName<FigureCase>);
 
 } // namespace

@@ -15,7 +15,7 @@ const [bisectors, wasm, modelJs, docxJs] = process.argv.slice(2);
 const { LoadModel } = require(modelJs);
 const { PackDocx } = require(docxJs);
 const { teacher } = LoadModel(fs.readFileSync(wasm));
-const kinds = ['--heights', '--sides', '--medians'];
+const kinds = ['--heights', '--sides', '--medians', '--given'];
 // The command line in the locale whose decimal separator the page takes.
 const locales = { '.': 'C.UTF-8', ',': 'bg_BG.UTF-8' };
 const native = (args, separator, encoding = 'utf8') =>
@@ -36,6 +36,9 @@ const requests = [
     [1, 5, 2, 3, 4, '12345', ','],
     [2, 7, 0, 1, 2, '3', '.'],
     [2, 4, 1, 3, 1, '0', ','],
+    [3, 10, 4, 1, 1, '7', '.'],
+    [3, 8, 2, 2, 2, '2026', ','],
+    [3, 9, 3, 3, 1, '5', '.'],
 ];
 const asked = ([kind, count, impossible, level, variants, seed, separator]) => ({
     kind,
@@ -106,6 +109,8 @@ for (const row of [
     [1, 5, 0, 2, 5, '1'],
     [1, 5, 0, 2, 0, '1'],
     [1, 200, 0, 1, 4, '1'],
+    [3, 200, 0, 1, 4, '1'],
+    [4, 5, 0, 2, 1, '1'],
 ]) {
     const r = asked(row);
     if (teacher.problem(r) === '' || teacher.exercises(r, '.') !== '') {

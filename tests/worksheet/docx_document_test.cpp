@@ -21,7 +21,7 @@ using Page = worksheet::Printout::Page;
 struct DocxCase {
     const char *name;
     Page page;
-    InputMode mode;
+    worksheet::Topic mode;
     std::string worksheet;
     int tasks;
     int pictures;
@@ -170,8 +170,26 @@ INSTANTIATE_TEST_SUITE_P(
                  3,
                  0,
                  {"Намерете страните", "Медиана AK (ma):<"}},
-        DocxCase{
-            "EmptyKey", Page::Key, InputMode::Heights, "# no tasks\n", 0, 0, {"Няма задачи."}}),
+        DocxCase{"EmptyKey", Page::Key, InputMode::Heights, "# no tasks\n", 0, 0, {"Няма задачи."}},
+        // A picture of each triangle of a task of givens, none of a refused one.
+        DocxCase{"KeyOfGivens",
+                 Page::Key,
+                 worksheet::Topic::Givens(),
+                 "a=7 b=8 alpha=60\na=3 b=4 c=9\nx=1\nR=3 beta=60 gamma=60\n",
+                 4,
+                 3,
+                 {"Ключ с отговори — триъгълник по три елемента",
+                  "α</w:t><w:tab/><w:t xml:space=\"preserve\">60°", "Триъгълник 2", "cos β = 1/7",
+                  "Страната c е поне колкото", "непознат елемент „x“",
+                  "descr=\"Триъгълник ABC по три страни"}},
+        DocxCase{"SheetOfGivens",
+                 Page::Sheet,
+                 worksheet::Topic::Givens(),
+                 "b=5 c=5 beta=30\n",
+                 1,
+                 0,
+                 {"Задачи — триъгълник по три елемента", "Намерете всички триъгълници",
+                  "β</w:t><w:tab/><w:t xml:space=\"preserve\">30°"}}),
     RowName<DocxCase>);
 
 // The same worksheet makes the same file, byte for byte, from a document that has been
