@@ -200,7 +200,11 @@ void AnswerKey::AddGivens(std::string &out, const Record &record)
     for (std::size_t i = 0; i < solution.triangles.size(); ++i) {
         const calc::Solution sides =
             calc::Solve(calc::InputMode::Sides, solution.triangles[i].Sides());
-        const std::string prefix = "t" + std::to_string(block) + "-" + std::to_string(i + 1) + "-";
+        std::string prefix = "t";
+        prefix += std::to_string(block);
+        prefix += '-';
+        prefix += std::to_string(i + 1);
+        prefix += '-';
         const std::string svg = figure::Svg(sides, {.width = kFigureWidth,
                                                     .height = kFigureHeight,
                                                     .decimalSeparator = separator_,

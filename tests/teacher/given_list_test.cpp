@@ -88,10 +88,11 @@ TEST_P(GivenListTest, IsAsAsked)
         for (const calc::Given &given : givens.givens) {
             const bool angle = calc::Info(given.element).kind == ElementKind::Angle;
             const std::size_t decimals = Decimals(given.text, c.separator);
-            if (c.level == 1 && angle)
+            if (c.level == 1 && angle) {
                 EXPECT_TRUE(given.value == 30 || given.value == 45 || given.value == 60 ||
                             given.value == 90 || given.value == 120)
                     << line;
+            }
             EXPECT_LE(decimals, static_cast<std::size_t>(c.level - (angle ? 1 : 0)) +
                                     (angle || c.level == 3 ? 0 : 1))
                 << line;
@@ -104,18 +105,20 @@ TEST_P(GivenListTest, IsAsAsked)
         }
         EXPECT_EQ(solution.count, Count::Finite) << line;
         searched += solution.decision == Decision::Search ? 1 : 0;
-        if (c.level == 1)
+        if (c.level == 1) {
             EXPECT_EQ(solution.decision, Decision::Exact) << line;
+        }
     }
     endVariant();
     EXPECT_EQ(variants, c.variants);
     // The refusals take turns at the flaws.
     EXPECT_EQ(reasons.size(), static_cast<std::size_t>(std::min(c.impossible, 4)));
     // The search's combinations are level 3's alone, and a list of that level has some.
-    if (c.level < 3)
+    if (c.level < 3) {
         EXPECT_EQ(searched, 0);
-    else if (c.count * c.variants >= 15)
+    } else if (c.count * c.variants >= 15) {
         EXPECT_GT(searched, 0) << list;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, GivenListTest,
