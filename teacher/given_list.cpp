@@ -92,8 +92,10 @@ GivenList MakeList(const ExerciseRequest &request)
         for (int k = 0; k < request.impossible;) {
             const GivenFlaw flaw =
                 kGivenFlaws[(first + static_cast<std::size_t>(k)) % kGivenFlaws.size()];
-            const GivenTask task = Turned(FlawedGivenTask(flaw, request.level, random),
-                                          static_cast<int>(random.Below(3)));
+            // The task drawn before its turn: the order of a call's arguments is the
+            // compiler's, and the list must not depend on it.
+            const GivenTask drawn = FlawedGivenTask(flaw, request.level, random);
+            const GivenTask task = Turned(drawn, static_cast<int>(random.Below(3)));
             const calc::chapter::Solution solution = SolveGiven(task);
             if (solution.count == calc::chapter::Count::None &&
                 solution.refusal.reason == ReasonOf(flaw) && seen.insert(Key(task)).second) {
