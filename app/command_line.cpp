@@ -174,6 +174,23 @@ std::string Quoted(std::string_view text)
 
 // Options are "-h" and the words that start with "--"; every other argument is a number
 // text, so that "-5" reads as a number. After "--" every argument is a number text.
+// What a printed sheet and the generator take, of triples of a kind and of givens alike:
+// `typed` names what the line would hold.
+std::string ListProblem(const Request &request, std::string_view typed)
+{
+    if (request.sheet && request.format != Format::Html && request.format != Format::Docx)
+        return "--sheet е лист за печат: само с --html или --docx";
+    if ((request.impossible || request.seed || request.level || request.variants) &&
+        !request.generate)
+        return "--level, --impossible, --variants и --seed са за --generate";
+    if (request.generate &&
+        (!request.numbers.empty() || request.format == Format::Svg || request.exact))
+        return std::string("--generate пише задачи: без ")
+            .append(typed)
+            .append(", --svg и --exact");
+    return {};
+}
+
 Request Parse(std::span<const char *const> arguments)
 {
     Request request;
@@ -241,14 +258,8 @@ Request Parse(std::span<const char *const> arguments)
             request.problem = "--given е вместо --heights, --sides и --medians";
         else if (request.format == Format::Svg && request.numbers.empty())
             request.problem = "--svg с --given чертае една тройка: нужни са три елемента";
-        else if (request.sheet && request.format != Format::Html && request.format != Format::Docx)
-            request.problem = "--sheet е лист за печат: само с --html или --docx";
-        else if ((request.impossible || request.seed || request.level || request.variants) &&
-                 !request.generate)
-            request.problem = "--level, --impossible, --variants и --seed са за --generate";
-        else if (request.generate &&
-                 (!request.numbers.empty() || request.format == Format::Svg || request.exact))
-            request.problem = "--generate пише задачи: без ИМЕ=СТОЙНОСТ, --svg и --exact";
+        else
+            request.problem = ListProblem(request, "ИМЕ=СТОЙНОСТ");
         return request;
     }
     if (!request.mode)
@@ -257,14 +268,8 @@ Request Parse(std::span<const char *const> arguments)
         request.problem = worksheet::CountProblem(request.numbers.size());
     else if (request.format == Format::Svg && request.numbers.empty())
         request.problem = "--svg чертае една тройка: нужни са три числа";
-    else if (request.sheet && request.format != Format::Html && request.format != Format::Docx)
-        request.problem = "--sheet е лист за печат: само с --html или --docx";
-    else if ((request.impossible || request.seed || request.level || request.variants) &&
-             !request.generate)
-        request.problem = "--level, --impossible, --variants и --seed са за --generate";
-    else if (request.generate &&
-             (!request.numbers.empty() || request.format == Format::Svg || request.exact))
-        request.problem = "--generate пише задачи: без числа, --svg и --exact";
+    else
+        request.problem = ListProblem(request, "числа");
     return request;
 }
 
