@@ -119,9 +119,28 @@ T Formula(InputMode mode, Named value, const At &at, const Constant &constant)
         return of(Quantity::AdjacentProduct, i) - of(Quantity::SegmentProduct, i);
     case Quantity::FormulaNumerator:
         return of(Quantity::AdjacentProduct, i) * of(Quantity::SideSquare, i);
+    case Quantity::CosineNumerator:
+        return of(Quantity::SideSquare, j) + of(Quantity::SideSquare, k) -
+               of(Quantity::SideSquare, i);
+    case Quantity::Cosine:
+        return of(Quantity::CosineNumerator, i) /
+               (constant(2, 1) * of(Quantity::AdjacentProduct, i));
+    case Quantity::SineSquare:
+        return constant(1, 1) - of(Quantity::Cosine, i) * of(Quantity::Cosine, i);
+    case Quantity::Sine:
+        return Root(of(Quantity::SineSquare, i));
+    case Quantity::BisectorRadicand:
+        return of(Quantity::AdjacentProduct, i) * of(Quantity::HalfPerimeter) *
+               of(Quantity::HeronDifference, i);
+    case Quantity::BisectorRoot:
+        return Root(of(Quantity::BisectorRadicand, i));
+    case Quantity::MedianRoot:
+        return Root(of(Quantity::MedianRadicand, i));
     case Quantity::Given:
     case Quantity::Ratio:
-        break; // (read, not worked out)
+    case Quantity::CommonNumerator:
+    case Quantity::CommonDenominator:
+        break; // (read, or whole numbers of the ratio's)
     }
     return T();
 }
@@ -161,8 +180,10 @@ const Quadratic &Values::ValueOf(Named value) const
     return entry.exact.value;
 }
 
-// The sides' ratio a : b : c = 1/h_a : 1/h_b : 1/h_c in coprime whole numbers.
-Quadratic Values::Ratio(int index) const
+// The sides' ratio a : b : c = 1/h_a : 1/h_b : 1/h_c in coprime whole numbers (`part`
+// Ratio); on the way, the reciprocals' least common denominator M (CommonDenominator) and
+// their numerators over it (CommonNumerator).
+Quadratic Values::Ratio(Quantity part, int index) const
 {
     if (!std::all_of(positive_.begin(), positive_.end(), [](bool p) { return p; }))
         return {};
@@ -172,11 +193,14 @@ Quadratic Values::Ratio(int index) const
         reciprocals[i] = 1 / x_[i];
         multiple = lcm(multiple, denominator(reciprocals[i]));
     }
+    if (part == Quantity::CommonDenominator)
+        return Quadratic(Rational(multiple));
     Integer divisor = 0;
     for (const Rational &r : reciprocals)
         divisor = gcd(divisor, Integer(numerator(r) * (multiple / denominator(r))));
     const Rational &r = reciprocals[static_cast<std::size_t>(index)];
-    return Quadratic(Rational(numerator(r) * (multiple / denominator(r)) / divisor));
+    const Integer over = numerator(r) * (multiple / denominator(r));
+    return Quadratic(Rational(part == Quantity::CommonNumerator ? over : over / divisor));
 }
 
 Quadratic Values::Make(Named value) const
@@ -185,8 +209,9 @@ Quadratic Values::Make(Named value) const
         return {};
     if (value.quantity == Quantity::Given)
         return Quadratic(x_.at(static_cast<std::size_t>(value.index)));
-    if (value.quantity == Quantity::Ratio)
-        return Ratio(value.index);
+    if (value.quantity == Quantity::Ratio || value.quantity == Quantity::CommonNumerator ||
+        value.quantity == Quantity::CommonDenominator)
+        return Ratio(value.quantity, value.index);
     return Formula<Quadratic>(
         mode_, value, [this](Named other) { return ValueOf(other); },
         [](int n, int d) { return Quadratic(Rational(n, d)); });

@@ -77,7 +77,7 @@ private:
     };
     Entry &At(Named value) const;
     Quadratic Make(Named value) const;
-    Quadratic Ratio(int index) const;
+    Quadratic Ratio(Quantity part, int index) const;
     // The approximation of a value that is not known exactly, with about `bits` bits.
     Interval Approximate(Named value, unsigned bits) const;
     std::int64_t Exponent(Named value) const; // of the value's power of ten, when scaled

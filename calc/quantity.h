@@ -65,9 +65,24 @@ enum class Quantity : std::uint8_t {
     BisectorSquare,    // l² = a_j·a_k − near · far
     FormulaNumerator,  // a_j·a_k·a_i², of l² = a_j·a_k − a_j·a_k·a_i²/(a_j + a_k)²
     BaseBisector,      // √l²: for altitudes the bisector is this times k
+    // The checks by a second route. Sides: the area as (1/2)·a_j·a_k·sin of the angle
+    // between them, its cosine by the law of cosines; sides and altitudes: the bisector as
+    // l = 2√(a_j·a_k·p(p − a_i))/(a_j + a_k), on the base triangle.
+    CosineNumerator,  // a_j² + a_k² − a_i²
+    Cosine,           // of the angle at vertex i: that over 2a_j·a_k
+    SineSquare,       // 1 − cos²
+    Sine,             // its root
+    BisectorRadicand, // a_j·a_k·p(p − a_i)
+    BisectorRoot,     // its root
+    // Altitudes: the reciprocals over their least common denominator, 1/h_i = N_i/M, on the
+    // way to the ratio N_a : N_b : N_c in coprime whole numbers.
+    CommonNumerator,   // N_i
+    CommonDenominator, // M
+    // Medians: √(2m_j² + 2m_k² − m_i²), its square factor taken out.
+    MedianRoot,
 };
 
-inline constexpr std::size_t kQuantities = static_cast<std::size_t>(Quantity::BaseBisector) + 1;
+inline constexpr std::size_t kQuantities = static_cast<std::size_t>(Quantity::MedianRoot) + 1;
 
 struct Named {
     Quantity quantity;
@@ -78,6 +93,7 @@ struct Named {
 
 // Which kinds of given lengths have a value, as a bit per InputMode.
 inline constexpr unsigned kHeightsOnly = 1U << 0;
+inline constexpr unsigned kSidesOnly = 1U << 1;
 inline constexpr unsigned kMediansOnly = 1U << 2;
 inline constexpr unsigned kEveryKind = 7U;
 
@@ -122,6 +138,15 @@ inline constexpr std::array<QuantityInfo, kQuantities> kQuantityTable = {{
     {Quantity::BisectorSquare, 3, kEveryKind, 2, true},
     {Quantity::FormulaNumerator, 3, kEveryKind, 4, true},
     {Quantity::BaseBisector, 3, kEveryKind, 1, true},
+    {Quantity::CosineNumerator, 3, kSidesOnly, 2},
+    {Quantity::Cosine, 3, kSidesOnly, 0},
+    {Quantity::SineSquare, 3, kSidesOnly, 0},
+    {Quantity::Sine, 3, kSidesOnly, 0},
+    {Quantity::BisectorRadicand, 3, kHeightsOnly | kSidesOnly, 4, true},
+    {Quantity::BisectorRoot, 3, kHeightsOnly | kSidesOnly, 2, true},
+    {Quantity::CommonNumerator, 3, kHeightsOnly, 0},
+    {Quantity::CommonDenominator, 1, kHeightsOnly, 0},
+    {Quantity::MedianRoot, 3, kMediansOnly, 1},
 }};
 
 inline constexpr const QuantityInfo &Info(Quantity quantity)

@@ -1,6 +1,7 @@
 // The routes of altitudes: the sides' ratio in whole numbers, a = x_a·k …, Heron's formula
 // in k and k from S = a·h_a/2; or, where the ratio has no short form, the area from the
-// identity 1/S² = P1·P2·P3·P4 and a = 2S/h_a …; and the identity as the check of the first.
+// identity 1/S² = P1·P2·P3·P4 and a = 2S/h_a …; and as the check of the first, the other
+// two altitudes worked back from the sides and the area found, h_b = 2S/b, h_c = 2S/c.
 #include "worker.h"
 
 namespace solution
@@ -12,13 +13,15 @@ using calc::Quantity;
 
 constexpr std::string_view kRatio =
     "Страните са обратно пропорционални на височините (a·h_a = b·h_b = c·h_c = 2S):";
-constexpr std::string_view kScale = "k от лицето, изразено и чрез височината h_a:";
+constexpr std::string_view kScale = "Намираме k, като изразим лицето и чрез височината h_a:";
+constexpr std::string_view kDivided = "делим двете страни на k (k ≠ 0)";
 constexpr std::string_view kSidesAndArea = "Страните и лицето:";
 constexpr std::string_view kArea = "Лицето S от реципрочните стойности на височините:";
 constexpr std::string_view kSides = "Страните:";
 constexpr std::string_view kCheck =
-    "Проверка: лицето и по формулата 1/S² = (1/h_a + 1/h_b + 1/h_c)(…)(…)(…):";
-constexpr std::string_view kSameArea = "същото лице";
+    "Проверка: от намерените страни и лицето пресмятаме другите две височини, h_b = 2S/b и "
+    "h_c = 2S/c:";
+constexpr std::string_view kGivenHeight = "✓ дадената";
 
 } // namespace
 
@@ -49,7 +52,8 @@ void Worker::Altitudes()
     k.Is(Fraction(notation_.Value(Quantity::AltitudeArea), notation_.Value(Quantity::HeronArea)));
     notation_.OverRoot(k, Quantity::Scale);
     notation_.Finish(k, Quantity::Scale, 0, true);
-    scale.steps.push_back({List(area.Take(), equation.Take(), k.Take()), {}});
+    scale.steps.push_back({List(area.Take(), equation.Take()), Note(kDivided)});
+    scale.steps.push_back({List(k.Take()), {}});
 
     Part &results = Add(kSidesAndArea);
     for (int i = 0; i < 3; ++i) {
@@ -108,14 +112,18 @@ void Worker::AltitudesByIdentity()
     }
 }
 
+// h_b = 2S/b = 2 · 10k/(4k) = 5, in k, as S and b were found: the given altitude again.
 void Worker::AltitudesCheck()
 {
     Part &part = Add(kCheck);
-    Chain s(Symbol("S"));
-    s.Is(Reciprocal(Root(notation_.Value(Quantity::InverseAreaSquared))));
-    notation_.OverRoot(s, Quantity::Area);
-    notation_.Finish(s, Quantity::Area);
-    part.steps.push_back({List(InverseAreaSquared(), s.Take()), Note(kSameArea)});
+    for (int i = 1; i < 3; ++i) {
+        Chain height(Given(i));
+        height.Is(Fraction(Twice(Symbol("S")), Letter(i)));
+        height.Is(Fraction(Twice(notation_.TimesScale(Quantity::AltitudeArea, 0, 1)),
+                           notation_.TimesScale(Quantity::Ratio, i, 1)));
+        height.Is(notation_.Value(Quantity::Given, i));
+        part.steps.push_back({List(height.Take()), Note(kGivenHeight)});
+    }
 }
 
 } // namespace solution

@@ -1,5 +1,7 @@
 // The steps of the bisectors: the segments their feet cut the opposite sides into, the
-// squares of the bisectors, the bisectors; and the same squares again by the formula.
+// squares of the bisectors, the bisectors, each of equal ones once; and as the check, the
+// bisectors again by l_a = 2√(bc·p(p − a))/(b + c) (for medians, whose p has no short exact
+// form, the squares by l_a² = bc − bca²/(b + c)²).
 #include "worker.h"
 
 #include <algorithm>
@@ -13,14 +15,28 @@ namespace
 using calc::Quantity;
 
 constexpr std::string_view kBisectors =
-    "Ъглополовящите (l_a, l_b и l_c са Yg_a, Yg_b и Yg_c от отчета): петата L_a на l_a дели "
-    "BC в отношение BL_a : CL_a = c : b, и така нататък:";
-constexpr std::string_view kCheck = "Проверка с формулата l_a² = bc − bca²/(b + c)²:";
+    "Ъглополовящите (l_a, l_b и l_c са Yg_a, Yg_b и Yg_c от отчета): по свойството на "
+    "ъглополовящата петата L_a на l_a дели BC в отношение BL_a : CL_a = c : b; аналогично за "
+    "L_b и L_c:";
+constexpr std::string_view kCheck = "Проверка: пресмятаме ъглополовящите и по формулата "
+                                    "l_a = 2√(bc·p(p − a))/(b + c):";
+constexpr std::string_view kSquaresCheck = "Проверка: пресмятаме квадратите на ъглополовящите "
+                                           "и по формулата l_a² = bc − bca²/(b + c)²:";
+constexpr std::string_view kSame = "✓ същото";
 
 // A product or a sum of two of a, b, c, in the alphabet's order: ac, b + c.
 template<typename Make> Expression Pair(int x, int y, Make make)
 {
     return make(std::min(x, y), std::max(x, y));
+}
+
+// "a = b" of two sides, in the alphabet's order.
+std::string EqualSides(int x, int y)
+{
+    std::string text(1, calc::kSideLetters.at(static_cast<std::size_t>(std::min(x, y))));
+    text += " = ";
+    text += calc::kSideLetters.at(static_cast<std::size_t>(std::max(x, y)));
+    return text;
 }
 
 } // namespace
@@ -37,6 +53,14 @@ void Worker::Bisectors()
     };
     for (int i = 0; i < 3; ++i) {
         const int j = calc::Next(i), k = calc::Next(i, 2);
+        if (const int m = EqualBefore(i); m >= 0) {
+            // l_b = l_a, because a = b: the same triangle's bisector, mirrored.
+            Chain same(Named("l", i));
+            same.Is(Named("l", m));
+            notation_.Finish(same, Quantity::Bisector, i, true);
+            part.steps.push_back({List(same.Take()), Note("понеже ").Add(EqualSides(m, i))});
+            continue;
+        }
         const char letter = calc::kSideLetters.at(static_cast<std::size_t>(i));
         const auto segment = [letter](int vertex) {
             return Symbol(
@@ -76,16 +100,68 @@ void Worker::Bisectors()
             notation_.Root(bisector, Quantity::BisectorSquare, Quantity::Bisector, i, true);
         }
         step.formulas.push_back(bisector.Take());
-        step.note = notation_.Notes(solution_.triangle.bisectors.at(static_cast<std::size_t>(i)),
-                                    Quantity::Bisector, i);
+        step.note = notation_.Notes(Quantity::Bisector, i);
+        if (SameSides(j, k)) // the axis of an isosceles triangle
+            step.note.Add(step.note.Empty() ? "" : "; ")
+                .Add("понеже " + EqualSides(j, k) + ", l_" + letter +
+                     " е и височина, и медиана: l_" + letter + " = h_" + letter + " = m_" + letter);
         part.steps.push_back(std::move(step));
     }
 }
 
-// l_a² = bc − bca²/(b + c)², the textbook's formula, to the same squares.
+bool Worker::SameSides(int x, int y) const
+{
+    const calc::exact::Quadratic &p = notation_.Of(Quantity::Side, x).value;
+    const calc::exact::Quadratic &q = notation_.Of(Quantity::Side, y).value;
+    return p.Known() && q.Known() && p.ShapeOf() == q.ShapeOf() && p.Sign() == q.Sign() &&
+           p.Number() == q.Number();
+}
+
+int Worker::EqualBefore(int i) const
+{
+    for (int m = 0; m < i; ++m)
+        if (SameSides(m, i))
+            return m;
+    return -1;
+}
+
+// l_a = 2√(bc·p(p − a))/(b + c), of the base triangle (for altitudes in k): the bisectors
+// found, each once; for medians, whose p has no short exact form, l_a² = bc − bca²/(b + c)²
+// to the same squares.
 void Worker::BisectorsCheck()
 {
+    if (solution_.mode == calc::InputMode::Medians)
+        return SquaresCheck();
     Part &part = Add(kCheck);
+    const auto side = [this](int n) { return notation_.Side(n); };
+    for (int i = 0; i < 3; ++i) {
+        if (EqualBefore(i) >= 0)
+            continue;
+        const int j = std::min(calc::Next(i), calc::Next(i, 2));
+        const int k = std::max(calc::Next(i), calc::Next(i, 2));
+        const Expression p = Symbol("p");
+        Chain chain(Named("l", i));
+        chain.Is(
+            Fraction(Twice(Root(Product(List(Letter(j), Letter(k), p, Difference(p, Letter(i)))))),
+                     Sum(List(Letter(j), Letter(k)))));
+        chain.Is(Fraction(
+            Twice(Root(Product(List(side(j), side(k), notation_.Put(Quantity::HalfPerimeter),
+                                    notation_.Put(Quantity::HeronDifference, i))))),
+            Sum(List(side(j), side(k)))));
+        chain.Is(Fraction(Twice(Root(notation_.Put(Quantity::BisectorRadicand, i))),
+                          notation_.Put(Quantity::AdjacentSum, i)));
+        if (notation_.HasForm(Quantity::BisectorRoot, i))
+            chain.Is(Fraction(Twice(notation_.Put(Quantity::BisectorRoot, i)),
+                              notation_.Put(Quantity::AdjacentSum, i)));
+        notation_.Finish(chain, Quantity::BaseBisector, i);
+        part.steps.push_back({List(chain.Take()), Note(kSame)});
+    }
+}
+
+// l_a² = bc − bca²/(b + c)², the textbook's formula, to the same squares.
+void Worker::SquaresCheck()
+{
+    Part &part = Add(kSquaresCheck);
     const auto side = [this](int n) { return notation_.Side(n); };
     Step check;
     for (int i = 0; i < 3; ++i) {
@@ -107,6 +183,7 @@ void Worker::BisectorsCheck()
         notation_.Finish(chain, Quantity::BisectorSquare, i);
         check.formulas.push_back(chain.Take());
     }
+    check.note = Note(kSame);
     part.steps.push_back(std::move(check));
 }
 

@@ -212,8 +212,11 @@ bool NeedsDot(const Expression &before, const Expression &factor)
     case Node::Number:
     case Node::Fraction:
         return true;
-    case Node::Symbol: // a · h_a, BL_a · CL_a; but 2h_a
-        return (factor.subscript != 0 || factor.letters.size() > 1) && before.node != Node::Number;
+    case Node::Symbol: // a · h_a, BL_a · CL_a, 2k · k; but 2h_a, bc
+        return ((factor.subscript != 0 || factor.letters.size() > 1) &&
+                before.node != Node::Number) ||
+               (before.node == Node::Symbol && before.letters == factor.letters &&
+                before.subscript == factor.subscript);
     case Node::Product:
     case Node::Power:
         return NeedsDot(before, factor.operands.front());

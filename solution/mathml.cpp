@@ -60,6 +60,17 @@ public:
     {
         // The base of m_b²: the letter and its subscript, the exponent after them.
         const bool scripted = std::exchange(scriptedBase_, false);
+        if (const std::size_t space = letters.find(' ');
+            subscript == 0 && !scripted && space != std::string_view::npos) {
+            // A function and its argument, "cos α": the two apart, and their application,
+            // so that no layout breaks the name between them.
+            out_ += "<mrow><mi>";
+            AppendEscaped(out_, letters.substr(0, space));
+            out_ += "</mi><mo>&#x2061;</mo><mi>";
+            AppendEscaped(out_, letters.substr(space + 1));
+            out_ += "</mi></mrow>";
+            return;
+        }
         if (subscript != 0 && !scripted)
             out_ += "<msub>";
         out_ += "<mi>";

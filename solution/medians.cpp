@@ -10,7 +10,8 @@ namespace
 using calc::Quantity;
 
 constexpr std::string_view kSides = "Страните чрез медианите:";
-constexpr std::string_view kCheck = "Проверка: медианите от намерените страни:";
+constexpr std::string_view kGiven = "✓ дадените";
+constexpr std::string_view kCheck = "Проверка: пресмятаме медианите от намерените страни:";
 
 } // namespace
 
@@ -25,6 +26,13 @@ void Worker::Medians()
         chain.Is(Product(List(twoThirds, Root(MedianRadicand(Given(i), Given(j), Given(k))))));
         chain.Is(Product(List(twoThirds, Root(MedianRadicand(given(i), given(j), given(k))))));
         chain.Is(Product(List(twoThirds, Root(notation_.Value(Quantity::MedianRadicand, i)))));
+        // (2/3)√292 = (2/3)√(4 · 73) = (2/3) · 2√73: the square factor out of a whole radicand.
+        const std::optional<calc::exact::Surd> &root = notation_.FormOf(Quantity::MedianRoot, i);
+        if (root && !root->Rational() && root->d == 1 && root->n > 1) {
+            chain.Is(Product(List(twoThirds, Root(Product(List(Notation::Whole(root->n * root->n),
+                                                               Notation::Whole(root->r)))))));
+            chain.Is(Product(List(twoThirds, notation_.Value(Quantity::MedianRoot, i))));
+        }
         AddResult(sides, std::move(chain), Quantity::Side, i);
     }
     const Expression p = Symbol("p", 'm');
@@ -53,6 +61,7 @@ void Worker::MediansCheck()
         chain.Is(notation_.Value(Quantity::Given, i));
         check.formulas.push_back(chain.Take());
     }
+    check.note = Note(kGiven);
     part.steps.push_back(std::move(check));
 }
 

@@ -1,7 +1,5 @@
 #include "notation.h"
 
-#include "report.h"
-
 #include <cstdint>
 #include <limits>
 
@@ -101,6 +99,9 @@ void Notation::Root(Chain &chain, Quantity square, Quantity root, int index, boo
 {
     const std::optional<Surd> &squared = FormOf(square, index);
     chain.Is(solution::Root(Value(square, index)));
+    // √19,0944 = √(11934/625): a decimal under the root as the fraction it is, first.
+    if (squared && squared->Rational() && squared->d != 1 && decimals_)
+        chain.Is(solution::Root(FormExpression(*squared)));
     const std::optional<Surd> &rootForm = FormOf(root, index);
     if (squared && squared->Rational() && rootForm && !rootForm->Rational() && rootForm->n != 1 &&
         squared->d == rootForm->d * rootForm->d) {
@@ -152,16 +153,12 @@ Expression Notation::TimesScale(Quantity coefficient, int index, int power) cons
     return Product(List(std::move(scaled), solution::Root(Whole(form.r))));
 }
 
-Note Notation::Notes(const calc::Number &reported, Quantity quantity, int index) const
+Note Notation::Notes(Quantity quantity, int index) const
 {
     const calc::exact::Exact &value = Of(quantity, index);
     Note notes;
     if (!value.form && !value.digits.exact)
-        notes.Add("без кратък точен вид");
-    if (!calc::DifferingDigits(reported, value).empty()) {
-        notes.Add(notes.Empty() ? "" : "; ").Add("отчетът дава ").Add(reported);
-        notes.Add(", цифрите на формулата си, до 10⁻¹⁰ от точната стойност");
-    }
+        notes.Add("точната стойност няма кратък запис с корени");
     return notes;
 }
 

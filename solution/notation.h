@@ -67,10 +67,10 @@ public:
     // The value times k^power: "11k/2", "(k²/4)√231", "5k".
     Expression TimesScale(calc::Quantity coefficient, int index, int power) const;
 
-    // The note of a result: that it has no short exact form, and that the report prints
-    // other digits than the decimal here (the digits of the formula, within 1e-10 of the
-    // exact value); empty when there is nothing to say.
-    Note Notes(const calc::Number &reported, calc::Quantity quantity, int index = 0) const;
+    // The note of a result: that it has no short exact form; empty when it has one. (Where
+    // the report prints its formula's digits instead of the decimal here, the exact values
+    // say so, not the student's solution.)
+    Note Notes(calc::Quantity quantity, int index = 0) const;
 
 private:
     const calc::exact::Values &values_;

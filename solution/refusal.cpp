@@ -21,6 +21,11 @@ void Then(Chain &chain, Relation relation, Expression item)
 
 constexpr std::string_view kNegativeSquare = "под корена на формулата за страната излиза "
                                              "отрицателно число";
+constexpr std::string_view kNone = "; следователно такъв триъгълник не съществува";
+// Altitudes whose sides' ratio is in whole numbers: the inequality fails for them.
+constexpr std::string_view kRatioFails =
+    "страните са обратно пропорционални на височините, а за числата ";
+constexpr std::string_view kRatioFailsEnd = " неравенството на триъгълника не е изпълнено";
 
 } // namespace
 
@@ -40,7 +45,7 @@ void Worker::Rejected()
         chain.Is(given(i));
         if (notation_.Of(Quantity::Given, i).value.Sign() < 0)
             chain.Then(Relation::Less, Integer(0));
-        part.steps.push_back({List(chain.Take()), Note(words.notPositive)});
+        part.steps.push_back({List(chain.Take()), Note(words.notPositive).Add(kNone)});
         return;
     }
     const Relation relation =
@@ -55,6 +60,11 @@ void Worker::Rejected()
         sum.Is(notation_.Value(Quantity::BaseSum, i));
         Then(sum, relation, notation_.Value(Quantity::Ratio, i));
         step.formulas = List(Proportion(), sum.Take());
+        const auto whole = [this](int n) {
+            return calc::exact::IntegerText(notation_.FormOf(Quantity::Ratio, n)->n);
+        };
+        step.note = Note(kRatioFails);
+        step.note.Add(whole(0) + ", " + whole(1) + " и " + whole(2)).Add(kRatioFailsEnd).Add(kNone);
         part.steps.push_back(std::move(step));
         return;
     }
@@ -78,6 +88,7 @@ void Worker::Rejected()
         step.formulas.push_back(radicand.Take());
         step.note.Add("; ").Add(kNegativeSquare);
     }
+    step.note.Add(kNone);
     part.steps.push_back(std::move(step));
 }
 

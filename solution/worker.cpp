@@ -3,6 +3,8 @@
 // route of the sides, which is Heron's formula alone.
 #include "worker.h"
 
+#include <algorithm>
+
 namespace solution
 {
 namespace
@@ -15,7 +17,14 @@ constexpr std::string_view kHeronInK = "Лицето по формулата н�
 constexpr std::string_view kHeron = "Полупериметърът p и лицето S по формулата на Херон:";
 constexpr std::string_view kMediansArea =
     "Лицето: медианите образуват триъгълник с лице S_m = (3/4)S; S_m по формулата на Херон:";
+constexpr std::string_view kSidesCheck =
+    "Проверка: пресмятаме S = (1/2)·bc·sin α, като cos α намираме от косинусовата теорема:";
+constexpr std::string_view kSameArea = "✓ същото лице";
 constexpr std::string_view kOutOfRange = "Защо няма резултат:";
+constexpr std::string_view kRemark = "Забележка:";
+constexpr std::string_view kAlmostDegenerate =
+    "триъгълникът е почти изроден: височината към най-дългата му страна е по-малка от "
+    "стотната част от нея";
 constexpr std::string_view kBeyondRange =
     "такъв триъгълник има, но някоя от дължините или лицето му е извън обхвата на числата, с "
     "които смята програмата";
@@ -31,6 +40,14 @@ bool RatioHasForms(const calc::exact::Values &values)
         if (!values.FormOf({Quantity::Ratio, i}))
             return false;
     return values.FormOf({Quantity::Scale, 0}).has_value();
+}
+
+// Whether the altitude to the longest side is under a hundredth of it: a triangle that is
+// nearly a segment (worked out so that no square of a long side overflows).
+bool AlmostDegenerate(const calc::Triangle &t)
+{
+    const double longest = std::max({t.sides[0].value, t.sides[1].value, t.sides[2].value});
+    return longest > 0 && 2 * (t.area.value / longest) < longest / 100;
 }
 
 } // namespace
@@ -55,7 +72,7 @@ std::vector<Route> RoutesOf(const calc::Solution &solution)
             return {Route::AltitudesByIdentity, Route::Bisectors, Route::BisectorsCheck};
         return {Route::Altitudes, Route::Bisectors, Route::AltitudesCheck, Route::BisectorsCheck};
     case InputMode::Sides:
-        return {Route::Sides, Route::Bisectors, Route::BisectorsCheck};
+        return {Route::Sides, Route::Bisectors, Route::SidesCheck, Route::BisectorsCheck};
     case InputMode::Medians:
         break;
     }
@@ -93,6 +110,8 @@ WorkedSolution Worker::Work()
 {
     for (const Route route : RoutesOf(solution_))
         Follow(route);
+    if (solution_.outcome == calc::Outcome::Solved && AlmostDegenerate(solution_.triangle))
+        Add(kRemark).steps.push_back({{}, Note(kAlmostDegenerate)});
     return std::move(worked_);
 }
 
@@ -111,6 +130,8 @@ void Worker::Follow(Route route)
         return Bisectors();
     case Route::AltitudesCheck:
         return AltitudesCheck();
+    case Route::SidesCheck:
+        return SidesCheck();
     case Route::MediansCheck:
         return MediansCheck();
     case Route::BisectorsCheck:
@@ -140,16 +161,27 @@ Expression Worker::Named(std::string_view letter, int i)
 
 Expression Worker::Proportion() const
 {
-    std::vector<Expression> sides, reciprocals, given, whole;
+    std::vector<Expression> sides, reciprocals, given, common, whole;
+    // Over the least common denominator, where the reciprocals are not all over it already.
+    const std::optional<calc::exact::Surd> &denominator =
+        notation_.FormOf(Quantity::CommonDenominator);
+    bool over = false;
     for (int i = 0; i < 3; ++i) {
         sides.push_back(Letter(i));
         reciprocals.push_back(Reciprocal(Given(i)));
         given.push_back(Reciprocal(notation_.Value(Quantity::Given, i)));
+        common.push_back(Fraction(notation_.Value(Quantity::CommonNumerator, i),
+                                  notation_.Value(Quantity::CommonDenominator)));
         whole.push_back(notation_.Value(Quantity::Ratio, i));
+        const std::optional<calc::exact::Surd> &reciprocal =
+            notation_.FormOf(Quantity::Reciprocal, i);
+        over = over || !reciprocal || !denominator || reciprocal->d != denominator->n;
     }
     Chain proportion(Ratio(std::move(sides)));
     proportion.Is(Ratio(std::move(reciprocals)));
     proportion.Is(Ratio(std::move(given)));
+    if (over && denominator && denominator->n != 1)
+        proportion.Is(Ratio(std::move(common)));
     proportion.Is(Ratio(std::move(whole)));
     return proportion.Take();
 }
@@ -157,10 +189,7 @@ Expression Worker::Proportion() const
 void Worker::AddResult(Part &part, Chain chain, Quantity quantity, int index) const
 {
     notation_.Finish(chain, quantity, index, true);
-    const calc::Triangle &t = solution_.triangle;
-    const calc::Number &reported =
-        quantity == Quantity::Area ? t.area : t.sides.at(static_cast<std::size_t>(index));
-    part.steps.push_back({List(chain.Take()), notation_.Notes(reported, quantity, index)});
+    part.steps.push_back({List(chain.Take()), notation_.Notes(quantity, index)});
 }
 
 // Heron's formula on the base triangle: p, p − x …, S; for altitudes in k.
@@ -208,14 +237,40 @@ void Worker::Heron(const std::array<Expression, 3> &x, const Expression &p, cons
         part.steps.push_back({List(s.Take()), {}});
     } else {
         notation_.Root(s, Quantity::HeronSquare, Quantity::Area, 0, true);
-        part.steps.push_back(
-            {List(s.Take()), notation_.Notes(solution_.triangle.area, Quantity::Area)});
+        part.steps.push_back({List(s.Take()), notation_.Notes(Quantity::Area)});
     }
 }
 
 void Worker::Sides()
 {
     Heron({Letter(0), Letter(1), Letter(2)}, Symbol("p"), Symbol("S"));
+}
+
+// cos α = (b² + c² − a²)/(2bc), sin α = √(1 − cos²α), S = (1/2)·bc·sin α: the area again.
+void Worker::SidesCheck()
+{
+    Part &part = Add(kSidesCheck);
+    const auto side = [this](int i) { return notation_.Value(Quantity::Given, i); };
+    const auto law = [](const auto &of) {
+        return Fraction(Difference(Sum(List(Square(of(1)), Square(of(2)))), Square(of(0))),
+                        Twice(Product(List(of(1), of(2)))));
+    };
+    Chain cosine(Symbol("cos α"));
+    cosine.Is(law(Letter));
+    cosine.Is(law(side));
+    cosine.Is(Fraction(notation_.Value(Quantity::CosineNumerator),
+                       Twice(notation_.Value(Quantity::AdjacentProduct))));
+    notation_.Finish(cosine, Quantity::Cosine);
+    Chain sine(Symbol("sin α"));
+    sine.Is(Root(Difference(Integer(1), Symbol("cos² α"))));
+    sine.Is(Root(Difference(Integer(1), Square(notation_.Value(Quantity::Cosine)))));
+    notation_.Root(sine, Quantity::SineSquare, Quantity::Sine);
+    Chain area(Symbol("S"));
+    const Expression half = Fraction(Integer(1), Integer(2));
+    area.Is(Product(List(half, Letter(1), Letter(2), Symbol("sin α"))));
+    area.Is(Product(List(half, side(1), side(2), notation_.Value(Quantity::Sine))));
+    notation_.Finish(area, Quantity::Area);
+    part.steps.push_back({List(cosine.Take(), sine.Take(), area.Take()), Note(kSameArea)});
 }
 
 void Worker::OutOfRange()

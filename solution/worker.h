@@ -4,9 +4,10 @@
 // takes is chosen by the kind of its lengths and its outcome (RoutesOf), and each route adds
 // its parts. The Worker's names, its shared formulas and Heron's formula are worker.cpp's;
 // the routes of each kind are altitudes.cpp's (the sides' ratio, or the identity, and the
-// check by the identity), worker.cpp's (sides), medians.cpp's (and their check),
-// bisectors.cpp's (the bisectors and their check by the formula) and refusal.cpp's (why a
-// triple is refused, why it has no result).
+// check by the other altitudes), worker.cpp's (sides, and their check by the sine),
+// medians.cpp's (and their check), bisectors.cpp's (the bisectors, the equal ones once, and
+// their check by a second formula) and refusal.cpp's (why a triple is refused, why it has no
+// result). Each check ends in its verdict.
 
 #include "kinds.h"
 #include "notation.h"
@@ -26,11 +27,12 @@ enum class Route {
     Sides,               // Heron's formula on the sides
     Medians,             // the sides from the medians, S = (4/3)S_m
     Bisectors,           // the segments of the opposite side, l_a² = bc − BL_a·CL_a
-    AltitudesCheck,      // S again by the identity
+    AltitudesCheck,      // h_b = 2S/b and h_c = 2S/c: the given altitudes again
+    SidesCheck,          // S = (1/2)·bc·sin α, cos α by the law of cosines
     MediansCheck,        // the medians again from the sides found
-    BisectorsCheck,      // l_a² = bc − bca²/(b + c)²
-    Rejected,            // why the triple has no triangle
-    OutOfRange,          // why a triangle there is has no result
+    BisectorsCheck, // l_a = 2√(bc·p(p − a))/(b + c); for medians l_a² = bc − bca²/(b + c)²
+    Rejected,       // why the triple has no triangle
+    OutOfRange,     // why a triangle there is has no result
 };
 
 // The routes of a solution, in order: of a solved triple the sides and the area by the
@@ -73,8 +75,8 @@ private:
     // 1/S² = P1 · P2 · P3 · P4 of the reciprocals of the altitudes, as letters, as numbers
     // and worked out.
     Expression InverseAreaSquared() const;
-    // The step of a side or the area, the chain finished with its value, with the report's
-    // note where its digits differ.
+    // The step of a side or the area, the chain finished with its value and its decimal,
+    // with a note where it has no short exact form.
     void AddResult(Part &part, Chain chain, calc::Quantity quantity, int index) const;
 
     // The routes.
@@ -85,8 +87,14 @@ private:
     void Medians();
     void Bisectors();
     void AltitudesCheck();
+    void SidesCheck();
     void MediansCheck();
     void BisectorsCheck();
+    void SquaresCheck();
+    // Whether sides x and y are equal, exactly; the first bisector before i equal to it
+    // (l_b = l_a where a = b), or −1.
+    bool SameSides(int x, int y) const;
+    int EqualBefore(int i) const;
     void Rejected();
     void OutOfRange();
 

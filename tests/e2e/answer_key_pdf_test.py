@@ -23,15 +23,15 @@ engine = sys.argv[2] if len(sys.argv) > 2 else 'chromium'
 ENV = {'LC_ALL': 'C.UTF-8'}
 
 # The worksheets, each with its blocks that go on over the pages: of sides, ten triangles,
-# a refusal and a line that is no triple, twelve blocks, of which the sixth (8, 9 and 10) is
-# a little longer than a page, the first does not fit under the key's heading and the
-# even ones take nearly all of a page, too nearly to be sure of it in every engine; of
-# altitudes, made by the teacher's generator, solutions of a page and a half and two
-# refusals.
+# a refusal and a line that is no triple, twelve blocks: five scalene triangles, whose
+# solutions with their checks are longer than a page, between equilateral ones, which fit
+# a page (their equal bisectors worked out once); of altitudes, made by the teacher's
+# generator, solutions of a page and a half and two refusals.
 WORKSHEETS = [
     ('sides', ['--sides'],
-     ''.join(f'{k + 2} {k + 3} {k + 4}\n' for k in range(1, 11)) + '1 2 3\n1 2\n',
-     {1, 2, 4, 6, 8, 10}),
+     ''.join((f'{k + 2} {k + 2} {k + 2}\n' if k % 2 == 0 else f'{k + 2} {k + 3} {k + 4}\n')
+             for k in range(1, 11)) + '1 2 3\n1 2\n',
+     {1, 3, 5, 7, 9}),
     ('altitudes', ['--heights'], ['--heights', '--generate', '5', '--impossible', '2',
                                   '--seed', '7'], {1, 2, 4}),
 ]
@@ -43,8 +43,8 @@ FILLED = 1 / 3
 
 def plain(text):
     """Text as compared: compatibility forms (the math italic 𝑘 as k), no spaces, no
-    invisible times."""
-    return re.sub(r'[\s\u2062]', '', unicodedata.normalize('NFKC', text))
+    invisible times nor function application (cos α)."""
+    return re.sub(r'[\s\u2061\u2062]', '', unicodedata.normalize('NFKC', text))
 
 
 def drawn(text):

@@ -117,13 +117,13 @@ TEST_P(HeightTest, IsWhatChromiumLaysOut)
 
 INSTANTIATE_TEST_SUITE_P(
     Triples, HeightTest,
-    testing::Values(HeightCase{"Sides", calc::InputMode::Sides, {"3", "4", "5"}, 43.94},
+    testing::Values(HeightCase{"Sides", calc::InputMode::Sides, {"3", "4", "5"}, 52.88},
                     HeightCase{"LongDecimals",
                                calc::InputMode::Sides,
                                {"12.3456789", "23.4567891", "34.5678912"},
-                               74.19},
-                    HeightCase{"Altitudes", calc::InputMode::Heights, {"4", "5", "10"}, 86.56},
-                    HeightCase{"Medians", calc::InputMode::Medians, {"3", "4", "5"}, 96.26},
+                               78.74},
+                    HeightCase{"Altitudes", calc::InputMode::Heights, {"4", "5", "10"}, 77.89},
+                    HeightCase{"Medians", calc::InputMode::Medians, {"3", "4", "5"}, 97.46},
                     HeightCase{"Refused", calc::InputMode::Heights, {"1", "2", "3"}, 7.62}),
     RowName<HeightCase>);
 

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoutesCase{"Sides",
                    calc::InputMode::Sides,
                    {"3", "4", "5"},
-                   {Route::Sides, Route::Bisectors, Route::BisectorsCheck}},
+                   {Route::Sides, Route::Bisectors, Route::SidesCheck, Route::BisectorsCheck}},
         RoutesCase{"Medians",
                    calc::InputMode::Medians,
                    {"3", "4", "5"},

@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"SidesWithinAPage",
                 InputMode::Sides,
                 ".",
-                {"3 4 5", "3 4 5", "12.3456789 23.4567891 34.5678912"},
+                {"3 4 5", "5 5 5", "12.3456789 23.4567891 34.5678912"},
                 {Line::Solved, Line::Solved, Line::Solved},
                 3,
                 {"<section class=\"task long\" id=\"task-1\">",
