@@ -1,6 +1,7 @@
 #include "answer_key.h"
 
 #include "chapter_report.h"
+#include "chapter_work.h"
 #include "figure.h"
 #include "markup.h"
 #include "printout.h"
@@ -183,8 +184,8 @@ void AnswerKey::Add(std::string &out, const Record &record)
 }
 
 // The block of a task of givens: the report of every triangle, with its exact values, then
-// a figure of each, drawn from its sides, as the figure of three sides is; a triangle too
-// thin to draw says so in place of its figure.
+// a figure of each, drawn from its sides, as the figure of three sides is (a triangle too
+// thin to draw says so in place of its figure), and the worked solution under them.
 void AnswerKey::AddGivens(std::string &out, const Record &record)
 {
     const calc::chapter::Solution &solution = *record.chapter;
@@ -192,7 +193,13 @@ void AnswerKey::AddGivens(std::string &out, const Record &record)
     scratch_.clear();
     calc::chapter::AppendReport(scratch_, solution,
                                 {.decimalSeparator = separator_, .lineEnd = "\n"}, true);
-    page_.OpenBlock(out, record, solved ? "task" : "task refused", true);
+    const solution::WorkedSolution worked = solution::WorkChapter(solution);
+    const bool overPage = Long(kPageHeight - (page_.Blocks() == 0 ? kTitleHeight : 0), scratch_, {},
+                               !solution.triangles.empty(), worked, separator_);
+    std::string classes = solved ? "task" : "task refused";
+    if (overPage)
+        classes += " long";
+    page_.OpenBlock(out, record, classes, true);
     out += "<pre class=\"report\">";
     AppendEscaped(out, scratch_);
     out += "</pre>\n</div>\n";
@@ -226,8 +233,11 @@ void AnswerKey::AddGivens(std::string &out, const Record &record)
         out += svg;
         out += "</figure>\n";
     }
-    // The worked solution of the task goes here, under the data and the figures, when the
-    // chapter has one.
+    // The worked solution, or why there is none, across the block under the data and the
+    // figures.
+    out += "</div>\n<div class=\"steps\">\n";
+    solution::AppendMathMl(out, worked, separator_,
+                           {.column = kColumn, .tail = overPage ? kTail : 0});
     out += "</div>\n</section>\n";
 }
 

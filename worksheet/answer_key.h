@@ -10,8 +10,8 @@
 // memory that does not grow with it.
 //
 // A key of givens of the triangle chapter has, for each task, the chapter's report of every
-// triangle that fits with its exact values, and a figure of each triangle drawn from its
-// sides.
+// triangle that fits with its exact values, a figure of each triangle drawn from its
+// sides, and the worked solution: the school's route, or what the search proved.
 
 #include "printed_page.h"
 #include "worksheet.h"

@@ -3,6 +3,7 @@
 #include "fields.h"
 
 #include "chapter_report.h"
+#include "chapter_work.h"
 #include "docx_parts.h"
 #include "figure.h"
 #include "kinds.h"
@@ -197,8 +198,8 @@ void DocxDocument::AddKeyTask(const Record &record)
 }
 
 // A task of givens: the data, the chapter's report of every triangle with its exact values,
-// then a figure of each triangle, drawn from its sides as shapes; a triangle too thin to
-// draw says so.
+// then a figure of each triangle, drawn from its sides as shapes (a triangle too thin to
+// draw says so), and the worked solution.
 void DocxDocument::AddGivensTask(const Record &record)
 {
     const calc::chapter::Solution &solution = *record.chapter;
@@ -230,6 +231,8 @@ void DocxDocument::AddGivensTask(const Record &record)
         AppendPicture(pictureId, "figure" + std::to_string(blocks_) + "-" + std::to_string(i + 1),
                       sides, painter, frame);
     }
+    AppendParagraph(main_, docx::kStepsStyle, solution::kHeading);
+    solution::AppendOmml(main_, solution::WorkChapter(solution), separator_, docx::kTextWidth);
 }
 
 // The figure of the current task, inline, 84 mm wide: the group of the shapes `painter`

@@ -171,7 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  {"Намерете страните", "Медиана AK (ma):<"}},
         DocxCase{"EmptyKey", Page::Key, InputMode::Heights, "# no tasks\n", 0, 0, {"Няма задачи."}},
-        // A picture of each triangle of a task of givens, none of a refused one.
+        // A picture of each triangle of a task of givens, none of a refused one, and the
+        // worked solution.
         DocxCase{"KeyOfGivens",
                  Page::Key,
                  worksheet::Topic::Givens(),
@@ -181,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Ключ с отговори — триъгълник по три елемента",
                   "α</w:t><w:tab/><w:t xml:space=\"preserve\">60°", "Триъгълник 2", "cos β = 1/7",
                   "Страната c е поне колкото", "непознат елемент „x“",
-                  "descr=\"Триъгълник ABC по три страни"}},
+                  "Две страни и ъгъл срещу едната от тях", "descr=\"Триъгълник ABC по три страни"}},
         DocxCase{"SheetOfGivens",
                  Page::Sheet,
                  worksheet::Topic::Givens(),
