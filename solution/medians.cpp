@@ -28,11 +28,12 @@ void Worker::Medians()
         chain.Is(Product(List(twoThirds, Root(notation_.Value(Quantity::MedianRadicand, i)))));
         // (2/3)√292 = (2/3)√(4 · 73) = (2/3) · 2√73: the square factor out of a whole radicand.
         const std::optional<calc::exact::Surd> &root = notation_.FormOf(Quantity::MedianRoot, i);
-        if (root && !root->Rational() && root->d == 1 && root->n > 1) {
-            chain.Is(Product(List(twoThirds, Root(Product(List(Notation::Whole(root->n * root->n),
-                                                               Notation::Whole(root->r)))))));
-            chain.Is(Product(List(twoThirds, notation_.Value(Quantity::MedianRoot, i))));
-        }
+        if (root && root->d == 1)
+            if (std::optional<Expression> factored =
+                    notation_.SquareFactor(Quantity::MedianRadicand, Quantity::MedianRoot, i)) {
+                chain.Is(Product(List(twoThirds, std::move(*factored))));
+                chain.Is(Product(List(twoThirds, notation_.Value(Quantity::MedianRoot, i))));
+            }
         AddResult(sides, std::move(chain), Quantity::Side, i);
     }
     const Expression p = Symbol("p", 'm');

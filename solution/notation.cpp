@@ -102,16 +102,22 @@ void Notation::Root(Chain &chain, Quantity square, Quantity root, int index, boo
     // √19,0944 = √(11934/625): a decimal under the root as the fraction it is, first.
     if (squared && squared->Rational() && squared->d != 1 && decimals_)
         chain.Is(solution::Root(FormExpression(*squared)));
-    const std::optional<Surd> &rootForm = FormOf(root, index);
-    if (squared && squared->Rational() && rootForm && !rootForm->Rational() && rootForm->n != 1 &&
-        squared->d == rootForm->d * rootForm->d) {
-        // √(n²r/d²) = √(n² · r)/d: the square factor shown before it is taken out.
-        const Surd &form = *rootForm;
-        const BigInteger squareFactor = form.n * form.n;
-        Expression inside = solution::Root(Product(List(Whole(squareFactor), Whole(form.r))));
-        chain.Is(form.d == 1 ? std::move(inside) : Fraction(std::move(inside), Whole(form.d)));
-    }
+    if (std::optional<Expression> factored = SquareFactor(square, root, index))
+        chain.Is(std::move(*factored));
     Finish(chain, root, index, decimal);
+}
+
+std::optional<Expression> Notation::SquareFactor(Quantity square, Quantity root, int index) const
+{
+    const std::optional<Surd> &squared = FormOf(square, index);
+    const std::optional<Surd> &rootForm = FormOf(root, index);
+    if (!squared || !squared->Rational() || !rootForm || rootForm->Rational() || rootForm->n == 1 ||
+        squared->d != rootForm->d * rootForm->d)
+        return std::nullopt;
+    // √(n²r/d²) = √(n² · r)/d: the square factor shown before it is taken out.
+    const Surd &form = *rootForm;
+    Expression inside = solution::Root(Product(List(Whole(form.n * form.n), Whole(form.r))));
+    return form.d == 1 ? std::move(inside) : Fraction(std::move(inside), Whole(form.d));
 }
 
 bool Notation::OverRoot(Chain &chain, Quantity quantity, int index) const

@@ -60,6 +60,11 @@ public:
     void Root(Chain &chain, calc::Quantity square, calc::Quantity root, int index = 0,
               bool decimal = false) const;
 
+    // √(n² · r)/d of a root q√r/d (= n√r/d) of the rational `square`, its square factor
+    // shown before it is taken out; nothing where there is none to take out.
+    std::optional<Expression> SquareFactor(calc::Quantity square, calc::Quantity root,
+                                           int index = 0) const;
+
     // The value written with its unrationalized root, q·r/√r for q√r ("40/√231"), where
     // that is how it comes out of a division by a root; nothing for other values.
     bool OverRoot(Chain &chain, calc::Quantity quantity, int index = 0) const;

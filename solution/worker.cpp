@@ -161,27 +161,32 @@ Expression Worker::Named(std::string_view letter, int i)
 
 Expression Worker::Proportion() const
 {
-    std::vector<Expression> sides, reciprocals, given, common, whole;
-    // Over the least common denominator, where the reciprocals are not all over it already.
-    const std::optional<calc::exact::Surd> &denominator =
-        notation_.FormOf(Quantity::CommonDenominator);
-    bool over = false;
+    std::vector<Expression> sides, reciprocals, given, whole;
     for (int i = 0; i < 3; ++i) {
         sides.push_back(Letter(i));
         reciprocals.push_back(Reciprocal(Given(i)));
         given.push_back(Reciprocal(notation_.Value(Quantity::Given, i)));
-        common.push_back(Fraction(notation_.Value(Quantity::CommonNumerator, i),
-                                  notation_.Value(Quantity::CommonDenominator)));
         whole.push_back(notation_.Value(Quantity::Ratio, i));
-        const std::optional<calc::exact::Surd> &reciprocal =
-            notation_.FormOf(Quantity::Reciprocal, i);
-        over = over || !reciprocal || !denominator || reciprocal->d != denominator->n;
     }
     Chain proportion(Ratio(std::move(sides)));
     proportion.Is(Ratio(std::move(reciprocals)));
     proportion.Is(Ratio(std::move(given)));
-    if (over && denominator && denominator->n != 1)
+    // Over the least common denominator, where the reciprocals are not all over it already.
+    const std::optional<calc::exact::Surd> &denominator =
+        notation_.FormOf(Quantity::CommonDenominator);
+    const auto over = [&](int i) {
+        const std::optional<calc::exact::Surd> &reciprocal =
+            notation_.FormOf(Quantity::Reciprocal, i);
+        return reciprocal && reciprocal->d == denominator->n;
+    };
+    if (denominator && denominator->n != 1 && !(over(0) && over(1) && over(2))) {
+        std::vector<Expression> common;
+        common.reserve(3);
+        for (int i = 0; i < 3; ++i)
+            common.push_back(Fraction(notation_.Value(Quantity::CommonNumerator, i),
+                                      notation_.Value(Quantity::CommonDenominator)));
         proportion.Is(Ratio(std::move(common)));
+    }
     proportion.Is(Ratio(std::move(whole)));
     return proportion.Take();
 }
