@@ -22,20 +22,28 @@ Integer ArctanOfInverse(unsigned n, unsigned precision, unsigned &terms)
     return sum;
 }
 
-Rational PowerOfTwo(int exponent)
+// sin(t / 2^precision) · 2^precision for 0 ≤ t ≤ 2^precision (t ≤ 1 rad) by its series,
+// every product and quotient rounded down: a term's rounding never grows (the factors are
+// below 1), so each term is within 3 units of its true value, and the first term the
+// rounding leaves at 0 bounds what is left of the series.
+Integer FixedSine(const Integer &t, unsigned precision)
 {
-    return exponent >= 0 ? Rational(Integer(1) << static_cast<unsigned>(exponent))
-                         : Rational(Integer(1), Integer(1) << static_cast<unsigned>(-exponent));
+    const Integer square = (t * t) >> precision;
+    Integer term = t;
+    Integer sum = t;
+    for (unsigned k = 1; term != 0; ++k) {
+        term = ((term * square) >> precision) / (Integer(2 * k) * (2 * k + 1));
+        sum = k % 2 != 0 ? Integer(sum - term) : Integer(sum + term);
+    }
+    return sum;
 }
 
-// The bound of an interval's distance from zero.
-Rational Magnitude(const Interval &x)
+// The bound of FixedSine's error in units of 2^-precision: 3 for each of its terms (at most
+// one for every bit of precision) and 3 for the rest of the series.
+Integer SineError(unsigned precision)
 {
-    const Rational lower = x.Lower();
-    const Rational upper = x.Upper();
-    return std::max(abs(lower), abs(upper));
+    return Integer(3) * (precision + 2);
 }
-
 } // namespace
 
 Interval PiInterval(unsigned bits)
@@ -63,20 +71,18 @@ IntervalSinCos SinCosDegrees(const Rational &degrees, unsigned bits)
         x = 90 - x;
     const unsigned working = bits + 16;
     const Interval t = PiInterval(working) * Interval::Of(Quadratic(Rational(x / 180)), working);
-    const Interval square = t * t;
-    // sin t = t − t³/3! + …, to below 2^-(bits + 8), the rest bounded by the last term.
-    const Rational small = PowerOfTwo(-static_cast<int>(bits) - 8);
-    Interval term = t;
-    Interval sum = t;
-    for (int k = 1; Magnitude(term) > small; ++k) {
-        term = term * square /
-               Interval::Of(Quadratic(2 * static_cast<std::int64_t>(k) *
-                                      (2 * static_cast<std::int64_t>(k) + 1)),
-                            working);
-        sum = k % 2 != 0 ? sum - term : sum + term;
-    }
-    sum = sum + Interval::Between(-small, small, working);
-    Interval sin = sum;
+    // sin t, summed in fixed point at 2^-precision from the interval's lower end: sin is
+    // increasing on [0, π/4] with a slope of at most 1, so the upper end adds the width.
+    const unsigned precision = working + 16;
+    const Integer one = Integer(1) << precision;
+    const Rational lower = t.Lower(), upper = t.Upper();
+    const Integer low =
+        lower > 0 ? Integer(numerator(lower) * one / denominator(lower)) : Integer(0);
+    const Integer high = (numerator(upper) * one + denominator(upper) - 1) / denominator(upper);
+    const Integer sine = FixedSine(low, precision);
+    const Integer error = SineError(precision);
+    Interval sin = Interval::Between(Rational(sine - error, one),
+                                     Rational(sine + (high - low) + error, one), working);
     Interval cos = Root(Interval::Of(Quadratic(1), working) - sin * sin);
     if (swapped)
         std::swap(sin, cos);

@@ -117,4 +117,32 @@ TEST_P(SinCosAgreeTest, IntervalsHoldTheBalls)
 INSTANTIATE_TEST_SUITE_P(Angles, SinCosAgreeTest,
                          testing::Values(37.5, 0.001, 44.999, 45.001, 90, 100.25, 179.999));
 
+// At thousands of bits the intervals still hold the exact halves, and are as narrow as asked.
+struct HalfCase {
+    const char *name;
+    int degrees;
+    bool cosine;
+};
+
+class SinCosPreciseTest : public testing::TestWithParam<HalfCase>
+{
+};
+
+TEST_P(SinCosPreciseTest, HoldsTheHalfAtManyBits)
+{
+    const calc::exact::IntervalSinCos trig =
+        calc::exact::SinCosDegrees(calc::exact::Rational(GetParam().degrees), 4096);
+    const calc::exact::Interval &x = GetParam().cosine ? trig.cos : trig.sin;
+    const calc::exact::Rational half(1, 2);
+    EXPECT_TRUE(x.Lower() <= half && half <= x.Upper());
+    EXPECT_LT(x.Upper() - x.Lower(),
+              calc::exact::Rational(calc::exact::Integer(1), calc::exact::Integer(1) << 4000U));
+}
+
+INSTANTIATE_TEST_SUITE_P(Halves, SinCosPreciseTest,
+                         testing::Values(HalfCase{"Sine30", 30, false},
+                                         HalfCase{"Cosine60", 60, true},
+                                         HalfCase{"Sine150", 150, false}),
+                         RowName<HalfCase>);
+
 } // namespace
