@@ -224,7 +224,8 @@ class WebKit(Selenium):
 
     def press(self, *keys):
         # WebKitGTK's driver hands the keys to the window and may return before the page
-        # has handled them: wait (up to two seconds) until the page has seen them released.
+        # has handled them: wait until the page has seen them released (on a loaded machine
+        # that can take seconds; a key that takes the focus out of the page is never seen).
         released = lambda: self.run(
             "if (window.keysReleased === undefined) { window.keysReleased = 0;"
             " addEventListener('keyup', () => ++window.keysReleased, true); }"
@@ -234,7 +235,7 @@ class WebKit(Selenium):
             *modifiers, last = key.split('+') if len(key) > 1 else [key]
             expected += len(modifiers) + (1 if last in SELENIUM_KEYS else len(last))
         super().press(*keys)
-        deadline = time.monotonic() + 2
+        deadline = time.monotonic() + 20
         while released() < expected and time.monotonic() < deadline:
             time.sleep(0.01)
 
