@@ -13,6 +13,16 @@
 
 using model::Calculator;
 
+namespace
+{
+
+// The page is Bulgarian: beside the report box (whose numbers follow the browser's
+// language, as the window's follow the system's), the figure, the exact values and the
+// worked solution write the decimal comma whatever language the browser reports.
+constexpr const char *kPageSeparator = ",";
+
+} // namespace
+
 extern "C" {
 
 Calculator *ModelCreate(const char *decimalSeparator)
@@ -83,8 +93,7 @@ const char *ModelAnnouncement(const Calculator *model)
 }
 
 // The figure of the solution the result shows, as an SVG document of `width` x `height`
-// pixels (empty when the result shows none), and its description in words, both with the
-// model's decimal separator.
+// pixels (empty when the result shows none), and its description in words.
 const char *ModelFigure(const Calculator *model, int width, int height)
 {
     static std::string svg;
@@ -92,7 +101,7 @@ const char *ModelFigure(const Calculator *model, int width, int height)
     if (model->Solution())
         svg = figure::Svg(*model->Solution(), {.width = static_cast<double>(width),
                                                .height = static_cast<double>(height),
-                                               .decimalSeparator = model->DecimalSeparator()});
+                                               .decimalSeparator = kPageSeparator});
     return svg.c_str();
 }
 
@@ -104,7 +113,7 @@ const char *ModelExactValues(const Calculator *model)
     text.clear();
     if (model->Solution())
         calc::AppendExactValues(text, *model->Solution(),
-                                {.decimalSeparator = model->DecimalSeparator(), .lineEnd = "\n"});
+                                {.decimalSeparator = kPageSeparator, .lineEnd = "\n"});
     return text.c_str();
 }
 
@@ -117,7 +126,7 @@ const char *ModelExactMathMl(const Calculator *model)
         solution::WorkedSolution values;
         values.parts.push_back({calc::kExactHeading, solution::ExactValues(*model->Solution())});
         if (!values.parts.front().steps.empty())
-            solution::AppendMathMl(html, values, model->DecimalSeparator());
+            solution::AppendMathMl(html, values, kPageSeparator);
     }
     return html.c_str();
 }
@@ -129,7 +138,7 @@ const char *ModelSolution(const Calculator *model)
     static std::string html;
     html.clear();
     if (model->Solution())
-        solution::AppendMathMl(html, solution::Work(*model->Solution()), model->DecimalSeparator());
+        solution::AppendMathMl(html, solution::Work(*model->Solution()), kPageSeparator);
     return html.c_str();
 }
 
@@ -138,7 +147,7 @@ const char *ModelSolutionText(const Calculator *model)
     static std::string text;
     text.clear();
     if (model->Solution())
-        solution::AppendText(text, solution::Work(*model->Solution()), model->DecimalSeparator());
+        solution::AppendText(text, solution::Work(*model->Solution()), kPageSeparator);
     return text.c_str();
 }
 
@@ -147,7 +156,7 @@ const char *ModelFigureDescription(const Calculator *model)
     static std::string description;
     description.clear();
     if (model->Solution())
-        description = figure::Description(*model->Solution(), model->DecimalSeparator());
+        description = figure::Description(*model->Solution(), kPageSeparator);
     return description.c_str();
 }
 

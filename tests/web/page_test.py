@@ -759,13 +759,13 @@ class EnglishPage(TypedCases, Page):
                 self.assertTrue(drawn['shown'])
                 self.assertTrue(drawn['src'].startswith('data:image/svg+xml'))
                 self.assertIn('по три медиани', drawn['alt'])
-                self.assertIn('Ъглополовящи: от A — 2.86', drawn['alt'])
+                self.assertIn('Ъглополовящи: от A — 2,86', drawn['alt'])
                 self.assertEqual(drawn['exact'].split('\n'), [
-                    'Точни стойности:', 'BC = 2√73/3 ≈ 5.69600249687835',
-                    'AC = 4√13/3 ≈ 4.80740170061865', 'AB = 10/3 ≈ 3.33333333333333', 'S = 8'])
+                    'Точни стойности:', 'BC = 2√73/3 ≈ 5,69600249687835',
+                    'AC = 4√13/3 ≈ 4,80740170061865', 'AB = 10/3 ≈ 3,33333333333333', 'S = 8'])
                 self.assertEqual(drawn['exactRows'], 4)  # and as formulas
                 self.assertEqual(drawn['solution'][:2], [True, True])
-                self.assertIn('\nl_c ≈ √24.6250758852656 ≈ 4.96236595640282: точната стойност няма кратък запис с корени\n',
+                self.assertIn('\nl_c ≈ √24,6250758852656 ≈ 4,96236595640282: точната стойност няма кратък запис с корени\n',
                               drawn['solution'][2])
                 if beside:
                     self.assertGreaterEqual(drawn['figure'][0], drawn['form'][0])
@@ -967,6 +967,14 @@ class EnglishPage(TypedCases, Page):
                     return
                 self.assertEqual(self.run_js('return navigator.language'), language)
                 self.calculate(MEDIANS[separator])
+                # Beside the report, the figure read out, the exact values and the solution
+                # keep the page's decimal comma.
+                beside = ' '.join(self.run_js('''return [
+                    document.querySelector('#figure img').alt,
+                    document.getElementById('exact-text').textContent,
+                    document.getElementById('steps-text').textContent]'''))
+                self.assertRegex(beside, r'\d,\d')
+                self.assertNotRegex(beside, r'\d\.\d')
 
     def test_no_network_request_and_no_console_error(self):
         self.calculate(CASES[0])
