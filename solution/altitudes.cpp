@@ -52,7 +52,7 @@ void Worker::Altitudes()
     k.Is(Fraction(notation_.Value(Quantity::AltitudeArea), notation_.Value(Quantity::HeronArea)));
     notation_.OverRoot(k, Quantity::Scale);
     notation_.Finish(k, Quantity::Scale, 0, true);
-    scale.steps.push_back({List(area.Take(), equation.Take()), Note(kDivided)});
+    scale.steps.push_back({List(area.Take(), equation.Take()), Note(kDivided), true});
     scale.steps.push_back({List(k.Take()), {}});
 
     Part &results = Add(kSidesAndArea);

@@ -250,26 +250,31 @@ private:
     bool grouping_ = false; // the next piece opens a group: its break is before the group
 };
 
-// A chain as cells of the step's grid: its first item, then its relations in one row,
+// A chain as cells of the step's grid: its first item, then its relations in one row (an
+// equation, or a chain of one item, whole in a cell across the grid),
 // each a group: the row wraps at a relation first, its further lines starting under the
 // first relation, and inside a relation only where that is wider than a line. The step's
 // note (why a triple is refused, what a decimal is) follows its last chain, after a colon;
 // `wide`: beside left-hand sides too wide to leave a long note room on a phone.
 void WriteChain(std::string &out, const Expression &chain, std::string_view separator,
-                std::string_view note, bool wide)
+                std::string_view note, bool wide, bool equation)
 {
-    out += chain.operands.size() == 1 ? "<div class=\"lhs alone\">" : "<div class=\"lhs\">";
+    const bool whole = chain.operands.size() == 1 || equation;
+    out += whole ? "<div class=\"lhs alone\">" : "<div class=\"lhs\">";
     Cell lhs(out, separator);
     lhs.Item({}, chain.operands.front());
-    if (chain.operands.size() > 1) {
+    if (whole) {
+        for (std::size_t i = 1; i < chain.operands.size(); ++i)
+            lhs.Relation(chain.relations[i - 1], chain.operands[i]);
+        if (!note.empty())
+            lhs.Note(note, wide);
+    } else {
         out += "</div><div class=\"row\">";
         Cell cell(out, separator);
         for (std::size_t i = 1; i < chain.operands.size(); ++i)
             cell.Relation(chain.relations[i - 1], chain.operands[i]);
         if (!note.empty())
             cell.Note(note, wide);
-    } else if (!note.empty()) {
-        lhs.Note(note, wide);
     }
     out += "</div>";
 }
@@ -287,7 +292,7 @@ void WriteStep(std::string &out, const Step &step, std::string_view separator)
     for (std::size_t i = 0; i < step.formulas.size(); ++i)
         WriteChain(out, step.formulas[i], separator,
                    i + 1 == step.formulas.size() ? std::string_view(note) : std::string_view(),
-                   wide);
+                   wide, step.equation && i + 1 == step.formulas.size());
     if (step.formulas.empty() && !note.empty()) {
         out += "<p class=\"note\">";
         AppendEscaped(out, note);

@@ -240,14 +240,19 @@ bool Breaks(const Expression &e)
 }
 
 // The lines of one formula in a step: its first item in a column `first` em wide, its
-// relations packed into lines `room` em wide, then the note after its colon.
+// relations packed into lines `room` em wide, then the note after its colon; an equation
+// (`whole`) goes on from its first item, in lines as wide as both.
 double FormulaHeight(Measure &measure, const Expression &chain, double first, double room,
-                     std::string_view note)
+                     std::string_view note, bool whole)
 {
     const Extent lhs = measure.Of(chain.operands.front());
+    if (whole) {
+        room += first;
+        first = room;
+    }
     // The lines of the left-hand side itself where it is wider than its column.
     double height = 0;
-    double lineWidth = 0;
+    double lineWidth = whole ? std::fmod(lhs.width, std::max(room, 1.0)) : 0;
     Extent line{0, lhs.above, lhs.below};
     if (lhs.width > first) {
         const double lines = std::ceil(lhs.width / std::max(first, 1.0));
@@ -285,14 +290,18 @@ double StepHeight(const Step &step, double width, std::string_view separator)
         return std::ceil(Characters(note, kTextLetter) / width) * kTextLine;
     Measure measure(separator);
     double first = 0; // the column of the left-hand sides, at most half the step
-    for (const Expression &chain : step.formulas)
-        first = std::max(first, measure.Of(chain.operands.front()).width);
+    const auto whole = [&](std::size_t i) {
+        return step.equation && i + 1 == step.formulas.size();
+    };
+    for (std::size_t i = 0; i < step.formulas.size(); ++i)
+        if (!whole(i))
+            first = std::max(first, measure.Of(step.formulas[i].operands.front()).width);
     first = std::min(first, width / 2);
     double height = 0;
     for (std::size_t i = 0; i < step.formulas.size(); ++i)
-        height += FormulaHeight(measure, step.formulas[i], first, width - first,
-                                i + 1 == step.formulas.size() ? std::string_view(note)
-                                                              : std::string_view());
+        height += FormulaHeight(
+            measure, step.formulas[i], first, width - first,
+            i + 1 == step.formulas.size() ? std::string_view(note) : std::string_view(), whole(i));
     return height;
 }
 

@@ -74,6 +74,9 @@ private:
 struct Step {
     std::vector<Expression> formulas; // Chains
     Note note;
+    // The last formula equates two workings ((k²/4)√231 = 10k): written whole on its line,
+    // not with a name's column for its left side.
+    bool equation = false;
 };
 
 // The steps that find one thing, under a title ("Лице по формулата на Херон:").

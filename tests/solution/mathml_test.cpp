@@ -115,6 +115,7 @@ struct LayoutCase {
     std::vector<Expression> formulas;
     std::string note;
     std::string line; // as Reader reads it
+    bool equation = false;
 };
 
 std::ostream &operator<<(std::ostream &os, const LayoutCase &c)
@@ -132,7 +133,9 @@ class LayoutTest : public testing::TestWithParam<LayoutCase>
 TEST_P(LayoutTest, RowsBreakOnlyAtTheTopLevel)
 {
     std::string html;
-    AppendMathMl(html, {.parts = {{"", {{GetParam().formulas, Note(GetParam().note)}}}}});
+    AppendMathMl(
+        html,
+        {.parts = {{"", {{GetParam().formulas, Note(GetParam().note), GetParam().equation}}}}});
     const std::string step = html.substr(html.find("<div"));
     EXPECT_EQ(Reader(step).Line(), GetParam().line) << step;
 }
@@ -198,6 +201,13 @@ INSTANTIATE_TEST_SUITE_P(
                              N(5)})},
                    kLongNote,
                    "2m_a^2 ^ +2m_b^2 | [=5:] «" + kLongNote + "»"},
+        LayoutCase{"AnEquationWholeOnItsLine",
+                   {Formula({Sum(List(Product(List(N(2), Square(Symbol("m", 'a')))),
+                                      Product(List(N(2), Square(Symbol("m", 'b')))))),
+                             N(5)})},
+                   kLongNote,
+                   "2m_a^2 ^ +2m_b^2 ^ [=5:] «" + kLongNote + "»",
+                   true},
         LayoutCase{"ALongNoteBesideNarrowSides",
                    {Formula({Sum(List(kA, kB)), N(5)})},
                    kLongNote,
