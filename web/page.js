@@ -49,6 +49,18 @@
     BindTeacher(createModel.teacher, decimalSeparator()); // teacher.js
     BindGiven(createModel.given, decimalSeparator()); // given.js
 
+    // In the window's layout the result box, and the window with it, grows until the whole
+    // of its text is in view: a report is read without scrolling in the box. (In the
+    // flowing layout the box is as tall as its text.)
+    const form = document.querySelector('.Form');
+    const fit = () => {
+        form.style.setProperty('--grown', '0px');
+        const more = result.scrollHeight - result.clientHeight;
+        if (more > 0) form.style.setProperty('--grown', `${more}px`);
+    };
+    window.addEventListener('resize', fit);
+    document.fonts?.ready.then(fit);
+
     // Shows the model's state; asks nothing of the model in return.
     let focusRequests = 0;
     let announcements = 0;
@@ -65,6 +77,7 @@
         const text = model.result().replace(/\r\n/g, '\n');
         if (result.textContent !== text) {
             result.textContent = text;
+            fit();
             result.scrollTop = 0;
             // The triangle the result reports, drawn, and read out as its text alternative.
             const svg = model.figure(
