@@ -39,6 +39,30 @@ std::string EqualSides(int x, int y)
     return text;
 }
 
+// After a product of two roots' forms: the product under one root, then its square factor
+// taken out, where both are roots.
+void RootsMultiplied(Chain &chain, const std::optional<calc::exact::Surd> &x,
+                     const std::optional<calc::exact::Surd> &y)
+{
+    if (!x || !y || x->Rational() || y->Rational())
+        return;
+    // (√22/3) · (40√231/231) = 40√(22 · 231)/693 = 40 · 11√42/693: one root of the product,
+    // then its square factor out, the radicands' common factor (both are square-free).
+    const calc::exact::Integer n = x->n * y->n, d = x->d * y->d, common = gcd(x->r, y->r);
+    const auto over = [&d](Expression numerator) {
+        return d == 1 ? std::move(numerator) : Fraction(std::move(numerator), Notation::Whole(d));
+    };
+    const auto times = [&n](std::vector<Expression> factors) {
+        if (n != 1)
+            factors.insert(factors.begin(), Notation::Whole(n));
+        return factors.size() == 1 ? std::move(factors.front()) : Product(std::move(factors));
+    };
+    chain.Is(over(times(List(Root(Product(List(Notation::Whole(x->r), Notation::Whole(y->r))))))));
+    if (common != 1)
+        chain.Is(over(times(List(Notation::Whole(common),
+                                 Root(Notation::Whole(x->r * y->r / (common * common)))))));
+}
+
 } // namespace
 
 void Worker::Bisectors()
@@ -95,6 +119,8 @@ void Worker::Bisectors()
             bisector.Is(notation_.Put(Quantity::BaseBisector, i));
             bisector.Is(Product(List(notation_.Value(Quantity::BaseBisector, i),
                                      notation_.Value(Quantity::Scale))));
+            RootsMultiplied(bisector, notation_.FormOf(Quantity::BaseBisector, i),
+                            notation_.FormOf(Quantity::Scale));
             notation_.Finish(bisector, Quantity::Bisector, i, true);
         } else {
             notation_.Root(bisector, Quantity::BisectorSquare, Quantity::Bisector, i, true);
