@@ -68,13 +68,6 @@ void RootsMultiplied(Chain &chain, const std::optional<calc::exact::Surd> &x,
 void Worker::Bisectors()
 {
     Part &part = Add(kBisectors);
-    const auto side = [this](int n) { return notation_.Side(n); };
-    const auto times = [](const auto &of) {
-        return [&of](int x, int y) { return Product(List(of(x), of(y))); };
-    };
-    const auto plus = [](const auto &of) {
-        return [&of](int x, int y) { return Sum(List(of(x), of(y))); };
-    };
     for (int i = 0; i < 3; ++i) {
         const int j = calc::Next(i), k = calc::Next(i, 2);
         if (const int m = EqualBefore(i); m >= 0) {
@@ -91,48 +84,67 @@ void Worker::Bisectors()
                 std::string(calc::kVertexNames.at(static_cast<std::size_t>(vertex))) + "L", letter);
         };
         Step step;
-        // The segment next to vertex j is a_i·a_k/(a_j + a_k); the one next to k, a_i·a_j/….
-        for (const auto &[vertex, other, product, quantity] :
-             {std::tuple{j, k, Quantity::NearProduct, Quantity::NearSegment},
-              std::tuple{k, j, Quantity::FarProduct, Quantity::FarSegment}}) {
-            Chain chain(segment(vertex));
-            chain.Is(Fraction(Pair(i, other, times(Letter)), Pair(j, k, plus(Letter))));
-            chain.Is(Fraction(Pair(i, other, times(side)), Pair(j, k, plus(side))));
-            chain.Is(Fraction(notation_.Put(product, i), notation_.Put(Quantity::AdjacentSum, i)));
-            notation_.Finish(chain, quantity, i);
-            step.formulas.push_back(chain.Take());
+        // The medians' sums of unlike roots exactly, l as the root of its square; the others
+        // by their forms, or their decimals with a word on why.
+        if (solution_.mode != calc::InputMode::Medians ||
+            !UnlikeRoots(step, i, segment(j), segment(k))) {
+            DecimalSegments(step, i, segment(j), segment(k));
+            step.note = notation_.Notes(Quantity::Bisector, i);
         }
-        Chain square(Square(Named("l", i)));
-        square.Is(
-            Sum(List(Pair(j, k, times(Letter)), Negative(Product(List(segment(j), segment(k)))))));
-        square.Is(Sum(List(Pair(j, k, times(side)),
-                           Negative(Product(List(notation_.Put(Quantity::NearSegment, i),
-                                                 notation_.Put(Quantity::FarSegment, i)))))));
-        square.Is(Sum(List(notation_.Put(Quantity::AdjacentProduct, i),
-                           Negative(notation_.Put(Quantity::SegmentProduct, i)))));
-        notation_.Finish(square, Quantity::BisectorSquare, i);
-        step.formulas.push_back(square.Take());
-        Chain bisector(Named("l", i));
-        if (solution_.mode == calc::InputMode::Heights) {
-            // l = √(22k²/9) = (k/3)√22 = (√22/3) · k, k as found
-            bisector.Is(Root(notation_.Put(Quantity::BisectorSquare, i)));
-            bisector.Is(notation_.Put(Quantity::BaseBisector, i));
-            bisector.Is(Product(List(notation_.Value(Quantity::BaseBisector, i),
-                                     notation_.Value(Quantity::Scale))));
-            RootsMultiplied(bisector, notation_.FormOf(Quantity::BaseBisector, i),
-                            notation_.FormOf(Quantity::Scale));
-            notation_.Finish(bisector, Quantity::Bisector, i, true);
-        } else {
-            notation_.Root(bisector, Quantity::BisectorSquare, Quantity::Bisector, i, true);
-        }
-        step.formulas.push_back(bisector.Take());
-        step.note = notation_.Notes(Quantity::Bisector, i);
         if (SameSides(j, k)) // the axis of an isosceles triangle
             step.note.Add(step.note.Empty() ? "" : "; ")
                 .Add("понеже " + EqualSides(j, k) + ", l_" + letter +
                      " е и височина, и медиана: l_" + letter + " = h_" + letter + " = m_" + letter);
         part.steps.push_back(std::move(step));
     }
+}
+
+void Worker::DecimalSegments(Step &step, int i, const Expression &nearSegment,
+                             const Expression &farSegment) const
+{
+    const int j = calc::Next(i), k = calc::Next(i, 2);
+    const auto side = [this](int n) { return notation_.Side(n); };
+    const auto times = [](const auto &of) {
+        return [&of](int x, int y) { return Product(List(of(x), of(y))); };
+    };
+    const auto plus = [](const auto &of) {
+        return [&of](int x, int y) { return Sum(List(of(x), of(y))); };
+    };
+    // The segment next to vertex j is a_i·a_k/(a_j + a_k); the one next to k, a_i·a_j/….
+    for (const auto &[vertex, other, product, quantity] :
+         {std::tuple{j, k, Quantity::NearProduct, Quantity::NearSegment},
+          std::tuple{k, j, Quantity::FarProduct, Quantity::FarSegment}}) {
+        Chain chain(vertex == j ? nearSegment : farSegment);
+        chain.Is(Fraction(Pair(i, other, times(Letter)), Pair(j, k, plus(Letter))));
+        chain.Is(Fraction(Pair(i, other, times(side)), Pair(j, k, plus(side))));
+        chain.Is(Fraction(notation_.Put(product, i), notation_.Put(Quantity::AdjacentSum, i)));
+        notation_.Finish(chain, quantity, i);
+        step.formulas.push_back(chain.Take());
+    }
+    Chain square(Square(Named("l", i)));
+    square.Is(
+        Sum(List(Pair(j, k, times(Letter)), Negative(Product(List(nearSegment, farSegment))))));
+    square.Is(Sum(List(Pair(j, k, times(side)),
+                       Negative(Product(List(notation_.Put(Quantity::NearSegment, i),
+                                             notation_.Put(Quantity::FarSegment, i)))))));
+    square.Is(Sum(List(notation_.Put(Quantity::AdjacentProduct, i),
+                       Negative(notation_.Put(Quantity::SegmentProduct, i)))));
+    notation_.Finish(square, Quantity::BisectorSquare, i);
+    step.formulas.push_back(square.Take());
+    Chain bisector(Named("l", i));
+    if (solution_.mode == calc::InputMode::Heights) {
+        // l = √(22k²/9) = (k/3)√22 = (√22/3) · k, k as found
+        bisector.Is(Root(notation_.Put(Quantity::BisectorSquare, i)));
+        bisector.Is(notation_.Put(Quantity::BaseBisector, i));
+        bisector.Is(Product(
+            List(notation_.Value(Quantity::BaseBisector, i), notation_.Value(Quantity::Scale))));
+        RootsMultiplied(bisector, notation_.FormOf(Quantity::BaseBisector, i),
+                        notation_.FormOf(Quantity::Scale));
+        notation_.Finish(bisector, Quantity::Bisector, i, true);
+    } else {
+        notation_.Root(bisector, Quantity::BisectorSquare, Quantity::Bisector, i, true);
+    }
+    step.formulas.push_back(bisector.Take());
 }
 
 bool Worker::SameSides(int x, int y) const

@@ -86,6 +86,13 @@ private:
     void Sides();
     void Medians();
     void Bisectors();
+    // The segments, the square and the bisector l_i of the medians' route exactly, as sums
+    // of unlike roots, into `step`; false (nothing added) where they are not written so.
+    bool UnlikeRoots(Step &step, int i, const Expression &nearSegment,
+                     const Expression &farSegment) const;
+    // The same with the values' forms where they have them, else their decimals.
+    void DecimalSegments(Step &step, int i, const Expression &nearSegment,
+                         const Expression &farSegment) const;
     void AltitudesCheck();
     void SidesCheck();
     void MediansCheck();

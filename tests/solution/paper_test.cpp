@@ -122,8 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
                                calc::InputMode::Sides,
                                {"12.3456789", "23.4567891", "34.5678912"},
                                78.74},
-                    HeightCase{"Altitudes", calc::InputMode::Heights, {"4", "5", "10"}, 77.89},
-                    HeightCase{"Medians", calc::InputMode::Medians, {"3", "4", "5"}, 97.46},
+                    HeightCase{"Altitudes", calc::InputMode::Heights, {"4", "5", "10"}, 79.19},
+                    HeightCase{"Medians", calc::InputMode::Medians, {"3", "4", "5"}, 105.75},
                     HeightCase{"Refused", calc::InputMode::Heights, {"1", "2", "3"}, 7.62}),
     RowName<HeightCase>);
 
