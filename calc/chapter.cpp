@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -193,6 +194,25 @@ struct Decided {
     std::optional<Outcome<Ball>> outcome;
 };
 
+// The precision the intervals rise to: with the givens' digits and the spread of their
+// magnitudes, as a comparison of their values that is not zero is further from zero the
+// shorter they are; at least 1024 bits (300 digits) and at most kMostBits. Short givens that
+// leave a comparison undecided there leave it exactly zero, which intervals never tell.
+unsigned MostBits(const std::array<Given, 3> &givens)
+{
+    std::int64_t digits = 0, lowest = INT64_MAX, highest = INT64_MIN;
+    for (const Given &given : givens) {
+        digits += given.decimal.digits;
+        lowest = std::min(lowest, given.decimal.exponent);
+        highest = std::max(highest, given.decimal.Magnitude());
+    }
+    const std::int64_t wanted = 64 * (digits + highest - lowest);
+    unsigned bits = 1024;
+    while (bits < kMostBits && bits < wanted)
+        bits *= 2;
+    return bits;
+}
+
 std::optional<Decided> Decide(const Route &route, const std::array<Given, 3> &givens,
                               const State<Ball> &balls, bool exactable)
 {
@@ -206,7 +226,7 @@ std::optional<Decided> Decide(const Route &route, const std::array<Given, 3> &gi
         if (!exactly.Undecided())
             return Decided{exactly.Signs(), std::nullopt};
     }
-    for (unsigned bits = kFirstBits; bits <= kMostBits; bits *= 2) {
+    for (unsigned bits = kFirstBits; bits <= MostBits(givens); bits *= 2) {
         const exact::PrecisionScope scope(bits);
         Decider precisely;
         Runner<Precise>(route, precisely).Run(PreciseState(givens, bits));

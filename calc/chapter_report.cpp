@@ -125,7 +125,7 @@ std::string RefusalText(const Solution &solution)
         return {};
     case Reason::Undecided:
         return "точността не стига, за да се реши колко триъгълника има: сравненията остават "
-               "неясни и при 16384 бита";
+               "неясни и при изчисление с повече от 300 цифри";
     case Reason::Unproven:
         return "търсенето не можа да реши дали има такъв триъгълник";
     case Reason::NoneFound:
